@@ -1,0 +1,43 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace ventrose::wind {
+
+// The two modes of the leg block: the distance is entered and the times are shown (Temps), or
+// the time without wind is entered and the distance is shown (Distance).
+enum class ModeVol { Temps, Distance };
+
+// Ranges of the two entry bars. The bar of the other mode is hidden and follows the result.
+inline constexpr int kDtMax = 400;   // hscDt, nautical miles
+inline constexpr int kTsvMax = 240;  // hscTsv, minutes
+
+struct TempsDistance {
+    double D = 0;    // distance, NM: entered in mode Temps, computed in mode Distance
+    double Tsv = 0;  // time without wind, minutes: entered in mode Distance, computed in Temps
+    std::string lblDt;    // D, " 0 NM"
+    std::string lblD;     // D, "0 NM"
+    std::string lblTsv;   // Tsv, "0 mn"
+    std::string lblTsv2;  // Tsv, " 0 mn" in mode Temps, " 0mn" in mode Distance
+    // Position for the hidden bar (hscTsv in mode Temps, hscDt in mode Distance): the computed
+    // value rounded to the nearest whole number (a tie to even). A value beyond the bar's range
+    // pins the bar at its end; the labels still show the computed value.
+    int hiddenBarValue = 0;
+};
+
+// entered: D (mode Temps) or Tsv (mode Distance), as the entry bar gives it.
+TempsDistance CalculTempsDistance(ModeVol mode, double entered, double Fb, double InvFb);
+
+struct TempsAvecVent {
+    // Time with wind in minutes, nearest whole number with a tie to even; absent when the ground
+    // speed is not positive ("X") or when the time would not fit in 16 bits ("> 32767 mn").
+    std::optional<std::int16_t> Tav;
+    std::string lblTav;  // "0 mn", "X" or "> 32767 mn"
+};
+
+// 60 x (D / Vs): the quotient first, then the product.
+TempsAvecVent CalculTempsAvecVent(double D, double Vs);
+
+}  // namespace ventrose::wind
