@@ -1,0 +1,38 @@
+#pragma once
+
+#include "about/frmquit.h"
+#include "platform/host.h"
+#include "platform/runtime.h"
+#include "wind/frmmaincalc.h"
+
+namespace ventrose::app {
+
+// The whole application: its one runtime and one instance of each window, for as long as the
+// process runs. The host decides where windows really appear (a display, or a script).
+class Application {
+public:
+    explicit Application(platform::Host& host);
+    Application(const Application&) = delete;
+    Application& operator=(const Application&) = delete;
+
+    // Loads the main window and shows it, not modally: the start a person sees.
+    void Start();
+
+    platform::Runtime& runtime() { return runtime_; }
+    wind::FrmMainCalc& frmMainCalc() { return frmMainCalc_; }
+    about::FrmQuit& frmQuit() { return frmQuit_; }
+
+private:
+    void cmdVitesse_Click();
+    void cmdVz_Click();
+    void cmdConversions_Click();
+    void Command1_Click();
+    void cmdQuit_Click();
+    void frmMainCalc_Unload();
+
+    platform::Runtime runtime_;
+    wind::FrmMainCalc frmMainCalc_;
+    about::FrmQuit frmQuit_;
+};
+
+}  // namespace ventrose::app

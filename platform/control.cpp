@@ -1,0 +1,136 @@
+#include "platform/control.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <limits>
+
+#include "platform/form.h"
+#include "platform/runtime.h"
+
+namespace ventrose::platform {
+
+int ClampTo16(long long value) {
+    return static_cast<int>(std::clamp<long long>(value, std::numeric_limits<std::int16_t>::min(),
+                                                  std::numeric_limits<std::int16_t>::max()));
+}
+
+Control::Control(Form& form, const ControlDesign& design)
+    : form_(form),
+      design_(design),
+      caption_(design.kind == ControlKind::TextBox ? std::string() : design.caption),
+      text_(design.kind == ControlKind::TextBox ? design.caption : std::string()),
+      value_(ClampTo16(design.value)),
+      min_(ClampTo16(design.min)),
+      max_(ClampTo16(design.max)),
+      smallChange_(ClampTo16(design.smallChange)),
+      largeChange_(ClampTo16(design.largeChange)),
+      selected_(design.selected),
+      visible_(design.visible),
+      left_(design.left),
+      top_(design.top),
+      x1_(design.x1),
+      y1_(design.y1),
+      x2_(design.x2),
+      y2_(design.y2) {
+    value_ = std::clamp(value_, lowest(), highest());
+}
+
+void Control::changed(Property property) { form_.runtime().notifyPropertyChanged(*this, property); }
+
+void Control::setCaption(std::string caption) {
+    if (caption == caption_) return;
+    caption_ = std::move(caption);
+    changed(Property::Caption);
+}
+
+void Control::setText(std::string text) {
+    if (text == text_) return;
+    text_ = std::move(text);
+    changed(Property::Text);
+}
+
+void Control::setValue(int value) {
+    const int limited = std::clamp(value, lowest(), highest());
+    if (limited == value_) return;
+    value_ = limited;
+    changed(Property::Value);
+    form_.fireChange(*this);
+}
+
+void Control::setBound(int& field, int value, Property property) {
+    const int limited = ClampTo16(value);
+    if (limited == field) return;
+    field = limited;
+    changed(property);
+}
+
+// A new range keeps the value inside it; as with a person's move, a value that changes runs the
+// Change handler.
+void Control::clampValue() {
+    const int limited = std::clamp(value_, lowest(), highest());
+    if (limited != value_) setValue(limited);
+}
+
+void Control::setMin(int min) {
+    setBound(min_, min, Property::Min);
+    clampValue();
+}
+
+void Control::setMax(int max) {
+    setBound(max_, max, Property::Max);
+    clampValue();
+}
+
+void Control::setSmallChange(int change) { setBound(smallChange_, change, Property::SmallChange); }
+void Control::setLargeChange(int change) { setBound(largeChange_, change, Property::LargeChange); }
+
+void Control::setSelected(bool selected) {
+    if (selected == selected_) return;
+    if (!selected) {
+        selected_ = false;
+        changed(Property::Value);
+        return;
+    }
+    for (const auto& sibling : form_.controls()) {
+        if (sibling.get() != this && sibling->kind() == ControlKind::OptionButton &&
+            sibling->container() == container() && sibling->selected_) {
+            sibling->selected_ = false;
+            sibling->changed(Property::Value);
+        }
+    }
+    selected_ = true;
+    changed(Property::Value);
+    form_.fireClick(*this);
+}
+
+void Control::setVisible(bool visible) {
+    if (visible == visible_) return;
+    visible_ = visible;
+    changed(Property::Visible);
+}
+
+void Control::setLeft(int left) {
+    if (left == left_) return;
+    left_ = left;
+    changed(Property::Left);
+}
+
+void Control::setTop(int top) {
+    if (top == top_) return;
+    top_ = top;
+    changed(Property::Top);
+}
+
+void Control::setLine(int x1, int y1, int x2, int y2) {
+    const int before[] = {x1_, y1_, x2_, y2_};
+    x1_ = x1;
+    y1_ = y1;
+    x2_ = x2;
+    y2_ = y2;
+    if (before[0] != x1) changed(Property::X1);
+    if (before[1] != y1) changed(Property::Y1);
+    if (before[2] != x2) changed(Property::X2);
+    if (before[3] != y2) changed(Property::Y2);
+}
+
+}  // namespace ventrose::platform

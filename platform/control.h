@@ -1,0 +1,93 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "platform/design.h"
+#include "platform/property.h"
+
+namespace ventrose::platform {
+
+class Form;
+
+// A control of a loaded form. It holds every property that window code reads or sets; setting
+// a property to a new value announces the change to the views, and the two settings that a
+// person's input also makes (a scroll bar's value, an option's selection) run the control's
+// handler synchronously before the setter returns. Setting the value it already has does
+// nothing at all.
+class Control {
+public:
+    Control(Form& form, const ControlDesign& design);
+    Control(const Control&) = delete;
+    Control& operator=(const Control&) = delete;
+
+    Form& form() const { return form_; }
+    const ControlDesign& design() const { return design_; }
+    ControlKind kind() const { return design_.kind; }
+    const std::string& name() const { return design_.name; }
+    const std::string& container() const { return design_.container; }
+    bool isScrollBar() const { return kind() == ControlKind::HScrollBar || kind() == ControlKind::VScrollBar; }
+
+    const std::string& caption() const { return caption_; }
+    void setCaption(std::string caption);
+
+    const std::string& text() const { return text_; }
+    void setText(std::string text);
+
+    // Scroll bars: a 16-bit value kept within Min..Max (whichever way round they are); a value
+    // outside is brought to the nearer end. A new value runs the Change handler.
+    int value() const { return value_; }
+    void setValue(int value);
+    int min() const { return min_; }
+    int max() const { return max_; }
+    int smallChange() const { return smallChange_; }
+    int largeChange() const { return largeChange_; }
+    void setMin(int min);
+    void setMax(int max);
+    void setSmallChange(int change);
+    void setLargeChange(int change);
+    int lowest() const { return min_ < max_ ? min_ : max_; }
+    int highest() const { return min_ < max_ ? max_ : min_; }
+
+    // Option buttons: selecting an unselected option clears the others of its container and
+    // runs its Click handler. Deselecting runs nothing.
+    bool selected() const { return selected_; }
+    void setSelected(bool selected);
+
+    bool visible() const { return visible_; }
+    void setVisible(bool visible);
+
+    int left() const { return left_; }
+    int top() const { return top_; }
+    void setLeft(int left);
+    void setTop(int top);
+    int width() const { return design_.width; }
+    int height() const { return design_.height; }
+
+    int x1() const { return x1_; }
+    int y1() const { return y1_; }
+    int x2() const { return x2_; }
+    int y2() const { return y2_; }
+    void setLine(int x1, int y1, int x2, int y2);
+
+private:
+    void changed(Property property);
+    void clampValue();
+    void setBound(int& field, int value, Property property);
+
+    Form& form_;
+    const ControlDesign& design_;
+    std::string caption_;
+    std::string text_;
+    int value_;
+    int min_, max_, smallChange_, largeChange_;
+    bool selected_;
+    bool visible_;
+    int left_, top_;
+    int x1_, y1_, x2_, y2_;
+};
+
+// Brings any integer into the 16-bit range that every scroll-bar property has.
+int ClampTo16(long long value);
+
+}  // namespace ventrose::platform

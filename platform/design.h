@@ -1,0 +1,52 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace ventrose::platform {
+
+enum class ControlKind { Label, CommandButton, HScrollBar, VScrollBar, OptionButton, TextBox, Frame, Line, Image, Shape };
+
+enum class Alignment { Left, Right, Center };
+
+// 0xRRGGBB; kDefaultColour leaves the toolkit's own colour.
+using Colour = std::uint32_t;
+inline constexpr Colour kDefaultColour = 0xFFFFFFFFu;
+
+struct Font {
+    int pointSize = 8;
+    bool bold = false;
+    bool serif = false;
+};
+
+// One control as the window's designer laid it out. Geometry is in twips (1440 per inch,
+// 15 per pixel at 96 dpi), relative to the container's client area.
+struct ControlDesign {
+    ControlKind kind = ControlKind::Label;
+    std::string name{};
+    std::string container{};  // "" for the form itself, else the name of a frame
+    std::string caption{};    // label, button, option and frame text; the text box's text
+    int left = 0, top = 0, width = 0, height = 0;
+    int min = 0, max = 32767, smallChange = 1, largeChange = 1, value = 0;  // scroll bars
+    bool selected = false;                                                 // option buttons
+    bool visible = true;
+    int x1 = 0, y1 = 0, x2 = 0, y2 = 0;  // lines
+    Colour backColour = kDefaultColour;
+    Colour foreColour = kDefaultColour;
+    Font font{};
+    Alignment alignment = Alignment::Left;
+    bool wordWrap = true;     // labels: captions wrap at the label's width
+    std::string picture{};    // images: resource path of the picture
+    int borderWidth = 1;      // lines and shapes
+};
+
+struct FormDesign {
+    std::string name{};
+    std::string caption{};
+    int width = 0, height = 0;  // client area, twips
+    Colour backColour = kDefaultColour;
+    std::vector<ControlDesign> controls{};  // in design order; a frame comes before its children
+};
+
+}  // namespace ventrose::platform

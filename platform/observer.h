@@ -1,0 +1,23 @@
+#pragma once
+
+#include "platform/property.h"
+
+namespace ventrose::platform {
+
+class Control;
+class Form;
+
+// What a view learns from the model. Every call comes after the model has changed, on the one
+// user-interface thread; a view mirrors and never decides.
+class Observer {
+public:
+    virtual ~Observer() = default;
+    virtual void formLoaded(Form&) {}               // controls made, Form_Load not yet run
+    virtual void formShown(Form&, bool /*modal*/) {}
+    virtual void formCaptionChanged(Form&) {}
+    virtual void propertyChanged(Control&, Property) {}
+    virtual void formUnloaded(Form&) {}             // its controls are about to be destroyed
+    virtual void applicationEnded() {}
+};
+
+}  // namespace ventrose::platform

@@ -1,0 +1,112 @@
+#include "platform/user_actions.h"
+
+#include <algorithm>
+#include <string>
+
+#include "platform/control.h"
+#include "platform/form.h"
+#include "platform/runtime.h"
+#include "platform/text.h"
+
+namespace ventrose::platform {
+
+namespace {
+
+bool accepts(const Form& form) { return form.runtime().acceptsInput(form); }
+
+bool moveToward(Control& bar, Toward toward, int step) {
+    if (!bar.isScrollBar() || !accepts(bar.form())) return false;
+    const int end = toward == Toward::Min ? bar.min() : bar.max();
+    const int value = bar.value();
+    int next = value;
+    if (end > value) next = std::min(value + step, end);
+    if (end < value) next = std::max(value - step, end);
+    bar.setValue(next);
+    return true;
+}
+
+bool isTextBox(const Control& control) { return control.kind() == ControlKind::TextBox; }
+
+}  // namespace
+
+bool ArrowClick(Control& bar, Toward toward) { return moveToward(bar, toward, bar.smallChange()); }
+
+bool TroughClick(Control& bar, Toward toward) { return moveToward(bar, toward, bar.largeChange()); }
+
+bool ThumbRelease(Control& bar, int value) {
+    if (!bar.isScrollBar() || !accepts(bar.form())) return false;
+    bar.setValue(value);
+    return true;
+}
+
+bool Click(Control& control) {
+    Form& form = control.form();
+    if (!accepts(form)) return false;
+    switch (control.kind()) {
+        case ControlKind::OptionButton:
+            control.setSelected(true);  // a selected option runs nothing
+            break;
+        case ControlKind::Shape:
+        case ControlKind::Line:
+            form.fireFormClick();  // drawn shapes take no click: it reaches the window
+            break;
+        case ControlKind::Label:
+        case ControlKind::CommandButton:
+        case ControlKind::Image:
+            form.fireClick(control);
+            break;
+        default:
+            break;
+    }
+    return true;
+}
+
+bool ClickForm(Form& form) {
+    if (!accepts(form)) return false;
+    form.fireFormClick();
+    return true;
+}
+
+bool KeyPress(Control& box, int keyAscii) {
+    if (!isTextBox(box) || !accepts(box.form())) return false;
+    Form& form = box.form();
+    const std::string name = box.name();
+    form.fireKeyPress(box, keyAscii);
+    // The handler may have closed the window and so the box with it.
+    Control* still = form.loaded() ? form.find(name) : nullptr;
+    if (still == nullptr || keyAscii == 0) return true;
+    std::string text = still->text();
+    if (keyAscii == 8) {
+        text = WithoutLastCharacter(text);
+    } else if (keyAscii >= 32) {
+        AppendCodePoint(text, static_cast<char32_t>(keyAscii));
+    }
+    still->setText(std::move(text));
+    return true;
+}
+
+bool Paste(Control& box, std::string_view text) {
+    if (!isTextBox(box) || !accepts(box.form())) return false;
+    box.setText(box.text() + WithoutControlCharacters(text));
+    return true;
+}
+
+bool ClearText(Control& box) {
+    if (!isTextBox(box) || !accepts(box.form())) return false;
+    box.setText("");
+    return true;
+}
+
+bool EditText(Control& box, std::string_view text) {
+    if (!isTextBox(box) || !accepts(box.form())) return false;
+    box.setText(WithoutControlCharacters(text));
+    return true;
+}
+
+bool CloseRequest(Form& form) {
+    if (!accepts(form)) return false;
+    form.runtime().Unload(form);
+    return true;
+}
+
+}  // namespace ventrose::platform

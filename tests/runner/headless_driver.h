@@ -1,0 +1,44 @@
+#pragma once
+
+#include <memory>
+
+#include "app/application.h"
+#include "platform/headless_host.h"
+#include "tests/runner/driver.h"
+
+namespace ventrose::scenario {
+
+// The application over the in-memory forms runtime: steps go straight in as a person's
+// actions, and what is seen is read from the model.
+class HeadlessDriver : public Driver {
+public:
+    HeadlessDriver();
+
+    app::Application& application() override { return *application_; }
+    const std::vector<platform::MessageBoxRequest>& messageBoxes() override { return host_.messageBoxes; }
+    void setModalPump(std::function<void(platform::Form&)> pump) override { host_.onModal = std::move(pump); }
+
+    bool click(const std::string& form, const std::string& control) override;
+    bool arrow(const std::string& form, const std::string& bar, platform::Toward toward) override;
+    bool page(const std::string& form, const std::string& bar, platform::Toward toward) override;
+    bool drag(const std::string& form, const std::string& bar, int value) override;
+    bool key(const std::string& form, const std::string& box, int code) override;
+    bool paste(const std::string& form, const std::string& box, std::string_view text) override;
+    bool clear(const std::string& form, const std::string& box) override;
+    bool close(const std::string& form) override;
+
+    std::optional<std::string> read(const std::string& form, const std::string& control,
+                                    const std::string& property) override;
+    std::vector<std::string> dump(const std::string& form) override;
+
+private:
+    platform::HeadlessHost host_;
+    std::unique_ptr<app::Application> application_;
+};
+
+// The form of that name, loaded or not; the control of that name in a loaded form.
+// Both throw std::runtime_error with a readable message when there is none.
+platform::Form& FindForm(app::Application& application, const std::string& form);
+platform::Control& FindControl(app::Application& application, const std::string& form, const std::string& control);
+
+}  // namespace ventrose::scenario

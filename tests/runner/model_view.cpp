@@ -1,0 +1,70 @@
+#include "tests/runner/model_view.h"
+
+#include "platform/control.h"
+#include "platform/form.h"
+#include "tests/runner/scenario.h"
+
+namespace ventrose::scenario {
+
+using platform::ControlKind;
+
+const std::vector<std::string>& PropertiesOf(const platform::Control& control) {
+    static const std::vector<std::string> label = {"Caption", "Visible", "Left", "Top"};
+    static const std::vector<std::string> bar = {"Value", "Min", "Max", "SmallChange", "LargeChange",
+                                                 "Visible", "Left", "Top"};
+    static const std::vector<std::string> option = {"Caption", "Value", "Visible", "Left", "Top"};
+    static const std::vector<std::string> box = {"Text", "Visible", "Left", "Top"};
+    static const std::vector<std::string> line = {"X1", "Y1", "X2", "Y2", "Visible"};
+    static const std::vector<std::string> picture = {"Visible", "Left", "Top"};
+    switch (control.kind()) {
+        case ControlKind::Label:
+        case ControlKind::CommandButton:
+        case ControlKind::Frame: return label;
+        case ControlKind::HScrollBar:
+        case ControlKind::VScrollBar: return bar;
+        case ControlKind::OptionButton: return option;
+        case ControlKind::TextBox: return box;
+        case ControlKind::Line: return line;
+        case ControlKind::Image:
+        case ControlKind::Shape: return picture;
+    }
+    return picture;
+}
+
+std::optional<std::string> ReadModel(const platform::Control& c, const std::string& property) {
+    bool known = false;
+    for (const auto& p : PropertiesOf(c)) known = known || p == property;
+    if (!known) return std::nullopt;
+    auto flag = [](bool b) { return std::string(b ? "true" : "false"); };
+    if (property == "Caption") return Quote(c.caption());
+    if (property == "Text") return Quote(c.text());
+    if (property == "Value") return c.kind() == ControlKind::OptionButton ? flag(c.selected()) : std::to_string(c.value());
+    if (property == "Visible") return flag(c.visible());
+    if (property == "Left") return std::to_string(c.left());
+    if (property == "Top") return std::to_string(c.top());
+    if (property == "Min") return std::to_string(c.min());
+    if (property == "Max") return std::to_string(c.max());
+    if (property == "SmallChange") return std::to_string(c.smallChange());
+    if (property == "LargeChange") return std::to_string(c.largeChange());
+    if (property == "X1") return std::to_string(c.x1());
+    if (property == "Y1") return std::to_string(c.y1());
+    if (property == "X2") return std::to_string(c.x2());
+    if (property == "Y2") return std::to_string(c.y2());
+    return std::nullopt;
+}
+
+std::optional<std::string> ReadModel(const platform::Form& form, const std::string& property) {
+    if (property == "Caption") return Quote(form.caption());
+    return std::nullopt;
+}
+
+std::vector<std::string> DumpModel(const platform::Form& form) {
+    std::vector<std::string> lines;
+    lines.push_back(form.name() + ".Caption " + Quote(form.caption()));
+    for (const auto& control : form.controls())
+        for (const auto& property : PropertiesOf(*control))
+            lines.push_back(form.name() + "." + control->name() + "." + property + " " + *ReadModel(*control, property));
+    return lines;
+}
+
+}  // namespace ventrose::scenario

@@ -1,0 +1,201 @@
+#include "tests/runner/runner.h"
+
+#include <exception>
+#include <stdexcept>
+
+#include "app/application.h"
+#include "platform/form.h"
+#include "platform/runtime.h"
+#include "platform/text.h"
+#include "tests/runner/headless_driver.h"
+
+namespace ventrose::scenario {
+
+using platform::Toward;
+
+namespace {
+
+std::string joinLog(const std::vector<std::string>& log, std::size_t from) {
+    std::string out;
+    for (std::size_t i = from; i < log.size(); ++i) out += (out.empty() ? "" : "; ") + log[i];
+    return out;
+}
+
+std::string describe(const platform::MessageBoxRequest& box) {
+    return Quote(box.prompt) + " " + Quote(box.title) + " " + std::to_string(box.style);
+}
+
+struct Target {
+    std::string form;
+    std::string control;
+};
+
+Target targetOf(const std::string& path) {
+    const auto parts = SplitPath(path);
+    return {parts[0], parts.size() > 1 ? parts[1] : std::string()};
+}
+
+}  // namespace
+
+Runner::Runner(std::string file, const Scenario& scenario, Driver& driver, std::ostream& out)
+    : file_(std::move(file)), scenario_(scenario), driver_(driver), out_(out) {
+    driver_.setModalPump([this](platform::Form& form) {
+        while (driver_.application().runtime().isShownModally(form) && step()) {
+        }
+    });
+}
+
+bool Runner::ended() { return driver_.application().runtime().ended(); }
+
+bool Runner::run() {
+    driver_.application().Start();
+    while (step()) {
+    }
+    if (!stopped_) {
+        const auto& boxes = driver_.messageBoxes();
+        for (std::size_t i = boxesSeen_; i < boxes.size(); ++i) {
+            out_ << file_ << ":" << (scenario_.steps.empty() ? 0 : scenario_.steps.back().line)
+                 << ": end of file: every message box checked, got unchecked " << describe(boxes[i]) << "\n";
+            passed_ = false;
+        }
+    }
+    return passed_;
+}
+
+bool Runner::step() {
+    if (stopped_ || next_ >= scenario_.steps.size()) return false;
+    const Step& s = scenario_.steps[next_++];
+    try {
+        execute(s);
+    } catch (const std::exception& e) {
+        // A missing target is the file's mistake; anything else thrown is the application's.
+        fail(s, "a step that runs", std::string("an exception: ") + e.what());
+        if (!dynamic_cast<const std::runtime_error*>(&e)) stopped_ = true;
+    }
+    return !stopped_;
+}
+
+void Runner::fail(const Step& step, const std::string& expected, const std::string& got) {
+    out_ << file_ << ":" << step.line << ": " << step.source << ": " << expected << ", got " << got << "\n";
+    passed_ = false;
+}
+
+void Runner::execute(const Step& s) {
+    const std::string& w = s.word;
+    const bool allowedAfterEnd = w == "expect-ended" || w == "expect-log" || w == "expect-loaded";
+    if (ended() && !allowedAfterEnd) {
+        fail(s, "an application still running", "it has ended");
+        return;
+    }
+    if (w == "expect" ) return expect(s);
+    if (w == "refused") return refused(s);
+    auto& runtime = driver_.application().runtime();
+    const auto& boxes = driver_.messageBoxes();
+    if (w == "expect-msgbox") {
+        if (boxesSeen_ >= boxes.size()) return fail(s, "a message box", "none");
+        const auto& box = boxes[boxesSeen_++];
+        const std::string expected = Quote(s.args[0]) + " " + Quote(s.args[1]) + " " + s.args[2];
+        if (describe(box) != expected) fail(s, expected, describe(box));
+        return;
+    }
+    if (w == "expect-no-msgbox") {
+        if (boxesSeen_ < boxes.size()) {
+            fail(s, "no message box", describe(boxes[boxesSeen_]));
+            boxesSeen_ = boxes.size();
+        }
+        return;
+    }
+    if (w == "ignore-msgboxes") {
+        boxesSeen_ = boxes.size();
+        return;
+    }
+    if (w == "expect-loaded") {
+        const bool loaded = FindForm(driver_.application(), s.args[0]).loaded();
+        if ((s.args[1] == "true") != loaded) fail(s, s.args[1], loaded ? "true" : "false");
+        return;
+    }
+    if (w == "expect-modal") {
+        FindForm(driver_.application(), s.args[0]);
+        platform::Form* active = runtime.activeForm();
+        const std::string seen = active ? active->name() : "no window";
+        if (seen != s.args[0]) fail(s, s.args[0] + " taking input", seen);
+        return;
+    }
+    if (w == "expect-log") {
+        const std::string seen = joinLog(runtime.log(), logSeen_);
+        logSeen_ = runtime.log().size();
+        if (seen != s.args[0]) fail(s, Quote(s.args[0]), Quote(seen));
+        return;
+    }
+    if (w == "expect-ended") {
+        if (!ended()) fail(s, "the application ended", "it still runs");
+        return;
+    }
+    if (w == "dump") {
+        for (const auto& line : driver_.dump(s.args[0])) out_ << line << "\n";
+        return;
+    }
+    if (!person(s)) fail(s, "the step taken", "refused: another window is shown modally over it");
+}
+
+// Plays a person's step; false when the window refused it.
+bool Runner::person(const Step& s) {
+    const std::string& w = s.word;
+    const Target t = targetOf(s.args[0]);
+    if (w == "click") return driver_.click(t.form, t.control);
+    if (w == "close") return driver_.close(t.form);
+    if (w == "arrow" || w == "page") {
+        const Toward toward = s.args[1] == "-" ? Toward::Min : Toward::Max;
+        const int count = s.args.size() > 2 ? std::stoi(s.args[2]) : 1;
+        bool taken = true;
+        for (int i = 0; i < count && taken && !ended(); ++i)
+            taken = w == "arrow" ? driver_.arrow(t.form, t.control, toward) : driver_.page(t.form, t.control, toward);
+        return taken;
+    }
+    if (w == "drag") return driver_.drag(t.form, t.control, std::stoi(s.args[1]));
+    if (w == "key") return driver_.key(t.form, t.control, std::stoi(s.args[1]));
+    if (w == "paste") return driver_.paste(t.form, t.control, s.args[1]);
+    if (w == "clear") return driver_.clear(t.form, t.control);
+    if (w == "type") {
+        const std::string& text = s.args[1];
+        std::size_t i = 0;
+        while (i < text.size() && !ended()) {
+            const char32_t c = platform::NextCodePoint(text, i);
+            if (!driver_.key(t.form, t.control, static_cast<int>(c))) return false;
+        }
+        return true;
+    }
+    throw std::logic_error("unhandled step word " + w);
+}
+
+void Runner::expect(const Step& s) {
+    const auto parts = SplitPath(s.args[0]);
+    const std::string control = parts.size() == 3 ? parts[1] : std::string();
+    const std::string& property = parts.back();
+    const std::optional<std::string> seen = driver_.read(parts[0], control, property);
+    const std::string expected = (property == "Caption" || property == "Text") ? Quote(s.args[1]) : s.args[1];
+    if (!seen) return fail(s, expected, "no property " + property + " on " + s.args[0]);
+    if (*seen != expected) fail(s, expected, *seen);
+}
+
+std::string Runner::snapshot() {
+    auto& application = driver_.application();
+    std::string all = joinLog(application.runtime().log(), 0) + "|" + std::to_string(driver_.messageBoxes().size());
+    for (platform::Form* form : application.runtime().Forms())
+        for (const auto& line : driver_.dump(form->name())) all += "\n" + line;
+    return all;
+}
+
+void Runner::refused(const Step& s) {
+    const Step& inner = s.inner.front();
+    const Target t = targetOf(inner.args[0]);
+    platform::Form& form = FindForm(driver_.application(), t.form);
+    if (driver_.application().runtime().acceptsInput(form))
+        return fail(s, t.form + " refusing input", "it takes input");
+    const std::string before = snapshot();
+    const bool taken = person(inner);
+    if (taken) fail(s, "the step refused", "taken");
+    if (snapshot() != before) fail(s, "nothing changed", "a change");
+}
+
+}  // namespace ventrose::scenario

@@ -1,0 +1,265 @@
+#include "tests/runner/scenario.h"
+
+#include <cctype>
+#include <cstdio>
+#include <map>
+#include <set>
+#include <sstream>
+
+#include "platform/text.h"
+
+namespace ventrose::scenario {
+
+namespace {
+
+bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r'; }
+
+// Splits one line into words; strings keep their spaces and have their escapes resolved.
+std::optional<std::string> splitWords(const std::string& line, std::vector<std::string>& words,
+                                      std::vector<bool>& quoted) {
+    std::size_t i = 0;
+    while (i < line.size()) {
+        if (isBlank(line[i])) {
+            ++i;
+            continue;
+        }
+        if (line[i] != '"') {
+            std::size_t start = i;
+            while (i < line.size() && !isBlank(line[i])) ++i;
+            words.push_back(line.substr(start, i - start));
+            quoted.push_back(false);
+            continue;
+        }
+        std::string text;
+        ++i;
+        bool closed = false;
+        while (i < line.size()) {
+            char c = line[i++];
+            if (c == '"') {
+                closed = true;
+                break;
+            }
+            if (c != '\\') {
+                text += c;
+                continue;
+            }
+            if (i >= line.size()) return "unfinished escape";
+            char e = line[i++];
+            switch (e) {
+                case '"': text += '"'; break;
+                case '\\': text += '\\'; break;
+                case 'r': text += '\r'; break;
+                case 'n': text += '\n'; break;
+                case 't': text += '\t'; break;
+                case 'b': text += '\b'; break;
+                case 'x': {
+                    if (i + 2 > line.size() || !std::isxdigit(static_cast<unsigned char>(line[i])) ||
+                        !std::isxdigit(static_cast<unsigned char>(line[i + 1])))
+                        return "\\x needs two hexadecimal digits";
+                    const int code = std::stoi(line.substr(i, 2), nullptr, 16);
+                    platform::AppendCodePoint(text, static_cast<char32_t>(code));
+                    i += 2;
+                    break;
+                }
+                default: return std::string("unknown escape \\") + e;
+            }
+        }
+        if (!closed) return "unterminated string";
+        if (i < line.size() && !isBlank(line[i])) return "text right after a closing quote";
+        words.push_back(text);
+        quoted.push_back(true);
+    }
+    return std::nullopt;
+}
+
+bool isInteger(const std::string& s) {
+    std::size_t i = (!s.empty() && (s[0] == '-' || s[0] == '+')) ? 1 : 0;
+    if (i >= s.size() || s.size() - i > 9) return false;
+    for (; i < s.size(); ++i)
+        if (!std::isdigit(static_cast<unsigned char>(s[i]))) return false;
+    return true;
+}
+
+bool isName(const std::string& s) {
+    if (s.empty()) return false;
+    for (char c : s)
+        if (!std::isalnum(static_cast<unsigned char>(c)) && c != '_') return false;
+    return true;
+}
+
+bool isPath(const std::string& s, std::size_t minParts, std::size_t maxParts) {
+    const auto parts = SplitPath(s);
+    if (parts.size() < minParts || parts.size() > maxParts) return false;
+    for (const auto& p : parts)
+        if (!isName(p)) return false;
+    return true;
+}
+
+const std::set<std::string> kProperties = {"Caption", "Text", "Value", "Visible", "Left", "Top", "Min", "Max",
+                                           "SmallChange", "LargeChange", "X1", "Y1", "X2", "Y2"};
+
+// Checks a step's arguments; returns what is wrong, or nothing.
+std::optional<std::string> check(Step& step);
+
+std::optional<std::string> checkPerson(Step& s) {
+    const auto& a = s.args;
+    const auto n = a.size();
+    const std::string& w = s.word;
+    auto needTarget = [&](std::size_t i) { return i < n && !s.quoted[i] && isPath(a[i], 1, 2); };
+    if (w == "click" || w == "close") {
+        if (n != 1 || !needTarget(0)) return w + " takes one target";
+        if (w == "close" && !isPath(a[0], 1, 1)) return "close takes a window";
+        return std::nullopt;
+    }
+    if (w == "arrow" || w == "page") {
+        if (n < 2 || n > 3 || !needTarget(0) || (a[1] != "-" && a[1] != "+"))
+            return w + " takes a bar, - or +, and an optional count";
+        if (n == 3 && (!isInteger(a[2]) || std::stoi(a[2]) < 0)) return "the count must be a whole number";
+        return std::nullopt;
+    }
+    if (w == "drag") {
+        if (n != 2 || !needTarget(0) || !isInteger(a[1])) return "drag takes a bar and a whole number";
+        return std::nullopt;
+    }
+    if (w == "type" || w == "paste") {
+        if (n != 2 || !needTarget(0) || !s.quoted[1]) return w + " takes a box and a string";
+        return std::nullopt;
+    }
+    if (w == "key") {
+        if (n != 2 || !needTarget(0) || !isInteger(a[1]) || std::stoi(a[1]) < 0 || std::stoi(a[1]) > 0x10FFFF)
+            return "key takes a box and a character code";
+        return std::nullopt;
+    }
+    if (w == "clear") {
+        if (n != 1 || !needTarget(0)) return "clear takes a box";
+        return std::nullopt;
+    }
+    return "unknown step word '" + w + "'";
+}
+
+std::optional<std::string> check(Step& s) {
+    const auto& a = s.args;
+    const auto n = a.size();
+    const std::string& w = s.word;
+    if (w == "expect") {
+        if (n != 2 || s.quoted[0] || !isPath(a[0], 2, 3)) return "expect takes TARGET.PROPERTY and a value";
+        const auto parts = SplitPath(a[0]);
+        const std::string& property = parts.back();
+        if (!kProperties.count(property)) return "unknown property '" + property + "'";
+        if (property == "Caption" || property == "Text") {
+            if (!s.quoted[1]) return property + " takes a string";
+        } else if (s.quoted[1] || (!isInteger(a[1]) && a[1] != "true" && a[1] != "false")) {
+            return property + " takes an integer or true/false";
+        }
+        return std::nullopt;
+    }
+    if (w == "expect-msgbox") {
+        if (n != 3 || !s.quoted[0] || !s.quoted[1] || !isInteger(a[2]))
+            return "expect-msgbox takes a prompt, a title and a style";
+        return std::nullopt;
+    }
+    if (w == "expect-no-msgbox" || w == "ignore-msgboxes" || w == "expect-ended") {
+        if (n != 0) return w + " takes nothing";
+        return std::nullopt;
+    }
+    if (w == "expect-loaded") {
+        if (n != 2 || !isPath(a[0], 1, 1) || (a[1] != "true" && a[1] != "false"))
+            return "expect-loaded takes a window and true or false";
+        return std::nullopt;
+    }
+    if (w == "expect-modal" || w == "dump") {
+        if (n != 1 || s.quoted[0] || !isPath(a[0], 1, 1)) return w + " takes a window";
+        return std::nullopt;
+    }
+    if (w == "expect-log") {
+        if (n != 1 || !s.quoted[0]) return "expect-log takes one string";
+        return std::nullopt;
+    }
+    if (w == "refused") {
+        if (n == 0 || s.quoted[0]) return "refused takes a person's step";
+        Step inner{s.line, s.source, a[0], {a.begin() + 1, a.end()}, {s.quoted.begin() + 1, s.quoted.end()}, {}};
+        if (auto e = checkPerson(inner)) return e;
+        s.inner.push_back(std::move(inner));
+        return std::nullopt;
+    }
+    return checkPerson(s);
+}
+
+std::string trim(const std::string& s) {
+    std::size_t b = 0, e = s.size();
+    while (b < e && isBlank(s[b])) ++b;
+    while (e > b && isBlank(s[e - 1])) --e;
+    return s.substr(b, e - b);
+}
+
+}  // namespace
+
+std::vector<std::string> SplitPath(const std::string& path) {
+    std::vector<std::string> parts;
+    std::size_t start = 0;
+    while (true) {
+        const std::size_t dot = path.find('.', start);
+        parts.push_back(path.substr(start, dot == std::string::npos ? std::string::npos : dot - start));
+        if (dot == std::string::npos) break;
+        start = dot + 1;
+    }
+    return parts;
+}
+
+std::string Quote(const std::string& text) {
+    std::string out = "\"";
+    for (unsigned char c : text) {
+        switch (c) {
+            case '"': out += "\\\""; break;
+            case '\\': out += "\\\\"; break;
+            case '\r': out += "\\r"; break;
+            case '\n': out += "\\n"; break;
+            case '\t': out += "\\t"; break;
+            case '\b': out += "\\b"; break;
+            default:
+                if (c < 32 || c == 127) {
+                    char buffer[8];
+                    std::snprintf(buffer, sizeof buffer, "\\x%02X", c);
+                    out += buffer;
+                } else {
+                    out += static_cast<char>(c);
+                }
+        }
+    }
+    return out + "\"";
+}
+
+Scenario ParseScenario(const std::string& text) {
+    Scenario scenario;
+    std::istringstream in(text);
+    std::string line;
+    int number = 0;
+    while (std::getline(in, line)) {
+        ++number;
+        const std::string source = trim(line);
+        if (source.empty() || source[0] == '#') continue;
+        Step step;
+        step.line = number;
+        step.source = source;
+        std::vector<std::string> words;
+        if (auto error = splitWords(source, words, step.quoted)) {
+            scenario.error = ParseError{number, *error};
+            return scenario;
+        }
+        if (step.quoted[0]) {
+            scenario.error = ParseError{number, "a step starts with its word"};
+            return scenario;
+        }
+        step.word = words[0];
+        step.args.assign(words.begin() + 1, words.end());
+        step.quoted.erase(step.quoted.begin());
+        if (auto error = check(step)) {
+            scenario.error = ParseError{number, *error};
+            return scenario;
+        }
+        scenario.steps.push_back(std::move(step));
+    }
+    return scenario;
+}
+
+}  // namespace ventrose::scenario

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace ventrose::scenario {
+
+// One line of a scenario file, already split into its words. Strings have their escapes
+// resolved; `quoted` tells which words were written as strings.
+struct Step {
+    int line = 0;
+    std::string source;  // the step as written, for reports
+    std::string word;    // "click", "expect", ...
+    std::vector<std::string> args;
+    std::vector<bool> quoted;
+    // For "refused": the person's step it wraps.
+    std::vector<Step> inner;
+};
+
+struct ParseError {
+    int line = 0;
+    std::string message;
+};
+
+struct Scenario {
+    std::vector<Step> steps;
+    std::optional<ParseError> error;
+};
+
+// Reads a whole file's text. Every step word and its arguments are checked here, so that a
+// file that cannot be parsed is reported before anything runs.
+Scenario ParseScenario(const std::string& text);
+
+// "FORM", "FORM.CONTROL", "FORM.PROPERTY" or "FORM.CONTROL.PROPERTY", split at the dots.
+std::vector<std::string> SplitPath(const std::string& path);
+
+// The string written back in the file's own syntax, quotes and escapes included.
+std::string Quote(const std::string& text);
+
+}  // namespace ventrose::scenario
