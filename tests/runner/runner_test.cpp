@@ -1,0 +1,90 @@
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+
+#include "tests/runner/headless_driver.h"
+#include "tests/runner/runner.h"
+#include "tests/runner/scenario.h"
+
+namespace ventrose::scenario {
+namespace {
+
+struct Played {
+    bool passed;
+    std::string report;
+};
+
+Played play(const std::string& text) {
+    const Scenario scenario = ParseScenario(text);
+    EXPECT_FALSE(scenario.error) << scenario.error->message;
+    HeadlessDriver driver;
+    std::ostringstream out;
+    Runner runner("t.scn", scenario, driver, out);
+    const bool passed = runner.run();
+    return {passed, out.str()};
+}
+
+// Each row: a scenario whose fault the runner must catch, and the report line it must give.
+TEST(Runner, ReportsWhatDidNotHold) {
+    struct Row {
+        const char* what;
+        const char* scenario;
+        const char* report;
+    };
+    const Row rows[] = {
+        {"a caption", "expect frmMainCalc.lblVp.Caption \"12 kts\"\n",
+         "t.scn:1: expect frmMainCalc.lblVp.Caption \"12 kts\": \"12 kts\", got \"120 kts\"\n"},
+        {"a step after the end", "click frmMainCalc.cmdQuit\nclick frmQuit\n\nexpect frmMainCalc.Caption \"x\"\n",
+         "t.scn:4: expect frmMainCalc.Caption \"x\": an application still running, got it has ended\n"},
+        {"a step that was not refused", "refused click frmMainCalc.cmdClear\n",
+         "t.scn:1: refused click frmMainCalc.cmdClear: frmMainCalc refusing input, got it takes input\n"},
+        {"an unknown control", "drag frmMainCalc.hscNone 3\n",
+         "t.scn:1: drag frmMainCalc.hscNone 3: a step that runs, got an exception: no control hscNone in "
+         "frmMainCalc\n"},
+        {"the log", "expect-log \"load frmMainCalc\"\n",
+         "t.scn:1: expect-log \"load frmMainCalc\": \"load frmMainCalc\", got \"load frmMainCalc; show "
+         "frmMainCalc\"\n"},
+        {"a message box that never came", "expect-msgbox \"a\" \"b\" 48\n",
+         "t.scn:1: expect-msgbox \"a\" \"b\" 48: a message box, got none\n"},
+        {"the window taking input", "expect-modal frmQuit\n",
+         "t.scn:1: expect-modal frmQuit: frmQuit taking input, got frmMainCalc\n"},
+    };
+    for (const Row& row : rows) {
+        const Played played = play(row.scenario);
+        EXPECT_FALSE(played.passed) << row.what;
+        EXPECT_EQ(played.report, row.report) << row.what;
+    }
+}
+
+TEST(Runner, RejectsMalformedStepsWithTheirLine) {
+    struct Row {
+        const char* text;
+        int line;
+    };
+    const Row rows[] = {
+        {"expect frmMainCalc.lblVp.Caption 120\n", 1},
+        {"# comment\n\nclick\n", 3},
+        {"type frmVitesse.txtTempExt \"unterminated\n", 1},
+        {"expect frmMainCalc.hscVp.Colour 3\n", 1},
+        {"arrow frmMainCalc.hscVp * 2\n", 1},
+        {"type a.b \"\\q\"\n", 1},
+        {"refused expect frmMainCalc.Caption \"x\"\n", 1},
+        {"fly frmMainCalc\n", 1},
+    };
+    for (const Row& row : rows) {
+        const Scenario s = ParseScenario(row.text);
+        ASSERT_TRUE(s.error) << row.text;
+        EXPECT_EQ(s.error->line, row.line) << row.text;
+    }
+}
+
+TEST(Runner, ReadsEscapesInStrings) {
+    const Scenario s = ParseScenario("paste a.b \"\\\"\\\\\\r\\n\\t\\b\\x41\\xE9 x\"\n");
+    ASSERT_FALSE(s.error);
+    EXPECT_EQ(s.steps[0].args[1], "\"\\\r\n\t\bA\xC3\xA9 x");
+    EXPECT_EQ(Quote(s.steps[0].args[1]), "\"\\\"\\\\\\r\\n\\t\\b" "A\xC3\xA9 x\"");
+}
+
+}  // namespace
+}  // namespace ventrose::scenario
