@@ -10,7 +10,7 @@ using platform::Alignment;
 using platform::ControlDesign;
 using platform::ControlKind;
 
-constexpr platform::Colour kLightBlue = 0xCCE0FF;
+constexpr platform::Colour kLightBlue = 0xC0C0FF;
 constexpr platform::Colour kDarkGreen = 0x006000;
 constexpr platform::Colour kTooltipYellow = 0xFFFFE1;
 constexpr int kPx = 15;  // twips per pixel at 96 dpi

@@ -7,7 +7,12 @@ namespace ventrose::app {
 using platform::ShowMode;
 
 Application::Application(platform::Host& host)
-    : runtime_(host), frmMainCalc_(runtime_), frmQuit_(runtime_) {
+    : runtime_(host),
+      frmMainCalc_(runtime_),
+      frmVitesse_(runtime_),
+      frmDescente_(runtime_),
+      frmConversions_(runtime_),
+      frmQuit_(runtime_) {
     frmMainCalc_.onClick("cmdVitesse", [this] { cmdVitesse_Click(); });
     frmMainCalc_.onClick("cmdVz", [this] { cmdVz_Click(); });
     frmMainCalc_.onClick("cmdConversions", [this] { cmdConversions_Click(); });
@@ -21,10 +26,20 @@ void Application::Start() {
     runtime_.Show(frmMainCalc_, ShowMode::Modeless);
 }
 
-// The airspeed, descent and conversions calculators open here once their windows exist.
-void Application::cmdVitesse_Click() {}
-void Application::cmdVz_Click() {}
-void Application::cmdConversions_Click() {}
+void Application::cmdVitesse_Click() {
+    runtime_.Load(frmVitesse_);
+    runtime_.Show(frmVitesse_, ShowMode::Modal);
+}
+
+void Application::cmdVz_Click() {
+    runtime_.Load(frmDescente_);
+    runtime_.Show(frmDescente_, ShowMode::Modal);
+}
+
+void Application::cmdConversions_Click() {
+    runtime_.Load(frmConversions_);
+    runtime_.Show(frmConversions_, ShowMode::Modal);
+}
 
 void Application::Command1_Click() {
     runtime_.Load(frmQuit_);

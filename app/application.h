@@ -1,6 +1,9 @@
 #pragma once
 
 #include "about/frmquit.h"
+#include "airspeed/frmvitesse.h"
+#include "conversions/frmconversions.h"
+#include "descent/frmdescente.h"
 #include "platform/host.h"
 #include "platform/runtime.h"
 #include "wind/frmmaincalc.h"
@@ -21,6 +24,9 @@ public:
     platform::Runtime& runtime() { return runtime_; }
     wind::FrmMainCalc& frmMainCalc() { return frmMainCalc_; }
     about::FrmQuit& frmQuit() { return frmQuit_; }
+    airspeed::FrmVitesse& frmVitesse() { return frmVitesse_; }
+    descent::FrmDescente& frmDescente() { return frmDescente_; }
+    conversions::FrmConversions& frmConversions() { return frmConversions_; }
 
 private:
     void cmdVitesse_Click();
@@ -32,6 +38,9 @@ private:
 
     platform::Runtime runtime_;
     wind::FrmMainCalc frmMainCalc_;
+    airspeed::FrmVitesse frmVitesse_;
+    descent::FrmDescente frmDescente_;
+    conversions::FrmConversions frmConversions_;
     about::FrmQuit frmQuit_;
 };
 

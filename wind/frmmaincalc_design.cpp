@@ -12,12 +12,12 @@ using platform::ControlDesign;
 using platform::ControlKind;
 using platform::FormDesign;
 
-constexpr platform::Colour kLightBlue = 0xCCE0FF;
+constexpr platform::Colour kLightBlue = 0xC0C0FF;
 constexpr platform::Colour kWhite = 0xFFFFFF;
 constexpr platform::Colour kRed = 0xD00000;
 constexpr platform::Colour kLightYellow = 0xFFFFC0;
 constexpr platform::Colour kLightCyan = 0xC0FFFF;
-constexpr platform::Colour kLightOrange = 0xFFC890;
+constexpr platform::Colour kLightOrange = 0xFFE0C0;
 
 constexpr int kPx = 15;  // twips per pixel at 96 dpi: the layout below is drawn in pixels
 
