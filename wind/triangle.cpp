@@ -1,0 +1,52 @@
+#include "wind/triangle.h"
+
+#include "common/format.h"
+#include "wind/typevent.h"
+
+namespace ventrose::wind {
+
+Triangle CalculTriangle(int Vp, int Rm, int Vw, double Fb, std::uint8_t CasVent, double SinAlpha,
+                        double CosAlpha) {
+    Triangle t;
+    t.X = Vw * Fb;
+    t.Vt = Vw * SinAlpha;
+    t.Ve = Vw * CosAlpha;
+    t.Derive = t.X * SinAlpha;
+    t.Tc = t.Ve * Fb;
+
+    switch (CoteDuCas(CasVent)) {
+        case Cote::Droite:
+            // Left unreduced on purpose: the display shows «362 °» rather than «002 °».
+            t.Cap = Rm + t.Derive;
+            break;
+        case Cote::Gauche:
+            t.Cap = Rm - t.Derive;
+            if (t.Cap < 0) t.Cap += 360;
+            break;
+        case Cote::Face:
+        case Cote::Dos:
+            t.Cap = Rm;
+            break;
+    }
+    t.Vs = VentArriere(CasVent) ? Vp + t.Ve : Vp - t.Ve;
+
+    t.lblX = common::FormatNumber(t.X, "0 °");
+    t.lblVt = common::FormatNumber(t.Vt, " 0 kts");
+    t.lblVe = common::FormatNumber(t.Ve, "0 kts");
+    t.lblDerive = common::FormatNumber(t.Derive, "0 °");
+    t.lblTc = common::FormatNumber(t.Tc, " 0 mn/h");
+    t.lblNewCap = common::FormatNumber(t.Cap, "000 °");
+    t.lblVs = common::FormatNumber(t.Vs, "0 kts");
+    return t;
+}
+
+AffichageEntrees AfficherEntrees(int Vp, int Rm, int V, int Vw) {
+    AffichageEntrees a;
+    a.lblVp = common::FormatNumber(static_cast<double>(Vp), "### kts");
+    a.lblRm = common::FormatNumber(static_cast<double>(Rm), "000 °");
+    a.lblV = common::FormatNumber(static_cast<double>(V), "000 °");
+    a.lblVw = common::FormatNumber(static_cast<double>(Vw), "0 kts");
+    return a;
+}
+
+}  // namespace ventrose::wind
