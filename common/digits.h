@@ -1,0 +1,31 @@
+#pragma once
+
+#include "common/decimal.h"
+
+namespace ventrose::common::detail {
+
+// A finite number as sign, significant decimal digits and scale: value = digits × 10^-scale.
+// Both doubles and Decimals are rendered through this form, so that rounding and rendering
+// exist once. A negative scale stands for that many zeros after the digits (1e20).
+struct DigitString {
+    // 29 digits of a 96-bit coefficient, one more for a carry when rounding up.
+    static constexpr int kCapacity = 32;
+
+    bool negative = false;
+    int count = 0;  // no leading zero; 0 for the value zero
+    int scale = 0;
+    char digits[kCapacity] = {};
+
+    bool isZero() const { return count == 0; }
+};
+
+// The double written with 15 significant digits, nearest; `value` must be finite.
+DigitString DigitsOf(double value);
+// Exact.
+DigitString DigitsOf(const Decimal& value);
+
+// Rounds to `decimals` decimals (may be negative: tens, hundreds), a half going away from zero.
+// Leaves the scale as is when it already has no more decimals. A result of zero keeps no sign.
+void RoundHalfAway(DigitString& number, int decimals);
+
+}  // namespace ventrose::common::detail

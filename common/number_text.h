@@ -1,0 +1,26 @@
+#pragma once
+
+#include <string_view>
+
+namespace ventrose::common::detail {
+
+// The shape of a typed number: an optional leading '-', digits and at most one ',', with at
+// least one digit. Nothing else is let through, not even a '+' or a space.
+inline bool IsNumberText(std::string_view text) {
+    std::size_t i = !text.empty() && text[0] == '-' ? 1 : 0;
+    bool digit = false;
+    bool comma = false;
+    for (; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c >= '0' && c <= '9') {
+            digit = true;
+        } else if (c == ',' && !comma) {
+            comma = true;
+        } else {
+            return false;
+        }
+    }
+    return digit;
+}
+
+}  // namespace ventrose::common::detail
