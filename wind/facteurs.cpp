@@ -1,10 +1,17 @@
 #include "wind/facteurs.h"
 
+#include <vector>
+
 #include "common/format.h"
 
 namespace ventrose::wind {
 
-Facteurs CalculFacteurs(int Vp) {
+namespace {
+
+constexpr int kVpMin = 60;
+constexpr int kVpMax = 800;
+
+Facteurs compute(int Vp) {
     Facteurs f;
     // The method works with the factors as the pilot reads them off the display, so the rounded
     // values (not the exact quotients) feed every later product.
@@ -13,6 +20,21 @@ Facteurs CalculFacteurs(int Vp) {
     f.lblFb = common::FormatNumber(f.Fb, "0.00");
     f.lblInvFb = common::FormatNumber(f.InvFb, "0.0 NM");
     return f;
+}
+
+}  // namespace
+
+Facteurs CalculFacteurs(int Vp) {
+    // The airspeed bar offers 741 values: their factors are worked out once, on first use, so
+    // that a recomputation while a bar is held down only looks them up.
+    static const std::vector<Facteurs> table = [] {
+        std::vector<Facteurs> t;
+        t.reserve(kVpMax - kVpMin + 1);
+        for (int v = kVpMin; v <= kVpMax; ++v) t.push_back(compute(v));
+        return t;
+    }();
+    if (Vp >= kVpMin && Vp <= kVpMax) return table[static_cast<std::size_t>(Vp - kVpMin)];
+    return compute(Vp);
 }
 
 }  // namespace ventrose::wind

@@ -1,12 +1,15 @@
 #include "wind/sincos.h"
 
+#include <array>
 #include <cmath>
 
 #include "common/format.h"
 
 namespace ventrose::wind {
 
-SinCos CalculSinCos(int Alpha) {
+namespace {
+
+SinCos compute(int Alpha) {
     // The method's own pi (3.14, not M_PI), with the quotient formed first: the rounded sine and
     // cosine must be the method's values.
     const double angle = (3.14 / 180) * Alpha;
@@ -16,6 +19,19 @@ SinCos CalculSinCos(int Alpha) {
     s.lblMultSin = common::FormatNumber(s.SinAlpha, "0.0");
     s.lblMultCos = common::FormatNumber(s.CosAlpha, "0.0");
     return s;
+}
+
+}  // namespace
+
+SinCos CalculSinCos(int Alpha) {
+    // The wind angle is a whole number of degrees from 0 to 90: 91 rows, worked out once.
+    static const std::array<SinCos, 91> table = [] {
+        std::array<SinCos, 91> t;
+        for (int a = 0; a <= 90; ++a) t[static_cast<std::size_t>(a)] = compute(a);
+        return t;
+    }();
+    if (Alpha >= 0 && Alpha <= 90) return table[static_cast<std::size_t>(Alpha)];
+    return compute(Alpha);
 }
 
 }  // namespace ventrose::wind
