@@ -1,17 +1,45 @@
 #pragma once
 
+#include <cstdint>
+
+#include "airspeed/tableatmo.h"
 #include "platform/form.h"
 #include "platform/runtime.h"
 
 namespace ventrose::airspeed {
 
+// The altitude bar grows upward: its top end (value 0) is 45000 ft, its bottom end is sea
+// level, and each step of 500 is 1000 ft.
+inline constexpr int kAltBarSeaLevel = 22500;
+inline constexpr int kAltBarStep = 500;
+
+// The airspeed window: indicated airspeed and altitude from two bars, the true airspeed in the
+// standard atmosphere at once, or corrected for an outside temperature typed and confirmed with
+// "OK". Form_Load sets every working value, so each opening starts afresh.
 class FrmVitesse : public platform::Form {
 public:
     explicit FrmVitesse(platform::Runtime& runtime);
 
     static const platform::FormDesign& Design();
 
+    void Form_Load();
+    void hscVi_Change();
+    void vscAlt_Change();
+    void txtTempExt_KeyPress(int& KeyAscii);
+    void cmdTempExt_Click();
     void cmdQuit_Click();
+
+private:
+    void LireAltitude();
+    void refresh();
+
+    airspeed::TableAtmo TableAtmo{};
+    std::int16_t Vi = 0;          // knots
+    std::int32_t Altitude = 0;    // feet
+    double Vp = 0;                // knots
+    double VpKm = 0;              // km/h
+    std::int16_t TempExt = 0;     // last confirmed outside temperature, °C
+    std::int16_t CorrTemp = 0;    // its correction in 1 % steps
 };
 
 }  // namespace ventrose::airspeed

@@ -1,0 +1,59 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <variant>
+
+#include "airspeed/tableatmo.h"
+
+namespace ventrose::airspeed {
+
+// The six result texts of the airspeed window, each named after the label that shows it.
+struct AffichageVp {
+    std::string lblVp2;       // Vp, "0 Kts"
+    std::string lblVpKm;      // VpKm, "0 Km/h"
+    std::string lblAlt;       // Altitude, "0 pieds"
+    std::string lblAltM;      // AltMetres of the row, "0 mètres"
+    std::string lblTemp;      // TempStd of the row, "0.0 °"
+    std::string lblPression;  // PressionStd of the row, "0.00 Hpa"
+};
+
+// True airspeed in the standard atmosphere.
+struct ResultatVp {
+    double Vp = 0;    // knots, with its fraction
+    double VpKm = 0;  // km/h
+    AffichageVp affichage;
+};
+
+// 1 % of Vi per 600 ft: Vp = Vi x PasDensite / 100 + Vi, the fraction kept (the display rounds a
+// half up, so 151.5 shows «152 Kts»). Vi from 60 to 1800, Altitude a multiple of 1000 within
+// the table.
+ResultatVp CalculVp(std::int16_t Vi, std::int32_t Altitude, const TableAtmo& table);
+
+// True airspeed corrected for a typed outside temperature. Every quantity but VpKm is a 16-bit
+// whole number.
+struct ResultatVpTempExt {
+    std::int16_t TempExt = 0;   // the typed temperature, whole degrees
+    std::int16_t CorrTemp = 0;  // 1 % steps for the difference from the standard temperature
+    double Vp = 0;              // knots, whole
+    double VpKm = 0;            // km/h
+    std::string lblVp2;         // "0 Kts"
+    std::string lblVpKm;        // "0 Km/h"
+};
+
+// Why a typed temperature gives no result.
+enum class TempExtRefusal {
+    Empty,       // nothing typed: nothing to do and nothing to say
+    NotANumber,  // «-», «5-», «1,2,3», «,», letters pasted
+    OutOfRange,  // a whole number of the computation would leave the 16-bit range («99999»)
+};
+
+// Adds to the density steps one step per 5 °C that the typed temperature (rounded to a whole
+// degree, a tie to even) lies from the standard one, and rounds the correction to whole knots
+// (a tie to even) before adding it to Vi: so the standard temperature can show one knot less
+// than CalculVp (250 kt at 1000 ft: 252 against 252.5 shown «253 Kts»).
+std::variant<ResultatVpTempExt, TempExtRefusal> CalculVpTempExt(std::int16_t Vi, std::int32_t Altitude,
+                                                                const TableAtmo& table, std::string_view texte);
+
+}  // namespace ventrose::airspeed

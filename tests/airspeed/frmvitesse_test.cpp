@@ -1,0 +1,76 @@
+#include "airspeed/frmvitesse.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "platform/control.h"
+#include "platform/headless_host.h"
+#include "platform/runtime.h"
+#include "platform/user_actions.h"
+
+namespace ventrose::airspeed {
+namespace {
+
+struct FrmVitesseTest : ::testing::Test {
+    void SetUp() override {
+        runtime.Load(form);
+        runtime.Show(form, platform::ShowMode::Modeless);
+    }
+    platform::Control& operator()(const char* name) { return form[name]; }
+
+    platform::HeadlessHost host;
+    platform::Runtime runtime{host};
+    FrmVitesse form{runtime};
+};
+
+// The bar grows upward: its bottom end is sea level, each 500 of value 1000 ft higher.
+TEST_F(FrmVitesseTest, EveryMultipleOf500IsARowAltitude) {
+    for (int row = 0; row <= 45; ++row) {
+        (*this)("vscAlt").setValue(22500 - 500 * row);
+        EXPECT_EQ((*this)("lblAlt").caption(), std::to_string(row * 1000) + " pieds");
+    }
+}
+
+// Only a dragged thumb leaves the multiples of 500; such a value keeps the altitude, though the
+// refresh still runs and clears the box.
+TEST_F(FrmVitesseTest, ValuesOffTheMultiplesKeepTheAltitude) {
+    (*this)("vscAlt").setValue(20000);
+    for (int value = 0; value <= 22500; ++value) {
+        if (value % 500 == 0) continue;
+        (*this)("txtTempExt").setText("5");
+        (*this)("vscAlt").setValue(value);
+        ASSERT_EQ((*this)("lblAlt").caption(), "5000 pieds") << value;
+        ASSERT_EQ((*this)("txtTempExt").text(), "") << value;
+    }
+    EXPECT_EQ((*this)("lblAltM").caption(), "1525 mètres");
+    EXPECT_EQ((*this)("lblVp2").caption(), "130 Kts");
+}
+
+// Digits, '-', Backspace and '.' (as ',') pass; every other code shows the message and is
+// dropped, ',' typed directly included.
+TEST_F(FrmVitesseTest, KeyFilterOverEveryCode) {
+    platform::Control& box = (*this)("txtTempExt");
+    for (int code = 1; code < 256; ++code) {
+        const bool digit = code >= '0' && code <= '9';
+        const bool passes = digit || code == '-' || code == '.' || code == 8;
+        box.setText("1");
+        host.messageBoxes.clear();
+        ASSERT_TRUE(platform::KeyPress(box, code));
+        if (passes) {
+            EXPECT_TRUE(host.messageBoxes.empty()) << code;
+        } else {
+            ASSERT_EQ(host.messageBoxes.size(), 1u) << code;
+            EXPECT_EQ(host.messageBoxes[0].prompt, "Il faut entrer un nombre");
+            EXPECT_EQ(host.messageBoxes[0].title, "Erreur");
+            EXPECT_EQ(host.messageBoxes[0].style, 48);
+            EXPECT_EQ(box.text(), "1") << code;
+        }
+    }
+    box.setText("1");
+    platform::KeyPress(box, '.');
+    EXPECT_EQ(box.text(), "1,");
+}
+
+}  // namespace
+}  // namespace ventrose::airspeed
