@@ -1,0 +1,53 @@
+#include "descent/calculvs.h"
+
+#include "common/format.h"
+#include "common/numbers.h"
+#include "descent/tendance.h"
+
+namespace ventrose::descent {
+
+AffichageDescente CalculVs(EtatDescente& etat) {
+    const ChangementAltitude alt = CalculAltitude(etat);
+    AffichageDescente a;
+    a.TexteAlt = alt.TexteAlt;
+    a.Traits = alt.Traits;
+    if (alt.Delta == 0) {
+        // Level: no vertical speed makes sense, so the input itself goes to 0.
+        etat.Vz = 0;
+        a.VzAZero = true;
+    }
+    if (!etat.Dist) return a;
+
+    double pente = 0;
+    if (*etat.Dist == 0) {
+        a.TextePenteDeg = kSansValeur;
+        a.TextePente = kSansValeur;
+    } else {
+        double d = common::Abs(static_cast<double>(alt.Delta)) / *etat.Dist;
+        d = d / 100;
+        a.TextePenteDeg = common::FormatNumber(d, "0.0");
+        const double p = d / 0.6;
+        // Two decimals in this mode, where the slope is the divisor of the result.
+        a.TextePente = common::FormatNumber(p, "0.00");
+        pente = p;
+    }
+
+    double vitesse = 0;
+    if (pente == 0) {
+        a.TexteResultat = kSansValeur;
+    } else {
+        vitesse = static_cast<double>(etat.Vz.value_or(0)) / pente;
+        a.TexteResultat = common::FormatNumber(vitesse, "0 kts");
+    }
+
+    if (vitesse == 0) {
+        a.TexteTsv = kSansValeur;
+    } else {
+        double t = static_cast<double>(*etat.Dist) / vitesse;
+        t = t * 60;
+        a.TexteTsv = common::FormatNumber(t, "0 mn");
+    }
+    return a;
+}
+
+}  // namespace ventrose::descent

@@ -1,0 +1,41 @@
+#include "descent/tendance.h"
+
+#include "common/format.h"
+
+namespace ventrose::descent {
+
+ChangementAltitude CalculAltitude(const EtatDescente& etat) {
+    ChangementAltitude c;
+    // In 64 bits so that no pair of altitudes can overflow the difference.
+    c.Delta = static_cast<std::int64_t>(etat.AltB) - etat.AltA;
+    const double delta = static_cast<double>(c.Delta);
+    if (c.Delta > 0) {
+        c.tendance = Tendance::Montee;
+        c.TexteAlt = common::FormatNumber(delta, "+ 0 '");
+        c.Traits = {true, true, false};
+    } else if (c.Delta == 0) {
+        c.tendance = Tendance::Nul;
+        c.TexteAlt = common::FormatNumber(delta, " 0 '");
+        c.Traits = {true, false, false};
+    } else {
+        // The minus sign comes in front of the pattern's leading blank: «- 2000 '».
+        c.tendance = Tendance::Descente;
+        c.TexteAlt = common::FormatNumber(delta, " 0 '");
+        c.Traits = {false, true, true};
+    }
+    return c;
+}
+
+const char* TitreVario(Tendance tendance) {
+    switch (tendance) {
+        case Tendance::Montee:
+            return "Vario de montée";
+        case Tendance::Descente:
+            return "Vario de descente";
+        case Tendance::Nul:
+            break;
+    }
+    return "Vario nul";
+}
+
+}  // namespace ventrose::descent

@@ -1,0 +1,147 @@
+#include "descent/frmdescente.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+
+#include "common/format.h"
+#include "descent/calculdist.h"
+#include "descent/calcultaux.h"
+#include "descent/calculvs.h"
+#include "descent/controlesdescente.h"
+#include "platform/headless_host.h"
+#include "platform/user_actions.h"
+
+namespace ventrose::descent {
+namespace {
+
+// Another loaded window, so that unloading the descent window does not end the application.
+const platform::FormDesign kMain{.name = "frmMain"};
+
+class FrmDescenteTest : public ::testing::Test {
+protected:
+    platform::HeadlessHost host;
+    platform::Runtime runtime{host};
+    platform::Form main{runtime, kMain};
+    FrmDescente form{runtime};
+
+    void SetUp() override {
+        runtime.Load(main);
+        runtime.Load(form);
+    }
+
+    // Every stored input is the one that its bar and label show.
+    void expectInputsAsShown(const std::string& when) {
+        for (const ModeDescente mode : kModes) {
+            const EtatDescente& e = form.etat(mode);
+            for (const BarreEntree& b : Barres(mode)) {
+                SCOPED_TRACE(when + " " + std::string(b.barre));
+                const int bar = form[b.barre].value();
+                const std::string& label = form[b.etiquette].caption();
+                std::optional<double> stored;
+                switch (b.champ) {
+                    case Champ::AltA:
+                        stored = e.AltA;
+                        ASSERT_EQ(e.AltA, 2 * bar);
+                        break;
+                    case Champ::AltB:
+                        stored = e.AltB;
+                        ASSERT_EQ(e.AltB, 2 * bar);
+                        break;
+                    case Champ::Dist:
+                    case Champ::Vs:
+                    case Champ::Vz: {
+                        const auto& v = b.champ == Champ::Dist ? e.Dist : b.champ == Champ::Vs ? e.Vs : e.Vz;
+                        if (!v) {
+                            ASSERT_EQ(label, "");
+                            continue;
+                        }
+                        ASSERT_EQ(*v, bar);
+                        stored = *v;
+                    }
+                }
+                ASSERT_EQ(label, common::FormatNumber(*stored, b.pattern));
+            }
+        }
+    }
+
+    // Every result label shows what its mode's computation gives on the stored inputs.
+    void expectResultsOfStoredInputs(const std::string& when) {
+        for (const ModeDescente mode : kModes) {
+            EtatDescente copy = form.etat(mode);
+            const AffichageDescente a = mode == ModeDescente::ModeTaux   ? CalculTaux(copy)
+                                        : mode == ModeDescente::ModeDist ? CalculDist(copy)
+                                                                         : CalculVs(copy);
+            const ControlesMode& c = Controles(mode);
+            SCOPED_TRACE(when + " " + std::string(c.cadre));
+            ASSERT_EQ(form[c.alt].caption(), a.TexteAlt);
+            for (std::size_t i = 0; i < 3; ++i) ASSERT_EQ(form[c.traits[i]].visible(), a.Traits[i]);
+            const auto same = [&](std::string_view label, const std::optional<std::string>& text) {
+                if (text && !label.empty()) {
+                    ASSERT_EQ(form[label].caption(), *text) << label;
+                }
+            };
+            same(c.pente, a.TextePente);
+            same(c.penteDeg, a.TextePenteDeg);
+            same(c.titre, a.TitreVario);
+            same(c.resultat, a.TexteResultat);
+            same(c.tsv, a.TexteTsv);
+        }
+    }
+};
+
+// A long random session of bar moves, mode changes, "Rafraichir" and reopenings never leaves
+// an input that differs from what the window shows, nor a result of other inputs.
+TEST_F(FrmDescenteTest, RandomSessionKeepsInputsAndResultsAsShown) {
+    std::mt19937 random(20240611);
+    const auto pick = [&](int n) { return std::uniform_int_distribution<int>(0, n - 1)(random); };
+    for (int step = 0; step < 3000; ++step) {
+        const ModeDescente mode = kModes[static_cast<std::size_t>(pick(3))];
+        const BarreEntree& b = Barres(mode)[static_cast<std::size_t>(pick(4))];
+        platform::Control& bar = form[b.barre];
+        const platform::Toward toward = pick(2) ? platform::Toward::Max : platform::Toward::Min;
+        std::string what;
+        switch (pick(12)) {
+            case 0:
+                what = "reopen";
+                runtime.Unload(form);
+                runtime.Load(form);
+                break;
+            case 1:
+                what = "Rafraichir";
+                platform::Click(form["cmdClear"]);
+                break;
+            case 2:
+                what = "mode";
+                platform::Click(form[Controles(mode).option]);
+                break;
+            case 3:
+            case 4:
+                // Point B onto point A: the level case that forces the vertical speed to 0.
+                what = "level";
+                platform::ThumbRelease(form[Barres(mode)[1].barre], form[Barres(mode)[0].barre].value());
+                break;
+            case 5:
+                what = "drag";
+                platform::ThumbRelease(bar, bar.lowest() + pick(bar.highest() - bar.lowest() + 1));
+                break;
+            case 6:
+            case 7:
+                what = "page";
+                platform::TroughClick(bar, toward);
+                break;
+            default:
+                what = "arrow";
+                platform::ArrowClick(bar, toward);
+                break;
+        }
+        const std::string when = "step " + std::to_string(step) + " " + what;
+        ASSERT_NO_FATAL_FAILURE(expectInputsAsShown(when));
+        ASSERT_NO_FATAL_FAILURE(expectResultsOfStoredInputs(when));
+        ASSERT_TRUE(form[Controles(form.mode()).cadre].visible()) << when;
+    }
+}
+
+}  // namespace
+}  // namespace ventrose::descent
