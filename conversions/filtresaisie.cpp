@@ -1,0 +1,14 @@
+#include "conversions/filtresaisie.h"
+
+namespace ventrose::conversions {
+
+std::optional<int> FilterKey(int keyAscii, bool minusAllowed) {
+    constexpr int kBackspace = 8;
+    if (keyAscii >= '0' && keyAscii <= '9') return keyAscii;
+    if (keyAscii == '.') return ',';
+    if (keyAscii == kBackspace) return keyAscii;
+    if (keyAscii == '-' && minusAllowed) return keyAscii;
+    return std::nullopt;
+}
+
+}  // namespace ventrose::conversions
