@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QWidget>
+#include <functional>
+
+#include "platform/qt/widgets.h"
+
+namespace ventrose::platform {
+class Form;
+}
+
+namespace ventrose::platform::qt {
+
+// The top-level window of one loaded form. What a person does to the window itself (the close
+// box, Escape in a modal window, a click on the bare background) goes to callbacks; the window
+// never closes itself: the model unloads the form and the view then retires the window.
+class FormWindow : public QWidget {
+public:
+    FormWindow(Form& form, double scale);
+
+    Form& form() const { return form_; }
+    double scale() const { return scale_; }
+
+    std::function<void()> onCloseRequest;
+    std::function<void()> onClick;
+
+    // The form was unloaded: the window takes nothing more to the model and may close.
+    void retire();
+    bool retired() const { return retired_; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    Form& form_;
+    double scale_;
+    bool retired_ = false;
+    ClickTracker tracker_;
+};
+
+}  // namespace ventrose::platform::qt

@@ -1,0 +1,120 @@
+#include "platform/qt/mirror.h"
+
+#include <QAbstractButton>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScrollBar>
+#include <QSignalBlocker>
+
+#include "platform/control.h"
+#include "platform/qt/appearance.h"
+#include "platform/qt/geometry.h"
+#include "platform/qt/painted_widgets.h"
+#include "platform/qt/scroll_mapping.h"
+#include "platform/qt/widget_properties.h"
+
+namespace ventrose::platform::qt {
+
+namespace {
+
+void mirrorCaption(QWidget& widget, const Control& control) {
+    const QString shown = ShownText(control.caption());
+    widget.setProperty(kCaptionProperty, ToQString(control.caption()));
+    if (auto* label = qobject_cast<QLabel*>(&widget)) {
+        if (control.kind() == ControlKind::Label) label->setText(shown);
+    } else if (auto* button = qobject_cast<QAbstractButton*>(&widget)) {
+        button->setText(shown);
+    } else if (auto* frame = qobject_cast<QGroupBox*>(&widget)) {
+        frame->setTitle(shown);
+    }
+}
+
+void mirrorText(QWidget& widget, const Control& control) {
+    auto* edit = qobject_cast<QLineEdit*>(&widget);
+    const QString text = ToQString(control.text());
+    if (edit != nullptr && edit->text() != text) edit->setText(text);
+}
+
+// Range first, then the position in it: a new Min or Max moves the position of the same value.
+void mirrorBar(QScrollBar& bar, const Control& control) {
+    bar.setProperty(kMinProperty, control.min());
+    bar.setProperty(kMaxProperty, control.max());
+    bar.setRange(0, PositionRange(control.min(), control.max()));
+    bar.setSingleStep(control.smallChange());
+    bar.setPageStep(control.largeChange());
+    bar.setValue(PositionOf(control.value(), control.min(), control.max()));
+}
+
+void mirrorValue(QWidget& widget, const Control& control) {
+    if (auto* bar = qobject_cast<QScrollBar*>(&widget)) {
+        bar->setValue(PositionOf(control.value(), control.min(), control.max()));
+    } else if (auto* button = qobject_cast<QAbstractButton*>(&widget)) {
+        button->setChecked(control.selected());
+    }
+}
+
+void mirrorPlace(QWidget& widget, const Control& control, double scale) {
+    widget.setProperty(kLeftProperty, control.left());
+    widget.setProperty(kTopProperty, control.top());
+    widget.setGeometry(ToPixelRect(control.left(), control.top(), control.width(), control.height(), scale));
+}
+
+void mirrorLine(QWidget& widget, const Control& control, double scale) {
+    widget.setProperty(kX1Property, control.x1());
+    widget.setProperty(kY1Property, control.y1());
+    widget.setProperty(kX2Property, control.x2());
+    widget.setProperty(kY2Property, control.y2());
+    if (auto* line = dynamic_cast<LineWidget*>(&widget))
+        line->setLine(QLine(ToPixels(control.x1(), scale), ToPixels(control.y1(), scale), ToPixels(control.x2(), scale),
+                            ToPixels(control.y2(), scale)));
+}
+
+}  // namespace
+
+void MirrorProperty(QWidget& widget, const Control& control, Property property, double scale) {
+    const QSignalBlocker blocker(&widget);
+    switch (property) {
+        case Property::Caption: mirrorCaption(widget, control); break;
+        case Property::Text: mirrorText(widget, control); break;
+        case Property::Value: mirrorValue(widget, control); break;
+        case Property::Visible: widget.setVisible(control.visible()); break;
+        case Property::Left:
+        case Property::Top: mirrorPlace(widget, control, scale); break;
+        case Property::Min:
+        case Property::Max:
+        case Property::SmallChange:
+        case Property::LargeChange:
+            if (auto* bar = qobject_cast<QScrollBar*>(&widget)) mirrorBar(*bar, control);
+            break;
+        case Property::X1:
+        case Property::Y1:
+        case Property::X2:
+        case Property::Y2: mirrorLine(widget, control, scale); break;
+    }
+}
+
+void MirrorAll(QWidget& widget, const Control& control, double scale) {
+    const QSignalBlocker blocker(&widget);
+    switch (control.kind()) {
+        case ControlKind::Label:
+        case ControlKind::CommandButton:
+        case ControlKind::Frame: mirrorCaption(widget, control); break;
+        case ControlKind::OptionButton:
+            mirrorCaption(widget, control);
+            mirrorValue(widget, control);
+            break;
+        case ControlKind::TextBox: mirrorText(widget, control); break;
+        case ControlKind::HScrollBar:
+        case ControlKind::VScrollBar:
+            if (auto* bar = qobject_cast<QScrollBar*>(&widget)) mirrorBar(*bar, control);
+            break;
+        case ControlKind::Line: mirrorLine(widget, control, scale); break;
+        case ControlKind::Image:
+        case ControlKind::Shape: break;
+    }
+    if (control.kind() != ControlKind::Line) mirrorPlace(widget, control, scale);
+    widget.setVisible(control.visible());
+}
+
+}  // namespace ventrose::platform::qt

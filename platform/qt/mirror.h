@@ -1,0 +1,21 @@
+#pragma once
+
+#include "platform/property.h"
+
+class QWidget;
+
+namespace ventrose::platform {
+class Control;
+}
+
+namespace ventrose::platform::qt {
+
+// Shows one model property in the control's widget, with the widget's signals blocked so that
+// nothing goes back to the model. `scale` is the window's dpi scale (twips to pixels).
+void MirrorProperty(QWidget& widget, const Control& control, Property property, double scale);
+
+// Shows every property the control's kind has: at creation, and after a person's action (the
+// widget may have moved ahead of a model that refused or decided otherwise).
+void MirrorAll(QWidget& widget, const Control& control, double scale);
+
+}  // namespace ventrose::platform::qt

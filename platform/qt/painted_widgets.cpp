@@ -1,0 +1,41 @@
+#include "platform/qt/painted_widgets.h"
+
+#include <QPainter>
+#include <algorithm>
+
+namespace ventrose::platform::qt {
+
+LineWidget::LineWidget(QWidget* parent, QColor colour, int penWidth)
+    : QWidget(parent), colour_(colour), penWidth_(std::max(1, penWidth)) {
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void LineWidget::setLine(const QLine& line) {
+    line_ = line;
+    const int margin = penWidth_;
+    const QRect box = QRect(line.p1(), line.p2()).normalized().adjusted(-margin, -margin, margin, margin);
+    setGeometry(box);
+    update();
+}
+
+void LineWidget::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.setPen(QPen(colour_, penWidth_));
+    painter.drawLine(line_.translated(-pos()));
+}
+
+ShapeWidget::ShapeWidget(QWidget* parent, QColor colour, int penWidth)
+    : QWidget(parent), colour_(colour), penWidth_(std::max(1, penWidth)) {
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void ShapeWidget::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    QPen pen(colour_, penWidth_);
+    pen.setJoinStyle(Qt::MiterJoin);
+    painter.setPen(pen);
+    const qreal inset = penWidth_ / 2.0;
+    painter.drawRect(QRectF(rect()).adjusted(inset, inset, -inset, -inset));
+}
+
+}  // namespace ventrose::platform::qt

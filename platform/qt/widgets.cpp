@@ -1,0 +1,85 @@
+#include "platform/qt/widgets.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace ventrose::platform::qt {
+
+void ClickTracker::press(QMouseEvent* event) {
+    pressed_ = event->button() == Qt::LeftButton;
+    event->accept();
+}
+
+bool ClickTracker::release(QMouseEvent* event, const QRect& area) {
+    const bool click = pressed_ && event->button() == Qt::LeftButton && area.contains(event->position().toPoint());
+    pressed_ = false;
+    event->accept();
+    return click;
+}
+
+ClickableLabel::ClickableLabel(QWidget* parent) : QLabel(parent) {
+    setTextFormat(Qt::PlainText);
+    setTextInteractionFlags(Qt::NoTextInteraction);
+}
+
+void ClickableLabel::setPicture(const QString& resourcePath) {
+    picture_ = resourcePath.isEmpty() ? QPixmap() : QPixmap(resourcePath);
+    showPicture();
+}
+
+void ClickableLabel::showPicture() {
+    if (picture_.isNull()) {
+        clear();
+        return;
+    }
+    const qreal ratio = devicePixelRatioF();
+    QPixmap scaled = picture_.scaled(size() * ratio, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    scaled.setDevicePixelRatio(ratio);
+    setPixmap(scaled);
+}
+
+void ClickableLabel::resizeEvent(QResizeEvent* event) {
+    QLabel::resizeEvent(event);
+    if (!picture_.isNull()) showPicture();
+}
+
+void ClickableLabel::mousePressEvent(QMouseEvent* event) { tracker_.press(event); }
+
+// Nothing here touches the label after the callback: a click may unload its window.
+void ClickableLabel::mouseReleaseEvent(QMouseEvent* event) {
+    if (tracker_.release(event, rect()) && onClick) onClick();
+}
+
+OptionWidget::OptionWidget(QWidget* parent) : QRadioButton(parent) {
+    // The model alone decides which option is selected.
+    setAutoExclusive(false);
+}
+
+bool OptionWidget::hitButton(const QPoint& pos) const { return rect().contains(pos); }
+
+FrameWidget::FrameWidget(QWidget* parent) : QGroupBox(parent) {}
+
+void FrameWidget::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    const QFontMetrics metrics(font());
+    const QRect box = rect().adjusted(0, metrics.height() / 2, -1, -1);
+    painter.setPen(palette().color(QPalette::Dark));
+    painter.drawRect(box.adjusted(0, 0, -1, -1));
+    painter.setPen(palette().color(QPalette::Light));
+    painter.drawRect(box.adjusted(1, 1, 0, 0));
+    if (title().isEmpty()) return;
+    const int margin = metrics.averageCharWidth();
+    const QString text = metrics.elidedText(title(), Qt::ElideRight, width() - 4 * margin);
+    const QRect area(2 * margin, 0, metrics.horizontalAdvance(text) + margin, metrics.height());
+    painter.fillRect(area, palette().color(QPalette::Window));
+    painter.setPen(palette().color(QPalette::WindowText));
+    painter.drawText(area, Qt::AlignCenter, text);
+}
+
+void FrameWidget::mousePressEvent(QMouseEvent* event) { tracker_.press(event); }
+
+void FrameWidget::mouseReleaseEvent(QMouseEvent* event) {
+    if (tracker_.release(event, rect()) && onClick) onClick();
+}
+
+}  // namespace ventrose::platform::qt

@@ -1,0 +1,68 @@
+#pragma once
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QPixmap>
+#include <QRadioButton>
+#include <functional>
+
+namespace ventrose::platform::qt {
+
+// A click is a press and a release over the same widget, as with the designs' own toolkit; it
+// is reported through a callback, the view deciding what it means.
+class ClickTracker {
+public:
+    void press(QMouseEvent* event);
+    // True when the release completes a click inside `area`.
+    bool release(QMouseEvent* event, const QRect& area);
+
+private:
+    bool pressed_ = false;
+};
+
+// Labels and the picture: plain text (never rich text), text at the top as in the designs.
+class ClickableLabel : public QLabel {
+public:
+    explicit ClickableLabel(QWidget* parent);
+    std::function<void()> onClick;
+    // The picture scaled to the label; a missing picture shows nothing.
+    void setPicture(const QString& resourcePath);
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void showPicture();
+    ClickTracker tracker_;
+    QPixmap picture_;
+};
+
+// The whole control area takes the click, not only the indicator and the text.
+class OptionWidget : public QRadioButton {
+public:
+    explicit OptionWidget(QWidget* parent);
+
+protected:
+    bool hitButton(const QPoint& pos) const override;
+};
+
+// A frame takes the clicks on its own area: they do not fall through to the window. It draws
+// itself as the designs' frames look: an etched border, the caption over its top edge, the
+// face flat in the frame's colour (the style's group box would shade it).
+class FrameWidget : public QGroupBox {
+public:
+    explicit FrameWidget(QWidget* parent);
+    std::function<void()> onClick;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    ClickTracker tracker_;
+};
+
+}  // namespace ventrose::platform::qt

@@ -1,0 +1,130 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScrollBar>
+#include <QTest>
+
+#include "platform/control.h"
+#include "platform/form.h"
+#include "platform/headless_host.h"
+#include "platform/qt/qt_view.h"
+#include "platform/runtime.h"
+
+namespace ventrose::platform::qt {
+namespace {
+
+using platform::ControlKind;
+
+const FormDesign& TestDesign() {
+    static const FormDesign design = [] {
+        FormDesign d{.name = "frmTest", .caption = "Test", .width = 3000, .height = 3000};
+        d.controls.push_back({.kind = ControlKind::VScrollBar, .name = "vscAlt", .left = 150, .top = 150,
+                              .width = 255, .height = 1500, .min = 45, .max = 0, .smallChange = 1,
+                              .largeChange = 10, .value = 45});
+        d.controls.push_back({.kind = ControlKind::TextBox, .name = "txtT", .left = 600, .top = 150,
+                              .width = 1500, .height = 300});
+        d.controls.push_back({.kind = ControlKind::Label, .name = "lblL", .caption = "a\r\nb", .left = 600,
+                              .top = 600, .width = 1500, .height = 600});
+        return d;
+    }();
+    return design;
+}
+
+// A window whose key filter upper-cases letters and swallows digits.
+class TestForm : public Form {
+public:
+    explicit TestForm(Runtime& runtime) : Form(runtime, TestDesign()) {
+        onKeyPress("txtT", [](int& key) {
+            if (key >= 'a' && key <= 'z') key -= 32;
+            if (key >= '0' && key <= '9') key = 0;
+        });
+    }
+};
+
+class QtViewTest : public ::testing::Test {
+protected:
+    QtViewTest() : runtime_(host_), form_(runtime_), view_(runtime_) {
+        runtime_.Show(form_, ShowMode::Modeless);
+    }
+
+    template <class W>
+    W& widget(const char* name) {
+        return *qobject_cast<W*>(view_.widgetOf(form_[name]));
+    }
+
+    HeadlessHost host_;
+    Runtime runtime_;
+    TestForm form_;
+    QtView view_;
+};
+
+TEST_F(QtViewTest, VerticalBarWithMinAboveMaxHasMinAtTheTop) {
+    auto& bar = widget<QScrollBar>("vscAlt");
+    EXPECT_EQ(bar.minimum(), 0);
+    EXPECT_EQ(bar.maximum(), 45);
+    EXPECT_EQ(bar.value(), 0) << "value 45 = Min, at the top";
+    bar.triggerAction(QAbstractSlider::SliderSingleStepAdd);  // the lower arrow: toward Max
+    EXPECT_EQ(form_["vscAlt"].value(), 44);
+    EXPECT_EQ(bar.value(), 1);
+    bar.triggerAction(QAbstractSlider::SliderPageStepAdd);
+    EXPECT_EQ(form_["vscAlt"].value(), 34);
+    bar.setSliderDown(true);
+    bar.setSliderPosition(45);  // the thumb at the bottom
+    EXPECT_EQ(form_["vscAlt"].value(), 34) << "no change before the release";
+    bar.setSliderDown(false);
+    EXPECT_EQ(form_["vscAlt"].value(), 0);
+    form_["vscAlt"].setValue(40);
+    EXPECT_EQ(bar.value(), 5) << "the model's change is mirrored";
+}
+
+TEST_F(QtViewTest, TypedKeysGoThroughTheWindowsKeyFilter) {
+    auto& edit = widget<QLineEdit>("txtT");
+    QTest::keyClicks(&edit, "ab1c");
+    EXPECT_EQ(form_["txtT"].text(), "ABC");
+    EXPECT_EQ(edit.text(), QStringLiteral("ABC"));
+    QTest::keyClick(&edit, Qt::Key_Backspace);
+    EXPECT_EQ(form_["txtT"].text(), "AB");
+    EXPECT_EQ(edit.text(), QStringLiteral("AB"));
+}
+
+TEST_F(QtViewTest, EditsOtherThanKeysReportTheWholeText) {
+    auto& edit = widget<QLineEdit>("txtT");
+    QTest::keyClicks(&edit, "abc");
+    edit.selectAll();
+    QTest::keyClick(&edit, Qt::Key_Delete);
+    EXPECT_EQ(form_["txtT"].text(), "");
+}
+
+// Under a modal window the model refuses the edit the line edit has already made: the view
+// shows the model's text again.
+TEST_F(QtViewTest, ARefusedEditIsUndoneOnTheScreen) {
+    auto& edit = widget<QLineEdit>("txtT");
+    QTest::keyClicks(&edit, "a");
+    static const FormDesign overDesign{.name = "frmOver", .caption = "Over", .width = 1500, .height = 1500};
+    Form over(runtime_, overDesign);
+    host_.onModal = [&](Form&) {
+        QTest::keyClicks(&edit, "b");
+        edit.selectAll();
+        QTest::keyClick(&edit, Qt::Key_Delete);
+        runtime_.Unload(over);
+    };
+    runtime_.Show(over, ShowMode::Modal);
+    EXPECT_EQ(form_["txtT"].text(), "A");
+    EXPECT_EQ(edit.text(), QStringLiteral("A"));
+}
+
+TEST_F(QtViewTest, CrLfInACaptionIsALineBreak) {
+    EXPECT_EQ(widget<QLabel>("lblL").text(), QStringLiteral("a\nb"));
+}
+
+}  // namespace
+}  // namespace ventrose::platform::qt
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

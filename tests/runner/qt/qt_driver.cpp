@@ -1,0 +1,192 @@
+#include "tests/runner/qt/qt_driver.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QLineEdit>
+#include <QScrollBar>
+#include <QTest>
+#include <stdexcept>
+
+#include "platform/control.h"
+#include "platform/form.h"
+#include "platform/qt/appearance.h"
+#include "platform/qt/scroll_mapping.h"
+#include "tests/runner/headless_driver.h"
+#include "tests/runner/model_view.h"
+#include "tests/runner/qt/widget_view.h"
+#include "tests/runner/scenario.h"
+
+namespace ventrose::scenario {
+
+namespace pq = platform::qt;
+
+namespace {
+
+// The key a keyboard sends for a character code, and the text it produces.
+std::pair<Qt::Key, QString> keyFor(int code) {
+    if (code == 8) return {Qt::Key_Backspace, QStringLiteral("\b")};
+    if (code == 13) return {Qt::Key_Return, QStringLiteral("\r")};
+    const char32_t character = static_cast<char32_t>(code);
+    const QString text = QString::fromUcs4(&character, 1);
+    if (code >= 'a' && code <= 'z') return {static_cast<Qt::Key>(code - 'a' + 'A'), text};
+    if (code > 32 && code < 127) return {static_cast<Qt::Key>(code), text};
+    if (code == 32) return {Qt::Key_Space, text};
+    // Other control codes and characters beyond ASCII: a key the keyboard layout gives only as text.
+    return {Qt::Key_unknown, text};
+}
+
+// A point of the window's own background, where no control takes the click.
+QPoint freePoint(const QWidget& window) {
+    const QRect area = window.rect();
+    for (int y = area.top() + 2; y < area.bottom(); y += 4)
+        for (int x = area.left() + 2; x < area.right(); x += 4)
+            if (window.childAt(QPoint(x, y)) == nullptr) return QPoint(x, y);
+    throw std::runtime_error("no free point on the window " + window.objectName().toStdString() + " to click");
+}
+
+}  // namespace
+
+QtDriver::QtDriver() {
+    host_.setAnswerAtOnce(true);
+    application_ = std::make_unique<app::Application>(host_);
+    view_ = std::make_unique<pq::QtView>(application_->runtime());
+    view_->onUserAction = [this](bool taken) {
+        ++actions_;
+        lastTaken_ = taken;
+    };
+}
+
+QtDriver::~QtDriver() {
+    view_.reset();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+// Between steps the events a person's step left behind (painting, deferred deletions) are
+// handled, as a real event loop would before the next input.
+void QtDriver::setModalPump(std::function<void(platform::Form&)> pump) {
+    host_.setModalPump([pump = std::move(pump)](platform::Form& form) {
+        QCoreApplication::processEvents();
+        pump(form);
+    });
+}
+
+pq::FormWindow& QtDriver::window(const std::string& form) {
+    platform::Form& f = FindForm(*application_, form);
+    if (!f.loaded()) throw std::runtime_error(form + " is not loaded");
+    pq::FormWindow* w = view_->windowOf(f);
+    if (w == nullptr) throw std::runtime_error(form + " has no window");
+    return *w;
+}
+
+template <class WidgetType>
+WidgetType& QtDriver::widget(const std::string& form, const std::string& control) {
+    const platform::Control& c = FindControl(*application_, form, control);
+    auto* w = qobject_cast<WidgetType*>(view_->widgetOf(c));
+    if (w == nullptr) throw std::runtime_error(form + "." + control + " has no widget of the kind the step needs");
+    return *w;
+}
+
+bool QtDriver::deliver(const std::string& form, const std::function<void()>& event, bool mayDoNothing) {
+    QCoreApplication::processEvents();
+    const bool accepts = application_->runtime().acceptsInput(FindForm(*application_, form));
+    const int before = actions_;
+    event();
+    if (actions_ != before) return lastTaken_;
+    if (accepts && !mayDoNothing) throw std::logic_error("the step on " + form + " never reached the model");
+    return false;
+}
+
+bool QtDriver::click(const std::string& form, const std::string& control) {
+    if (control.empty()) {
+        QWidget& w = window(form);
+        const QPoint point = freePoint(w);
+        return deliver(form, [&w, point] { QTest::mouseClick(&w, Qt::LeftButton, Qt::NoModifier, point); });
+    }
+    QWidget& w = widget<QWidget>(form, control);
+    return deliver(form, [&w] { QTest::mouseClick(&w, Qt::LeftButton, Qt::NoModifier, w.rect().center()); });
+}
+
+bool QtDriver::arrow(const std::string& form, const std::string& bar, platform::Toward toward) {
+    QScrollBar& w = widget<QScrollBar>(form, bar);
+    const auto action = toward == platform::Toward::Max ? QAbstractSlider::SliderSingleStepAdd
+                                                        : QAbstractSlider::SliderSingleStepSub;
+    return deliver(form, [&w, action] { w.triggerAction(action); });
+}
+
+bool QtDriver::page(const std::string& form, const std::string& bar, platform::Toward toward) {
+    QScrollBar& w = widget<QScrollBar>(form, bar);
+    const auto action = toward == platform::Toward::Max ? QAbstractSlider::SliderPageStepAdd
+                                                        : QAbstractSlider::SliderPageStepSub;
+    return deliver(form, [&w, action] { w.triggerAction(action); });
+}
+
+bool QtDriver::drag(const std::string& form, const std::string& bar, int value) {
+    QScrollBar& w = widget<QScrollBar>(form, bar);
+    const platform::Control& c = FindControl(*application_, form, bar);
+    const int position = pq::PositionOf(value, c.min(), c.max());
+    return deliver(form, [&w, position] {
+        w.setSliderDown(true);
+        w.setSliderPosition(position);
+        w.setSliderDown(false);
+    });
+}
+
+bool QtDriver::key(const std::string& form, const std::string& box, int code) {
+    QLineEdit& w = widget<QLineEdit>(form, box);
+    const auto [key, text] = keyFor(code);
+    return deliver(form, [&w, key = key, text = text] { QTest::sendKeyEvent(QTest::Click, &w, key, text, Qt::NoModifier); });
+}
+
+bool QtDriver::paste(const std::string& form, const std::string& box, std::string_view text) {
+    QLineEdit& w = widget<QLineEdit>(form, box);
+    QGuiApplication::clipboard()->setText(pq::ToQString(text));
+    return deliver(form, [&w] { QTest::keyClick(&w, Qt::Key_V, Qt::ControlModifier); });
+}
+
+// Selecting all and deleting leaves the line edit nothing to report when it was empty already.
+bool QtDriver::clear(const std::string& form, const std::string& box) {
+    QLineEdit& w = widget<QLineEdit>(form, box);
+    const bool accepts = application_->runtime().acceptsInput(FindForm(*application_, form));
+    const bool taken = deliver(
+        form,
+        [&w] {
+            w.selectAll();
+            QTest::keyClick(&w, Qt::Key_Delete);
+        },
+        true);
+    return taken || (accepts && w.text().isEmpty());
+}
+
+bool QtDriver::close(const std::string& form) {
+    QWidget& w = window(form);
+    return deliver(form, [&w] { w.close(); });
+}
+
+std::optional<std::string> QtDriver::read(const std::string& form, const std::string& control,
+                                          const std::string& property) {
+    QCoreApplication::processEvents();
+    if (control.empty()) {
+        if (property != "Caption") return std::nullopt;
+        return Quote(pq::ToUtf8(window(form).windowTitle()));
+    }
+    const platform::Control& c = FindControl(*application_, form, control);
+    const QWidget* w = view_->widgetOf(c);
+    if (w == nullptr) throw std::runtime_error(form + "." + control + " has no widget");
+    return ReadWidget(*w, c, property);
+}
+
+std::vector<std::string> QtDriver::dump(const std::string& form) {
+    const pq::FormWindow& w = window(form);
+    std::vector<std::string> lines;
+    lines.push_back(form + ".Caption " + Quote(pq::ToUtf8(w.windowTitle())));
+    for (const auto& control : w.form().controls()) {
+        const QWidget* widget = view_->widgetOf(*control);
+        for (const auto& property : PropertiesOf(*control)) {
+            const auto value = widget ? ReadWidget(*widget, *control, property) : std::nullopt;
+            lines.push_back(form + "." + control->name() + "." + property + " " + value.value_or("(no widget)"));
+        }
+    }
+    return lines;
+}
+
+}  // namespace ventrose::scenario

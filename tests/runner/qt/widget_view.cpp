@@ -1,0 +1,83 @@
+#include "tests/runner/qt/widget_view.h"
+
+#include <QAbstractButton>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScrollBar>
+#include <QVariant>
+
+#include "platform/control.h"
+#include "platform/qt/appearance.h"
+#include "platform/qt/scroll_mapping.h"
+#include "platform/qt/widget_properties.h"
+#include "tests/runner/model_view.h"
+#include "tests/runner/scenario.h"
+
+namespace ventrose::scenario {
+
+namespace pq = platform::qt;
+
+namespace {
+
+QString shownCaption(const QWidget& widget) {
+    if (const auto* label = qobject_cast<const QLabel*>(&widget)) return label->text();
+    if (const auto* button = qobject_cast<const QAbstractButton*>(&widget)) return button->text();
+    if (const auto* frame = qobject_cast<const QGroupBox*>(&widget)) return frame->title();
+    return QString();
+}
+
+// The caption the widget was given, provided the widget shows it; else what it shows, which
+// then fails the expectation with the text on the screen.
+std::string caption(const QWidget& widget) {
+    const QString given = widget.property(pq::kCaptionProperty).toString();
+    const QString shown = shownCaption(widget);
+    if (shown == pq::ShownText(pq::ToUtf8(given))) return pq::ToUtf8(given);
+    return pq::ToUtf8(shown);
+}
+
+std::string integer(const QWidget& widget, const char* name) {
+    const QVariant value = widget.property(name);
+    return value.isValid() ? std::to_string(value.toInt()) : std::string("(none)");
+}
+
+std::string flag(bool b) { return b ? "true" : "false"; }
+
+}  // namespace
+
+std::optional<std::string> ReadWidget(const QWidget& widget, const platform::Control& control,
+                                      const std::string& property) {
+    bool known = false;
+    for (const auto& p : PropertiesOf(control)) known = known || p == property;
+    if (!known) return std::nullopt;
+    const auto* bar = qobject_cast<const QScrollBar*>(&widget);
+    const int min = widget.property(pq::kMinProperty).toInt();
+    const int max = widget.property(pq::kMaxProperty).toInt();
+    if (property == "Caption") return Quote(caption(widget));
+    if (property == "Text") {
+        const auto* edit = qobject_cast<const QLineEdit*>(&widget);
+        return Quote(edit ? pq::ToUtf8(edit->text()) : std::string());
+    }
+    if (property == "Value") {
+        if (bar != nullptr) return std::to_string(pq::ValueAt(bar->value(), min, max));
+        const auto* button = qobject_cast<const QAbstractButton*>(&widget);
+        return flag(button != nullptr && button->isChecked());
+    }
+    if (property == "Visible") return flag(!widget.isHidden());
+    if (property == "Left") return integer(widget, pq::kLeftProperty);
+    if (property == "Top") return integer(widget, pq::kTopProperty);
+    if ((property == "Min" || property == "Max") && bar != nullptr &&
+        (bar->minimum() != 0 || bar->maximum() != pq::PositionRange(min, max)))
+        return "(a widget range of " + std::to_string(bar->minimum()) + ".." + std::to_string(bar->maximum()) + ")";
+    if (property == "Min") return integer(widget, pq::kMinProperty);
+    if (property == "Max") return integer(widget, pq::kMaxProperty);
+    if (property == "SmallChange") return bar ? std::to_string(bar->singleStep()) : std::string("(none)");
+    if (property == "LargeChange") return bar ? std::to_string(bar->pageStep()) : std::string("(none)");
+    if (property == "X1") return integer(widget, pq::kX1Property);
+    if (property == "Y1") return integer(widget, pq::kY1Property);
+    if (property == "X2") return integer(widget, pq::kX2Property);
+    if (property == "Y2") return integer(widget, pq::kY2Property);
+    return std::nullopt;
+}
+
+}  // namespace ventrose::scenario
