@@ -1,0 +1,40 @@
+// ventrose: the flight computer on the screen.
+#include <QApplication>
+#include <cstdlib>
+#include <iostream>
+
+#include "app/application.h"
+#include "platform/qt/qt_host.h"
+#include "platform/qt/qt_view.h"
+#include "platform/runtime.h"
+
+namespace {
+
+// Qt alone would abort with a long message about plugins; a person needs one line.
+bool hasDisplay() {
+    const auto set = [](const char* name) {
+        const char* value = std::getenv(name);
+        return value != nullptr && *value != '\0';
+    };
+    return set("QT_QPA_PLATFORM") || set("DISPLAY") || set("WAYLAND_DISPLAY");
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (!hasDisplay()) {
+        std::cerr << "ventrose: no display (neither DISPLAY nor WAYLAND_DISPLAY is set); run it on a desktop, "
+                     "or under `xvfb-run ventrose`, or with `QT_QPA_PLATFORM=vnc ventrose`\n";
+        return 1;
+    }
+    QApplication qtApplication(argc, argv);
+    // Only the model ends the application (its main window's unloading, or Quitter).
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    ventrose::platform::qt::QtHost host;
+    ventrose::app::Application application(host);
+    ventrose::platform::qt::QtView view(application.runtime());
+    application.Start();
+    if (!application.runtime().ended()) QApplication::exec();
+    return 0;
+}
