@@ -8,7 +8,8 @@ packages=(
   g++ cmake ninja-build make
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev libgl-dev
-  xvfb xdotool x11-utils imagemagick
+  xvfb xdotool x11-utils imagemagick time libx11-dev
+  clang libclang-rt-14-dev gcovr
 )
 
 missing=()
