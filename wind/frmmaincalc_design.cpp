@@ -97,8 +97,11 @@ FormDesign makeDesign() {
     add(value("lblVw", "fraDonnees", 310, 172, 100, 17));
 
     // The leg block: both modes' controls stand at the same places; the mode shows one set.
-    add(frame("Frame1", "fraDonnees", "Calcul du Temps de vol ou de la Distance qui devrait être parcourue", 8, 202, 414,
-              210));
+    // The leg frame's long title fits its width only in the regular weight.
+    ControlDesign leg = frame("Frame1", "fraDonnees", "Calcul du Temps de vol ou de la Distance qui devrait être parcourue",
+                              8, 202, 414, 210);
+    leg.font.bold = false;
+    add(leg);
     add(option("optTemps", "Temps", 14, true));
     add(option("optDistance", "Distance", 130, false));
     add(caption("Label7", "Frame1", "Distance ( D ) à parcourir en NM", 12, 52, 390, 17));
@@ -108,9 +111,9 @@ FormDesign makeDesign() {
     add(value("lblDt", "Frame1", 306, 72, 96, 17, kRed));
     add(hidden(value("lblTsv2", "Frame1", 306, 72, 96, 17, kRed)));
     add(caption("Label6", "Frame1", "TEMPS SANS VENT                            ( Tsv soit Vp = Vs )  ( Tsv = D . Fb )",
-                12, 100, 290, 34));
+                12, 100, 200, 34));
     add(hidden(caption("Label10", "Frame1",
-                       "DISTANCE ( D ) en miles nautiques       ( D = Tsv . Inverse Fb )  ", 12, 100, 290, 34)));
+                       "DISTANCE ( D ) en miles nautiques       ( D = Tsv . Inverse Fb )  ", 12, 100, 200, 34)));
     add(value("lblTsv", "Frame1", 306, 106, 96, 20, kRed, 10, true));
     add(hidden(value("lblD", "Frame1", 306, 106, 96, 20, kRed, 10, true)));
     add(emphasised(caption("Label23", "Frame1", "Temps avec vent", 12, 152, 290, 17), kRed, 8, true));

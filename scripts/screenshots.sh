@@ -1,0 +1,49 @@
+#!/usr/bin/env bash
+# Takes a screenshot of every window of ventrose on a private X server, for docs/.
+# Usage: screenshots.sh BUILD_DIR OUTPUT_DIR [SCALE]
+set -euo pipefail
+
+build=$1
+out=$2
+scale=${3:-1}
+suffix=""
+[ "$scale" != "1" ] && suffix="-${scale}x"
+mkdir -p "$out"
+
+display=:71
+Xvfb "$display" -screen 0 2400x2000x24 -dpi 96 -nolisten tcp >/dev/null 2>&1 &
+xvfb_pid=$!
+app_pid=""
+cleanup() {
+  [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null || true
+  kill "$xvfb_pid" 2>/dev/null || true
+}
+trap cleanup EXIT
+export DISPLAY=$display
+sleep 1
+
+QT_SCALE_FACTOR=$scale "$build/app/ventrose" &
+app_pid=$!
+
+window() { xdotool search --sync --onlyvisible --name "^$1\$" | head -n 1; }
+shoot() { sleep 0.5; import -window "$(window "$1")" "$out/$2$suffix.png"; }
+# Buttons along the bottom of the main window, in design pixels (centre of each).
+press() {
+  local main
+  main=$(window "Ventrose pour FS")
+  xdotool mousemove --window "$main" "$(echo "$1 * $scale" | bc)" "$(echo "488 * $scale" | bc)" click 1
+}
+close_window() { "$build/tests/smoke/x11-close-request" "$(window "$1")"; sleep 0.5; }
+
+shoot "Ventrose pour FS" main-window
+press 226
+shoot "Calcul : Vitesse Indiquée > Vitesse Propre" airspeed-window
+close_window "Calcul : Vitesse Indiquée > Vitesse Propre"
+press 373
+shoot "Taux, distance, Vs, Tsv    montée / descente " descent-window
+close_window "Taux, distance, Vs, Tsv    montée / descente "
+press 79
+shoot "Conversions" conversions-window
+close_window "Conversions"
+press 520
+shoot "A propos de ...." about-window
