@@ -79,6 +79,34 @@ DigitString DigitsOf(const Decimal& value) {
     return number;
 }
 
+DigitString RoundedDigitsOf(double value, int decimals) {
+    static constexpr double kPowers[] = {1, 10, 100, 1e3, 1e4, 1e5, 1e6};
+    const double magnitude = std::fabs(value);
+    if (decimals >= 0 && decimals <= 6 && magnitude < 1e9) {
+        const double scaled = magnitude * kPowers[decimals];
+        const double whole = std::floor(scaled);
+        // The 15-digit form lies within 5e-15 of the value, relatively, and the product adds an
+        // ulp: a margin well above both around the half keeps every doubtful case on the exact
+        // path.
+        const double margin = scaled * 1e-13 + 1e-12;
+        if (std::fabs(scaled - whole - 0.5) > margin) {
+            DigitString number;
+            const auto rounded = static_cast<std::uint64_t>(scaled - whole > 0.5 ? whole + 1 : whole);
+            if (rounded == 0) return number;
+            number.negative = value < 0;
+            number.scale = decimals;
+            const auto written =
+                std::to_chars(number.digits, number.digits + DigitString::kCapacity, rounded);
+            number.count = static_cast<int>(written.ptr - number.digits);
+            DropTrailingZeros(number);
+            return number;
+        }
+    }
+    DigitString number = DigitsOf(value);
+    RoundHalfAway(number, decimals);
+    return number;
+}
+
 void RoundHalfAway(DigitString& number, int decimals) {
     // Far beyond any scale a double or a Decimal has: keeps the arithmetic below from overflowing.
     decimals = std::clamp(decimals, -1000, 1000);

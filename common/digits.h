@@ -24,6 +24,11 @@ DigitString DigitsOf(double value);
 // Exact.
 DigitString DigitsOf(const Decimal& value);
 
+// The same as DigitsOf(value) then RoundHalfAway(decimals), but quicker for the values a label
+// shows: when the value is not within a hair of a half at the rounding position, rounding it
+// directly cannot differ from rounding its 15-digit form, and the conversion is skipped.
+DigitString RoundedDigitsOf(double value, int decimals);
+
 // Rounds to `decimals` decimals (may be negative: tens, hundreds), a half going away from zero.
 // Leaves the scale as is when it already has no more decimals. A result of zero keeps no sign.
 void RoundHalfAway(DigitString& number, int decimals);

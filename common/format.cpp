@@ -14,6 +14,15 @@ using detail::DigitString;
 
 bool IsPlaceholder(char c) { return c == '0' || c == '#'; }
 
+// How many decimals a pattern shows: its placeholders after the first '.'.
+int DecimalPlaces(std::string_view pattern) {
+    const std::size_t point = pattern.find('.');
+    if (point == std::string_view::npos) return 0;
+    int decimals = 0;
+    for (const char c : pattern.substr(point + 1)) decimals += IsPlaceholder(c);
+    return decimals;
+}
+
 std::string Render(DigitString number, std::string_view pattern) {
     const std::size_t point = pattern.find('.');
     const bool hasDecimals = point != std::string_view::npos;
@@ -94,7 +103,7 @@ std::string Render(DigitString number, std::string_view pattern) {
 
 std::string FormatNumber(double value, std::string_view pattern) {
     if (!std::isfinite(value)) return "???";
-    return Render(detail::DigitsOf(value), pattern);
+    return Render(detail::RoundedDigitsOf(value, DecimalPlaces(pattern)), pattern);
 }
 
 std::string FormatNumber(const Decimal& value, std::string_view pattern) {
@@ -109,8 +118,7 @@ std::string FormatWhole(std::int64_t value) {
 
 double RoundDecimals(double value, int decimals) {
     if (!std::isfinite(value)) return value;
-    DigitString number = detail::DigitsOf(value);
-    detail::RoundHalfAway(number, decimals);
+    const DigitString number = detail::RoundedDigitsOf(value, decimals);
     if (number.isZero()) return 0.0;
     // "[-]digitsE-scale", read back as the nearest double.
     char text[DigitString::kCapacity + 16];
