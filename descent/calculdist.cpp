@@ -8,14 +8,7 @@ namespace ventrose::descent {
 
 AffichageDescente CalculDist(EtatDescente& etat) {
     const ChangementAltitude alt = CalculAltitude(etat);
-    AffichageDescente a;
-    a.TexteAlt = alt.TexteAlt;
-    a.Traits = alt.Traits;
-    if (alt.Delta == 0) {
-        // Level: no vertical speed makes sense, so the input itself goes to 0.
-        etat.Vz = 0;
-        a.VzAZero = true;
-    }
+    AffichageDescente a = DebutAvecVz(etat, alt);
     if (!etat.Vs) return a;
 
     // A ground speed of 0 is outside the bar's range: nothing can be computed from it.

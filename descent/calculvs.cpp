@@ -8,14 +8,7 @@ namespace ventrose::descent {
 
 AffichageDescente CalculVs(EtatDescente& etat) {
     const ChangementAltitude alt = CalculAltitude(etat);
-    AffichageDescente a;
-    a.TexteAlt = alt.TexteAlt;
-    a.Traits = alt.Traits;
-    if (alt.Delta == 0) {
-        // Level: no vertical speed makes sense, so the input itself goes to 0.
-        etat.Vz = 0;
-        a.VzAZero = true;
-    }
+    AffichageDescente a = DebutAvecVz(etat, alt);
     if (!etat.Dist) return a;
 
     double pente = 0;

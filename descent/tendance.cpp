@@ -1,6 +1,7 @@
 #include "descent/tendance.h"
 
 #include "common/format.h"
+#include "descent/affichagedescente.h"
 
 namespace ventrose::descent {
 
@@ -36,6 +37,17 @@ const char* TitreVario(Tendance tendance) {
             break;
     }
     return "Vario nul";
+}
+
+AffichageDescente DebutAvecVz(EtatDescente& etat, const ChangementAltitude& alt) {
+    AffichageDescente a;
+    a.TexteAlt = alt.TexteAlt;
+    a.Traits = alt.Traits;
+    if (alt.Delta == 0) {
+        etat.Vz = 0;
+        a.VzAZero = true;
+    }
+    return a;
 }
 
 }  // namespace ventrose::descent

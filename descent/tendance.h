@@ -21,6 +21,11 @@ struct ChangementAltitude {
 
 ChangementAltitude CalculAltitude(const EtatDescente& etat);
 
+struct AffichageDescente;
+// The start of the distance and ground-speed computations: the altitude change and its texts;
+// when A and B are level no vertical speed makes sense, so the input itself goes to 0.
+AffichageDescente DebutAvecVz(EtatDescente& etat, const ChangementAltitude& alt);
+
 // The heading of the vertical-speed result in mode Taux.
 const char* TitreVario(Tendance tendance);
 
