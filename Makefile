@@ -1,5 +1,5 @@
 # One command for each thing a developer or CI does. Every target installs what is missing first.
-.PHONY: deps build test test-default test-asan run bench clean
+.PHONY: deps build test test-default test-asan test-fuzz coverage run bench package clean
 
 deps:
 	@bash scripts/install-deps.sh
@@ -16,13 +16,25 @@ test-asan: deps
 	cmake --build --preset asan
 	ctest --preset asan
 
-test: test-default test-asan
+# Each fuzz target for a bounded time (FUZZ_SECONDS, 30 by default), with clang's libFuzzer.
+test-fuzz: deps
+	@bash scripts/fuzz.sh
+
+test: test-default test-asan test-fuzz
+
+# Line and branch coverage of the product's code by the whole test suite, with GCC and gcovr.
+coverage: deps
+	@bash scripts/coverage.sh
 
 run: build
 	@bash scripts/run.sh build/default/app/ventrose
 
 bench: build
 	@bash scripts/bench.sh build/default
+
+# The Debian package of the optimised build: build/default/package/ventrose_<version>_<arch>.deb.
+package: build
+	cmake --build --preset default --target package
 
 clean:
 	rm -rf build

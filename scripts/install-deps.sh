@@ -10,6 +10,7 @@ packages=(
   qt6-base-dev libgl-dev
   xvfb xdotool x11-utils imagemagick time libx11-dev
   clang libclang-rt-14-dev gcovr
+  appstream desktop-file-utils dpkg-dev
 )
 
 missing=()

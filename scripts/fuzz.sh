@@ -1,0 +1,42 @@
+#!/usr/bin/env bash
+# Builds the libFuzzer targets of fuzz/ (the fuzz preset: clang, AddressSanitizer and
+# UndefinedBehaviorSanitizer) and runs each for a bounded time, FUZZ_SECONDS (30 by default),
+# starting from its committed seeds in fuzz/corpus/<target>/ and from what earlier runs found.
+# Any crash, sanitizer report or broken invariant fails the script; the input that caused it is
+# kept in build/fuzz/run/artifacts/ and can be replayed with `build/fuzz/fuzz/<target> <file>`.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+seconds="${FUZZ_SECONDS:-30}"
+cmake --preset fuzz >/dev/null
+cmake --build --preset fuzz --target fuzzers
+
+run=build/fuzz/run
+mkdir -p "$run/artifacts"
+export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1"
+export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
+
+failed=()
+for binary in build/fuzz/fuzz/*_fuzz; do
+  target=$(basename "$binary")
+  corpus="$run/corpus/$target"
+  mkdir -p "$corpus"
+  dirs=("$corpus")
+  [ -d "fuzz/corpus/$target" ] && dirs+=("fuzz/corpus/$target")
+  log="$run/$target.log"
+  if "$binary" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
+      -artifact_prefix="$run/artifacts/$target-" "${dirs[@]}" >"$log" 2>&1; then
+    runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log")
+    coverage=$(grep -o 'cov: [0-9]*' "$log" | tail -1)
+    printf '%-26s ok    %10s runs  %s\n' "$target" "$runs" "$coverage"
+  else
+    printf '%-26s FAILED (log: %s)\n' "$target" "$log"
+    grep -E 'invariant broken|ERROR:|runtime error|SUMMARY' "$log" | head -5 || true
+    failed+=("$target")
+  fi
+done
+
+if [ ${#failed[@]} -ne 0 ]; then
+  echo "Fuzzing found a fault in: ${failed[*]}"
+  exit 1
+fi
