@@ -1,5 +1,6 @@
 // ventrose: the flight computer on the screen.
 #include <QApplication>
+#include <QIcon>
 #include <cstdlib>
 #include <iostream>
 
@@ -28,6 +29,13 @@ int main(int argc, char** argv) {
         return 1;
     }
     QApplication qtApplication(argc, argv);
+    // Every window's title bar shows the icon; on Wayland the compositor finds it through the
+    // launcher, named after the desktop file.
+    QIcon icon;
+    for (const char* size : {"16", "32", "48", "256"})
+        icon.addFile(QStringLiteral(":/icons/%1/ventrose.png").arg(QLatin1String(size)));
+    QApplication::setWindowIcon(icon);
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.ventrose.Ventrose"));
     // Only the model ends the application (its main window's unloading, or Quitter).
     QApplication::setQuitOnLastWindowClosed(false);
 

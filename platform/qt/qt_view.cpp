@@ -7,8 +7,11 @@
 
 #include "platform/control.h"
 #include "platform/form.h"
+#include "platform/qt/accessibility.h"
 #include "platform/qt/appearance.h"
+#include "platform/qt/focus_ring.h"
 #include "platform/qt/geometry.h"
+#include "platform/qt/keyboard.h"
 #include "platform/qt/mirror.h"
 #include "platform/qt/painted_widgets.h"
 #include "platform/qt/scroll_mapping.h"
@@ -81,7 +84,15 @@ void QtView::formLoaded(Form& form) {
         widgets_[control.get()] = widget;
         MirrorAll(*widget, *control, window->scale());
         connectWidget(*window, *widget, *control);
+        MakeKeyboardReachable(*widget, control->kind());
     }
+    ChainFocusInReadingOrder(form, lookup());
+    DescribeForScreenReaders(form, lookup());
+    new FocusRing(*window);
+}
+
+WidgetLookup QtView::lookup() const {
+    return [this](const Control& control) { return widgetOf(control); };
 }
 
 QWidget* QtView::containerOf(FormWindow& window, const Control& control) const {
@@ -243,6 +254,7 @@ void QtView::formShown(Form& form, bool modal) {
         window->hide();
         window->setWindowModality(modality);
     }
+    FocusFirstInReadingOrder(form, lookup());
     window->show();
     window->activateWindow();
 }
@@ -254,7 +266,11 @@ void QtView::formCaptionChanged(Form& form) {
 void QtView::propertyChanged(Control& control, Property property) {
     QWidget* widget = widgetOf(control);
     FormWindow* window = windowOf(control.form());
-    if (widget != nullptr && window != nullptr) MirrorProperty(*widget, control, property, window->scale());
+    if (widget == nullptr || window == nullptr) return;
+    MirrorProperty(*widget, control, property, window->scale());
+    RedescribeAfterChange(control, property, lookup());
+    if (property == Property::Visible || property == Property::Left || property == Property::Top)
+        ChainFocusInReadingOrder(control.form(), lookup());
 }
 
 void QtView::retire(FormWindow& window) {

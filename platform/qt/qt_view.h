@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/observer.h"
+#include "platform/qt/accessibility.h"
 #include "platform/qt/form_window.h"
 
 class QWidget;
@@ -51,6 +52,7 @@ private:
     void act(FormWindow* window, const std::string& control, const std::function<bool(Control&)>& action);
     void actOnForm(FormWindow* window, const std::function<bool(Form&)>& action);
     bool isCurrent(const FormWindow* window) const;
+    WidgetLookup lookup() const;
     void retire(FormWindow& window);
 
     Runtime& runtime_;

@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# Installs the build into a private prefix and checks what a desktop needs is there and valid.
+# Usage: check_install.sh BUILD_DIR PREFIX "SIZES"
+set -euo pipefail
+
+build=$1
+prefix=$2
+sizes=${3//;/ }
+id=org.ventrose.Ventrose
+
+rm -rf "$prefix"
+cmake --install "$build" --prefix "$prefix" >/dev/null
+
+expect() {
+  if [ ! -s "$prefix/$1" ]; then
+    echo "missing after install: $1" >&2
+    exit 1
+  fi
+}
+expect bin/ventrose
+[ -x "$prefix/bin/ventrose" ] || { echo "bin/ventrose is not executable" >&2; exit 1; }
+expect "share/applications/$id.desktop"
+expect "share/metainfo/$id.metainfo.xml"
+expect "share/icons/hicolor/scalable/apps/$id.svg"
+for size in $sizes; do
+  expect "share/icons/hicolor/${size}x${size}/apps/$id.png"
+done
+
+desktop-file-validate "$prefix/share/applications/$id.desktop"
+appstreamcli validate --no-net "$prefix/share/metainfo/$id.metainfo.xml"
+echo "installed and valid: $prefix"

@@ -1,0 +1,44 @@
+#include "platform/qt/accessibility.h"
+
+#include <QWidget>
+
+#include "platform/control.h"
+#include "platform/form.h"
+#include "platform/qt/accessible_names.h"
+#include "platform/qt/appearance.h"
+
+namespace ventrose::platform::qt {
+
+namespace {
+
+void describe(QWidget& widget, const Control& control) {
+    const QString name = ToQString(AccessibleNameOf(control));
+    const QString description = ToQString(AccessibleDescriptionOf(control));
+    if (widget.accessibleName() != name) widget.setAccessibleName(name);
+    if (widget.accessibleDescription() != description) widget.setAccessibleDescription(description);
+}
+
+}  // namespace
+
+void DescribeForScreenReaders(const Form& form, const WidgetLookup& widgetOf) {
+    for (const auto& control : form.controls())
+        if (QWidget* widget = widgetOf(*control)) describe(*widget, *control);
+}
+
+void RedescribeAfterChange(const Control& control, Property property, const WidgetLookup& widgetOf) {
+    switch (property) {
+        case Property::Caption:
+            if (control.kind() != ControlKind::Label || IsValueLabel(control)) {
+                if (QWidget* widget = widgetOf(control)) describe(*widget, control);
+                return;
+            }
+            break;
+        case Property::Visible:
+        case Property::Left:
+        case Property::Top: break;
+        default: return;
+    }
+    DescribeForScreenReaders(control.form(), widgetOf);
+}
+
+}  // namespace ventrose::platform::qt

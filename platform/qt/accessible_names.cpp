@@ -1,0 +1,127 @@
+#include "platform/qt/accessible_names.h"
+
+#include <algorithm>
+#include <cctype>
+#include <limits>
+#include <tuple>
+
+#include "platform/control.h"
+#include "platform/form.h"
+
+namespace ventrose::platform::qt {
+
+namespace {
+
+// How far a caption may stand from its control and still be beside it: two pixels of overlap
+// allowed, thirty pixels of gap (a caption across a column is not the control's).
+constexpr int kOverlapTwips = 30;
+constexpr int kBesideTwips = 450;
+
+bool hasLetter(const std::string& text) {
+    // Any byte of a multibyte UTF-8 sequence is a letter of some script (é, °...): good enough.
+    return std::any_of(text.begin(), text.end(), [](char c) {
+        const auto byte = static_cast<unsigned char>(c);
+        return std::isalpha(byte) != 0 || byte >= 0x80;
+    });
+}
+
+bool isPlaceholder(const ControlDesign& design) {
+    return design.caption == design.name || !hasLetter(design.caption);
+}
+
+bool isCaptionLabel(const Control& control) {
+    return control.kind() == ControlKind::Label && !isPlaceholder(control.design());
+}
+
+bool overlaps(int aStart, int aEnd, int bStart, int bEnd) { return aStart < bEnd && bStart < aEnd; }
+
+// The caption label beside the control, in the same container; one shown or hidden with the
+// control is preferred to one that is not (windows stack alternative captions in one place).
+const Control* captionBeside(const Control& control) {
+    const Control* best = nullptr;
+    std::tuple<bool, int, int> bestScore{true, std::numeric_limits<int>::max(), 0};
+    const int left = control.left(), top = control.top();
+    const int right = left + control.width(), bottom = top + control.height();
+    for (const auto& candidate : control.form().controls()) {
+        const Control& c = *candidate;
+        if (&c == &control || !isCaptionLabel(c) || c.container() != control.container()) continue;
+        if (Spoken(c.caption()).empty()) continue;
+        const int cRight = c.left() + c.width(), cBottom = c.top() + c.height();
+        int row = -1, gap = 0;
+        if (overlaps(c.top(), cBottom, top, bottom) && cRight <= left + kOverlapTwips) {
+            row = 0;
+            gap = left - cRight;
+        } else if (overlaps(c.left(), cRight, left, right) && cBottom <= top + kOverlapTwips) {
+            row = 1;
+            gap = top - cBottom;
+        }
+        if (row < 0 || gap > kBesideTwips) continue;
+        const std::tuple<bool, int, int> score{c.visible() != control.visible(), row, gap};
+        if (best == nullptr || score < bestScore) {
+            best = &c;
+            bestScore = score;
+        }
+    }
+    return best;
+}
+
+std::string frameCaption(const Control& control) {
+    const Control* inner = &control;
+    for (int depth = 0; depth < 64 && !inner->container().empty(); ++depth) {
+        const Control* frame = inner->form().find(inner->container());
+        if (frame == nullptr) break;
+        if (std::string spoken = Spoken(frame->caption()); !spoken.empty()) return spoken;
+        inner = frame;
+    }
+    return Spoken(control.form().caption());
+}
+
+}  // namespace
+
+std::string Spoken(const std::string& caption) {
+    std::string spoken;
+    bool blank = false;
+    for (char c : caption) {
+        if (c == ' ' || c == '\r' || c == '\n' || c == '\t') {
+            blank = true;
+            continue;
+        }
+        if (blank && !spoken.empty()) spoken += ' ';
+        blank = false;
+        spoken += c;
+    }
+    return spoken;
+}
+
+bool IsValueLabel(const Control& control) {
+    return control.kind() == ControlKind::Label && isPlaceholder(control.design()) && !control.design().wordWrap;
+}
+
+std::string AccessibleNameOf(const Control& control) {
+    switch (control.kind()) {
+        case ControlKind::CommandButton:
+        case ControlKind::OptionButton:
+        case ControlKind::Frame: return Spoken(control.caption());
+        case ControlKind::Label: {
+            if (!IsValueLabel(control)) return Spoken(control.caption());
+            const Control* beside = captionBeside(control);
+            return beside != nullptr ? Spoken(beside->caption()) : Spoken(control.caption());
+        }
+        case ControlKind::HScrollBar:
+        case ControlKind::VScrollBar:
+        case ControlKind::TextBox: {
+            const Control* beside = captionBeside(control);
+            return beside != nullptr ? Spoken(beside->caption()) : frameCaption(control);
+        }
+        case ControlKind::Line:
+        case ControlKind::Image:
+        case ControlKind::Shape: break;
+    }
+    return {};
+}
+
+std::string AccessibleDescriptionOf(const Control& control) {
+    return IsValueLabel(control) ? Spoken(control.caption()) : std::string{};
+}
+
+}  // namespace ventrose::platform::qt

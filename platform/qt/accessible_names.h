@@ -1,0 +1,32 @@
+#pragma once
+
+#include <string>
+
+namespace ventrose::platform {
+class Control;
+}
+
+namespace ventrose::platform::qt {
+
+// What a screen reader says for a control, found from the window's own layout rather than told
+// by each window, so that every window gets it alike.
+//
+// A caption label (its design text is words, not a placeholder), a button, an option and a frame
+// are named by their own caption. A scroll bar, a text box and a value label (a single-line label
+// whose design text is empty, its own name or no words, and which the window fills) are named by
+// the caption label beside them: the nearest one on the same row to the left, else on the row
+// just above; failing that, a bar or a box takes its frame's caption and a value label its own
+// text. A label whose text the window writes at length (a wrapped placeholder) is named by that
+// text. Lines, shapes and pictures say nothing.
+std::string AccessibleNameOf(const Control& control);
+
+// A value label's current text, so that a reader that gave the caption can give the value too.
+std::string AccessibleDescriptionOf(const Control& control);
+
+// True for a label that shows a value the window computes.
+bool IsValueLabel(const Control& control);
+
+// A caption as one line of speech: line breaks and runs of blanks become one space.
+std::string Spoken(const std::string& caption);
+
+}  // namespace ventrose::platform::qt

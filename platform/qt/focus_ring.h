@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QPointer>
+#include <QWidget>
+
+namespace ventrose::platform::qt {
+
+// Draws a ring around whichever widget of its window has the keyboard focus, above every
+// control and transparent to the mouse. The style marks the focus of some widgets faintly or
+// not at all (a scroll bar shows nothing); the ring shows it alike on all of them.
+class FocusRing : public QWidget {
+public:
+    explicit FocusRing(QWidget& window);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void follow(QWidget* focused);
+
+    QPointer<QWidget> target_;
+};
+
+}  // namespace ventrose::platform::qt

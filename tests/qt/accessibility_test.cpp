@@ -1,0 +1,107 @@
+// What a screen reader finds: every interactive control of every window has a name, taken from
+// the caption beside it, and a value label tells its current value.
+#include <gtest/gtest.h>
+
+#include <QAccessible>
+#include <QAccessibleInterface>
+#include <QApplication>
+#include <QTest>
+
+#include "platform/runtime.h"
+#include "platform/user_actions.h"
+#include "tests/qt/app_under_test.h"
+
+namespace ventrose::testing {
+namespace {
+
+bool interactive(QAccessible::Role role) {
+    switch (role) {
+        case QAccessible::Button:
+        case QAccessible::RadioButton:
+        case QAccessible::CheckBox:
+        case QAccessible::ScrollBar:
+        case QAccessible::Slider:
+        case QAccessible::EditableText:
+        case QAccessible::ComboBox:
+        case QAccessible::SpinBox: return true;
+        default: return false;
+    }
+}
+
+// Every interactive node under `node` without a name, by object name.
+void collectNameless(QAccessibleInterface* node, std::vector<std::string>& nameless, int& interactiveSeen) {
+    if (node == nullptr) return;
+    if (interactive(node->role())) {
+        ++interactiveSeen;
+        if (node->text(QAccessible::Name).trimmed().isEmpty())
+            nameless.push_back(node->object() != nullptr ? node->object()->objectName().toStdString() : "?");
+    }
+    for (int i = 0; i < node->childCount(); ++i) collectNameless(node->child(i), nameless, interactiveSeen);
+}
+
+class AccessibilityTest : public ::testing::Test {
+protected:
+    AccessibilityTest() {
+        for (platform::Form* form : AllWindows(t_.app)) t_.app.runtime().Load(*form);
+    }
+
+    QString nameOf(platform::Form& form, const char* control) {
+        return QAccessible::queryAccessibleInterface(t_.widget(form, control))->text(QAccessible::Name);
+    }
+    QString descriptionOf(platform::Form& form, const char* control) {
+        return QAccessible::queryAccessibleInterface(t_.widget(form, control))->text(QAccessible::Description);
+    }
+
+    AppUnderTest t_;
+};
+
+TEST_F(AccessibilityTest, NoInteractiveControlOfAnyWindowIsNameless) {
+    for (platform::Form* form : AllWindows(t_.app)) {
+        QWidget* window = t_.window(*form);
+        ASSERT_NE(window, nullptr) << form->name();
+        std::vector<std::string> nameless;
+        int seen = 0;
+        collectNameless(QAccessible::queryAccessibleInterface(window), nameless, seen);
+        EXPECT_TRUE(nameless.empty()) << form->name() << ": " << ::testing::PrintToString(nameless);
+        int controls = 0;
+        for (const auto& control : form->controls())
+            if (control->kind() != platform::ControlKind::Label && control->kind() != platform::ControlKind::Frame &&
+                control->kind() != platform::ControlKind::Line && control->kind() != platform::ControlKind::Shape &&
+                control->kind() != platform::ControlKind::Image)
+                ++controls;
+        EXPECT_EQ(seen, controls) << form->name() << ": every interactive control is in the tree";
+    }
+}
+
+TEST_F(AccessibilityTest, BarsAndBoxesAreNamedByTheCaptionBesideThem) {
+    platform::Form& main = t_.app.frmMainCalc();
+    EXPECT_EQ(nameOf(main, "hscVp"), QStringLiteral("Vp = Vitesse propre ou TAS"));
+    EXPECT_EQ(nameOf(main, "hscVw"), QStringLiteral("Force du vent ( Vw en Kts )"));
+    EXPECT_EQ(nameOf(main, "hscDt"), QStringLiteral("Distance ( D ) à parcourir en NM"));
+    EXPECT_EQ(nameOf(main, "hscTsv"), QStringLiteral("Temps sans vent ( en minutes )"))
+        << "the hidden bar takes the caption hidden with it";
+    EXPECT_EQ(nameOf(main, "optDistance"), QStringLiteral("Distance"));
+    EXPECT_EQ(nameOf(main, "cmdVitesse"), QStringLiteral("IAS to TAS"));
+    EXPECT_EQ(nameOf(t_.app.frmVitesse(), "vscAlt"), QStringLiteral("Altitude"));
+    EXPECT_EQ(nameOf(t_.app.frmConversions(), "txtChoixDist"), QStringLiteral("Distances")) << "the frame's caption";
+    EXPECT_EQ(nameOf(t_.app.frmDescente(), "hscPtA"), QStringLiteral("Altitude point A"));
+}
+
+TEST_F(AccessibilityTest, AValueLabelIsNamedByItsCaptionAndTellsItsValue) {
+    platform::Form& main = t_.app.frmMainCalc();
+    EXPECT_EQ(nameOf(main, "lblFb"), QStringLiteral("FACTEUR DE BASE ( Fb = 60 / Vp )"));
+    EXPECT_EQ(nameOf(main, "lblMultCos"), QStringLiteral("Cosinus d'alpha :"));
+    EXPECT_EQ(nameOf(main, "lblVs"), QStringLiteral("Vitesse Sol ( Vs = Vp +/- Ve )"));
+    const QString before = descriptionOf(main, "lblVp");
+    EXPECT_EQ(before.toStdString(), main["lblVp"].caption());
+    ASSERT_TRUE(platform::ArrowClick(main["hscVp"], platform::Toward::Max));
+    EXPECT_NE(descriptionOf(main, "lblVp"), before) << "kept up to date";
+    EXPECT_EQ(descriptionOf(main, "lblVp").toStdString(), main["lblVp"].caption());
+}
+
+TEST_F(AccessibilityTest, ACaptionLabelIsNamedByItsText) {
+    EXPECT_EQ(nameOf(t_.app.frmMainCalc(), "Label2"), QStringLiteral("FACTEUR DE BASE ( Fb = 60 / Vp )"));
+}
+
+}  // namespace
+}  // namespace ventrose::testing

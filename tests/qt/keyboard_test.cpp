@@ -1,0 +1,149 @@
+// A person without a mouse: Tab through each window in reading order, the keys of a focused
+// scroll bar, option and button, Escape in a modal window, and a focus that can be seen.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QImage>
+#include <QTest>
+
+#include "tests/qt/app_under_test.h"
+
+namespace ventrose::testing {
+namespace {
+
+class KeyboardTest : public ::testing::Test {
+protected:
+    KeyboardTest() {
+        t_.app.Start();
+        main_ = t_.window(t_.app.frmMainCalc());
+        activate(*main_);
+    }
+
+    static void activate(QWidget& window) {
+        window.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    }
+
+    platform::Form& main() { return t_.app.frmMainCalc(); }
+    QWidget& mainWidget(const char* name) { return *t_.widget(main(), name); }
+
+    static void press(int key) { QTest::keyClick(QApplication::focusWidget(), static_cast<Qt::Key>(key)); }
+
+    AppUnderTest t_;
+    QWidget* main_ = nullptr;
+};
+
+TEST_F(KeyboardTest, TabFollowsTheMainWindowsReadingOrder) {
+    mainWidget("hscVp").setFocus();
+    std::vector<std::string> reached{"hscVp"};
+    for (int i = 0; i < 13; ++i) {
+        press(Qt::Key_Tab);
+        reached.push_back(QApplication::focusWidget()->objectName().toStdString());
+    }
+    const std::vector<std::string> expected{"hscVp",  "hscRm",          "hscV",       "hscVw",  "optTemps",
+                                            "optDistance", "hscDt",     "cmdConversions", "cmdVitesse", "cmdVz",
+                                            "Command1", "cmdClear",     "cmdQuit",    "hscVp"};
+    EXPECT_EQ(reached, expected);
+    press(Qt::Key_Backtab);
+    EXPECT_EQ(QApplication::focusWidget(), &mainWidget("cmdQuit"));
+}
+
+TEST_F(KeyboardTest, TheWindowOpensWithTheFirstControlInReadingOrderFocused) {
+    ASSERT_NE(QApplication::focusWidget(), nullptr);
+    EXPECT_EQ(QApplication::focusWidget()->objectName(), QStringLiteral("hscVp"));
+}
+
+TEST_F(KeyboardTest, ArrowsAndPageKeysOnAFocusedBarAreItsArrowsAndTrough) {
+    QWidget& bar = mainWidget("hscVw");
+    bar.setFocus();
+    const std::string before = main()["lblVw"].caption();
+    ASSERT_EQ(main()["hscVw"].value(), 0);
+    press(Qt::Key_Right);
+    EXPECT_EQ(main()["hscVw"].value(), 1);
+    EXPECT_NE(main()["lblVw"].caption(), before) << "the value label follows";
+    press(Qt::Key_PageDown);
+    EXPECT_EQ(main()["hscVw"].value(), 11);
+    press(Qt::Key_PageUp);
+    EXPECT_EQ(main()["hscVw"].value(), 1);
+    press(Qt::Key_Left);
+    EXPECT_EQ(main()["hscVw"].value(), 0);
+    press(Qt::Key_Left);
+    EXPECT_EQ(main()["hscVw"].value(), 0) << "Min is a limit, as for the arrow";
+    press(Qt::Key_End);
+    EXPECT_EQ(main()["hscVw"].value(), main()["hscVw"].max());
+    press(Qt::Key_Home);
+    EXPECT_EQ(main()["hscVw"].value(), main()["hscVw"].min());
+    EXPECT_EQ(QApplication::focusWidget(), &bar) << "the keys never move the focus";
+}
+
+TEST_F(KeyboardTest, SpaceSelectsAFocusedOption) {
+    mainWidget("optDistance").setFocus();
+    press(Qt::Key_Space);
+    EXPECT_TRUE(main()["optDistance"].selected());
+    EXPECT_FALSE(main()["optTemps"].selected());
+    EXPECT_TRUE(main()["hscTsv"].visible()) << "the option's handler ran";
+    press(Qt::Key_Space);
+    EXPECT_TRUE(main()["optDistance"].selected()) << "a selected option stays selected";
+}
+
+TEST_F(KeyboardTest, EnterAndSpacePressAFocusedButtonAndEscapeClosesTheModalWindow) {
+    int shown = 0;
+    t_.host.onModal = [&](platform::Form& form) {
+        ++shown;
+        QWidget* window = t_.window(form);
+        ASSERT_NE(window, nullptr);
+        activate(*window);
+        // From a focused scroll bar (the first control): Escape is the window's, not the bar's.
+        ASSERT_NE(QApplication::focusWidget(), nullptr);
+        EXPECT_EQ(QApplication::focusWidget()->objectName(), QStringLiteral("hscVi"));
+        press(Qt::Key_Escape);
+        EXPECT_FALSE(form.loaded()) << "Escape did what the close box does";
+    };
+    mainWidget("cmdVitesse").setFocus();
+    press(Qt::Key_Return);
+    EXPECT_EQ(shown, 1);
+    activate(*main_);
+    mainWidget("cmdVitesse").setFocus();
+    press(Qt::Key_Space);
+    EXPECT_EQ(shown, 2);
+    EXPECT_FALSE(t_.app.frmVitesse().loaded());
+    EXPECT_TRUE(main().loaded()) << "Escape on the modal window left the main window alone";
+}
+
+TEST_F(KeyboardTest, EscapeInEveryModalWindowIsItsCloseBox) {
+    std::vector<std::string> closed;
+    t_.host.onModal = [&](platform::Form& form) {
+        QWidget* window = t_.window(form);
+        ASSERT_NE(window, nullptr);
+        activate(*window);
+        // From a text box where there is one (its key filter must leave Escape to the window),
+        // else from whatever has the focus.
+        for (const auto& control : form.controls())
+            if (control->kind() == platform::ControlKind::TextBox) t_.view.widgetOf(*control)->setFocus();
+        QWidget* focused = QApplication::focusWidget();
+        QTest::keyClick(focused != nullptr ? focused : window, Qt::Key_Escape);
+        if (!form.loaded()) closed.push_back(form.name());
+    };
+    for (const char* button : {"cmdVitesse", "cmdVz", "cmdConversions", "Command1"}) {
+        activate(*main_);
+        mainWidget(button).setFocus();
+        press(Qt::Key_Enter);
+    }
+    EXPECT_EQ(closed, (std::vector<std::string>{"frmVitesse", "frmDescente", "frmConversions", "frmQuit"}));
+}
+
+// The ring is drawn just outside the focused widget: the pixels there change with the focus.
+TEST_F(KeyboardTest, TheFocusIsVisibleOnAScrollBar) {
+    QWidget& bar = mainWidget("hscRm");
+    mainWidget("cmdQuit").setFocus();
+    const QPoint corner = bar.mapTo(main_, QPoint(0, bar.height() / 2)) - QPoint(1, 0);
+    const QImage before = main_->grab().toImage();
+    bar.setFocus();
+    const QImage after = main_->grab().toImage();
+    const qreal ratio = after.devicePixelRatio();
+    const QPoint at(static_cast<int>(corner.x() * ratio), static_cast<int>(corner.y() * ratio));
+    EXPECT_NE(before.pixel(at), after.pixel(at));
+}
+
+}  // namespace
+}  // namespace ventrose::testing

@@ -1,0 +1,101 @@
+// Every window at the scale factor of the run (QT_SCALE_FACTOR, one CTest test per factor): no
+// label's text is wider than the label (or, wrapped, taller), no option's text is cut, and no
+// control lies outside its window, in each window's state after loading and after each of its
+// options is selected.
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QLabel>
+#include <QRadioButton>
+#include <QTest>
+
+#include "platform/runtime.h"
+#include "platform/user_actions.h"
+#include "tests/qt/app_under_test.h"
+
+namespace ventrose::testing {
+namespace {
+
+using platform::ControlKind;
+
+// What does not fit in one window in one state, one line per fault.
+std::vector<std::string> layoutFaults(const AppUnderTest& t, const platform::Form& form, const std::string& state) {
+    std::vector<std::string> faults;
+    QWidget* window = t.window(form);
+    const auto fault = [&](const platform::Control& control, const std::string& what) {
+        faults.push_back(form.name() + " (" + state + ") " + control.name() + ": " + what);
+    };
+    for (const auto& control : form.controls()) {
+        QWidget* widget = t.view.widgetOf(*control);
+        if (widget == nullptr || !widget->isVisibleTo(window)) continue;
+        if (control->kind() != ControlKind::Line) {
+            const QRect inWindow(widget->mapTo(window, QPoint(0, 0)), widget->size());
+            if (!window->rect().contains(inWindow))
+                fault(*control, "outside the window at " + std::to_string(inWindow.x()) + "," +
+                                    std::to_string(inWindow.y()) + " " + std::to_string(inWindow.width()) + "x" +
+                                    std::to_string(inWindow.height()));
+        }
+        if (auto* label = qobject_cast<QLabel*>(widget); label != nullptr && control->kind() == ControlKind::Label) {
+            const QString text = label->text();
+            if (text.trimmed().isEmpty()) continue;
+            const QRect area = label->contentsRect();
+            if (label->wordWrap()) {
+                const int needed = label->heightForWidth(label->width());
+                if (needed > label->height())
+                    fault(*control, "wrapped text needs " + std::to_string(needed) + " px of height, has " +
+                                        std::to_string(label->height()));
+            } else {
+                const QFontMetrics metrics(label->font());
+                for (const QString& line : text.split(QLatin1Char('\n'))) {
+                    const int needed = metrics.horizontalAdvance(line);
+                    if (needed > area.width())
+                        fault(*control, "«" + line.toStdString() + "» needs " + std::to_string(needed) +
+                                            " px, has " + std::to_string(area.width()));
+                }
+            }
+        }
+        if (auto* option = qobject_cast<QRadioButton*>(widget)) {
+            const int needed = option->sizeHint().width();
+            if (needed > option->width())
+                fault(*control, "option needs " + std::to_string(needed) + " px, has " + std::to_string(option->width()));
+        }
+    }
+    return faults;
+}
+
+class LayoutTest : public ::testing::TestWithParam<int> {
+protected:
+    AppUnderTest t_;
+};
+
+TEST_P(LayoutTest, EveryLabelFitsAndEveryControlIsInsideItsWindow) {
+    platform::Form& form = *AllWindows(t_.app).at(static_cast<std::size_t>(GetParam()));
+    t_.app.runtime().Load(form);
+    t_.app.runtime().Show(form, platform::ShowMode::Modeless);
+    QWidget* window = t_.window(form);
+    ASSERT_NE(window, nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
+    std::vector<std::string> faults = layoutFaults(t_, form, "loaded");
+    std::vector<std::string> options;
+    for (const auto& control : form.controls())
+        if (control->kind() == ControlKind::OptionButton) options.push_back(control->name());
+    for (const std::string& option : options) {
+        if (!form.loaded()) break;
+        platform::Click(form[option]);
+        const std::vector<std::string> more = layoutFaults(t_, form, option);
+        faults.insert(faults.end(), more.begin(), more.end());
+    }
+    EXPECT_TRUE(faults.empty()) << "at scale " << window->devicePixelRatioF() << ":\n"
+                                << ::testing::PrintToString(faults);
+}
+
+std::string windowName(const ::testing::TestParamInfo<int>& info) {
+    static const char* const names[] = {"frmMainCalc", "frmVitesse", "frmDescente", "frmConversions", "frmQuit"};
+    return names[info.param];
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryWindow, LayoutTest, ::testing::Range(0, 5), windowName);
+
+}  // namespace
+}  // namespace ventrose::testing
