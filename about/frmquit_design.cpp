@@ -1,6 +1,7 @@
 #include "about/frmquit.h"
 
 #include "platform/design.h"
+#include "platform/palette.h"
 
 namespace ventrose::about {
 
@@ -10,10 +11,7 @@ using platform::Alignment;
 using platform::ControlDesign;
 using platform::ControlKind;
 
-constexpr platform::Colour kLightBlue = 0xC0C0FF;
-constexpr platform::Colour kDarkGreen = 0x006000;
-constexpr platform::Colour kTooltipYellow = 0xFFFFE1;
-constexpr int kPx = 15;  // twips per pixel at 96 dpi
+using namespace platform::palette;
 
 ControlDesign line(const char* name, const char* text, int x, int y, int w, int h, bool bold,
                    Alignment alignment = Alignment::Left) {

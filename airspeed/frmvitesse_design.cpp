@@ -1,6 +1,7 @@
 #include "airspeed/frmvitesse.h"
 
 #include "platform/design.h"
+#include "platform/palette.h"
 
 namespace ventrose::airspeed {
 
@@ -12,15 +13,7 @@ using platform::ControlDesign;
 using platform::ControlKind;
 using platform::FormDesign;
 
-constexpr Colour kLightBlue = 0xC0C0FF;
-constexpr Colour kWhite = 0xFFFFFF;
-constexpr Colour kRed = 0xFF0000;
-constexpr Colour kBlue = 0x0000FF;
-constexpr Colour kMagenta = 0xFF00FF;
-constexpr Colour kPink = 0xFF80FF;
-constexpr Colour kLightOrange = 0xFFE0C0;
-
-constexpr int kPx = 15;  // twips per pixel at 96 dpi: the layout below is drawn in pixels
+using namespace platform::palette;
 
 // The left column holds the speed, the standard values, the temperature entry and the results;
 // the right column the altitude, with its bar along the window's right edge.

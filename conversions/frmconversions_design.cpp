@@ -1,6 +1,7 @@
 #include "conversions/frmconversions.h"
 
 #include "platform/design.h"
+#include "platform/palette.h"
 
 namespace ventrose::conversions {
 
@@ -10,11 +11,7 @@ using platform::ControlDesign;
 using platform::ControlKind;
 using platform::FormDesign;
 
-constexpr platform::Colour kLightBlue = 0xC0C0FF;
-constexpr platform::Colour kLightOrange = 0xFFE0C0;
-constexpr platform::Colour kLightCyan = 0xC0FFFF;
-
-constexpr int kPx = 15;  // twips per pixel at 96 dpi: the layout below is drawn in pixels
+using namespace platform::palette;
 
 // 8.25 pt bold for frames, options and buttons, 9.75 pt bold for the boxes and unit labels.
 constexpr platform::Font kSmallBold{.pointSize = 8, .bold = true};

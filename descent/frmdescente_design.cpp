@@ -1,6 +1,7 @@
 #include "descent/frmdescente.h"
 
 #include "platform/design.h"
+#include "platform/palette.h"
 
 namespace ventrose::descent {
 
@@ -11,15 +12,7 @@ using platform::ControlDesign;
 using platform::ControlKind;
 using platform::FormDesign;
 
-constexpr platform::Colour kLightBlue = 0xC0C0FF;
-constexpr platform::Colour kWhite = 0xFFFFFF;
-constexpr platform::Colour kMagenta = 0xFF00FF;
-constexpr platform::Colour kRed = 0xFF0000;
-constexpr platform::Colour kNavy = 0x000080;
-constexpr platform::Colour kLightCyan = 0xC0FFFF;
-constexpr platform::Colour kLightOrange = 0xFFE0C0;
-
-constexpr int kPx = 15;  // twips per pixel at 96 dpi: the layout below is drawn in pixels
+using namespace platform::palette;
 
 // Inside a frame: captions on the left, bars in the middle, values on the right.
 constexpr int kCaptionX = 8;

@@ -1,6 +1,7 @@
 #include "wind/frmmaincalc.h"
 
 #include "platform/design.h"
+#include "platform/palette.h"
 #include "wind/tempsdistance.h"
 
 namespace ventrose::wind {
@@ -12,14 +13,7 @@ using platform::ControlDesign;
 using platform::ControlKind;
 using platform::FormDesign;
 
-constexpr platform::Colour kLightBlue = 0xC0C0FF;
-constexpr platform::Colour kWhite = 0xFFFFFF;
-constexpr platform::Colour kRed = 0xD00000;
-constexpr platform::Colour kLightYellow = 0xFFFFC0;
-constexpr platform::Colour kLightCyan = 0xC0FFFF;
-constexpr platform::Colour kLightOrange = 0xFFE0C0;
-
-constexpr int kPx = 15;  // twips per pixel at 96 dpi: the layout below is drawn in pixels
+using namespace platform::palette;
 
 ControlDesign caption(const char* name, const char* container, const char* text, int x, int y, int w, int h) {
     return {.kind = ControlKind::Label, .name = name, .container = container, .caption = text,
