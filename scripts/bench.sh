@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Runs every benchmark program of a build (BUILD_DIR/bench/*_bench), then the start-up and
-# memory comparison, and prints one table of all the figures at the end.
+# memory comparison, and prints one table at the end: what, measured, goal, met?
 #
 # Usage: scripts/bench.sh BUILD_DIR      (what `make bench` calls with build/default)
 # Extra Google Benchmark options may be given in BENCH_ARGS, e.g. BENCH_ARGS=--benchmark_min_time=0.1
@@ -22,57 +22,90 @@ if [ ${#programs[@]} -eq 0 ]; then
   echo "No benchmark programs in $build_dir/bench (configure with VENTROSE_WITH_BENCH=ON)" >&2
 fi
 
-# Google Benchmark's CSV quotes the benchmark name and doubles the quotes inside it; the
-# remaining fields are plain. Each row becomes: program, name, real, cpu, unit, iterations.
-csv_to_rows() {
-  awk -v program="$1" '
-    NR == 1 { next }
-    {
-      line = $0; name = ""
-      if (substr(line, 1, 1) == "\"") {
-        i = 2
-        while (i <= length(line)) {
-          c = substr(line, i, 1)
-          if (c == "\"" && substr(line, i + 1, 1) == "\"") { name = name "\""; i += 2; continue }
-          if (c == "\"") break
-          name = name c; i++
-        }
-        rest = substr(line, i + 2)
-      } else {
-        comma = index(line, ","); name = substr(line, 1, comma - 1); rest = substr(line, comma + 1)
-      }
-      split(rest, f, ",")
-      printf "%s\t%s\t%s\t%s\t%s\t%s\n", program, name, f[2], f[3], f[4], f[1]
-    }'
-}
-
 for program in "${programs[@]}"; do
   name=$(basename "$program")
   echo "Running $name..."
   # shellcheck disable=SC2086 # BENCH_ARGS is a list of options
-  "$program" --benchmark_format=csv ${BENCH_ARGS:-} >"$work/$name.csv" 2>"$work/$name.log" || {
+  "$program" --benchmark_format=json ${BENCH_ARGS:-} >"$work/$name.json" 2>"$work/$name.log" || {
     echo "$name failed:" >&2
     cat "$work/$name.log" >&2
     exit 1
   }
-  csv_to_rows "$name" <"$work/$name.csv" >>"$work/rows.tsv"
 done
 
 echo "Measuring start-up..."
-bash "$here/bench_startup.sh" "$build_dir" >"$work/startup.txt"
+bash "$here/bench_startup.sh" "$build_dir" >"$work/startup.txt" 2>"$work/startup.log" || {
+  echo "start-up measurement failed:" >&2
+  cat "$work/startup.txt" "$work/startup.log" >&2
+}
 
 echo
-if [ -s "$work/rows.tsv" ]; then
-  awk -F'\t' '
-    { for (i = 1; i <= 2; ++i) if (length($i) > w[i]) w[i] = length($i); row[NR] = $0 }
-    END {
-      fmt = "%-" w[1] "s  %-" w[2] "s  %12s  %12s  %12s\n"
-      printf fmt, "program", "benchmark", "time", "CPU", "iterations"
-      for (r = 1; r <= NR; ++r) {
-        split(row[r], f, "\t")
-        printf fmt, f[1], f[2], sprintf("%.1f %s", f[3], f[5]), sprintf("%.1f %s", f[4], f[5]), f[6]
-      }
-    }' "$work/rows.tsv"
-  echo
-fi
-cat "$work/startup.txt"
+python3 - "$work" <<'PY'
+import json, os, re, sys
+
+work = sys.argv[1]
+to_ns = {"ns": 1.0, "us": 1e3, "ms": 1e6, "s": 1e9}
+
+def runs(program):
+    path = os.path.join(work, program + ".json")
+    if not os.path.exists(path):
+        return []
+    with open(path) as f:
+        data = json.load(f)
+    # Repetitions add aggregate rows; the plain iterations are the measurements.
+    return [(b["name"], b["real_time"] * to_ns[b.get("time_unit", "ns")])
+            for b in data.get("benchmarks", []) if b.get("run_type", "iteration") == "iteration"]
+
+def show(ns):
+    if ns >= 1e6:
+        return "%.2f ms" % (ns / 1e6)
+    if ns >= 1e3:
+        return "%.2f µs" % (ns / 1e3)
+    return "%.1f ns" % ns
+
+rows = []
+
+def timing(what, program, prefix, goal_ns, goal_text):
+    found = [(name, ns) for name, ns in runs(program) if name.startswith(prefix)]
+    if not found:
+        rows.append((what, "not measured (%s not built)" % program, goal_text, "-"))
+        return
+    name, ns = max(found, key=lambda r: r[1])
+    shown = name[len(prefix):] if prefix.endswith("/") else name
+    worst = " (worst: %s)" % shown if len(found) > 1 else ""
+    rows.append((what, show(ns) + worst, goal_text, "yes" if ns < goal_ns else "NO"))
+
+timing("wind recomputation with its texts", "wind_bench", "BM_WindRecomputation", 1e3, "< 1 µs")
+timing("FormatNumber, double, per call", "format_bench", "FormatDouble/", 100, "< 100 ns")
+timing("FormatNumber, decimal, per call", "format_bench", "FormatDecimal/", 100, "< 100 ns")
+timing("main window pass through the runtime", "mainwindow_bench", "BM_CalculVent", 3e3, "< 3 µs")
+timing("one step on the Qt view", "qt_step_bench", "BM_Qt", 200e3, "< 200 µs")
+
+startup = open(os.path.join(work, "startup.txt")).read() if os.path.exists(os.path.join(work, "startup.txt")) else ""
+cells = {}
+for label in ("minimal Qt window", "ventrose", "ventrose vs minimal"):
+    m = re.search(r"^\s+" + re.escape(label) + r"\s{2,}(\S+ \S+|\S+)\s+(\S+ \S+|\S+)\s*$", startup, re.M)
+    if m:
+        cells[label] = (m.group(1), m.group(2))
+if "ventrose vs minimal" in cells:
+    ratio_text, extra_text = cells["ventrose vs minimal"]
+    ratio = float(ratio_text.rstrip("x"))
+    extra = float(extra_text.split()[0])
+    (mm, mk), (vm, vk) = cells["minimal Qt window"], cells["ventrose"]
+    rows.append(("start-up against the minimal Qt program", "%.2f× (%s against %s)" % (ratio, vm, mm),
+                 "≤ 1.15×", "yes" if ratio <= 1.15 else "NO"))
+    rows.append(("peak memory against the minimal Qt program", "%+.1f MB (%s against %s)" % (extra, vk, mk),
+                 "≤ +8 MB", "yes" if extra <= 8 else "NO"))
+else:
+    why = startup.strip().splitlines()[0] if startup.strip() else "not measured"
+    rows.append(("start-up against the minimal Qt program", why, "≤ 1.15×", "-"))
+    rows.append(("peak memory against the minimal Qt program", why, "≤ +8 MB", "-"))
+
+header = ("what", "measured", "goal", "met?")
+widths = [max(len(r[i]) for r in rows + [header]) for i in range(4)]
+line = "  ".join("%%-%ds" % w for w in widths)
+print((line % header).rstrip())
+print(line % tuple("-" * w for w in widths))
+for r in rows:
+    print((line % r).rstrip())
+PY

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <utility>
+
+#include "tests/runner/driver.h"
+#include "tests/soak/failure.h"
+
+namespace ventrose::soak {
+
+// The airspeed window's promise: the altitude, metres, temperature and pressure labels show the
+// standard atmosphere of the altitude the bar points at (a thumb released between steps keeps
+// the previous altitude, so any row then); the speeds show the standard true airspeed, or the
+// one corrected for the temperature last confirmed with OK; a bar that moves discards the typed
+// temperature; OK on a text that is no usable temperature says so and changes nothing.
+class AirspeedCheck {
+public:
+    void reset() { confirmed_.reset(); }
+    void before(scenario::Driver& driver, bool okClicked);
+    Check after(scenario::Driver& driver, bool okClicked, std::size_t newBoxes);
+    Check check(scenario::Driver& driver) const;
+
+private:
+    std::optional<int> altitude(scenario::Driver& driver) const;
+
+    std::optional<std::pair<std::string, std::string>> confirmed_;  // lblVp2, lblVpKm
+    std::optional<std::pair<std::string, std::string>> predicted_;
+    bool refusalPredicted_ = false;
+    std::string speedsBefore_;
+    int viBefore_ = 0, altBarBefore_ = 0;
+};
+
+}  // namespace ventrose::soak

@@ -1,0 +1,85 @@
+#include "tests/soak/main_window_check.h"
+
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "wind/facteurs.h"
+#include "wind/sincos.h"
+#include "wind/tempsdistance.h"
+#include "wind/triangle.h"
+#include "wind/typevent.h"
+
+namespace ventrose::soak {
+
+namespace {
+
+const std::string kForm = "frmMainCalc";
+
+bool modeTemps(scenario::Driver& driver) { return !SeenFlag(driver, kForm, "optDistance"); }
+
+int entryBar(scenario::Driver& driver, bool temps) { return SeenValue(driver, kForm, temps ? "hscDt" : "hscTsv"); }
+
+}  // namespace
+
+void MainWindowCheck::before(scenario::Driver& driver) {
+    tempsBefore_ = modeTemps(driver);
+    entryBefore_ = entryBar(driver, tempsBefore_);
+}
+
+void MainWindowCheck::after(scenario::Driver& driver, bool clearClicked) {
+    const bool temps = modeTemps(driver);
+    if (clearClicked) {
+        legFromBar_ = true;
+    } else if (temps != tempsBefore_) {
+        legFromBar_ = false;
+    } else if (entryBar(driver, temps) != entryBefore_) {
+        legFromBar_ = true;
+    }
+}
+
+Check MainWindowCheck::check(scenario::Driver& driver) const {
+    const int Vp = SeenValue(driver, kForm, "hscVp");
+    const int Rm = SeenValue(driver, kForm, "hscRm");
+    const int V = SeenValue(driver, kForm, "hscV");
+    const int Vw = SeenValue(driver, kForm, "hscVw");
+    const bool temps = modeTemps(driver);
+
+    const wind::AffichageEntrees entrees = wind::AfficherEntrees(Vp, Rm, V, Vw);
+    const wind::Facteurs facteurs = wind::CalculFacteurs(Vp);
+    const wind::TypeVent type = wind::CalculTypeVent(V, Rm);
+    const wind::SinCos sc = wind::CalculSinCos(type.Alpha);
+    const wind::Triangle t = wind::CalculTriangle(Vp, Rm, Vw, facteurs.Fb, type.CasVent, sc.SinAlpha, sc.CosAlpha);
+
+    std::vector<std::pair<const char*, std::string>> labels = {
+        {"lblVp", entrees.lblVp},         {"lblRm", entrees.lblRm},       {"lblV", entrees.lblV},
+        {"lblVw", entrees.lblVw},         {"lblFb", facteurs.lblFb},      {"lblInvFb", facteurs.lblInvFb},
+        {"lblMultSin", sc.lblMultSin},    {"lblMultCos", sc.lblMultCos},  {"lblAlpha", type.lblAlpha},
+        {"lblTypeVent", std::string(type.TypeVent)},
+        {"lblX", t.lblX},                 {"lblVt", t.lblVt},             {"lblVe", t.lblVe},
+        {"lblDerive", t.lblDerive},       {"lblTc", t.lblTc},             {"lblNewCap", t.lblNewCap},
+        {"lblVs", t.lblVs},
+    };
+    const wind::TempsDistance td = wind::CalculTempsDistance(temps ? wind::ModeVol::Temps : wind::ModeVol::Distance,
+                                                             entryBar(driver, temps), facteurs.Fb, facteurs.InvFb);
+    if (legFromBar_) {
+        const wind::TempsAvecVent tav = wind::CalculTempsAvecVent(td.D, t.Vs);
+        labels.insert(labels.end(), {{"lblDt", td.lblDt},
+                                     {"lblD", td.lblD},
+                                     {"lblTsv", td.lblTsv},
+                                     {"lblTsv2", td.lblTsv2},
+                                     {"lblTav", tav.lblTav}});
+    }
+    for (const auto& [label, text] : labels)
+        if (auto failure = ExpectCaption(driver, kForm, label, text, "the wind computation for its bars")) return failure;
+    if (legFromBar_) {
+        const char* hidden = temps ? "hscTsv" : "hscDt";
+        const int seen = SeenValue(driver, kForm, hidden);
+        if (seen != td.hiddenBarValue)
+            return Failure{kForm + "." + hidden, kForm + "." + hidden + ".Value is " + std::to_string(seen) +
+                                                     ", the leg computation gives " + std::to_string(td.hiddenBarValue)};
+    }
+    return std::nullopt;
+}
+
+}  // namespace ventrose::soak

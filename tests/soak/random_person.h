@@ -1,0 +1,37 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+#include "tests/runner/scenario.h"
+
+namespace ventrose::app {
+class Application;
+}
+
+namespace ventrose::soak {
+
+// A person who does anything at all, mostly in the window that takes input and sometimes in a
+// window under it: arrows, troughs and drags anywhere in a bar's range, clicks on every button,
+// option, label and picture, typing, pasting and clearing in every box, closing windows. The
+// same seed and the same application state give the same steps, whatever the driver.
+class RandomPerson {
+public:
+    explicit RandomPerson(std::uint64_t seed) : state_(seed) {}
+
+    // The next step for the application as it is now; it has started and not ended.
+    scenario::Step next(app::Application& application);
+
+private:
+    std::uint64_t draw();
+    std::size_t below(std::size_t n);
+    bool chance(int percent) { return below(100) < static_cast<std::size_t>(percent); }
+    std::string character();
+    std::string text(std::size_t maxLength);
+    int keyCode();
+
+    std::uint64_t state_;
+};
+
+}  // namespace ventrose::soak

@@ -1,0 +1,66 @@
+#include "tests/soak/step_play.h"
+
+#include <stdexcept>
+
+#include "app/application.h"
+#include "platform/runtime.h"
+#include "platform/text.h"
+
+namespace ventrose::soak {
+
+using scenario::Step;
+
+Step MakeStep(std::string word, std::vector<std::string> args, std::vector<bool> quoted) {
+    quoted.resize(args.size(), false);
+    Step step;
+    step.source = word;
+    for (std::size_t i = 0; i < args.size(); ++i) step.source += " " + (quoted[i] ? scenario::Quote(args[i]) : args[i]);
+    step.word = std::move(word);
+    step.args = std::move(args);
+    step.quoted = std::move(quoted);
+    return step;
+}
+
+std::string FormOf(const Step& step) {
+    const std::string& target = step.args.at(0);
+    return target.substr(0, target.find('.'));
+}
+
+std::string ControlOf(const Step& step) {
+    const std::string& target = step.args.at(0);
+    const auto dot = target.find('.');
+    return dot == std::string::npos ? std::string() : target.substr(dot + 1);
+}
+
+bool PlayStep(scenario::Driver& driver, const Step& s) {
+    const std::string& w = s.word;
+    const std::string form = FormOf(s);
+    const std::string control = ControlOf(s);
+    const auto ended = [&driver] { return driver.application().runtime().ended(); };
+    if (w == "click") return driver.click(form, control);
+    if (w == "close") return driver.close(form);
+    if (w == "arrow" || w == "page") {
+        const auto toward = s.args[1] == "-" ? platform::Toward::Min : platform::Toward::Max;
+        const int count = s.args.size() > 2 ? std::stoi(s.args[2]) : 1;
+        bool taken = true;
+        for (int i = 0; i < count && taken && !ended(); ++i)
+            taken = w == "arrow" ? driver.arrow(form, control, toward) : driver.page(form, control, toward);
+        return taken;
+    }
+    if (w == "drag") return driver.drag(form, control, std::stoi(s.args[1]));
+    if (w == "key") return driver.key(form, control, std::stoi(s.args[1]));
+    if (w == "paste") return driver.paste(form, control, s.args[1]);
+    if (w == "clear") return driver.clear(form, control);
+    if (w == "type") {
+        const std::string& text = s.args[1];
+        std::size_t i = 0;
+        while (i < text.size() && !ended()) {
+            const char32_t c = platform::NextCodePoint(text, i);
+            if (!driver.key(form, control, static_cast<int>(c))) return false;
+        }
+        return true;
+    }
+    throw std::logic_error("not a person's step: " + w);
+}
+
+}  // namespace ventrose::soak
