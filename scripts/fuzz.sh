@@ -17,7 +17,9 @@ export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 
 failed=()
+total=0
 for binary in build/fuzz/fuzz/*_fuzz; do
+  total=$((total + 1))
   target=$(basename "$binary")
   corpus="$run/corpus/$target"
   mkdir -p "$corpus"
@@ -36,7 +38,12 @@ for binary in build/fuzz/fuzz/*_fuzz; do
   fi
 done
 
+echo "fuzz: $((total - ${#failed[@]})) passed, ${#failed[@]} failed"
 if [ ${#failed[@]} -ne 0 ]; then
   echo "Fuzzing found a fault in: ${failed[*]}"
+  exit 1
+fi
+if [ "$total" -eq 0 ]; then
+  echo "No fuzz target was built"
   exit 1
 fi
