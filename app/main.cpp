@@ -1,6 +1,8 @@
 // ventrose: the flight computer on the screen.
 #include <QApplication>
 #include <QIcon>
+#include <QSize>
+#include <QTimer>
 #include <cstdlib>
 #include <iostream>
 
@@ -20,6 +22,13 @@ bool hasDisplay() {
     return set("QT_QPA_PLATFORM") || set("DISPLAY") || set("WAYLAND_DISPLAY");
 }
 
+QIcon ApplicationIcon() {
+    QIcon icon;
+    for (const int size : {16, 32, 48, 256})
+        icon.addFile(QStringLiteral(":/icons/%1/ventrose.png").arg(size), QSize(size, size));
+    return icon;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -29,12 +38,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     QApplication qtApplication(argc, argv);
-    // Every window's title bar shows the icon; on Wayland the compositor finds it through the
-    // launcher, named after the desktop file.
-    QIcon icon;
-    for (const char* size : {"16", "32", "48", "256"})
-        icon.addFile(QStringLiteral(":/icons/%1/ventrose.png").arg(QLatin1String(size)));
-    QApplication::setWindowIcon(icon);
+    // On Wayland the compositor finds the icon through the launcher, named after the desktop file.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.ventrose.Ventrose"));
     // Only the model ends the application (its main window's unloading, or Quitter).
     QApplication::setQuitOnLastWindowClosed(false);
@@ -43,6 +47,9 @@ int main(int argc, char** argv) {
     ventrose::app::Application application(host);
     ventrose::platform::qt::QtView view(application.runtime());
     application.Start();
+    // Reading the icon's pictures costs a few milliseconds: the main window is shown first, and
+    // every title bar gets the icon as soon as the event loop runs.
+    QTimer::singleShot(0, [] { QApplication::setWindowIcon(ApplicationIcon()); });
     if (!application.runtime().ended()) QApplication::exec();
     return 0;
 }
