@@ -28,7 +28,15 @@ void DescribeForScreenReaders(const Form& form, const WidgetLookup& widgetOf) {
 void RedescribeAfterChange(const Control& control, Property property, const WidgetLookup& widgetOf) {
     switch (property) {
         case Property::Caption:
-            if (control.kind() != ControlKind::Label || IsValueLabel(control)) {
+            if (IsValueLabel(control)) {
+                // A result's new value: only its description follows; its name is its place's.
+                QWidget* widget = widgetOf(control);
+                const QString description = ToQString(AccessibleDescriptionOf(control));
+                if (widget != nullptr && widget->accessibleDescription() != description)
+                    widget->setAccessibleDescription(description);
+                return;
+            }
+            if (control.kind() != ControlKind::Label) {
                 if (QWidget* widget = widgetOf(control)) describe(*widget, control);
                 return;
             }

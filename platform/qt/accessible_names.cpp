@@ -104,8 +104,10 @@ std::string AccessibleNameOf(const Control& control) {
         case ControlKind::Frame: return Spoken(control.caption());
         case ControlKind::Label: {
             if (!IsValueLabel(control)) return Spoken(control.caption());
+            // Named after its place, never after its own text, which is its description: so a
+            // new value changes only the description.
             const Control* beside = captionBeside(control);
-            return beside != nullptr ? Spoken(beside->caption()) : Spoken(control.caption());
+            return beside != nullptr ? Spoken(beside->caption()) : frameCaption(control);
         }
         case ControlKind::HScrollBar:
         case ControlKind::VScrollBar:
