@@ -31,7 +31,7 @@ shoot() { sleep 0.5; import -window "$(window "$1")" "$out/$2$suffix.png"; }
 press() {
   local main
   main=$(window "Ventrose pour FS")
-  xdotool mousemove --window "$main" "$(echo "$1 * $scale" | bc)" "$(echo "488 * $scale" | bc)" click 1
+  xdotool mousemove --window "$main" "$(awk "BEGIN { print int($1 * $scale) }")" "$(awk "BEGIN { print int(488 * $scale) }")" click 1
 }
 close_window() { "$build/tests/smoke/x11-close-request" "$(window "$1")"; sleep 0.5; }
 
