@@ -54,7 +54,7 @@ const std::array<Group, 5> kGroups = {{
 struct Session {
     conversions::FrmConversions& form;
     platform::HeadlessHost& host;
-    // A group whose box has held pasted text since the last reset: its values may be anything
+    // A group whose box has held pasted text since the window opened: its values may be anything
     // the decimal reader takes, so its box may show characters that no key types.
     std::array<bool, 5> pasted{};
     // The label texts to accept: the load text until the group's first unit change.
@@ -205,7 +205,8 @@ void Reset(Session& s) {
     }
     const std::size_t told = s.host.messageBoxes.size();
     platform::Click(s.form["cmdClear"]);
-    s.pasted = {};
+    // The reset converts each box once more before emptying it, and an empty box later shows the
+    // value last held for its unit: what was pasted can come back, so a pasted group stays so.
     s.changed = {};
     fuzz::Require(s.host.messageBoxes.size() == told + refusals, "Rafraichir does not tell each refused text once");
     for (const Group& g : kGroups) {
