@@ -8,6 +8,9 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 seconds="${FUZZ_SECONDS:-30}"
+# A fixed seed makes a run of make test explore the same inputs in the same order every time, so
+# that a failure can be replayed; FUZZ_SEED=0 lets libFuzzer pick one.
+seed="${FUZZ_SEED:-20261207}"
 cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz --target fuzzers
 
@@ -26,7 +29,7 @@ for binary in build/fuzz/fuzz/*_fuzz; do
   dirs=("$corpus")
   [ -d "fuzz/corpus/$target" ] && dirs+=("fuzz/corpus/$target")
   log="$run/$target.log"
-  if "$binary" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
+  if "$binary" -seed="$seed" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
       -artifact_prefix="$run/artifacts/$target-" "${dirs[@]}" >"$log" 2>&1; then
     runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log")
     coverage=$(grep -o 'cov: [0-9]*' "$log" | tail -1)
