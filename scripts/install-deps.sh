@@ -8,9 +8,13 @@ packages=(
   g++ cmake ninja-build make
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev libgl-dev
+  # Only recommended by Qt's libraries, which are installed without recommendations: the X11
+  # platform plugin (real windows, the smoke test) and the font the windows are drawn in.
+  qt6-qpa-plugins fonts-dejavu-core
   xvfb xdotool x11-utils imagemagick time libx11-dev
   clang libclang-rt-14-dev gcovr
   appstream desktop-file-utils dpkg-dev
+  python3
 )
 
 missing=()
