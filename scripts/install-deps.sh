@@ -11,7 +11,7 @@ packages=(
   # Only recommended by Qt's libraries, which are installed without recommendations: the X11
   # platform plugin (real windows, the smoke test) and the font the windows are drawn in.
   qt6-qpa-plugins fonts-dejavu-core
-  xvfb xdotool x11-utils imagemagick time libx11-dev
+  xvfb xfonts-base xdotool x11-utils imagemagick time libx11-dev
   clang libclang-rt-14-dev gcovr
   appstream desktop-file-utils dpkg-dev
   python3
