@@ -5,26 +5,10 @@
 #include <iostream>
 
 #include "tests/runner/qt/qt_driver.h"
+#include "tests/runner/qt/quiet_notices.h"
 #include "tests/runner/runner.h"
 
 namespace ventrose::scenario {
-
-namespace {
-
-QtMessageHandler previousHandler = nullptr;
-
-// The offscreen platform says so each time a window asks for what it has no use for (size
-// hints, raising); those notices would bury the runner's report.
-void quietOffscreenNotices(QtMsgType type, const QMessageLogContext& context, const QString& message) {
-    if (message.startsWith(QStringLiteral("This plugin does not support"))) return;
-    if (previousHandler != nullptr) {
-        previousHandler(type, context, message);
-    } else {
-        std::cerr << qFormatLogMessage(type, context, message).toStdString() << "\n";
-    }
-}
-
-}  // namespace
 
 QtSession::QtSession(int& argc, char** argv, bool qt) {
     if (!qt) return;
@@ -32,7 +16,7 @@ QtSession::QtSession(int& argc, char** argv, bool qt) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
         qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    previousHandler = qInstallMessageHandler(quietOffscreenNotices);
+    QuietOffscreenNotices();
     application_ = std::make_unique<QApplication>(argc, argv);
     // Only the model ends the application.
     QApplication::setQuitOnLastWindowClosed(false);
