@@ -6,6 +6,7 @@
 
 #include "platform/form.h"
 #include "platform/runtime.h"
+#include "platform/text.h"
 
 namespace ventrose::platform {
 
@@ -19,6 +20,7 @@ Control::Control(Form& form, const ControlDesign& design)
       design_(design),
       caption_(design.kind == ControlKind::TextBox ? std::string() : design.caption),
       text_(design.kind == ControlKind::TextBox ? design.caption : std::string()),
+      selStart_(CharacterCount(text_)),
       value_(ClampTo16(design.value)),
       min_(ClampTo16(design.min)),
       max_(ClampTo16(design.max)),
@@ -45,8 +47,34 @@ void Control::setCaption(std::string caption) {
 
 void Control::setText(std::string text) {
     if (text == text_) return;
+    const int end = CharacterCount(text);
+    edit(std::move(text), end);
+}
+
+void Control::edit(std::string text, int caret) {
+    const bool newText = text != text_;
     text_ = std::move(text);
-    changed(Property::Text);
+    caret = std::clamp(caret, 0, CharacterCount(text_));
+    const bool moved = selStart_ != caret || selLength_ != 0 || caretAtStart_;
+    selStart_ = caret;
+    selLength_ = 0;
+    caretAtStart_ = false;
+    if (newText) changed(Property::Text);
+    if (moved) changed(Property::SelStart);
+}
+
+void Control::setSelection(int start, int length) {
+    const int size = CharacterCount(text_);
+    const long long anchor = std::clamp<long long>(start, 0, size);
+    const long long caret = std::clamp<long long>(anchor + length, 0, size);
+    const int from = static_cast<int>(std::min(anchor, caret));
+    const int count = static_cast<int>(std::max(anchor, caret)) - from;
+    const bool atStart = caret < anchor;
+    if (from == selStart_ && count == selLength_ && atStart == caretAtStart_) return;
+    selStart_ = from;
+    selLength_ = count;
+    caretAtStart_ = atStart;
+    changed(Property::SelStart);
 }
 
 void Control::setValue(int value) {

@@ -31,8 +31,22 @@ public:
     const std::string& caption() const { return caption_; }
     void setCaption(std::string caption);
 
+    // Text boxes: setting a new text puts the caret at its end, with nothing selected.
     const std::string& text() const { return text_; }
     void setText(std::string text);
+
+    // The caret and the selection, in characters. The selection runs from selStart() for
+    // selLength() characters; the caret stands at one of its ends (the anchor at the other), so
+    // that extending a selection with the keyboard goes on from where the person left it.
+    int selStart() const { return selStart_; }
+    int selLength() const { return selLength_; }
+    int caret() const { return caretAtStart_ ? selStart_ : selStart_ + selLength_; }
+    int anchor() const { return caretAtStart_ ? selStart_ + selLength_ : selStart_; }
+    // The anchor at `start`, the caret `length` characters from it (before it when negative);
+    // both are kept within the text.
+    void setSelection(int start, int length);
+    // A person's edit: the new text, with the caret at `caret` and nothing selected.
+    void edit(std::string text, int caret);
 
     // Scroll bars: a 16-bit value kept within Min..Max (whichever way round they are); a value
     // outside is brought to the nearer end. A new value runs the Change handler.
@@ -79,6 +93,8 @@ private:
     const ControlDesign& design_;
     std::string caption_;
     std::string text_;
+    int selStart_ = 0, selLength_ = 0;
+    bool caretAtStart_ = false;
     int value_;
     int min_, max_, smallChange_, largeChange_;
     bool selected_;

@@ -18,6 +18,7 @@ std::string_view PropertyName(Property property) {
         case Property::Y1: return "Y1";
         case Property::X2: return "X2";
         case Property::Y2: return "Y2";
+        case Property::SelStart: return "SelStart";
     }
     return "?";
 }

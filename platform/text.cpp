@@ -63,6 +63,27 @@ std::string WithoutLastCharacter(std::string_view text) {
     return std::string(text.substr(0, last));
 }
 
+int CharacterCount(std::string_view text) {
+    int count = 0;
+    for (std::size_t i = 0; i < text.size(); ++count) NextCodePoint(text, i);
+    return count;
+}
+
+std::size_t ByteOffset(std::string_view text, int index) {
+    std::size_t i = 0;
+    for (int k = 0; k < index && i < text.size(); ++k) NextCodePoint(text, i);
+    return i;
+}
+
+std::string ReplaceCharacters(std::string_view text, int start, int length, std::string_view inserted) {
+    const std::size_t from = ByteOffset(text, start);
+    const std::size_t to = from + ByteOffset(text.substr(from), length);
+    std::string out(text.substr(0, from));
+    out += inserted;
+    out += text.substr(to);
+    return out;
+}
+
 std::string WithoutControlCharacters(std::string_view text) {
     std::string out;
     std::size_t i = 0;

@@ -27,6 +27,23 @@ bool moveToward(Control& bar, Toward toward, int step) {
 
 bool isTextBox(const Control& control) { return control.kind() == ControlKind::TextBox; }
 
+void replaceSelection(Control& box, std::string_view inserted) {
+    const int start = box.selStart();
+    box.edit(ReplaceCharacters(box.text(), start, box.selLength(), inserted), start + CharacterCount(inserted));
+}
+
+// Removes the selection or, when there is none, the character just before the caret (offset
+// -1, Backspace) or just after it (offset 0, Delete).
+void removeAround(Control& box, int offset) {
+    if (box.selLength() > 0) {
+        replaceSelection(box, "");
+        return;
+    }
+    const int at = box.caret() + offset;
+    if (at < 0 || at >= CharacterCount(box.text())) return;
+    box.edit(ReplaceCharacters(box.text(), at, 1, ""), at);
+}
+
 }  // namespace
 
 bool ArrowClick(Control& bar, Toward toward) { return moveToward(bar, toward, bar.smallChange()); }
@@ -75,31 +92,37 @@ bool KeyPress(Control& box, int keyAscii) {
     // The handler may have closed the window and so the box with it.
     Control* still = form.loaded() ? form.find(name) : nullptr;
     if (still == nullptr || keyAscii == 0) return true;
-    std::string text = still->text();
-    if (keyAscii == 8) {
-        text = WithoutLastCharacter(text);
+    if (keyAscii == kBackspaceKey) {
+        removeAround(*still, -1);
     } else if (keyAscii >= 32) {
-        AppendCodePoint(text, static_cast<char32_t>(keyAscii));
+        std::string character;
+        AppendCodePoint(character, static_cast<char32_t>(keyAscii));
+        replaceSelection(*still, character);
     }
-    still->setText(std::move(text));
+    return true;
+}
+
+bool DeleteKey(Control& box) {
+    if (!isTextBox(box) || !accepts(box.form())) return false;
+    removeAround(box, 0);
     return true;
 }
 
 bool Paste(Control& box, std::string_view text) {
     if (!isTextBox(box) || !accepts(box.form())) return false;
-    box.setText(box.text() + WithoutControlCharacters(text));
+    replaceSelection(box, WithoutControlCharacters(text));
     return true;
 }
 
 bool ClearText(Control& box) {
     if (!isTextBox(box) || !accepts(box.form())) return false;
-    box.setText("");
+    box.edit("", 0);
     return true;
 }
 
-bool EditText(Control& box, std::string_view text) {
+bool Select(Control& box, int start, int length) {
     if (!isTextBox(box) || !accepts(box.form())) return false;
-    box.setText(WithoutControlCharacters(text));
+    box.setSelection(start, length);
     return true;
 }
 

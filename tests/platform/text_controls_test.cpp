@@ -88,12 +88,12 @@ TEST(Text, EditsKeepWholeCharacters) {
 // A view tells properties apart by name: each has its own.
 TEST(PropertyName, EveryPropertyHasItsOwnName) {
     std::set<std::string_view> names;
-    for (int p = 0; p <= static_cast<int>(Property::Y2); ++p) {
+    for (int p = 0; p <= static_cast<int>(Property::SelStart); ++p) {
         const std::string_view name = PropertyName(static_cast<Property>(p));
         EXPECT_FALSE(name.empty() || name == "?") << p;
         names.insert(name);
     }
-    EXPECT_EQ(names.size(), static_cast<std::size_t>(Property::Y2) + 1);
+    EXPECT_EQ(names.size(), static_cast<std::size_t>(Property::SelStart) + 1);
 }
 
 struct Announcements : Observer {
