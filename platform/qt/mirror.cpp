@@ -12,6 +12,7 @@
 #include "platform/qt/geometry.h"
 #include "platform/qt/painted_widgets.h"
 #include "platform/qt/scroll_mapping.h"
+#include "platform/qt/text_box.h"
 #include "platform/qt/widget_properties.h"
 
 namespace ventrose::platform::qt {
@@ -30,10 +31,15 @@ void mirrorCaption(QWidget& widget, const Control& control) {
     }
 }
 
+void mirrorSelection(QWidget& widget, const Control& control) {
+    if (auto* box = dynamic_cast<TextBox*>(&widget)) box->showSelection(control.anchor(), control.caret() - control.anchor());
+}
+
 void mirrorText(QWidget& widget, const Control& control) {
     auto* edit = qobject_cast<QLineEdit*>(&widget);
     const QString text = ToQString(control.text());
     if (edit != nullptr && edit->text() != text) edit->setText(text);
+    mirrorSelection(widget, control);
 }
 
 // Range first, then the position in it: a new Min or Max moves the position of the same value.
@@ -50,7 +56,12 @@ void mirrorValue(QWidget& widget, const Control& control) {
     if (auto* bar = qobject_cast<QScrollBar*>(&widget)) {
         bar->setValue(PositionOf(control.value(), control.min(), control.max()));
     } else if (auto* button = qobject_cast<QAbstractButton*>(&widget)) {
+        // An exclusive option refuses to be cleared while it is the one checked: the model alone
+        // says which option is selected, even none.
+        const bool exclusive = button->autoExclusive();
+        if (!control.selected() && exclusive) button->setAutoExclusive(false);
         button->setChecked(control.selected());
+        button->setAutoExclusive(exclusive);
     }
 }
 
@@ -77,6 +88,7 @@ void MirrorProperty(QWidget& widget, const Control& control, Property property, 
     switch (property) {
         case Property::Caption: mirrorCaption(widget, control); break;
         case Property::Text: mirrorText(widget, control); break;
+        case Property::SelStart: mirrorSelection(widget, control); break;
         case Property::Value: mirrorValue(widget, control); break;
         case Property::Visible: widget.setVisible(control.visible()); break;
         case Property::Left:

@@ -1,7 +1,6 @@
 #include "platform/qt/qt_view.h"
 
 #include <QCoreApplication>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
 
@@ -15,8 +14,9 @@
 #include "platform/qt/mirror.h"
 #include "platform/qt/painted_widgets.h"
 #include "platform/qt/scroll_mapping.h"
-#include "platform/qt/text_box_filter.h"
+#include "platform/qt/text_box.h"
 #include "platform/qt/widget_properties.h"
+#include "platform/qt/wheel_notches.h"
 #include "platform/qt/widgets.h"
 #include "platform/runtime.h"
 #include "platform/user_actions.h"
@@ -132,9 +132,9 @@ QWidget* QtView::createWidget(FormWindow& window, const Control& control) {
         }
         case ControlKind::OptionButton: widget = new OptionWidget(parent); break;
         case ControlKind::TextBox: {
-            auto* edit = new QLineEdit(parent);
-            ApplyColours(*edit, d.backColour, d.foreColour, false);
-            widget = edit;
+            auto* box = new TextBox(parent);
+            ApplyColours(*box, d.backColour, d.foreColour, false);
+            widget = box;
             break;
         }
         case ControlKind::Frame: widget = new FrameWidget(parent); break;
@@ -174,10 +174,19 @@ void QtView::connectWidget(FormWindow& window, QWidget& widget, const Control& c
             };
             break;
         case ControlKind::CommandButton:
-        case ControlKind::OptionButton:
             QObject::connect(static_cast<QAbstractButton*>(&widget), &QAbstractButton::clicked, &widget,
                              [this, w, name] { act(w, name, [](Control& c) { return Click(c); }); });
             break;
+        case ControlKind::OptionButton: {
+            auto* option = static_cast<OptionWidget*>(&widget);
+            QObject::connect(option, &QAbstractButton::clicked, option,
+                             [this, w, name] { act(w, name, [](Control& c) { return Click(c); }); });
+            // A screen reader's "toggle" action checks the option without a click.
+            QObject::connect(option, &QAbstractButton::toggled, option, [this, w, name](bool checked) {
+                if (checked) act(w, name, [](Control& c) { return Click(c); });
+            });
+            break;
+        }
         case ControlKind::HScrollBar:
         case ControlKind::VScrollBar: {
             auto* bar = static_cast<QScrollBar*>(&widget);
@@ -196,7 +205,7 @@ void QtView::connectWidget(FormWindow& window, QWidget& widget, const Control& c
                     case QAbstractSlider::SliderToMaximum:
                         return act(w, name, [](Control& c) { return ThumbRelease(c, c.max()); });
                     default:
-                        // A thumb being dragged moves only on the screen; a wheel moves nothing.
+                        // A thumb being dragged moves only on the screen until it is released.
                         if (!bar->isSliderDown() && isCurrent(w))
                             if (const Control* c = w->form().find(name)) MirrorAll(*bar, *c, w->scale());
                         return;
@@ -205,19 +214,31 @@ void QtView::connectWidget(FormWindow& window, QWidget& widget, const Control& c
             QObject::connect(bar, &QAbstractSlider::sliderReleased, bar, [this, w, name, bar] {
                 act(w, name, [bar](Control& c) { return ThumbRelease(c, releasedValue(*bar, c)); });
             });
+            bar->installEventFilter(new WheelNotches(bar, [this, w, name](Toward toward) {
+                act(w, name, [toward](Control& c) { return ArrowClick(c, toward); });
+            }));
             break;
         }
         case ControlKind::TextBox: {
-            auto* edit = static_cast<QLineEdit*>(&widget);
-            auto* filter = new TextBoxFilter(edit);
-            filter->onKey = [this, w, name](int code) { act(w, name, [code](Control& c) { return KeyPress(c, code); }); };
-            filter->onPaste = [this, w, name](const QString& text) {
+            auto* box = static_cast<TextBox*>(&widget);
+            box->onKey = [this, w, name](int code) { act(w, name, [code](Control& c) { return KeyPress(c, code); }); };
+            box->onDelete = [this, w, name] { act(w, name, [](Control& c) { return DeleteKey(c); }); };
+            box->onPaste = [this, w, name](const QString& text) {
                 act(w, name, [text = ToUtf8(text)](Control& c) { return Paste(c, text); });
             };
-            edit->installEventFilter(filter);
-            QObject::connect(edit, &QLineEdit::textEdited, edit, [this, w, name](const QString& text) {
-                act(w, name, [text = ToUtf8(text)](Control& c) { return EditText(c, text); });
-            });
+            box->onSelect = [this, w, name](int anchor, int length) {
+                if (!isCurrent(w)) return;
+                const Control* c = w->form().find(name);
+                if (c == nullptr || (c->anchor() == anchor && c->caret() == anchor + length)) return;
+                act(w, name, [anchor, length](Control& c) { return Select(c, anchor, length); });
+            };
+            // Any other way into the line edit (an accessibility client setting its text, say)
+            // is undone: the box shows the model's text and nothing else.
+            box->onStrayEdit = [this, w, name] {
+                if (!isCurrent(w)) return;
+                if (const Control* c = w->form().find(name))
+                    if (QWidget* shown = widgetOf(*c)) MirrorAll(*shown, *c, w->scale());
+            };
             break;
         }
         case ControlKind::Line:
@@ -233,8 +254,17 @@ void QtView::act(FormWindow* window, const std::string& name, const std::functio
     const bool taken = action(*control);
     // The action may have unloaded the form (its controls are then gone) or ended everything.
     if (isCurrent(window)) {
-        if (Control* still = form.find(name))
-            if (QWidget* widget = widgetOf(*still)) MirrorAll(*widget, *still, window->scale());
+        if (Control* still = form.find(name)) {
+            // The widget may have moved on its own (an option checks itself): it shows the model
+            // again, and so do the options beside it.
+            for (const auto& other : form.controls()) {
+                const bool mirrored = other.get() == still || (still->kind() == ControlKind::OptionButton &&
+                                                                other->kind() == ControlKind::OptionButton &&
+                                                                other->container() == still->container());
+                if (mirrored)
+                    if (QWidget* widget = widgetOf(*other)) MirrorAll(*widget, *other, window->scale());
+            }
+        }
     }
     if (onUserAction) onUserAction(taken);
 }

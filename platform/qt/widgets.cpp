@@ -50,10 +50,7 @@ void ClickableLabel::mouseReleaseEvent(QMouseEvent* event) {
     if (tracker_.release(event, rect()) && onClick) onClick();
 }
 
-OptionWidget::OptionWidget(QWidget* parent) : QRadioButton(parent) {
-    // The model alone decides which option is selected.
-    setAutoExclusive(false);
-}
+OptionWidget::OptionWidget(QWidget* parent) : QRadioButton(parent) { setAutoExclusive(true); }
 
 bool OptionWidget::hitButton(const QPoint& pos) const { return rect().contains(pos); }
 

@@ -39,13 +39,16 @@ private:
     QPixmap picture_;
 };
 
-// The whole control area takes the click, not only the indicator and the text.
+// The whole control area takes the click, not only the indicator and the text. Exclusive, so
+// that screen readers meet a radio button, but a click never checks it by itself: the click goes
+// to the model, which selects it (or not), and the view shows what the model says.
 class OptionWidget : public QRadioButton {
 public:
     explicit OptionWidget(QWidget* parent);
 
 protected:
     bool hitButton(const QPoint& pos) const override;
+    void nextCheckState() override {}
 };
 
 // A frame takes the clicks on its own area: they do not fall through to the window. It draws

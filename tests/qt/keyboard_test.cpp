@@ -33,16 +33,17 @@ protected:
     QWidget* main_ = nullptr;
 };
 
+// A group of options is one stop, at its selected option, as for radio buttons everywhere.
 TEST_F(KeyboardTest, TabFollowsTheMainWindowsReadingOrder) {
     mainWidget("hscVp").setFocus();
     std::vector<std::string> reached{"hscVp"};
-    for (int i = 0; i < 13; ++i) {
+    for (int i = 0; i < 12; ++i) {
         press(Qt::Key_Tab);
         reached.push_back(QApplication::focusWidget()->objectName().toStdString());
     }
-    const std::vector<std::string> expected{"hscVp",  "hscRm",          "hscV",       "hscVw",  "optTemps",
-                                            "optDistance", "hscDt",     "cmdConversions", "cmdVitesse", "cmdVz",
-                                            "Command1", "cmdClear",     "cmdQuit",    "hscVp"};
+    const std::vector<std::string> expected{"hscVp",      "hscRm",    "hscV",     "hscVw",   "optTemps",
+                                            "hscDt",      "cmdConversions", "cmdVitesse", "cmdVz", "Command1",
+                                            "cmdClear",   "cmdQuit",  "hscVp"};
     EXPECT_EQ(reached, expected);
     press(Qt::Key_Backtab);
     EXPECT_EQ(QApplication::focusWidget(), &mainWidget("cmdQuit"));
@@ -84,6 +85,10 @@ TEST_F(KeyboardTest, SpaceSelectsAFocusedOption) {
     EXPECT_TRUE(main()["hscTsv"].visible()) << "the option's handler ran";
     press(Qt::Key_Space);
     EXPECT_TRUE(main()["optDistance"].selected()) << "a selected option stays selected";
+    press(Qt::Key_Left);
+    EXPECT_TRUE(main()["optTemps"].selected()) << "an arrow selects the next option of the group";
+    EXPECT_EQ(QApplication::focusWidget(), &mainWidget("optTemps"));
+    EXPECT_FALSE(main()["hscTsv"].visible()) << "the option's handler ran";
 }
 
 TEST_F(KeyboardTest, EnterAndSpacePressAFocusedButtonAndEscapeClosesTheModalWindow) {
@@ -110,16 +115,29 @@ TEST_F(KeyboardTest, EnterAndSpacePressAFocusedButtonAndEscapeClosesTheModalWind
     EXPECT_TRUE(main().loaded()) << "Escape on the modal window left the main window alone";
 }
 
+// Escape in a text box is a key for the window's filter, which refuses it and keeps the window
+// and its text; from any other control it is the window's close box.
 TEST_F(KeyboardTest, EscapeInEveryModalWindowIsItsCloseBox) {
-    std::vector<std::string> closed;
+    std::vector<std::string> closed, keptByABox;
     t_.host.onModal = [&](platform::Form& form) {
         QWidget* window = t_.window(form);
         ASSERT_NE(window, nullptr);
         activate(*window);
-        // From a text box where there is one (its key filter must leave Escape to the window),
-        // else from whatever has the focus.
+        for (const auto& control : form.controls()) {
+            if (control->kind() != platform::ControlKind::TextBox || !form.loaded()) continue;
+            const std::size_t boxes = t_.host.messageBoxes.size();
+            QWidget* box = t_.view.widgetOf(*control);
+            box->setFocus();
+            QTest::keyClicks(box, "7");
+            QTest::keyClick(box, Qt::Key_Escape);
+            if (form.loaded() && control->text() == "7" && t_.host.messageBoxes.size() == boxes + 1)
+                keptByABox.push_back(form.name() + "." + control->name());
+        }
         for (const auto& control : form.controls())
-            if (control->kind() == platform::ControlKind::TextBox) t_.view.widgetOf(*control)->setFocus();
+            if (control->kind() == platform::ControlKind::CommandButton) {
+                t_.view.widgetOf(*control)->setFocus();
+                break;
+            }
         QWidget* focused = QApplication::focusWidget();
         QTest::keyClick(focused != nullptr ? focused : window, Qt::Key_Escape);
         if (!form.loaded()) closed.push_back(form.name());
@@ -130,6 +148,9 @@ TEST_F(KeyboardTest, EscapeInEveryModalWindowIsItsCloseBox) {
         press(Qt::Key_Enter);
     }
     EXPECT_EQ(closed, (std::vector<std::string>{"frmVitesse", "frmDescente", "frmConversions", "frmQuit"}));
+    EXPECT_EQ(keptByABox, (std::vector<std::string>{"frmVitesse.txtTempExt", "frmConversions.txtChoixDist",
+                                                    "frmConversions.txtChoixAlt", "frmConversions.txtChoixVitesse",
+                                                    "frmConversions.txtChoixTemp", "frmConversions.txtChoixCarbu"}));
 }
 
 // The ring is drawn just outside the focused widget: the pixels there change with the focus.

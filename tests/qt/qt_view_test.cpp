@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QClipboard>
+#include <QInputMethodEvent>
+#include <functional>
 #include <QLabel>
 #include <QLineEdit>
 #include <QScrollBar>
@@ -9,6 +12,7 @@
 #include "platform/control.h"
 #include "platform/form.h"
 #include "platform/headless_host.h"
+#include "platform/qt/appearance.h"
 #include "platform/qt/qt_view.h"
 #include "platform/runtime.h"
 
@@ -113,6 +117,64 @@ TEST_F(QtViewTest, ARefusedEditIsUndoneOnTheScreen) {
     runtime_.Show(over, ShowMode::Modal);
     EXPECT_EQ(form_["txtT"].text(), "A");
     EXPECT_EQ(edit.text(), QStringLiteral("A"));
+}
+
+// Every way a person edits or moves in a line edit, with real key, mouse and input-method events:
+// after each step the widget shows exactly the model's text, caret and selection.
+TEST_F(QtViewTest, TheLineEditNeverDisagreesWithTheModel) {
+    auto& edit = widget<QLineEdit>("txtT");
+    Control& box = form_["txtT"];
+    auto key = [&edit](Qt::Key k, Qt::KeyboardModifiers m = Qt::NoModifier) { QTest::keyClick(&edit, k, m); };
+    auto commit = [&edit](const QString& preedit, const QString& committed) {
+        QInputMethodEvent event(preedit, {});
+        event.setCommitString(committed);
+        QApplication::sendEvent(&edit, &event);
+    };
+    struct Step {
+        const char* name;
+        std::function<void()> act;
+        const char* text;
+        int caret, selected;
+    };
+    const Step steps[] = {
+        {"TypedAtTheEnd", [&] { QTest::keyClicks(&edit, "abc"); }, "ABC", 3, 0},
+        {"HomeThenTyped", [&] { key(Qt::Key_Home), QTest::keyClicks(&edit, "x"); }, "XABC", 1, 0},
+        {"ShiftRightSelects", [&] { key(Qt::Key_Right, Qt::ShiftModifier), key(Qt::Key_Right, Qt::ShiftModifier); },
+         "XABC", 3, 2},
+        {"TypedOverTheSelection", [&] { QTest::keyClicks(&edit, "z"); }, "XZC", 2, 0},
+        {"ShiftLeftKeepsTheAnchor", [&] { key(Qt::Key_Left, Qt::ShiftModifier), key(Qt::Key_Left, Qt::ShiftModifier); },
+         "XZC", 0, 2},
+        {"CtrlAThenBackspace", [&] { key(Qt::Key_A, Qt::ControlModifier), key(Qt::Key_Backspace); }, "", 0, 0},
+        {"InputMethodCommitIsTyped", [&] { commit({}, QStringLiteral("éa1")); }, "éA", 2, 0},
+        {"CompositionIsNotShown", [&] { commit(QStringLiteral("e"), {}); }, "éA", 2, 0},
+        {"CtrlVPastesAtTheCaret",
+         [&] {
+             QApplication::clipboard()->setText(QStringLiteral("12"));
+             key(Qt::Key_Home), key(Qt::Key_V, Qt::ControlModifier);
+         },
+         "12éA", 2, 0},
+        {"ShiftInsertPastes", [&] { key(Qt::Key_Insert, Qt::ShiftModifier); }, "1212éA", 4, 0},
+        {"CtrlXCutsThroughTheModel", [&] { key(Qt::Key_End, Qt::ShiftModifier), key(Qt::Key_X, Qt::ControlModifier); },
+         "1212", 4, 0},
+        {"UndoAndLineKillsEditNothing",
+         [&] { key(Qt::Key_Z, Qt::ControlModifier), key(Qt::Key_U, Qt::ControlModifier), key(Qt::Key_K, Qt::ControlModifier); },
+         "1212", 4, 0},
+        {"DeleteAfterTheCaret", [&] { key(Qt::Key_Home), key(Qt::Key_Delete); }, "212", 0, 0},
+        {"DoubleClickSelectsTheWord", [&] { QTest::mouseDClick(&edit, Qt::LeftButton, {}, QPoint(4, edit.height() / 2)); },
+         "212", 3, 3},
+        {"ATextSetFromOutsideIsUndone", [&] { edit.setText(QStringLiteral("zzz")); }, "212", 3, 3},
+    };
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.name);
+        step.act();
+        EXPECT_EQ(box.text(), step.text);
+        EXPECT_EQ(box.caret(), step.caret);
+        EXPECT_EQ(box.selLength(), step.selected);
+        EXPECT_EQ(ToUtf8(edit.text()), box.text());
+        EXPECT_EQ(edit.text().left(edit.cursorPosition()).toUcs4().size(), box.caret());
+        EXPECT_EQ(edit.selectedText().toUcs4().size(), box.selLength());
+    }
+    EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("éA")) << "the cut text";
 }
 
 TEST_F(QtViewTest, CrLfInACaptionIsALineBreak) {

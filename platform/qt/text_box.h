@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QLineEdit>
+#include <functional>
+
+class QKeyEvent;
+
+namespace ventrose::platform::qt {
+
+// A line edit whose text, caret and selection are the model's. Every edit a person makes
+// (typing, Backspace, Delete, paste from the keyboard, the context menu or the X11 middle
+// button, cut, text from an input method) goes to a callback as the model's own action, and the
+// view then mirrors what the model made of it. Moving the caret and selecting (mouse, Home/End,
+// Shift+arrows, double-click, Ctrl+A) are the line edit's and are reported as they happen.
+// Undo, redo and drag and drop are not offered: they would show a text the model does not hold.
+// Positions given and reported are in characters, as the model counts them.
+class TextBox : public QLineEdit {
+public:
+    explicit TextBox(QWidget* parent);
+
+    std::function<void(int code)> onKey;           // a typed character, Backspace, Enter, Escape
+    std::function<void()> onDelete;                // the Delete key, or the cut of a selection
+    std::function<void(const QString&)> onPaste;   // at the caret, over the selection
+    std::function<void(int anchor, int length)> onSelect;  // the caret `length` from the anchor
+    std::function<void()> onStrayEdit;             // the text changed by any other path
+
+    // Shows the model's caret and selection; `length` counts from the anchor, so a negative one
+    // puts the caret at the start of the selection.
+    void showSelection(int anchor, int length);
+
+    // The character code a key press gives the model, or -1 when it types nothing.
+    static int CodeOf(const QKeyEvent& event);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void inputMethodEvent(QInputMethodEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    void reportSelection();
+    void cut();
+};
+
+}  // namespace ventrose::platform::qt
