@@ -95,8 +95,12 @@ FormDesign makeDesign() {
 
     // The altitude column: metres above feet at the top, the bar down the right edge with sea
     // level at its foot.
-    add(value("lblAltM", "lblAltM", 530, 10, 130, kLine));
-    add(value("lblAlt", "lblAlt", 530, 34, 130, kLine));
+    // The two readouts of the altitude bar stand above it, away from its caption.
+    ControlDesign metres = value("lblAltM", "lblAltM", 530, 10, 130, kLine);
+    ControlDesign feet = value("lblAlt", "lblAlt", 530, 34, 130, kLine);
+    metres.labelledBy = feet.labelledBy = "Label8";
+    add(metres);
+    add(feet);
     add({.kind = ControlKind::VScrollBar, .name = "vscAlt", .left = 640 * kPx, .top = 62 * kPx,
          .width = 20 * kPx, .height = 400 * kPx, .min = 0, .max = kAltBarSeaLevel, .smallChange = kAltBarStep,
          .largeChange = 5 * kAltBarStep, .value = 1000});

@@ -62,6 +62,11 @@ ControlDesign stroke(const char* name, const char* container, int x1, int y1, in
             .x1 = x1, .y1 = y1, .x2 = x2, .y2 = y2, .foreColour = kNavy, .borderWidth = 2};
 }
 
+ControlDesign labelledBy(const char* label, ControlDesign design) {
+    design.labelledBy = label;
+    return design;
+}
+
 struct FrameNames {
     const char* frame;
     const char* frameCaption;
@@ -129,10 +134,12 @@ void addFrame(FormDesign& d, const FrameNames& n) {
 
     add(caption(n.ptACaption, in, "Altitude point A", kCaptionX, kPtAY, kBarX - kCaptionX - 4));
     add(altitudeBar(n.ptA, in, kPtAY));
-    add(value(n.ptALabel, in, kValueX, kPtAY));
+    // A point's value stands beyond its bar, and the result's caption is written by the window:
+    // each is named by its caption all the same.
+    add(labelledBy(n.ptACaption, value(n.ptALabel, in, kValueX, kPtAY)));
     add(caption(n.ptBCaption, in, "Altitude point B", kCaptionX, kPtBY, kBarX - kCaptionX - 4));
     add(altitudeBar(n.ptB, in, kPtBY));
-    add(value(n.ptBLabel, in, kValueX, kPtBY, kValueW, kRowH, "0 '"));
+    add(labelledBy(n.ptBCaption, value(n.ptBLabel, in, kValueX, kPtBY, kValueW, kRowH, "0 '")));
 
     add(caption(n.firstCaption, in, n.firstText, kCaptionX, kFirstY, 428));
     add(n.firstBar);
@@ -148,7 +155,7 @@ void addFrame(FormDesign& d, const FrameNames& n) {
     add(value(n.secondLabel, in, kValueX, kSecondY + 18));
 
     add(large(caption(n.resultCaption, in, n.resultText, kCaptionX, kResultY + 2, 262, 24), 10));
-    add(large(value(n.result, in, 276, kResultY, 160, 28), 12));
+    add(labelledBy(n.resultCaption, large(value(n.result, in, 276, kResultY, 160, 28), 12)));
     add(large(caption(n.tsvCaption, in, "Tsv - Temps sans vent", kCaptionX, kTsvY + 2, 262, 24), 10));
     add(large(value(n.tsv, in, 276, kTsvY, 160, 28), 12));
 }

@@ -39,6 +39,9 @@ struct ControlDesign {
     bool wordWrap = true;     // labels: captions wrap at the label's width
     std::string picture{};    // images: resource path of the picture
     int borderWidth = 1;      // lines and shapes
+    // The label that names the control for screen readers where no caption stands beside it
+    // (a result at the far end of its caption's row, a readout with its caption elsewhere).
+    std::string labelledBy{};
 };
 
 struct FormDesign {

@@ -29,6 +29,11 @@ ControlDesign value(const char* name, const char* container, int x, int y, int w
             .alignment = Alignment::Center, .wordWrap = false};
 }
 
+ControlDesign labelledBy(const char* label, ControlDesign design) {
+    design.labelledBy = label;
+    return design;
+}
+
 ControlDesign bar(const char* name, const char* container, int x, int y, int max, int start, int min = 0) {
     return {.kind = ControlKind::HScrollBar, .name = name, .container = container,
             .left = x * kPx, .top = y * kPx, .width = 290 * kPx, .height = 17 * kPx,
@@ -108,8 +113,8 @@ FormDesign makeDesign() {
                 12, 100, 200, 34));
     add(hidden(caption("Label10", "Frame1",
                        "DISTANCE ( D ) en miles nautiques       ( D = Tsv . Inverse Fb )  ", 12, 100, 200, 34)));
-    add(value("lblTsv", "Frame1", 306, 106, 96, 20, kRed, 10, true));
-    add(hidden(value("lblD", "Frame1", 306, 106, 96, 20, kRed, 10, true)));
+    add(labelledBy("Label6", value("lblTsv", "Frame1", 306, 106, 96, 20, kRed, 10, true)));
+    add(labelledBy("Label10", hidden(value("lblD", "Frame1", 306, 106, 96, 20, kRed, 10, true))));
     add(emphasised(caption("Label23", "Frame1", "Temps avec vent", 12, 152, 290, 17), kRed, 8, true));
     add(value("lblTav", "Frame1", 306, 150, 96, 20, kRed, 10, true));
 

@@ -28,7 +28,7 @@ void DescribeForScreenReaders(const Form& form, const WidgetLookup& widgetOf) {
 void RedescribeAfterChange(const Control& control, Property property, const WidgetLookup& widgetOf) {
     switch (property) {
         case Property::Caption:
-            if (IsValueLabel(control)) {
+            if (IsValueLabel(control) && !NamesAnother(control)) {
                 // A result's new value: only its description follows; its name is its place's.
                 QWidget* widget = widgetOf(control);
                 const QString description = ToQString(AccessibleDescriptionOf(control));

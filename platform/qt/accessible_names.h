@@ -26,6 +26,9 @@ std::string AccessibleDescriptionOf(const Control& control);
 // True for a label that shows a value the window computes.
 bool IsValueLabel(const Control& control);
 
+// True for a label that the design makes the name of another control: its new text renames it.
+bool NamesAnother(const Control& label);
+
 // A caption as one line of speech: line breaks and runs of blanks become one space.
 std::string Spoken(const std::string& caption);
 

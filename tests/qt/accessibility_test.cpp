@@ -6,13 +6,17 @@
 #include <QAccessibleInterface>
 #include <QApplication>
 #include <QTest>
+#include <set>
 
+#include "platform/qt/accessible_names.h"
 #include "platform/runtime.h"
 #include "platform/user_actions.h"
 #include "tests/qt/app_under_test.h"
 
 namespace ventrose::testing {
 namespace {
+
+using platform::qt::IsValueLabel;
 
 bool interactive(QAccessible::Role role) {
     switch (role) {
@@ -97,6 +101,41 @@ TEST_F(AccessibilityTest, AValueLabelIsNamedByItsCaptionAndTellsItsValue) {
     ASSERT_TRUE(platform::ArrowClick(main["hscVp"], platform::Toward::Max));
     EXPECT_NE(descriptionOf(main, "lblVp"), before) << "kept up to date";
     EXPECT_EQ(descriptionOf(main, "lblVp").toStdString(), main["lblVp"].caption());
+}
+
+// Every result is named after a caption of its window: one beside it, or further along its row
+// when nothing stands between (never after the frame's title).
+TEST_F(AccessibilityTest, EveryValueLabelIsNamedByACaption) {
+    platform::Form& main = t_.app.frmMainCalc();
+    EXPECT_EQ(nameOf(main, "lblTsv"), QStringLiteral("TEMPS SANS VENT ( Tsv soit Vp = Vs ) ( Tsv = D . Fb )"));
+    EXPECT_EQ(nameOf(main, "lblD"), QStringLiteral("DISTANCE ( D ) en miles nautiques ( D = Tsv . Inverse Fb )"));
+    EXPECT_EQ(nameOf(main, "lblTav"), QStringLiteral("Temps avec vent"));
+    std::vector<std::string> unnamed;
+    for (platform::Form* form : AllWindows(t_.app)) {
+        std::set<QString> captions;
+        for (const auto& control : form->controls())
+            if (control->kind() == platform::ControlKind::Label && !IsValueLabel(*control))
+                captions.insert(QString::fromStdString(platform::qt::Spoken(control->caption())));
+        for (const auto& control : form->controls())
+            if (IsValueLabel(*control) && !captions.count(nameOf(*form, control->name().c_str())))
+                unnamed.push_back(form->name() + "." + control->name() + " (" +
+                                  nameOf(*form, control->name().c_str()).toStdString() + ")");
+    }
+    EXPECT_TRUE(unnamed.empty()) << ::testing::PrintToString(unnamed);
+}
+
+TEST_F(AccessibilityTest, OptionsAreRadioButtonsWithTheirState) {
+    platform::Form& main = t_.app.frmMainCalc();
+    QAccessibleInterface* temps = QAccessible::queryAccessibleInterface(t_.widget(main, "optTemps"));
+    QAccessibleInterface* distance = QAccessible::queryAccessibleInterface(t_.widget(main, "optDistance"));
+    EXPECT_EQ(temps->role(), QAccessible::RadioButton);
+    EXPECT_TRUE(temps->state().checked);
+    EXPECT_FALSE(distance->state().checked);
+    // A screen reader's toggle action selects through the model, and its handler runs.
+    distance->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+    EXPECT_TRUE(main["optDistance"].selected());
+    EXPECT_TRUE(main["hscTsv"].visible());
+    EXPECT_FALSE(temps->state().checked);
 }
 
 TEST_F(AccessibilityTest, ACaptionLabelIsNamedByItsText) {
