@@ -40,6 +40,11 @@ public:
     virtual bool key(const std::string& form, const std::string& box, int code) = 0;
     virtual bool paste(const std::string& form, const std::string& box, std::string_view text) = 0;
     virtual bool clear(const std::string& form, const std::string& box) = 0;
+    virtual bool deleteKey(const std::string& form, const std::string& box) = 0;
+    // The caret before character `start`, with `length` characters selected after it.
+    virtual bool select(const std::string& form, const std::string& box, int start, int length) = 0;
+    // One notch of the mouse wheel over the bar, toward its Min or its Max.
+    virtual bool wheel(const std::string& form, const std::string& bar, platform::Toward toward) = 0;
     virtual bool close(const std::string& form) = 0;
 
     // The property as the person sees it, in the file's syntax: a quoted string for Caption and

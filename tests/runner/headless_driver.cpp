@@ -53,6 +53,18 @@ bool HeadlessDriver::clear(const std::string& form, const std::string& box) {
     return platform::ClearText(FindControl(*application_, form, box));
 }
 
+bool HeadlessDriver::deleteKey(const std::string& form, const std::string& box) {
+    return platform::DeleteKey(FindControl(*application_, form, box));
+}
+
+bool HeadlessDriver::select(const std::string& form, const std::string& box, int start, int length) {
+    return platform::Select(FindControl(*application_, form, box), start, length);
+}
+
+bool HeadlessDriver::wheel(const std::string& form, const std::string& bar, platform::Toward toward) {
+    return platform::ArrowClick(FindControl(*application_, form, bar), toward);
+}
+
 bool HeadlessDriver::close(const std::string& form) { return platform::CloseRequest(FindForm(*application_, form)); }
 
 std::optional<std::string> HeadlessDriver::read(const std::string& form, const std::string& control,

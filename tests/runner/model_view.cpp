@@ -13,7 +13,7 @@ const std::vector<std::string>& PropertiesOf(const platform::Control& control) {
     static const std::vector<std::string> bar = {"Value", "Min", "Max", "SmallChange", "LargeChange",
                                                  "Visible", "Left", "Top"};
     static const std::vector<std::string> option = {"Caption", "Value", "Visible", "Left", "Top"};
-    static const std::vector<std::string> box = {"Text", "Visible", "Left", "Top"};
+    static const std::vector<std::string> box = {"Text", "SelStart", "SelLength", "Visible", "Left", "Top"};
     static const std::vector<std::string> line = {"X1", "Y1", "X2", "Y2", "Visible"};
     static const std::vector<std::string> picture = {"Visible", "Left", "Top"};
     switch (control.kind()) {
@@ -50,6 +50,8 @@ std::optional<std::string> ReadModel(const platform::Control& c, const std::stri
     if (property == "Y1") return std::to_string(c.y1());
     if (property == "X2") return std::to_string(c.x2());
     if (property == "Y2") return std::to_string(c.y2());
+    if (property == "SelStart") return std::to_string(c.selStart());
+    if (property == "SelLength") return std::to_string(c.selLength());
     return std::nullopt;
 }
 

@@ -144,18 +144,24 @@ bool Runner::person(const Step& s) {
     const Target t = targetOf(s.args[0]);
     if (w == "click") return driver_.click(t.form, t.control);
     if (w == "close") return driver_.close(t.form);
-    if (w == "arrow" || w == "page") {
+    if (w == "arrow" || w == "page" || w == "wheel") {
         const Toward toward = s.args[1] == "-" ? Toward::Min : Toward::Max;
         const int count = s.args.size() > 2 ? std::stoi(s.args[2]) : 1;
         bool taken = true;
-        for (int i = 0; i < count && taken && !ended(); ++i)
-            taken = w == "arrow" ? driver_.arrow(t.form, t.control, toward) : driver_.page(t.form, t.control, toward);
+        for (int i = 0; i < count && taken && !ended(); ++i) {
+            if (w == "arrow") taken = driver_.arrow(t.form, t.control, toward);
+            if (w == "page") taken = driver_.page(t.form, t.control, toward);
+            if (w == "wheel") taken = driver_.wheel(t.form, t.control, toward);
+        }
         return taken;
     }
     if (w == "drag") return driver_.drag(t.form, t.control, std::stoi(s.args[1]));
     if (w == "key") return driver_.key(t.form, t.control, std::stoi(s.args[1]));
     if (w == "paste") return driver_.paste(t.form, t.control, s.args[1]);
     if (w == "clear") return driver_.clear(t.form, t.control);
+    if (w == "delete") return driver_.deleteKey(t.form, t.control);
+    if (w == "select")
+        return driver_.select(t.form, t.control, std::stoi(s.args[1]), s.args.size() > 2 ? std::stoi(s.args[2]) : 0);
     if (w == "type") {
         const std::string& text = s.args[1];
         std::size_t i = 0;

@@ -96,7 +96,8 @@ bool isPath(const std::string& s, std::size_t minParts, std::size_t maxParts) {
 }
 
 const std::set<std::string> kProperties = {"Caption", "Text", "Value", "Visible", "Left", "Top", "Min", "Max",
-                                           "SmallChange", "LargeChange", "X1", "Y1", "X2", "Y2"};
+                                           "SmallChange", "LargeChange", "X1", "Y1", "X2", "Y2",
+                                           "SelStart", "SelLength"};
 
 // Checks a step's arguments; returns what is wrong, or nothing.
 std::optional<std::string> check(Step& step);
@@ -111,7 +112,7 @@ std::optional<std::string> checkPerson(Step& s) {
         if (w == "close" && !isPath(a[0], 1, 1)) return "close takes a window";
         return std::nullopt;
     }
-    if (w == "arrow" || w == "page") {
+    if (w == "arrow" || w == "page" || w == "wheel") {
         if (n < 2 || n > 3 || !needTarget(0) || (a[1] != "-" && a[1] != "+"))
             return w + " takes a bar, - or +, and an optional count";
         if (n == 3 && (!isInteger(a[2]) || std::stoi(a[2]) < 0)) return "the count must be a whole number";
@@ -130,8 +131,14 @@ std::optional<std::string> checkPerson(Step& s) {
             return "key takes a box and a character code";
         return std::nullopt;
     }
-    if (w == "clear") {
-        if (n != 1 || !needTarget(0)) return "clear takes a box";
+    if (w == "clear" || w == "delete") {
+        if (n != 1 || !needTarget(0)) return w + " takes a box";
+        return std::nullopt;
+    }
+    if (w == "select") {
+        auto whole = [&](std::size_t i) { return !s.quoted[i] && isInteger(a[i]) && std::stoi(a[i]) >= 0; };
+        if (n < 2 || n > 3 || !needTarget(0) || !whole(1) || (n == 3 && !whole(2)))
+            return "select takes a box, a start and an optional length";
         return std::nullopt;
     }
     return "unknown step word '" + w + "'";

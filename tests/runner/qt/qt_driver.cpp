@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QScrollBar>
 #include <QTest>
+#include <QWheelEvent>
 #include <stdexcept>
 
 #include "platform/control.h"
@@ -26,6 +27,7 @@ namespace {
 std::pair<Qt::Key, QString> keyFor(int code) {
     if (code == 8) return {Qt::Key_Backspace, QStringLiteral("\b")};
     if (code == 13) return {Qt::Key_Return, QStringLiteral("\r")};
+    if (code == 27) return {Qt::Key_Escape, QStringLiteral("\x1b")};
     const char32_t character = static_cast<char32_t>(code);
     const QString text = QString::fromUcs4(&character, 1);
     if (code >= 'a' && code <= 'z') return {static_cast<Qt::Key>(code - 'a' + 'A'), text};
@@ -155,6 +157,39 @@ bool QtDriver::clear(const std::string& form, const std::string& box) {
         },
         true);
     return taken || (accepts && w.text().isEmpty());
+}
+
+bool QtDriver::deleteKey(const std::string& form, const std::string& box) {
+    QLineEdit& w = widget<QLineEdit>(form, box);
+    return deliver(form, [&w] { QTest::keyClick(&w, Qt::Key_Delete); });
+}
+
+// As a person does it with the keyboard: Home, Right to the start, Shift+Right over the
+// selection. A caret already in place leaves the line edit nothing to report.
+bool QtDriver::select(const std::string& form, const std::string& box, int start, int length) {
+    QLineEdit& w = widget<QLineEdit>(form, box);
+    const bool accepts = application_->runtime().acceptsInput(FindForm(*application_, form));
+    const bool taken = deliver(
+        form,
+        [&w, start, length] {
+            QTest::keyClick(&w, Qt::Key_Home);
+            for (int i = 0; i < start; ++i) QTest::keyClick(&w, Qt::Key_Right);
+            for (int i = 0; i < length; ++i) QTest::keyClick(&w, Qt::Key_Right, Qt::ShiftModifier);
+        },
+        true);
+    return taken || accepts;
+}
+
+bool QtDriver::wheel(const std::string& form, const std::string& bar, platform::Toward toward) {
+    QScrollBar& w = widget<QScrollBar>(form, bar);
+    const QPoint angle(0, toward == platform::Toward::Min ? QWheelEvent::DefaultDeltasPerStep
+                                                          : -QWheelEvent::DefaultDeltasPerStep);
+    return deliver(form, [&w, angle] {
+        const QPointF at = w.rect().center();
+        QWheelEvent event(at, w.mapToGlobal(at), QPoint(), angle, Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase,
+                          false);
+        QCoreApplication::sendEvent(&w, &event);
+    });
 }
 
 bool QtDriver::close(const std::string& form) {

@@ -31,6 +31,9 @@ public:
     bool key(const std::string& form, const std::string& box, int code) override;
     bool paste(const std::string& form, const std::string& box, std::string_view text) override;
     bool clear(const std::string& form, const std::string& box) override;
+    bool deleteKey(const std::string& form, const std::string& box) override;
+    bool select(const std::string& form, const std::string& box, int start, int length) override;
+    bool wheel(const std::string& form, const std::string& bar, platform::Toward toward) override;
     bool close(const std::string& form) override;
 
     std::optional<std::string> read(const std::string& form, const std::string& control,

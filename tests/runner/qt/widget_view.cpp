@@ -77,6 +77,14 @@ std::optional<std::string> ReadWidget(const QWidget& widget, const platform::Con
     if (property == "Y1") return integer(widget, pq::kY1Property);
     if (property == "X2") return integer(widget, pq::kX2Property);
     if (property == "Y2") return integer(widget, pq::kY2Property);
+    if (property == "SelStart" || property == "SelLength") {
+        const auto* edit = qobject_cast<const QLineEdit*>(&widget);
+        if (edit == nullptr) return std::string("(none)");
+        const QString text = edit->text();
+        const int start = edit->hasSelectedText() ? edit->selectionStart() : edit->cursorPosition();
+        if (property == "SelStart") return std::to_string(text.left(start).toUcs4().size());
+        return std::to_string(edit->selectedText().toUcs4().size());
+    }
     return std::nullopt;
 }
 
