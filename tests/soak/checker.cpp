@@ -6,6 +6,7 @@
 #include "platform/control.h"
 #include "platform/form.h"
 #include "platform/runtime.h"
+#include "platform/text.h"
 #include "tests/soak/descent_check.h"
 #include "tests/soak/step_play.h"
 
@@ -96,6 +97,15 @@ Check Checker::after(scenario::Driver& driver, const scenario::Step& step, const
 Check Checker::bars(scenario::Driver& driver, const std::string& form) const {
     const platform::Form* f = driver.application().runtime().form(form);
     for (const auto& control : f->controls()) {
+        if (control->kind() == platform::ControlKind::TextBox) {
+            // What the box shows is what the model holds: the text, the caret and the selection.
+            const std::string seen = Seen(driver, form, control->name(), "SelStart") + " " +
+                                     Seen(driver, form, control->name(), "SelLength");
+            const std::string held = std::to_string(control->selStart()) + " " + std::to_string(control->selLength());
+            if (seen != held || control->selStart() + control->selLength() > platform::CharacterCount(control->text()))
+                return Failure{form + "." + control->name(), form + "." + control->name() + " shows the selection " + seen +
+                                                                 " of " + held + " in \"" + control->text() + "\""};
+        }
         if (!control->isScrollBar()) continue;
         const int value = SeenValue(driver, form, control->name());
         const int min = std::stoi(Seen(driver, form, control->name(), "Min"));

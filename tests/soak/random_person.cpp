@@ -103,6 +103,7 @@ scenario::Step RandomPerson::next(app::Application& application) {
             const std::string toward = chance(50) ? "-" : "+";
             if (what < 3) return MakeStep("arrow", {target, toward, std::to_string(chance(10) ? 1 + below(60) : 1 + below(3))});
             if (what < 5) return MakeStep("page", {target, toward, std::to_string(1 + below(3))});
+            if (what < 6) return MakeStep("wheel", {target, toward, std::to_string(1 + below(3))});
             const int low = control.lowest(), high = control.highest();
             int value = low + static_cast<int>(below(static_cast<std::size_t>(high - low) + 1));
             if (chance(10)) value = low;
@@ -110,10 +111,16 @@ scenario::Step RandomPerson::next(app::Application& application) {
             return MakeStep("drag", {target, std::to_string(value)});
         }
         case ControlKind::TextBox: {
-            const std::size_t what = below(20);
+            const std::size_t what = below(24);
             if (what < 9) return MakeStep("type", {target, text(6)}, {false, true});
             if (what < 12) return MakeStep("key", {target, std::to_string(keyCode())});
             if (what < 16) return MakeStep("paste", {target, text(12)}, {false, true});
+            if (what < 20) {
+                // Anywhere in the text, now and then past its end.
+                const std::size_t size = control.text().size() + 2;
+                return MakeStep("select", {target, std::to_string(below(size)), std::to_string(chance(50) ? 0 : below(size))});
+            }
+            if (what < 22) return MakeStep("delete", {target});
             return MakeStep("clear", {target});
         }
         default:

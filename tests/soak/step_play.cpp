@@ -39,18 +39,23 @@ bool PlayStep(scenario::Driver& driver, const Step& s) {
     const auto ended = [&driver] { return driver.application().runtime().ended(); };
     if (w == "click") return driver.click(form, control);
     if (w == "close") return driver.close(form);
-    if (w == "arrow" || w == "page") {
+    if (w == "arrow" || w == "page" || w == "wheel") {
         const auto toward = s.args[1] == "-" ? platform::Toward::Min : platform::Toward::Max;
         const int count = s.args.size() > 2 ? std::stoi(s.args[2]) : 1;
         bool taken = true;
-        for (int i = 0; i < count && taken && !ended(); ++i)
-            taken = w == "arrow" ? driver.arrow(form, control, toward) : driver.page(form, control, toward);
+        for (int i = 0; i < count && taken && !ended(); ++i) {
+            if (w == "arrow") taken = driver.arrow(form, control, toward);
+            if (w == "page") taken = driver.page(form, control, toward);
+            if (w == "wheel") taken = driver.wheel(form, control, toward);
+        }
         return taken;
     }
     if (w == "drag") return driver.drag(form, control, std::stoi(s.args[1]));
     if (w == "key") return driver.key(form, control, std::stoi(s.args[1]));
     if (w == "paste") return driver.paste(form, control, s.args[1]);
     if (w == "clear") return driver.clear(form, control);
+    if (w == "delete") return driver.deleteKey(form, control);
+    if (w == "select") return driver.select(form, control, std::stoi(s.args[1]), std::stoi(s.args[2]));
     if (w == "type") {
         const std::string& text = s.args[1];
         std::size_t i = 0;
