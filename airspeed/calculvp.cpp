@@ -20,12 +20,12 @@ ResultatVp CalculVp(std::int16_t Vi, std::int32_t Altitude, const TableAtmo& tab
     r.Vp = Vi * ligne.PasDensite / 100;
     r.Vp = r.Vp + Vi;
     r.VpKm = r.Vp * kKmhParNoeud;
-    r.affichage.lblVp2 = common::FormatNumber(r.Vp, "0 Kts");
-    r.affichage.lblAlt = common::FormatNumber(Altitude, "0 pieds");
-    r.affichage.lblAltM = common::FormatNumber(ligne.AltMetres, "0 mètres");
-    r.affichage.lblTemp = common::FormatNumber(ligne.TempStd, "0.0 °");
-    r.affichage.lblPression = common::FormatNumber(ligne.PressionStd, "0.00 Hpa");
-    r.affichage.lblVpKm = common::FormatNumber(r.VpKm, "0 Km/h");
+    r.affichage.VpText = common::FormatNumber(r.Vp, "0 Kts");
+    r.affichage.AltitudeText = common::FormatNumber(Altitude, "0 pieds");
+    r.affichage.AltMetresText = common::FormatNumber(ligne.AltMetres, "0 mètres");
+    r.affichage.TempStdText = common::FormatNumber(ligne.TempStd, "0.0 °");
+    r.affichage.PressionStdText = common::FormatNumber(ligne.PressionStd, "0.00 Hpa");
+    r.affichage.VpKmText = common::FormatNumber(r.VpKm, "0 Km/h");
     return r;
 }
 
@@ -51,8 +51,8 @@ std::variant<ResultatVpTempExt, TempExtRefusal> CalculVpTempExt(std::int16_t Vi,
     r.CorrTemp = *CorrTemp;
     r.Vp = *Vp;
     r.VpKm = r.Vp * kKmhParNoeud;
-    r.lblVp2 = common::FormatNumber(r.Vp, "0 Kts");
-    r.lblVpKm = common::FormatNumber(r.VpKm, "0 Km/h");
+    r.VpText = common::FormatNumber(r.Vp, "0 Kts");
+    r.VpKmText = common::FormatNumber(r.VpKm, "0 Km/h");
     return r;
 }
 

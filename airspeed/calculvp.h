@@ -9,14 +9,14 @@
 
 namespace ventrose::airspeed {
 
-// The six result texts of the airspeed window, each named after the label that shows it.
+// The six result texts of the airspeed window, each named after the quantity it shows.
 struct AffichageVp {
-    std::string lblVp2;       // Vp, "0 Kts"
-    std::string lblVpKm;      // VpKm, "0 Km/h"
-    std::string lblAlt;       // Altitude, "0 pieds"
-    std::string lblAltM;      // AltMetres of the row, "0 mètres"
-    std::string lblTemp;      // TempStd of the row, "0.0 °"
-    std::string lblPression;  // PressionStd of the row, "0.00 Hpa"
+    std::string VpText;           // Vp, "0 Kts"
+    std::string VpKmText;         // VpKm, "0 Km/h"
+    std::string AltitudeText;     // Altitude, "0 pieds"
+    std::string AltMetresText;    // AltMetres of the row, "0 mètres"
+    std::string TempStdText;      // TempStd of the row, "0.0 °"
+    std::string PressionStdText;  // PressionStd of the row, "0.00 Hpa"
 };
 
 // True airspeed in the standard atmosphere.
@@ -38,8 +38,8 @@ struct ResultatVpTempExt {
     std::int16_t CorrTemp = 0;  // 1 % steps for the difference from the standard temperature
     double Vp = 0;              // knots, whole
     double VpKm = 0;            // km/h
-    std::string lblVp2;         // "0 Kts"
-    std::string lblVpKm;        // "0 Km/h"
+    std::string VpText;         // "0 Kts"
+    std::string VpKmText;       // "0 Km/h"
 };
 
 // Why a typed temperature gives no result.

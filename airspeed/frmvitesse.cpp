@@ -66,12 +66,12 @@ void FrmVitesse::refresh() {
     const ResultatVp r = CalculVp(Vi, Altitude, TableAtmo);
     Vp = r.Vp;
     VpKm = r.VpKm;
-    f["lblVp2"].setCaption(r.affichage.lblVp2);
-    f["lblAlt"].setCaption(r.affichage.lblAlt);
-    f["lblAltM"].setCaption(r.affichage.lblAltM);
-    f["lblTemp"].setCaption(r.affichage.lblTemp);
-    f["lblPression"].setCaption(r.affichage.lblPression);
-    f["lblVpKm"].setCaption(r.affichage.lblVpKm);
+    f["lblVp2"].setCaption(r.affichage.VpText);
+    f["lblAlt"].setCaption(r.affichage.AltitudeText);
+    f["lblAltM"].setCaption(r.affichage.AltMetresText);
+    f["lblTemp"].setCaption(r.affichage.TempStdText);
+    f["lblPression"].setCaption(r.affichage.PressionStdText);
+    f["lblVpKm"].setCaption(r.affichage.VpKmText);
 }
 
 // Lets through what can belong to a number: digits, a minus sign anywhere and Backspace; the
@@ -102,8 +102,8 @@ void FrmVitesse::cmdTempExt_Click() {
     CorrTemp = r.CorrTemp;
     Vp = r.Vp;
     VpKm = r.VpKm;
-    f["lblVp2"].setCaption(r.lblVp2);
-    f["lblVpKm"].setCaption(r.lblVpKm);
+    f["lblVp2"].setCaption(r.VpText);
+    f["lblVpKm"].setCaption(r.VpKmText);
 }
 
 void FrmVitesse::cmdQuit_Click() { runtime().Unload(*this); }

@@ -44,9 +44,10 @@ std::int32_t ShownAltitude(platform::Form& f) {
 
 void RequireStandardResults(platform::Form& f) {
     const airspeed::ResultatVp r = airspeed::CalculVp(ShownVi(f), ShownAltitude(f), kTable);
-    fuzz::Require(f["lblVp2"].caption() == r.affichage.lblVp2 && f["lblVpKm"].caption() == r.affichage.lblVpKm &&
-                      f["lblAltM"].caption() == r.affichage.lblAltM && f["lblTemp"].caption() == r.affichage.lblTemp &&
-                      f["lblPression"].caption() == r.affichage.lblPression,
+    fuzz::Require(f["lblVp2"].caption() == r.affichage.VpText && f["lblVpKm"].caption() == r.affichage.VpKmText &&
+                      f["lblAltM"].caption() == r.affichage.AltMetresText &&
+                      f["lblTemp"].caption() == r.affichage.TempStdText &&
+                      f["lblPression"].caption() == r.affichage.PressionStdText,
                   "the results are not those of the speed and altitude shown", f["lblVp2"].caption());
 }
 
@@ -83,7 +84,7 @@ void ClickOk(platform::Form& f, platform::HeadlessHost& host) {
     fuzz::Require(f["txtTempExt"].text() == text, "OK changes the typed text", text);
     if (const auto* r = std::get_if<airspeed::ResultatVpTempExt>(&result)) {
         fuzz::Require(host.messageBoxes.size() == told, "a usable temperature shows a message", text);
-        fuzz::Require(f["lblVp2"].caption() == r->lblVp2 && f["lblVpKm"].caption() == r->lblVpKm,
+        fuzz::Require(f["lblVp2"].caption() == r->VpText && f["lblVpKm"].caption() == r->VpKmText,
                       "the corrected speed is not the computed one", text);
         return;
     }

@@ -10,8 +10,8 @@ namespace ventrose::wind {
 struct Facteurs {
     double Fb = 0;
     double InvFb = 0;
-    std::string lblFb;     // "0.00"
-    std::string lblInvFb;  // "0.0 NM"
+    std::string FbText;     // "0.00"
+    std::string InvFbText;  // "0.0 NM"
 };
 
 // Vp: true airspeed in knots, 60 to 800 (the only divisor, never zero).

@@ -114,27 +114,27 @@ void FrmMainCalc::Form_Load() {
 void FrmMainCalc::CalculVent() {
     Form& f = *this;
     const AffichageEntrees entrees = AfficherEntrees(Vp, Rm, V, Vw);
-    f["lblVp"].setCaption(entrees.lblVp);
-    f["lblV"].setCaption(entrees.lblV);
-    f["lblVw"].setCaption(entrees.lblVw);
-    f["lblRm"].setCaption(entrees.lblRm);
+    f["lblVp"].setCaption(entrees.VpText);
+    f["lblV"].setCaption(entrees.VText);
+    f["lblVw"].setCaption(entrees.VwText);
+    f["lblRm"].setCaption(entrees.RmText);
 
     const Facteurs facteurs = CalculFacteurs(Vp);
     Fb = facteurs.Fb;
     InvFb = facteurs.InvFb;
-    f["lblFb"].setCaption(facteurs.lblFb);
-    f["lblInvFb"].setCaption(facteurs.lblInvFb);
+    f["lblFb"].setCaption(facteurs.FbText);
+    f["lblInvFb"].setCaption(facteurs.InvFbText);
 
     // The hidden bar follows the computed quantity; moving it runs one nested, identical pass.
     const bool temps = !f["optDistance"].selected();
     const TempsDistance td = CalculTempsDistance(temps ? ModeVol::Temps : ModeVol::Distance, temps ? D : Tsv, Fb, InvFb);
     D = td.D;
     Tsv = td.Tsv;
-    f["lblDt"].setCaption(td.lblDt);
-    f["lblD"].setCaption(td.lblD);
-    f["lblTsv"].setCaption(td.lblTsv);
-    f["lblTsv2"].setCaption(td.lblTsv2);
-    f[temps ? "hscTsv" : "hscDt"].setValue(td.hiddenBarValue);
+    f["lblDt"].setCaption(td.DEntryText);
+    f["lblD"].setCaption(td.DText);
+    f["lblTsv"].setCaption(td.TsvText);
+    f["lblTsv2"].setCaption(td.TsvEntryText);
+    f[temps ? "hscTsv" : "hscDt"].setValue(td.computedEntry);
 
     const wind::TypeVent type = CalculTypeVent(V, Rm);
     CasVent = type.CasVent;
@@ -143,9 +143,9 @@ void FrmMainCalc::CalculVent() {
     const SinCos sc = CalculSinCos(Alpha);
     SinAlpha = sc.SinAlpha;
     CosAlpha = sc.CosAlpha;
-    f["lblMultSin"].setCaption(sc.lblMultSin);
-    f["lblMultCos"].setCaption(sc.lblMultCos);
-    f["lblAlpha"].setCaption(type.lblAlpha);
+    f["lblMultSin"].setCaption(sc.SinAlphaText);
+    f["lblMultCos"].setCaption(sc.CosAlphaText);
+    f["lblAlpha"].setCaption(type.AlphaText);
     f["lblTypeVent"].setCaption(TypeVent);
 
     const Triangle t = CalculTriangle(Vp, Rm, Vw, Fb, CasVent, SinAlpha, CosAlpha);
@@ -156,17 +156,17 @@ void FrmMainCalc::CalculVent() {
     Tc = t.Tc;
     Cap = t.Cap;
     Vs = t.Vs;
-    f["lblX"].setCaption(t.lblX);
-    f["lblVt"].setCaption(t.lblVt);
-    f["lblVe"].setCaption(t.lblVe);
-    f["lblDerive"].setCaption(t.lblDerive);
-    f["lblTc"].setCaption(t.lblTc);
-    f["lblNewCap"].setCaption(t.lblNewCap);
-    f["lblVs"].setCaption(t.lblVs);
+    f["lblX"].setCaption(t.XText);
+    f["lblVt"].setCaption(t.VtText);
+    f["lblVe"].setCaption(t.VeText);
+    f["lblDerive"].setCaption(t.DeriveText);
+    f["lblTc"].setCaption(t.TcText);
+    f["lblNewCap"].setCaption(t.CapText);
+    f["lblVs"].setCaption(t.VsText);
 
     const TempsAvecVent tav = CalculTempsAvecVent(D, Vs);
     if (tav.Tav) Tav = *tav.Tav;
-    f["lblTav"].setCaption(tav.lblTav);
+    f["lblTav"].setCaption(tav.TavText);
 }
 
 }  // namespace ventrose::wind

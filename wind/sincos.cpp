@@ -16,8 +16,8 @@ SinCos compute(int Alpha) {
     SinCos s;
     s.SinAlpha = common::RoundDecimals(std::sin(angle), 1);
     s.CosAlpha = common::RoundDecimals(std::cos(angle), 1);
-    s.lblMultSin = common::FormatNumber(s.SinAlpha, "0.0");
-    s.lblMultCos = common::FormatNumber(s.CosAlpha, "0.0");
+    s.SinAlphaText = common::FormatNumber(s.SinAlpha, "0.0");
+    s.CosAlphaText = common::FormatNumber(s.CosAlpha, "0.0");
     return s;
 }
 

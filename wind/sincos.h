@@ -9,8 +9,8 @@ namespace ventrose::wind {
 struct SinCos {
     double SinAlpha = 0;
     double CosAlpha = 1;
-    std::string lblMultSin;  // "0.0"
-    std::string lblMultCos;  // "0.0"
+    std::string SinAlphaText;  // "0.0"
+    std::string CosAlphaText;  // "0.0"
 };
 
 SinCos CalculSinCos(int Alpha);

@@ -9,9 +9,9 @@ namespace ventrose::wind {
 
 namespace {
 
-// A bar cannot hold a position outside 0..max: a result beyond it pins the bar at that end (the
-// labels carry the true value). A value too large for 16 bits pins it too; NaN goes to 0.
-int BarPosition(double value, int max) {
+// An entry cannot hold a value outside 0..max: a result beyond it pins the entry at that end (the
+// texts carry the true value). A value too large for 16 bits pins it too; NaN goes to 0.
+int EntryValue(double value, int max) {
     if (const auto rounded = common::ToInteger16(value)) {
         return std::clamp(static_cast<int>(*rounded), 0, max);
     }
@@ -22,24 +22,24 @@ int BarPosition(double value, int max) {
 
 TempsDistance CalculTempsDistance(ModeVol mode, double entered, double Fb, double InvFb) {
     TempsDistance r;
-    // Every label is written in both modes so that switching mode shows consistent values.
+    // Every text is written in both modes so that switching mode shows consistent values.
     if (mode == ModeVol::Temps) {
         r.D = entered;
-        r.lblDt = common::FormatNumber(r.D, " 0 NM");
-        r.lblD = common::FormatNumber(r.D, "0 NM");
+        r.DEntryText = common::FormatNumber(r.D, " 0 NM");
+        r.DText = common::FormatNumber(r.D, "0 NM");
         r.Tsv = r.D * Fb;
-        r.lblTsv = common::FormatNumber(r.Tsv, "0 mn");
-        r.lblTsv2 = common::FormatNumber(r.Tsv, " 0 mn");
-        r.hiddenBarValue = BarPosition(r.Tsv, kTsvMax);
+        r.TsvText = common::FormatNumber(r.Tsv, "0 mn");
+        r.TsvEntryText = common::FormatNumber(r.Tsv, " 0 mn");
+        r.computedEntry = EntryValue(r.Tsv, kTsvMax);
     } else {
         r.Tsv = entered;
-        // No space before "mn" in this mode: the label's historical text.
-        r.lblTsv2 = common::FormatNumber(r.Tsv, " 0mn");
-        r.lblTsv = common::FormatNumber(r.Tsv, "0 mn");
+        // No space before "mn" in this mode: the window's historical text.
+        r.TsvEntryText = common::FormatNumber(r.Tsv, " 0mn");
+        r.TsvText = common::FormatNumber(r.Tsv, "0 mn");
         r.D = r.Tsv * InvFb;
-        r.lblD = common::FormatNumber(r.D, "0 NM");
-        r.lblDt = common::FormatNumber(r.D, " 0 NM");
-        r.hiddenBarValue = BarPosition(r.D, kDtMax);
+        r.DText = common::FormatNumber(r.D, "0 NM");
+        r.DEntryText = common::FormatNumber(r.D, " 0 NM");
+        r.computedEntry = EntryValue(r.D, kDtMax);
     }
     return r;
 }
@@ -48,7 +48,7 @@ TempsAvecVent CalculTempsAvecVent(double D, double Vs) {
     TempsAvecVent r;
     if (!(Vs > 0)) {
         // The head wind is at least as strong as the airspeed: the leg is never flown.
-        r.lblTav = "X";
+        r.TavText = "X";
         return r;
     }
     // Quotient first, then the product: the order fixes the last bit, and so the minute at a tie.
@@ -57,9 +57,9 @@ TempsAvecVent CalculTempsAvecVent(double D, double Vs) {
     // wrong number.
     r.Tav = common::ToInteger16(minutes);
     if (r.Tav) {
-        r.lblTav = common::FormatNumber(static_cast<double>(*r.Tav), "0 mn");
+        r.TavText = common::FormatNumber(static_cast<double>(*r.Tav), "0 mn");
     } else {
-        r.lblTav = "> 32767 mn";
+        r.TavText = "> 32767 mn";
     }
     return r;
 }

@@ -17,14 +17,15 @@ inline constexpr int kTsvMax = 240;  // hscTsv, minutes
 struct TempsDistance {
     double D = 0;    // distance, NM: entered in mode Temps, computed in mode Distance
     double Tsv = 0;  // time without wind, minutes: entered in mode Distance, computed in Temps
-    std::string lblDt;    // D, " 0 NM"
-    std::string lblD;     // D, "0 NM"
-    std::string lblTsv;   // Tsv, "0 mn"
-    std::string lblTsv2;  // Tsv, " 0 mn" in mode Temps, " 0mn" in mode Distance
-    // Position for the hidden bar (hscTsv in mode Temps, hscDt in mode Distance): the computed
-    // value rounded to the nearest whole number (a tie to even). A value beyond the bar's range
-    // pins the bar at its end; the labels still show the computed value.
-    int hiddenBarValue = 0;
+    std::string DEntryText;    // D beside its entry, " 0 NM"
+    std::string DText;         // D as a result, "0 NM"
+    std::string TsvText;       // Tsv as a result, "0 mn"
+    std::string TsvEntryText;  // Tsv beside its entry, " 0 mn" in mode Temps, " 0mn" in mode Distance
+    // The computed quantity as the other mode's entry holds it (Tsv in mode Temps, D in mode
+    // Distance), so that the entry follows the result: rounded to the nearest whole number (a tie
+    // to even). A value beyond the entry's range pins it at that end; the texts still show the
+    // computed value.
+    int computedEntry = 0;
 };
 
 // entered: D (mode Temps) or Tsv (mode Distance), as the entry bar gives it.
@@ -34,7 +35,7 @@ struct TempsAvecVent {
     // Time with wind in minutes, nearest whole number with a tie to even; absent when the ground
     // speed is not positive ("X") or when the time would not fit in 16 bits ("> 32767 mn").
     std::optional<std::int16_t> Tav;
-    std::string lblTav;  // "0 mn", "X" or "> 32767 mn"
+    std::string TavText;  // "0 mn", "X" or "> 32767 mn"
 };
 
 // 60 x (D / Vs): the quotient first, then the product.

@@ -30,22 +30,22 @@ Triangle CalculTriangle(int Vp, int Rm, int Vw, double Fb, std::uint8_t CasVent,
     }
     t.Vs = VentArriere(CasVent) ? Vp + t.Ve : Vp - t.Ve;
 
-    t.lblX = common::FormatNumber(t.X, "0 °");
-    t.lblVt = common::FormatNumber(t.Vt, " 0 kts");
-    t.lblVe = common::FormatNumber(t.Ve, "0 kts");
-    t.lblDerive = common::FormatNumber(t.Derive, "0 °");
-    t.lblTc = common::FormatNumber(t.Tc, " 0 mn/h");
-    t.lblNewCap = common::FormatNumber(t.Cap, "000 °");
-    t.lblVs = common::FormatNumber(t.Vs, "0 kts");
+    t.XText = common::FormatNumber(t.X, "0 °");
+    t.VtText = common::FormatNumber(t.Vt, " 0 kts");
+    t.VeText = common::FormatNumber(t.Ve, "0 kts");
+    t.DeriveText = common::FormatNumber(t.Derive, "0 °");
+    t.TcText = common::FormatNumber(t.Tc, " 0 mn/h");
+    t.CapText = common::FormatNumber(t.Cap, "000 °");
+    t.VsText = common::FormatNumber(t.Vs, "0 kts");
     return t;
 }
 
 AffichageEntrees AfficherEntrees(int Vp, int Rm, int V, int Vw) {
     AffichageEntrees a;
-    a.lblVp = common::FormatNumber(static_cast<double>(Vp), "### kts");
-    a.lblRm = common::FormatNumber(static_cast<double>(Rm), "000 °");
-    a.lblV = common::FormatNumber(static_cast<double>(V), "000 °");
-    a.lblVw = common::FormatNumber(static_cast<double>(Vw), "0 kts");
+    a.VpText = common::FormatNumber(static_cast<double>(Vp), "### kts");
+    a.RmText = common::FormatNumber(static_cast<double>(Rm), "000 °");
+    a.VText = common::FormatNumber(static_cast<double>(V), "000 °");
+    a.VwText = common::FormatNumber(static_cast<double>(Vw), "0 kts");
     return a;
 }
 

@@ -16,13 +16,13 @@ struct Triangle {
     double Tc = 0;      // time correction, minutes per hour
     double Cap = 0;     // heading to fly, degrees (right-side sums above 360 are kept as they are)
     double Vs = 0;      // ground speed, knots (zero or negative when the head wind is as strong)
-    std::string lblX;       // "0 °"
-    std::string lblVt;      // " 0 kts"
-    std::string lblVe;      // "0 kts"
-    std::string lblDerive;  // "0 °"
-    std::string lblTc;      // " 0 mn/h"
-    std::string lblNewCap;  // "000 °"
-    std::string lblVs;      // "0 kts"
+    std::string XText;       // "0 °"
+    std::string VtText;      // " 0 kts"
+    std::string VeText;      // "0 kts"
+    std::string DeriveText;  // "0 °"
+    std::string TcText;      // " 0 mn/h"
+    std::string CapText;     // "000 °"
+    std::string VsText;      // "0 kts"
 };
 
 Triangle CalculTriangle(int Vp, int Rm, int Vw, double Fb, std::uint8_t CasVent, double SinAlpha,
@@ -30,10 +30,10 @@ Triangle CalculTriangle(int Vp, int Rm, int Vw, double Fb, std::uint8_t CasVent,
 
 // Texts of the four inputs as the main window shows them.
 struct AffichageEntrees {
-    std::string lblVp;  // "### kts"
-    std::string lblRm;  // "000 °"
-    std::string lblV;   // "000 °"
-    std::string lblVw;  // "0 kts"
+    std::string VpText;  // "### kts"
+    std::string RmText;  // "000 °"
+    std::string VText;   // "000 °"
+    std::string VwText;  // "0 kts"
 };
 
 AffichageEntrees AfficherEntrees(int Vp, int Rm, int V, int Vw);

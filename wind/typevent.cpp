@@ -52,7 +52,7 @@ TypeVent CalculTypeVent(int V, int Rm) {
     t.TypeVent = kTexts[t.CasVent];
     // Acute angle to the course line: rising through even quadrants, falling through odd ones.
     t.Alpha = static_cast<std::int16_t>(quadrant % 2 == 0 ? remainder : 90 - remainder);
-    t.lblAlpha = common::FormatNumber(static_cast<double>(t.Alpha), "0 °");
+    t.AlphaText = common::FormatNumber(static_cast<double>(t.Alpha), "0 °");
     return t;
 }
 

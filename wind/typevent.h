@@ -16,7 +16,7 @@ struct TypeVent {
     std::uint8_t CasVent = 0;     // 1 to 17
     std::string_view TypeVent;    // the case's own text, "vent de face", ...
     std::int16_t Alpha = 0;       // acute wind angle, 0 to 90
-    std::string lblAlpha;         // "0 °"
+    std::string AlphaText;        // "0 °"
 };
 
 // V: direction the wind comes from; Rm: magnetic course; both 0 to 360 (values outside are

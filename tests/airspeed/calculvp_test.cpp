@@ -23,7 +23,7 @@ struct VpCase {
     std::int32_t Altitude;
     const char* texte;  // nullptr: the standard atmosphere
     double Vp, VpKm;
-    const char *lblVp2, *lblVpKm;
+    const char *VpText, *VpKmText;
 };
 
 constexpr VpCase kExamples[] = {
@@ -51,26 +51,26 @@ TEST(CalculVp, WorkedExamples) {
     for (const auto& c : kExamples) {
         SCOPED_TRACE(c.name);
         double Vp = 0, VpKm = 0;
-        std::string lblVp2, lblVpKm;
+        std::string VpText, VpKmText;
         if (c.texte == nullptr) {
             const ResultatVp r = CalculVp(c.Vi, c.Altitude, table());
-            Vp = r.Vp, VpKm = r.VpKm, lblVp2 = r.affichage.lblVp2, lblVpKm = r.affichage.lblVpKm;
+            Vp = r.Vp, VpKm = r.VpKm, VpText = r.affichage.VpText, VpKmText = r.affichage.VpKmText;
         } else {
             const auto result = CalculVpTempExt(c.Vi, c.Altitude, table(), c.texte);
             ASSERT_TRUE(std::holds_alternative<ResultatVpTempExt>(result));
             const auto& r = std::get<ResultatVpTempExt>(result);
-            Vp = r.Vp, VpKm = r.VpKm, lblVp2 = r.lblVp2, lblVpKm = r.lblVpKm;
+            Vp = r.Vp, VpKm = r.VpKm, VpText = r.VpText, VpKmText = r.VpKmText;
         }
         EXPECT_NEAR(Vp, c.Vp, 1e-9);
         EXPECT_NEAR(VpKm, c.VpKm, 1e-9);
-        EXPECT_EQ(lblVp2, c.lblVp2);
-        EXPECT_EQ(lblVpKm, c.lblVpKm);
+        EXPECT_EQ(VpText, c.VpText);
+        EXPECT_EQ(VpKmText, c.VpKmText);
     }
 }
 
 struct AltitudeCase {
     std::int32_t Altitude;
-    const char *lblAlt, *lblAltM, *lblTemp, *lblPression;
+    const char *AltitudeText, *AltMetresText, *TempStdText, *PressionStdText;
 };
 
 constexpr AltitudeCase kAltitudes[] = {
@@ -85,10 +85,10 @@ TEST(CalculVp, AltitudeTexts) {
     for (const auto& c : kAltitudes) {
         SCOPED_TRACE(c.Altitude);
         const AffichageVp a = CalculVp(120, c.Altitude, table()).affichage;
-        EXPECT_EQ(a.lblAlt, c.lblAlt);
-        EXPECT_EQ(a.lblAltM, c.lblAltM);
-        EXPECT_EQ(a.lblTemp, c.lblTemp);
-        EXPECT_EQ(a.lblPression, c.lblPression);
+        EXPECT_EQ(a.AltitudeText, c.AltitudeText);
+        EXPECT_EQ(a.AltMetresText, c.AltMetresText);
+        EXPECT_EQ(a.TempStdText, c.TempStdText);
+        EXPECT_EQ(a.PressionStdText, c.PressionStdText);
     }
 }
 
@@ -106,7 +106,7 @@ TEST(CalculVpTempExt, StandardTemperatureShowsTheStandardKnotsButAtHalves) {
             ASSERT_TRUE(std::holds_alternative<ResultatVpTempExt>(result)) << Altitude << " " << Vi;
             const auto& corrected = std::get<ResultatVpTempExt>(result);
             ASSERT_EQ(corrected.CorrTemp, 0) << Altitude << " " << Vi;
-            if (corrected.lblVp2 != common::FormatNumber(standard, "0 Kts")) {
+            if (corrected.VpText != common::FormatNumber(standard, "0 Kts")) {
                 ASSERT_EQ(standard - corrected.Vp, 0.5) << Altitude << " " << Vi;
             }
         }
@@ -156,7 +156,7 @@ struct LimitCase {
     std::int32_t Altitude;
     const char* texte;
     std::int16_t TempExt, CorrTemp;
-    const char* lblVp2;
+    const char* VpText;
 };
 
 // The largest inputs that still give a speed, next to the refusals above.
@@ -174,7 +174,7 @@ TEST(CalculVpTempExt, LimitsOf16Bits) {
         const auto& r = std::get<ResultatVpTempExt>(result);
         EXPECT_EQ(r.TempExt, c.TempExt);
         EXPECT_EQ(r.CorrTemp, c.CorrTemp);
-        EXPECT_EQ(r.lblVp2, c.lblVp2);
+        EXPECT_EQ(r.VpText, c.VpText);
     }
 }
 

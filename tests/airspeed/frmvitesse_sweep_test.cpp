@@ -69,11 +69,11 @@ TEST_F(AirspeedSweep, EveryAltitudeAndASpreadOfSpeedsShowThePureResults) {
                 ASSERT_EQ(shownVi, vi);
                 ASSERT_EQ(shownAlt, row * 1000.0);
                 const ResultatVp r = CalculVp(static_cast<std::int16_t>(shownVi), static_cast<std::int32_t>(shownAlt), table);
-                ASSERT_EQ(f["lblVp2"].caption(), r.affichage.lblVp2);
-                ASSERT_EQ(f["lblVpKm"].caption(), r.affichage.lblVpKm);
-                ASSERT_EQ(f["lblAltM"].caption(), r.affichage.lblAltM);
-                ASSERT_EQ(f["lblTemp"].caption(), r.affichage.lblTemp);
-                ASSERT_EQ(f["lblPression"].caption(), r.affichage.lblPression);
+                ASSERT_EQ(f["lblVp2"].caption(), r.affichage.VpText);
+                ASSERT_EQ(f["lblVpKm"].caption(), r.affichage.VpKmText);
+                ASSERT_EQ(f["lblAltM"].caption(), r.affichage.AltMetresText);
+                ASSERT_EQ(f["lblTemp"].caption(), r.affichage.TempStdText);
+                ASSERT_EQ(f["lblPression"].caption(), r.affichage.PressionStdText);
 
                 // Well-formed, and what the physics says: never slower than indicated, faster
                 // with the speed, about 1.853 km/h per knot.
@@ -109,8 +109,8 @@ TEST_F(AirspeedSweep, TypedTemperaturesAtEveryAltitude) {
                     platform::Click(f["cmdTempExt"]);
                     const auto r = CalculVpTempExt(static_cast<std::int16_t>(vi), row * 1000, table, f["txtTempExt"].text());
                     ASSERT_TRUE(std::holds_alternative<ResultatVpTempExt>(r));
-                    ASSERT_EQ(f["lblVp2"].caption(), std::get<ResultatVpTempExt>(r).lblVp2);
-                    ASSERT_EQ(f["lblVpKm"].caption(), std::get<ResultatVpTempExt>(r).lblVpKm);
+                    ASSERT_EQ(f["lblVp2"].caption(), std::get<ResultatVpTempExt>(r).VpText);
+                    ASSERT_EQ(f["lblVpKm"].caption(), std::get<ResultatVpTempExt>(r).VpKmText);
                     const double vp = Shown(f, "lblVp2", "0 Kts");
                     Shown(f, "lblVpKm", "0 Km/h");
                     ASSERT_FALSE(::testing::Test::HasFailure());

@@ -24,10 +24,10 @@ std::string speeds(scenario::Driver& driver) {
 }
 
 bool rowMatches(scenario::Driver& driver, const airspeed::AffichageVp& a) {
-    return Seen(driver, kForm, "lblAlt", "Caption") == scenario::Quote(a.lblAlt) &&
-           Seen(driver, kForm, "lblAltM", "Caption") == scenario::Quote(a.lblAltM) &&
-           Seen(driver, kForm, "lblTemp", "Caption") == scenario::Quote(a.lblTemp) &&
-           Seen(driver, kForm, "lblPression", "Caption") == scenario::Quote(a.lblPression);
+    return Seen(driver, kForm, "lblAlt", "Caption") == scenario::Quote(a.AltitudeText) &&
+           Seen(driver, kForm, "lblAltM", "Caption") == scenario::Quote(a.AltMetresText) &&
+           Seen(driver, kForm, "lblTemp", "Caption") == scenario::Quote(a.TempStdText) &&
+           Seen(driver, kForm, "lblPression", "Caption") == scenario::Quote(a.PressionStdText);
 }
 
 std::string pair(const std::string& vp, const std::string& km) { return scenario::Quote(vp) + " " + scenario::Quote(km); }
@@ -59,10 +59,10 @@ Check AirspeedCheck::check(scenario::Driver& driver) const {
                                               Seen(driver, kForm, "lblAlt", "Caption")};
     const auto standard = airspeed::CalculVp(static_cast<std::int16_t>(vi), *alt, table()).affichage;
     const std::string seen = speeds(driver);
-    if (seen == pair(standard.lblVp2, standard.lblVpKm)) return std::nullopt;
+    if (seen == pair(standard.VpText, standard.VpKmText)) return std::nullopt;
     if (confirmed_ && seen == pair(confirmed_->first, confirmed_->second)) return std::nullopt;
     return Failure{kForm + ".lblVp2", kForm + ": the speeds show " + seen + ", the standard atmosphere gives " +
-                                          pair(standard.lblVp2, standard.lblVpKm) +
+                                          pair(standard.VpText, standard.VpKmText) +
                                           (confirmed_ ? ", the confirmed temperature " + pair(confirmed_->first, confirmed_->second)
                                                       : std::string())};
 }
@@ -79,7 +79,7 @@ void AirspeedCheck::before(scenario::Driver& driver, bool okClicked) {
     const std::string text = driver.application().frmVitesse()["txtTempExt"].text();
     const auto result = airspeed::CalculVpTempExt(static_cast<std::int16_t>(viBefore_), *alt, table(), text);
     if (const auto* r = std::get_if<airspeed::ResultatVpTempExt>(&result)) {
-        predicted_ = std::make_pair(r->lblVp2, r->lblVpKm);
+        predicted_ = std::make_pair(r->VpText, r->VpKmText);
     } else {
         refusalPredicted_ = std::get<airspeed::TempExtRefusal>(result) != airspeed::TempExtRefusal::Empty;
     }

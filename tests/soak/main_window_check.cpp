@@ -52,32 +52,32 @@ Check MainWindowCheck::check(scenario::Driver& driver) const {
     const wind::Triangle t = wind::CalculTriangle(Vp, Rm, Vw, facteurs.Fb, type.CasVent, sc.SinAlpha, sc.CosAlpha);
 
     std::vector<std::pair<const char*, std::string>> labels = {
-        {"lblVp", entrees.lblVp},         {"lblRm", entrees.lblRm},       {"lblV", entrees.lblV},
-        {"lblVw", entrees.lblVw},         {"lblFb", facteurs.lblFb},      {"lblInvFb", facteurs.lblInvFb},
-        {"lblMultSin", sc.lblMultSin},    {"lblMultCos", sc.lblMultCos},  {"lblAlpha", type.lblAlpha},
+        {"lblVp", entrees.VpText},        {"lblRm", entrees.RmText},      {"lblV", entrees.VText},
+        {"lblVw", entrees.VwText},        {"lblFb", facteurs.FbText},     {"lblInvFb", facteurs.InvFbText},
+        {"lblMultSin", sc.SinAlphaText},  {"lblMultCos", sc.CosAlphaText}, {"lblAlpha", type.AlphaText},
         {"lblTypeVent", std::string(type.TypeVent)},
-        {"lblX", t.lblX},                 {"lblVt", t.lblVt},             {"lblVe", t.lblVe},
-        {"lblDerive", t.lblDerive},       {"lblTc", t.lblTc},             {"lblNewCap", t.lblNewCap},
-        {"lblVs", t.lblVs},
+        {"lblX", t.XText},                {"lblVt", t.VtText},            {"lblVe", t.VeText},
+        {"lblDerive", t.DeriveText},      {"lblTc", t.TcText},            {"lblNewCap", t.CapText},
+        {"lblVs", t.VsText},
     };
     const wind::TempsDistance td = wind::CalculTempsDistance(temps ? wind::ModeVol::Temps : wind::ModeVol::Distance,
                                                              entryBar(driver, temps), facteurs.Fb, facteurs.InvFb);
     if (legFromBar_) {
         const wind::TempsAvecVent tav = wind::CalculTempsAvecVent(td.D, t.Vs);
-        labels.insert(labels.end(), {{"lblDt", td.lblDt},
-                                     {"lblD", td.lblD},
-                                     {"lblTsv", td.lblTsv},
-                                     {"lblTsv2", td.lblTsv2},
-                                     {"lblTav", tav.lblTav}});
+        labels.insert(labels.end(), {{"lblDt", td.DEntryText},
+                                     {"lblD", td.DText},
+                                     {"lblTsv", td.TsvText},
+                                     {"lblTsv2", td.TsvEntryText},
+                                     {"lblTav", tav.TavText}});
     }
     for (const auto& [label, text] : labels)
         if (auto failure = ExpectCaption(driver, kForm, label, text, "the wind computation for its bars")) return failure;
     if (legFromBar_) {
         const char* hidden = temps ? "hscTsv" : "hscDt";
         const int seen = SeenValue(driver, kForm, hidden);
-        if (seen != td.hiddenBarValue)
+        if (seen != td.computedEntry)
             return Failure{kForm + "." + hidden, kForm + "." + hidden + ".Value is " + std::to_string(seen) +
-                                                     ", the leg computation gives " + std::to_string(td.hiddenBarValue)};
+                                                     ", the leg computation gives " + std::to_string(td.computedEntry)};
     }
     return std::nullopt;
 }

@@ -12,8 +12,8 @@ struct FacteursRow {
     int Vp;
     double Fb;
     double InvFb;
-    const char* lblFb;
-    const char* lblInvFb;
+    const char* FbText;
+    const char* InvFbText;
 };
 
 // 96 and 75 are exact ties that go up; 69, 87 and 99 give doubles just below 1.15, 1.45 and 1.65
@@ -36,8 +36,8 @@ TEST(CalculFacteurs, Examples) {
         const Facteurs f = CalculFacteurs(row.Vp);
         EXPECT_EQ(f.Fb, row.Fb);
         EXPECT_EQ(f.InvFb, row.InvFb);
-        EXPECT_EQ(f.lblFb, row.lblFb);
-        EXPECT_EQ(f.lblInvFb, row.lblInvFb);
+        EXPECT_EQ(f.FbText, row.FbText);
+        EXPECT_EQ(f.InvFbText, row.InvFbText);
     }
 }
 
@@ -56,8 +56,8 @@ TEST(CalculFacteurs, WholeRangeMatchesExactHalfUpRounding) {
         const Facteurs f = CalculFacteurs(Vp);
         ASSERT_EQ(f.Fb, hundredths / 100.0) << "Vp " << Vp;
         ASSERT_EQ(f.InvFb, tenths / 10.0) << "Vp " << Vp;
-        ASSERT_EQ(f.lblFb, Fixed(hundredths, 2, 100)) << "Vp " << Vp;
-        ASSERT_EQ(f.lblInvFb, Fixed(tenths, 1, 10) + " NM") << "Vp " << Vp;
+        ASSERT_EQ(f.FbText, Fixed(hundredths, 2, 100)) << "Vp " << Vp;
+        ASSERT_EQ(f.InvFbText, Fixed(tenths, 1, 10) + " NM") << "Vp " << Vp;
     }
 }
 

@@ -33,8 +33,8 @@ TEST(CalculSinCos, EveryAlphaMatchesTheMethodsTable) {
             const SinCos s = CalculSinCos(Alpha);
             EXPECT_EQ(s.SinAlpha, band.sinTenths / 10.0) << "Alpha " << Alpha;
             EXPECT_EQ(s.CosAlpha, band.cosTenths / 10.0) << "Alpha " << Alpha;
-            EXPECT_EQ(s.lblMultSin, Tenths(band.sinTenths)) << "Alpha " << Alpha;
-            EXPECT_EQ(s.lblMultCos, Tenths(band.cosTenths)) << "Alpha " << Alpha;
+            EXPECT_EQ(s.SinAlphaText, Tenths(band.sinTenths)) << "Alpha " << Alpha;
+            EXPECT_EQ(s.CosAlphaText, Tenths(band.cosTenths)) << "Alpha " << Alpha;
         }
     }
 }

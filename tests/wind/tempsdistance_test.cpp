@@ -16,8 +16,8 @@ struct LegRow {
     int Vp;
     double entered;
     double D, Tsv;
-    const char *lblDt, *lblD, *lblTsv, *lblTsv2;
-    int hiddenBarValue;
+    const char *DEntryText, *DText, *TsvText, *TsvEntryText;
+    int computedEntry;
 };
 
 constexpr auto kTemps = ModeVol::Temps;
@@ -50,11 +50,11 @@ TEST(CalculTempsDistance, Examples) {
         const TempsDistance r = CalculTempsDistance(row.mode, row.entered, f.Fb, f.InvFb);
         EXPECT_DOUBLE_EQ(r.D, row.D);
         EXPECT_DOUBLE_EQ(r.Tsv, row.Tsv);
-        EXPECT_EQ(r.lblDt, row.lblDt);
-        EXPECT_EQ(r.lblD, row.lblD);
-        EXPECT_EQ(r.lblTsv, row.lblTsv);
-        EXPECT_EQ(r.lblTsv2, row.lblTsv2);
-        EXPECT_EQ(r.hiddenBarValue, row.hiddenBarValue);
+        EXPECT_EQ(r.DEntryText, row.DEntryText);
+        EXPECT_EQ(r.DText, row.DText);
+        EXPECT_EQ(r.TsvText, row.TsvText);
+        EXPECT_EQ(r.TsvEntryText, row.TsvEntryText);
+        EXPECT_EQ(r.computedEntry, row.computedEntry);
     }
 }
 
@@ -62,7 +62,7 @@ struct WindTimeRow {
     const char* name;
     double D, Vs;
     std::optional<std::int16_t> Tav;
-    const char* lblTav;
+    const char* TavText;
 };
 
 const WindTimeRow kWindTimeRows[] = {
@@ -86,7 +86,7 @@ TEST(CalculTempsAvecVent, Examples) {
         SCOPED_TRACE(row.name);
         const TempsAvecVent r = CalculTempsAvecVent(row.D, row.Vs);
         EXPECT_EQ(r.Tav, row.Tav);
-        EXPECT_EQ(r.lblTav, row.lblTav);
+        EXPECT_EQ(r.TavText, row.TavText);
     }
 }
 

@@ -15,8 +15,8 @@ struct ChainRow {
     int Vp, Rm, V, Vw;
     int CasVent;
     const char* TypeVent;
-    const char *lblFb, *lblInvFb, *lblAlpha, *lblMultSin, *lblMultCos;
-    const char *lblX, *lblVt, *lblVe, *lblDerive, *lblTc, *lblNewCap, *lblVs;
+    const char *FbText, *InvFbText, *AlphaText, *SinAlphaText, *CosAlphaText;
+    const char *XText, *VtText, *VeText, *DeriveText, *TcText, *CapText, *VsText;
 };
 
 constexpr ChainRow kRows[] = {
@@ -83,18 +83,18 @@ TEST(CalculTriangle, FullChainExamples) {
             CalculTriangle(row.Vp, row.Rm, row.Vw, f.Fb, tv.CasVent, sc.SinAlpha, sc.CosAlpha);
         EXPECT_EQ(tv.CasVent, row.CasVent);
         EXPECT_EQ(tv.TypeVent, row.TypeVent);
-        EXPECT_EQ(f.lblFb, row.lblFb);
-        EXPECT_EQ(f.lblInvFb, row.lblInvFb);
-        EXPECT_EQ(tv.lblAlpha, row.lblAlpha);
-        EXPECT_EQ(sc.lblMultSin, row.lblMultSin);
-        EXPECT_EQ(sc.lblMultCos, row.lblMultCos);
-        EXPECT_EQ(t.lblX, row.lblX);
-        EXPECT_EQ(t.lblVt, row.lblVt);
-        EXPECT_EQ(t.lblVe, row.lblVe);
-        EXPECT_EQ(t.lblDerive, row.lblDerive);
-        EXPECT_EQ(t.lblTc, row.lblTc);
-        EXPECT_EQ(t.lblNewCap, row.lblNewCap);
-        EXPECT_EQ(t.lblVs, row.lblVs);
+        EXPECT_EQ(f.FbText, row.FbText);
+        EXPECT_EQ(f.InvFbText, row.InvFbText);
+        EXPECT_EQ(tv.AlphaText, row.AlphaText);
+        EXPECT_EQ(sc.SinAlphaText, row.SinAlphaText);
+        EXPECT_EQ(sc.CosAlphaText, row.CosAlphaText);
+        EXPECT_EQ(t.XText, row.XText);
+        EXPECT_EQ(t.VtText, row.VtText);
+        EXPECT_EQ(t.VeText, row.VeText);
+        EXPECT_EQ(t.DeriveText, row.DeriveText);
+        EXPECT_EQ(t.TcText, row.TcText);
+        EXPECT_EQ(t.CapText, row.CapText);
+        EXPECT_EQ(t.VsText, row.VsText);
     }
 }
 
@@ -113,7 +113,7 @@ TEST(AfficherEntrees, Patterns) {
     struct Row {
         const char* name;
         int Vp, Rm, V, Vw;
-        const char *lblVp, *lblRm, *lblV, *lblVw;
+        const char *VpText, *RmText, *VText, *VwText;
     };
     constexpr Row kEntries[] = {
         {"Start", 120, 0, 0, 0, "120 kts", "000 °", "000 °", "0 kts"},
@@ -123,10 +123,10 @@ TEST(AfficherEntrees, Patterns) {
     for (const auto& row : kEntries) {
         SCOPED_TRACE(row.name);
         const AffichageEntrees a = AfficherEntrees(row.Vp, row.Rm, row.V, row.Vw);
-        EXPECT_EQ(a.lblVp, row.lblVp);
-        EXPECT_EQ(a.lblRm, row.lblRm);
-        EXPECT_EQ(a.lblV, row.lblV);
-        EXPECT_EQ(a.lblVw, row.lblVw);
+        EXPECT_EQ(a.VpText, row.VpText);
+        EXPECT_EQ(a.RmText, row.RmText);
+        EXPECT_EQ(a.VText, row.VText);
+        EXPECT_EQ(a.VwText, row.VwText);
     }
 }
 

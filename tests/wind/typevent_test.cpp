@@ -15,7 +15,7 @@ struct TypeVentRow {
     int CasVent;
     const char* TypeVent;
     int Alpha;
-    const char* lblAlpha;
+    const char* AlphaText;
 };
 
 // Outside 0..360 each input is first brought to the nearest end of the range.
@@ -34,7 +34,7 @@ TEST(CalculTypeVent, InputsOutsideRangeAreClamped) {
         EXPECT_EQ(t.CasVent, row.CasVent);
         EXPECT_EQ(t.TypeVent, row.TypeVent);
         EXPECT_EQ(t.Alpha, row.Alpha);
-        EXPECT_EQ(t.lblAlpha, row.lblAlpha);
+        EXPECT_EQ(t.AlphaText, row.AlphaText);
     }
 }
 
@@ -76,7 +76,7 @@ TEST(CalculTypeVent, WholeRangeAgreesWithBearingSectors) {
             ASSERT_EQ(t.CasVent, expectedCase) << "V " << V << " Rm " << Rm;
             ASSERT_EQ(t.TypeVent, expectedText) << "V " << V << " Rm " << Rm;
             ASSERT_EQ(t.Alpha, acute) << "V " << V << " Rm " << Rm;
-            ASSERT_EQ(t.lblAlpha, std::to_string(acute) + " °") << "V " << V << " Rm " << Rm;
+            ASSERT_EQ(t.AlphaText, std::to_string(acute) + " °") << "V " << V << " Rm " << Rm;
             ASSERT_EQ(CoteDuCas(t.CasVent), sector.side) << "V " << V << " Rm " << Rm;
             ASSERT_EQ(VentArriere(t.CasVent), sector.tail) << "V " << V << " Rm " << Rm;
         }
