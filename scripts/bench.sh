@@ -78,6 +78,7 @@ def timing(what, program, prefix, goal_ns, goal_text):
 timing("wind recomputation with its texts", "wind_bench", "BM_WindRecomputation", 1e3, "< 1 µs")
 timing("FormatNumber, double, per call", "format_bench", "FormatDouble/", 100, "< 100 ns")
 timing("FormatNumber, decimal, per call", "format_bench", "FormatDecimal/", 100, "< 100 ns")
+timing("exact true airspeed and Mach", "airspeed_bench", "BM_VpExacte/", 1e3, "< 1 µs")
 timing("main window pass through the runtime", "mainwindow_bench", "BM_CalculVent", 3e3, "< 3 µs")
 timing("one step on the Qt view", "qt_step_bench", "BM_Qt", 200e3, "< 200 µs")
 
