@@ -15,9 +15,10 @@ int ClampTo16(long long value) {
                                                   std::numeric_limits<std::int16_t>::max()));
 }
 
-Control::Control(Form& form, const ControlDesign& design)
+Control::Control(Form& form, const ControlDesign& design, std::size_t row)
     : form_(form),
       design_(design),
+      row_(row),
       caption_(design.kind == ControlKind::TextBox ? std::string() : design.caption),
       text_(design.kind == ControlKind::TextBox ? design.caption : std::string()),
       selStart_(CharacterCount(text_)),

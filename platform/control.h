@@ -17,12 +17,13 @@ class Form;
 // nothing at all.
 class Control {
 public:
-    Control(Form& form, const ControlDesign& design);
+    Control(Form& form, const ControlDesign& design, std::size_t row);
     Control(const Control&) = delete;
     Control& operator=(const Control&) = delete;
 
     Form& form() const { return form_; }
     const ControlDesign& design() const { return design_; }
+    std::size_t row() const { return row_; }  // its row in the form's design
     ControlKind kind() const { return design_.kind; }
     const std::string& name() const { return design_.name; }
     const std::string& container() const { return design_.container; }
@@ -91,6 +92,7 @@ private:
 
     Form& form_;
     const ControlDesign& design_;
+    std::size_t row_;
     std::string caption_;
     std::string text_;
     int selStart_ = 0, selLength_ = 0;

@@ -7,7 +7,7 @@
 namespace ventrose::platform {
 
 Form::Form(Runtime& runtime, const FormDesign& design)
-    : runtime_(runtime), design_(design), caption_(design.caption) {
+    : runtime_(runtime), design_(design), caption_(design.caption), handlers_(design.controls.size()) {
     runtime_.registerForm(*this);
 }
 
@@ -30,22 +30,56 @@ Control* Form::find(std::string_view name) const {
     return it == byName_.end() ? nullptr : it->second;
 }
 
-void Form::onChange(const std::string& control, std::function<void()> handler) {
-    handlers_[control].change = std::move(handler);
+Control& Form::controlAt(std::size_t row) const {
+    if (!loaded_ || row >= controls_.size())
+        throw std::logic_error(design_.name + " is not loaded: its control " +
+                               (row < design_.controls.size() ? design_.controls[row].name : std::string("?")) +
+                               " does not exist");
+    return *controls_[row];
 }
 
-void Form::onClick(const std::string& control, std::function<void()> handler) {
-    handlers_[control].click = std::move(handler);
+std::size_t Form::designRow(std::string_view name, std::initializer_list<ControlKind> kinds) const {
+    for (std::size_t row = 0; row < design_.controls.size(); ++row) {
+        const ControlDesign& d = design_.controls[row];
+        if (d.name != name) continue;
+        for (ControlKind kind : kinds)
+            if (d.kind == kind) return row;
+        throw std::logic_error("the control " + std::string(name) + " of " + design_.name +
+                               " is not of the kind its window expects");
+    }
+    throw std::logic_error(design_.name + " has no control " + std::string(name));
 }
 
-void Form::onKeyPress(const std::string& control, std::function<void(int&)> handler) {
-    handlers_[control].keyPress = std::move(handler);
+namespace {
+
+constexpr std::initializer_list<ControlKind> kAnyKind = {
+    ControlKind::Label,        ControlKind::CommandButton, ControlKind::HScrollBar, ControlKind::VScrollBar,
+    ControlKind::OptionButton, ControlKind::TextBox,       ControlKind::Frame,      ControlKind::Line,
+    ControlKind::Image,        ControlKind::Shape};
+
+}  // namespace
+
+void Form::onChange(std::size_t row, std::function<void()> handler) { handlers_.at(row).change = std::move(handler); }
+void Form::onClick(std::size_t row, std::function<void()> handler) { handlers_.at(row).click = std::move(handler); }
+void Form::onKeyPress(std::size_t row, std::function<void(int&)> handler) {
+    handlers_.at(row).keyPress = std::move(handler);
+}
+
+void Form::onChange(std::string_view control, std::function<void()> handler) {
+    onChange(designRow(control, kAnyKind), std::move(handler));
+}
+
+void Form::onClick(std::string_view control, std::function<void()> handler) {
+    onClick(designRow(control, kAnyKind), std::move(handler));
+}
+
+void Form::onKeyPress(std::string_view control, std::function<void(int&)> handler) {
+    onKeyPress(designRow(control, kAnyKind), std::move(handler));
 }
 
 const ControlHandlers* Form::handlersOf(const Control& control) const {
-    if (runtime_.ended()) return nullptr;
-    auto it = handlers_.find(control.name());
-    return it == handlers_.end() ? nullptr : &it->second;
+    if (runtime_.ended() || control.row() >= handlers_.size()) return nullptr;
+    return &handlers_[control.row()];
 }
 
 // A handler may unload this very form and so destroy the control that fired: nothing here
@@ -77,9 +111,9 @@ void Form::fireUnload() {
 void Form::createControls() {
     caption_ = design_.caption;
     controls_.reserve(design_.controls.size());
-    for (const ControlDesign& d : design_.controls) {
-        controls_.push_back(std::make_unique<Control>(*this, d));
-        byName_.emplace(d.name, controls_.back().get());
+    for (std::size_t row = 0; row < design_.controls.size(); ++row) {
+        controls_.push_back(std::make_unique<Control>(*this, design_.controls[row], row));
+        byName_.emplace(design_.controls[row].name, controls_.back().get());
     }
 }
 

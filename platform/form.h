@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <initializer_list>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -41,18 +42,31 @@ public:
     const std::string& caption() const { return caption_; }
     void setCaption(std::string caption);
 
-    // The control of that name; the window asks only for controls of its own design, so an
-    // unknown name is a programming error (std::out_of_range), never a person's doing.
+    // The control of that name, for names that arrive from outside the window's code (scenario
+    // files, the soak, tests); an unknown name is std::out_of_range. Window code holds typed
+    // references instead (platform/control_ref.h).
     Control& operator[](std::string_view name) const;
     Control* find(std::string_view name) const;
     const std::vector<std::unique_ptr<Control>>& controls() const { return controls_; }
 
+    // The loaded control of design row `row`; asking while the form is not loaded is a
+    // programming error (std::logic_error).
+    Control& controlAt(std::size_t row) const;
+    // The design row of the control of that name and one of those kinds; anything else fails
+    // with std::logic_error naming the form and the control.
+    std::size_t designRow(std::string_view name, std::initializer_list<ControlKind> kinds) const;
+
     void onLoad(std::function<void()> handler) { load_ = std::move(handler); }
     void onUnload(std::function<void()> handler) { unload_ = std::move(handler); }
     void onClick(std::function<void()> handler) { click_ = std::move(handler); }  // the bare window
-    void onChange(const std::string& control, std::function<void()> handler);
-    void onClick(const std::string& control, std::function<void()> handler);
-    void onKeyPress(const std::string& control, std::function<void(int&)> handler);
+    // Bindings by design row (as typed references bind them) or by name; a name that the
+    // design lacks fails at once with std::logic_error.
+    void onChange(std::size_t row, std::function<void()> handler);
+    void onClick(std::size_t row, std::function<void()> handler);
+    void onKeyPress(std::size_t row, std::function<void(int&)> handler);
+    void onChange(std::string_view control, std::function<void()> handler);
+    void onClick(std::string_view control, std::function<void()> handler);
+    void onKeyPress(std::string_view control, std::function<void(int&)> handler);
 
     // Dispatch, each doing nothing once the application has ended.
     void fireChange(const Control& control);
@@ -80,7 +94,7 @@ private:
     bool unloading_ = false;
     std::vector<std::unique_ptr<Control>> controls_;
     std::unordered_map<std::string, Control*, NameHash, std::equal_to<>> byName_;
-    std::unordered_map<std::string, ControlHandlers, NameHash, std::equal_to<>> handlers_;
+    std::vector<ControlHandlers> handlers_;  // by design row
     std::function<void()> load_, unload_, click_;
 };
 

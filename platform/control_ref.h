@@ -1,0 +1,69 @@
+#pragma once
+
+#include <functional>
+#include <string_view>
+
+#include "platform/control.h"
+#include "platform/form.h"
+
+namespace ventrose::platform {
+
+// A window's typed reference to one control of its design, declared as a member named as the
+// design names the control:
+//
+//     platform::ScrollBarRef hscVp{*this, "hscVp"};
+//
+// It finds its design row when the window is built, so a name or a kind that the design lacks
+// fails the window's construction with the name; afterwards it reaches the control of the
+// current load (controls are made anew at each load) without any lookup by name. Handlers are
+// bound through it, and only the events of its kind can be bound.
+class ControlRef {
+public:
+    Control& operator*() const { return form_.controlAt(row_); }
+    Control* operator->() const { return &form_.controlAt(row_); }
+    const std::string& name() const { return form_.design().controls[row_].name; }
+    std::size_t row() const { return row_; }
+
+protected:
+    ControlRef(Form& form, std::string_view name, std::initializer_list<ControlKind> kinds)
+        : form_(form), row_(form.designRow(name, kinds)) {}
+
+    Form& form_;
+    std::size_t row_;
+};
+
+class ScrollBarRef : public ControlRef {
+public:
+    ScrollBarRef(Form& form, std::string_view name)
+        : ControlRef(form, name, {ControlKind::HScrollBar, ControlKind::VScrollBar}) {}
+    void onChange(std::function<void()> handler) const { form_.onChange(row_, std::move(handler)); }
+};
+
+// The controls that take a click: buttons, options, labels and pictures.
+template <ControlKind Kind>
+class ClickableRef : public ControlRef {
+public:
+    ClickableRef(Form& form, std::string_view name) : ControlRef(form, name, {Kind}) {}
+    void onClick(std::function<void()> handler) const { form_.onClick(row_, std::move(handler)); }
+};
+using ButtonRef = ClickableRef<ControlKind::CommandButton>;
+using OptionRef = ClickableRef<ControlKind::OptionButton>;
+using LabelRef = ClickableRef<ControlKind::Label>;
+using ImageRef = ClickableRef<ControlKind::Image>;
+
+class TextBoxRef : public ControlRef {
+public:
+    TextBoxRef(Form& form, std::string_view name) : ControlRef(form, name, {ControlKind::TextBox}) {}
+    void onKeyPress(std::function<void(int&)> handler) const { form_.onKeyPress(row_, std::move(handler)); }
+};
+
+template <ControlKind Kind>
+class PlainRef : public ControlRef {
+public:
+    PlainRef(Form& form, std::string_view name) : ControlRef(form, name, {Kind}) {}
+};
+using FrameRef = PlainRef<ControlKind::Frame>;
+using LineRef = PlainRef<ControlKind::Line>;
+using ShapeRef = PlainRef<ControlKind::Shape>;
+
+}  // namespace ventrose::platform
