@@ -1,9 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "platform/control.h"
+#include "platform/control_ref.h"
 #include "platform/form.h"
 #include "platform/headless_host.h"
 #include "platform/runtime.h"
@@ -184,6 +187,48 @@ TEST_F(RuntimeTest, MessageBoxesKnowTheirWindow) {
     ASSERT_EQ(host.messageBoxes.size(), 1u);
     EXPECT_EQ(host.messageBoxes[0].owner, "frmA");
     EXPECT_EQ(host.messageBoxes[0].style, 48);
+}
+
+}  // namespace
+}  // namespace ventrose::platform
+
+namespace ventrose::platform {
+namespace {
+
+// A window's typed reference names a control of its design, of the kind it expects; anything
+// else fails the window's construction, with the name.
+TEST(ControlRef, AReferenceTheDesignLacksFailsWithItsName) {
+    const FormDesign design = makeDesign("frmA");
+    HeadlessHost host;
+    Runtime runtime{host};
+    Form form{runtime, design};
+    struct Row {
+        const char* name;
+        std::function<void()> make;
+        const char* said;
+    };
+    const Row rows[] = {
+        {"MisspeltName", [&] { ScrollBarRef{form, "hsx"}; }, "frmA has no control hsx"},
+        {"WrongKind", [&] { TextBoxRef{form, "hsc"}; }, "the control hsc of frmA is not of the kind"},
+        {"BindingByAMisspeltName", [&] { form.onClick("optZ", [] {}); }, "frmA has no control optZ"},
+        {"UseBeforeLoad", [&] { ScrollBarRef{form, "hsc"}->value(); }, "frmA is not loaded"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        try {
+            row.make();
+            ADD_FAILURE() << "accepted";
+        } catch (const std::logic_error& e) {
+            EXPECT_NE(std::string(e.what()).find(row.said), std::string::npos) << e.what();
+        }
+    }
+    const ScrollBarRef hsc{form, "hsc"};
+    int changes = 0;
+    hsc.onChange([&] { ++changes; });
+    runtime.Load(form);
+    hsc->setValue(7);
+    EXPECT_EQ(changes, 1);
+    EXPECT_EQ(&*hsc, &form["hsc"]) << "the control of the current load";
 }
 
 }  // namespace
