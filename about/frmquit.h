@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/control_ref.h"
 #include "platform/form.h"
 #include "platform/runtime.h"
 
@@ -14,7 +15,17 @@ public:
     static const platform::FormDesign& Design();
 
 private:
-    void fermer();
+    void close();
+
+    platform::ImageRef Image1{*this, "Image1"};
+    platform::LabelRef lblProductName{*this, "lblProductName"};
+    platform::LabelRef Label1{*this, "Label1"};
+    platform::LabelRef Label2{*this, "Label2"};
+    platform::LabelRef Label3{*this, "Label3"};
+    platform::LabelRef Label4{*this, "Label4"};
+    platform::LabelRef Label5{*this, "Label5"};
+    platform::LabelRef Label6{*this, "Label6"};
+    platform::LabelRef Label7{*this, "Label7"};
 };
 
 }  // namespace ventrose::about

@@ -1,6 +1,9 @@
 #include "about/frmquit.h"
 
+#include <utility>
+
 #include "platform/design.h"
+#include "platform/design_dialect.h"
 #include "platform/palette.h"
 
 namespace ventrose::about {
@@ -9,37 +12,48 @@ namespace {
 
 using platform::Alignment;
 using platform::ControlDesign;
-using platform::ControlKind;
+using platform::Font;
+using platform::FormDesign;
 
+using namespace platform::dialect;
 using namespace platform::palette;
 
-ControlDesign line(const char* name, const char* text, int x, int y, int w, int h, bool bold,
-                   Alignment alignment = Alignment::Left) {
-    return {.kind = ControlKind::Label, .name = name, .caption = text,
-            .left = x * kPx, .top = y * kPx, .width = w * kPx, .height = h * kPx,
-            .backColour = kLightBlue, .foreColour = kDarkGreen, .font = {.pointSize = 9, .bold = bold},
-            .alignment = alignment};
+constexpr Font kText{.pointSize = 9};
+constexpr Font kBoldText{.pointSize = 9, .bold = true};
+
+// The credits are written in dark green on the window's light blue.
+ControlDesign credit(ControlDesign label, Font font) {
+    return WithFont(Colours(std::move(label), kLightBlue, kDarkGreen), font);
 }
 
-platform::FormDesign makeDesign() {
-    platform::FormDesign d{.name = "frmQuit", .caption = "A propos de ....", .width = 620 * kPx, .height = 330 * kPx,
-                           .backColour = kLightBlue};
-    d.controls.push_back({.kind = ControlKind::Shape, .name = "Shape1", .left = 4 * kPx, .top = 4 * kPx,
-                          .width = 612 * kPx, .height = 322 * kPx, .foreColour = kDarkGreen, .borderWidth = 2});
-    d.controls.push_back({.kind = ControlKind::Label, .name = "lblProductName", .caption = "Ventrose pour Flight Simulator",
-                          .left = 14 * kPx, .top = 12 * kPx, .width = 592 * kPx, .height = 46 * kPx,
-                          .backColour = kTooltipYellow, .foreColour = kDarkGreen,
-                          .font = {.pointSize = 24, .bold = true, .serif = true}, .alignment = Alignment::Center,
-                          .wordWrap = false});
-    d.controls.push_back({.kind = ControlKind::Image, .name = "Image1", .left = 16 * kPx, .top = 68 * kPx,
-                          .width = 281 * kPx, .height = 173 * kPx, .picture = ":/about/floatplane.png"});
-    d.controls.push_back(line("Label1", "Conçu par l'équipe Ventrose", 312, 68, 294, 20, true));
-    d.controls.push_back(line("Label2", "Pilotes virtuels de l'aéro-club Ventrose", 312, 90, 294, 20, true));
-    d.controls.push_back(line("Label6", " ", 312, 114, 294, 56, false));
-    d.controls.push_back(line("Label3", "Version 1.0 - 03/2006", 312, 176, 294, 20, false));
-    d.controls.push_back(line("Label5", "Logiciel libre, distribution gratuite", 312, 202, 294, 36, true));
-    d.controls.push_back(line("Label7", "Contact - suggestions", 14, 256, 592, 20, true, Alignment::Center));
-    d.controls.push_back(line("Label4", "contact@ventrose.example", 14, 280, 592, 20, true, Alignment::Center));
+FormDesign makeDesign() {
+    FormDesign d{.name = "frmQuit", .caption = "A propos de ....", .width = 620 * kPx, .height = 330 * kPx,
+                 .backColour = kLightBlue};
+    auto add = [&](ControlDesign c) { d.controls.push_back(std::move(c)); };
+
+    add(Outline("Shape1", "", {4 * kPx, 4 * kPx, 612 * kPx, 322 * kPx}, kDarkGreen, 2));
+    // The product name stands centred on one line, as a value does, though it never changes.
+    add(WithFont(Colours(Value("lblProductName", "", {14 * kPx, 12 * kPx, 592 * kPx, 46 * kPx},
+                               "Ventrose pour Flight Simulator"),
+                         kTooltipYellow, kDarkGreen),
+                 {.pointSize = 24, .bold = true, .serif = true}));
+    add(Picture("Image1", "", ":/about/floatplane.png", {16 * kPx, 68 * kPx, 281 * kPx, 173 * kPx}));
+    add(credit(Caption("Label1", "", "Conçu par l'équipe Ventrose", {312 * kPx, 68 * kPx, 294 * kPx, 20 * kPx}),
+               kBoldText));
+    add(credit(Caption("Label2", "", "Pilotes virtuels de l'aéro-club Ventrose",
+                       {312 * kPx, 90 * kPx, 294 * kPx, 20 * kPx}),
+               kBoldText));
+    add(credit(Caption("Label6", "", " ", {312 * kPx, 114 * kPx, 294 * kPx, 56 * kPx}), kText));
+    add(credit(Caption("Label3", "", "Version 1.0 - 03/2006", {312 * kPx, 176 * kPx, 294 * kPx, 20 * kPx}), kText));
+    add(credit(Caption("Label5", "", "Logiciel libre, distribution gratuite",
+                       {312 * kPx, 202 * kPx, 294 * kPx, 36 * kPx}),
+               kBoldText));
+    add(Aligned(credit(Caption("Label7", "", "Contact - suggestions", {14 * kPx, 256 * kPx, 592 * kPx, 20 * kPx}),
+                       kBoldText),
+                Alignment::Center));
+    add(Aligned(credit(Caption("Label4", "", "contact@ventrose.example", {14 * kPx, 280 * kPx, 592 * kPx, 20 * kPx}),
+                       kBoldText),
+                Alignment::Center));
     return d;
 }
 

@@ -13,11 +13,11 @@ Application::Application(platform::Host& host)
       frmDescente_(runtime_),
       frmConversions_(runtime_),
       frmQuit_(runtime_) {
-    frmMainCalc_.onClick("cmdVitesse", [this] { cmdVitesse_Click(); });
-    frmMainCalc_.onClick("cmdVz", [this] { cmdVz_Click(); });
-    frmMainCalc_.onClick("cmdConversions", [this] { cmdConversions_Click(); });
-    frmMainCalc_.onClick("Command1", [this] { Command1_Click(); });
-    frmMainCalc_.onClick("cmdQuit", [this] { cmdQuit_Click(); });
+    frmMainCalc_.cmdVitesse.onClick([this] { cmdVitesse_Click(); });
+    frmMainCalc_.cmdVz.onClick([this] { cmdVz_Click(); });
+    frmMainCalc_.cmdConversions.onClick([this] { cmdConversions_Click(); });
+    frmMainCalc_.Command1.onClick([this] { Command1_Click(); });
+    frmMainCalc_.cmdQuit.onClick([this] { cmdQuit_Click(); });
     frmMainCalc_.onUnload([this] { frmMainCalc_Unload(); });
 }
 

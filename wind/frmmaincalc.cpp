@@ -11,73 +11,71 @@ namespace ventrose::wind {
 
 FrmMainCalc::FrmMainCalc(platform::Runtime& runtime) : Form(runtime, Design()) {
     onLoad([this] { Form_Load(); });
-    onChange("hscVp", [this] { hscVp_Change(); });
-    onChange("hscRm", [this] { hscRm_Change(); });
-    onChange("hscV", [this] { hscV_Change(); });
-    onChange("hscVw", [this] { hscVw_Change(); });
-    onChange("hscDt", [this] { hscDt_Change(); });
-    onChange("hscTsv", [this] { hscTsv_Change(); });
-    onClick("optTemps", [this] { optTemps_Click(); });
-    onClick("optDistance", [this] { optDistance_Click(); });
-    onClick("cmdClear", [this] { cmdClear_Click(); });
+    hscVp.onChange([this] { hscVp_Change(); });
+    hscRm.onChange([this] { hscRm_Change(); });
+    hscV.onChange([this] { hscV_Change(); });
+    hscVw.onChange([this] { hscVw_Change(); });
+    hscDt.onChange([this] { hscDt_Change(); });
+    hscTsv.onChange([this] { hscTsv_Change(); });
+    optTemps.onClick([this] { optTemps_Click(); });
+    optDistance.onClick([this] { optDistance_Click(); });
+    cmdClear.onClick([this] { cmdClear_Click(); });
 }
 
 // Every bar's value fits the field it goes to: the bars' ranges are those of the fields.
 void FrmMainCalc::hscVp_Change() {
-    Vp = static_cast<std::int16_t>((*this)["hscVp"].value());
+    Vp = static_cast<std::int16_t>(hscVp->value());
     CalculVent();
 }
 
 void FrmMainCalc::hscRm_Change() {
-    Rm = (*this)["hscRm"].value();
+    Rm = hscRm->value();
     CalculVent();
 }
 
 void FrmMainCalc::hscV_Change() {
-    V = (*this)["hscV"].value();
+    V = hscV->value();
     CalculVent();
 }
 
 void FrmMainCalc::hscVw_Change() {
-    Vw = (*this)["hscVw"].value();
+    Vw = hscVw->value();
     CalculVent();
 }
 
 void FrmMainCalc::hscDt_Change() {
-    D = (*this)["hscDt"].value();
+    D = hscDt->value();
     CalculVent();
 }
 
 void FrmMainCalc::hscTsv_Change() {
-    Tsv = (*this)["hscTsv"].value();
+    Tsv = hscTsv->value();
     CalculVent();
 }
 
-void FrmMainCalc::optTemps_Click() { afficherMode(true); }
+void FrmMainCalc::optTemps_Click() { showMode(true); }
 
-void FrmMainCalc::optDistance_Click() { afficherMode(false); }
+void FrmMainCalc::optDistance_Click() { showMode(false); }
 
 // The mode switch computes nothing: the labels of both modes were written by the last pass.
-void FrmMainCalc::afficherMode(bool temps) {
-    Form& f = *this;
-    f["Label6"].setVisible(temps);
-    f["Label7"].setVisible(temps);
-    f["lblDt"].setVisible(temps);
-    f["hscDt"].setVisible(temps);
-    f["lblTsv"].setVisible(temps);
-    f["Label9"].setVisible(!temps);
-    f["Label10"].setVisible(!temps);
-    f["lblTsv2"].setVisible(!temps);
-    f["hscTsv"].setVisible(!temps);
-    f["lblD"].setVisible(!temps);
-    f["Label23"].setVisible(temps);
-    f["lblTav"].setVisible(temps);
+void FrmMainCalc::showMode(bool temps) {
+    Label6->setVisible(temps);
+    Label7->setVisible(temps);
+    lblDt->setVisible(temps);
+    hscDt->setVisible(temps);
+    lblTsv->setVisible(temps);
+    Label9->setVisible(!temps);
+    Label10->setVisible(!temps);
+    lblTsv2->setVisible(!temps);
+    hscTsv->setVisible(!temps);
+    lblD->setVisible(!temps);
+    Label23->setVisible(temps);
+    lblTav->setVisible(temps);
 }
 
 void FrmMainCalc::cmdClear_Click() { Form_Load(); }
 
 void FrmMainCalc::Form_Load() {
-    Form& f = *this;
     Fb = InvFb = 0;
     V = Rm = 0;
     Alpha = 0;
@@ -89,52 +87,51 @@ void FrmMainCalc::Form_Load() {
     Tav = 0;
 
     // Each bar that moves runs its own handler, and so a recomputation, at once.
-    f["hscVp"].setValue(120);
-    f["hscDt"].setValue(0);
-    f["hscRm"].setValue(0);
-    f["hscTsv"].setValue(0);
-    f["hscV"].setValue(0);
-    f["hscVw"].setValue(0);
+    hscVp->setValue(120);
+    hscDt->setValue(0);
+    hscRm->setValue(0);
+    hscTsv->setValue(0);
+    hscV->setValue(0);
+    hscVw->setValue(0);
 
-    f["optTemps"].setSelected(true);
-    f["Label6"].setVisible(true);
-    f["Label7"].setVisible(true);
-    f["lblDt"].setVisible(true);
-    f["hscDt"].setVisible(true);
-    f["lblTsv"].setVisible(true);
-    f["Label9"].setVisible(false);
-    f["Label10"].setVisible(false);
-    f["lblTsv2"].setVisible(false);
-    f["hscTsv"].setVisible(false);
-    f["lblD"].setVisible(false);
+    optTemps->setSelected(true);
+    Label6->setVisible(true);
+    Label7->setVisible(true);
+    lblDt->setVisible(true);
+    hscDt->setVisible(true);
+    lblTsv->setVisible(true);
+    Label9->setVisible(false);
+    Label10->setVisible(false);
+    lblTsv2->setVisible(false);
+    hscTsv->setVisible(false);
+    lblD->setVisible(false);
 
     hscVp_Change();
 }
 
 void FrmMainCalc::CalculVent() {
-    Form& f = *this;
     const AffichageEntrees entrees = AfficherEntrees(Vp, Rm, V, Vw);
-    f["lblVp"].setCaption(entrees.VpText);
-    f["lblV"].setCaption(entrees.VText);
-    f["lblVw"].setCaption(entrees.VwText);
-    f["lblRm"].setCaption(entrees.RmText);
+    lblVp->setCaption(entrees.VpText);
+    lblV->setCaption(entrees.VText);
+    lblVw->setCaption(entrees.VwText);
+    lblRm->setCaption(entrees.RmText);
 
     const Facteurs facteurs = CalculFacteurs(Vp);
     Fb = facteurs.Fb;
     InvFb = facteurs.InvFb;
-    f["lblFb"].setCaption(facteurs.FbText);
-    f["lblInvFb"].setCaption(facteurs.InvFbText);
+    lblFb->setCaption(facteurs.FbText);
+    lblInvFb->setCaption(facteurs.InvFbText);
 
     // The hidden bar follows the computed quantity; moving it runs one nested, identical pass.
-    const bool temps = !f["optDistance"].selected();
+    const bool temps = !optDistance->selected();
     const TempsDistance td = CalculTempsDistance(temps ? ModeVol::Temps : ModeVol::Distance, temps ? D : Tsv, Fb, InvFb);
     D = td.D;
     Tsv = td.Tsv;
-    f["lblDt"].setCaption(td.DEntryText);
-    f["lblD"].setCaption(td.DText);
-    f["lblTsv"].setCaption(td.TsvText);
-    f["lblTsv2"].setCaption(td.TsvEntryText);
-    f[temps ? "hscTsv" : "hscDt"].setValue(td.computedEntry);
+    lblDt->setCaption(td.DEntryText);
+    lblD->setCaption(td.DText);
+    lblTsv->setCaption(td.TsvText);
+    lblTsv2->setCaption(td.TsvEntryText);
+    (temps ? hscTsv : hscDt)->setValue(td.computedEntry);
 
     const wind::TypeVent type = CalculTypeVent(V, Rm);
     CasVent = type.CasVent;
@@ -143,10 +140,10 @@ void FrmMainCalc::CalculVent() {
     const SinCos sc = CalculSinCos(Alpha);
     SinAlpha = sc.SinAlpha;
     CosAlpha = sc.CosAlpha;
-    f["lblMultSin"].setCaption(sc.SinAlphaText);
-    f["lblMultCos"].setCaption(sc.CosAlphaText);
-    f["lblAlpha"].setCaption(type.AlphaText);
-    f["lblTypeVent"].setCaption(TypeVent);
+    lblMultSin->setCaption(sc.SinAlphaText);
+    lblMultCos->setCaption(sc.CosAlphaText);
+    lblAlpha->setCaption(type.AlphaText);
+    lblTypeVent->setCaption(TypeVent);
 
     const Triangle t = CalculTriangle(Vp, Rm, Vw, Fb, CasVent, SinAlpha, CosAlpha);
     X = t.X;
@@ -156,17 +153,17 @@ void FrmMainCalc::CalculVent() {
     Tc = t.Tc;
     Cap = t.Cap;
     Vs = t.Vs;
-    f["lblX"].setCaption(t.XText);
-    f["lblVt"].setCaption(t.VtText);
-    f["lblVe"].setCaption(t.VeText);
-    f["lblDerive"].setCaption(t.DeriveText);
-    f["lblTc"].setCaption(t.TcText);
-    f["lblNewCap"].setCaption(t.CapText);
-    f["lblVs"].setCaption(t.VsText);
+    lblX->setCaption(t.XText);
+    lblVt->setCaption(t.VtText);
+    lblVe->setCaption(t.VeText);
+    lblDerive->setCaption(t.DeriveText);
+    lblTc->setCaption(t.TcText);
+    lblNewCap->setCaption(t.CapText);
+    lblVs->setCaption(t.VsText);
 
     const TempsAvecVent tav = CalculTempsAvecVent(D, Vs);
     if (tav.Tav) Tav = *tav.Tav;
-    f["lblTav"].setCaption(tav.TavText);
+    lblTav->setCaption(tav.TavText);
 }
 
 }  // namespace ventrose::wind

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string>
 
+#include "platform/control_ref.h"
 #include "platform/form.h"
 #include "platform/runtime.h"
 
@@ -10,7 +11,7 @@ namespace ventrose::wind {
 
 // The main window: the four inputs of the wind triangle and the leg, every result in a label,
 // recomputed at each change of an input. Its navigation buttons and its unloading are bound by
-// the application, which knows the other windows.
+// the application, which knows the other windows; so those buttons are public.
 class FrmMainCalc : public platform::Form {
 public:
     explicit FrmMainCalc(platform::Runtime& runtime);
@@ -30,8 +31,52 @@ public:
     void optDistance_Click();
     void cmdClear_Click();
 
+    platform::ButtonRef cmdConversions{*this, "cmdConversions"};
+    platform::ButtonRef cmdVitesse{*this, "cmdVitesse"};
+    platform::ButtonRef cmdVz{*this, "cmdVz"};
+    platform::ButtonRef Command1{*this, "Command1"};
+    platform::ButtonRef cmdQuit{*this, "cmdQuit"};
+
 private:
-    void afficherMode(bool temps);
+    void showMode(bool temps);
+
+    platform::ScrollBarRef hscVp{*this, "hscVp"};
+    platform::ScrollBarRef hscRm{*this, "hscRm"};
+    platform::ScrollBarRef hscV{*this, "hscV"};
+    platform::ScrollBarRef hscVw{*this, "hscVw"};
+    platform::ScrollBarRef hscDt{*this, "hscDt"};
+    platform::ScrollBarRef hscTsv{*this, "hscTsv"};
+    platform::OptionRef optTemps{*this, "optTemps"};
+    platform::OptionRef optDistance{*this, "optDistance"};
+    platform::ButtonRef cmdClear{*this, "cmdClear"};
+
+    platform::LabelRef lblVp{*this, "lblVp"};
+    platform::LabelRef lblRm{*this, "lblRm"};
+    platform::LabelRef lblV{*this, "lblV"};
+    platform::LabelRef lblVw{*this, "lblVw"};
+    platform::LabelRef Label6{*this, "Label6"};
+    platform::LabelRef Label7{*this, "Label7"};
+    platform::LabelRef Label9{*this, "Label9"};
+    platform::LabelRef Label10{*this, "Label10"};
+    platform::LabelRef Label23{*this, "Label23"};
+    platform::LabelRef lblDt{*this, "lblDt"};
+    platform::LabelRef lblTsv{*this, "lblTsv"};
+    platform::LabelRef lblTsv2{*this, "lblTsv2"};
+    platform::LabelRef lblD{*this, "lblD"};
+    platform::LabelRef lblTav{*this, "lblTav"};
+    platform::LabelRef lblFb{*this, "lblFb"};
+    platform::LabelRef lblInvFb{*this, "lblInvFb"};
+    platform::LabelRef lblX{*this, "lblX"};
+    platform::LabelRef lblAlpha{*this, "lblAlpha"};
+    platform::LabelRef lblTypeVent{*this, "lblTypeVent"};
+    platform::LabelRef lblMultSin{*this, "lblMultSin"};
+    platform::LabelRef lblMultCos{*this, "lblMultCos"};
+    platform::LabelRef lblVt{*this, "lblVt"};
+    platform::LabelRef lblDerive{*this, "lblDerive"};
+    platform::LabelRef lblNewCap{*this, "lblNewCap"};
+    platform::LabelRef lblVs{*this, "lblVs"};
+    platform::LabelRef lblTc{*this, "lblTc"};
+    platform::LabelRef lblVe{*this, "lblVe"};
 
     std::int16_t Vp = 0;
     int Rm = 0;

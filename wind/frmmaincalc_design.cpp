@@ -1,6 +1,9 @@
 #include "wind/frmmaincalc.h"
 
+#include <utility>
+
 #include "platform/design.h"
+#include "platform/design_dialect.h"
 #include "platform/palette.h"
 #include "wind/tempsdistance.h"
 
@@ -9,150 +12,151 @@ namespace ventrose::wind {
 namespace {
 
 using platform::Alignment;
+using platform::Colour;
 using platform::ControlDesign;
-using platform::ControlKind;
+using platform::Font;
 using platform::FormDesign;
+using platform::kDefaultColour;
 
+using namespace platform::dialect;
 using namespace platform::palette;
 
-ControlDesign caption(const char* name, const char* container, const char* text, int x, int y, int w, int h) {
-    return {.kind = ControlKind::Label, .name = name, .container = container, .caption = text,
-            .left = x * kPx, .top = y * kPx, .width = w * kPx, .height = h * kPx,
-            .backColour = kLightBlue};
+// The window is drawn in pixels; these sizes are already in twips.
+constexpr int kBarWidth = 290 * kPx;
+constexpr int kRowHeight = 17 * kPx;
+
+constexpr Font kBold{.pointSize = 8, .bold = true};
+constexpr Font kLargeBold{.pointSize = 10, .bold = true};
+constexpr Font kReadout{.pointSize = 14, .bold = true};
+
+// Captions, frames and options stand on the window's light blue, values on white.
+ControlDesign onBlue(ControlDesign design, Colour fore = kDefaultColour) {
+    return Colours(std::move(design), kLightBlue, fore);
 }
 
-ControlDesign value(const char* name, const char* container, int x, int y, int w, int h,
-                    platform::Colour fore = platform::kDefaultColour, int pointSize = 8, bool bold = false) {
-    return {.kind = ControlKind::Label, .name = name, .container = container,
-            .left = x * kPx, .top = y * kPx, .width = w * kPx, .height = h * kPx,
-            .backColour = kWhite, .foreColour = fore, .font = {.pointSize = pointSize, .bold = bold},
-            .alignment = Alignment::Center, .wordWrap = false};
+ControlDesign onWhite(ControlDesign design, Colour fore = kDefaultColour) {
+    return Colours(std::move(design), kWhite, fore);
 }
 
-ControlDesign labelledBy(const char* label, ControlDesign design) {
-    design.labelledBy = label;
-    return design;
-}
-
-ControlDesign bar(const char* name, const char* container, int x, int y, int max, int start, int min = 0) {
-    return {.kind = ControlKind::HScrollBar, .name = name, .container = container,
-            .left = x * kPx, .top = y * kPx, .width = 290 * kPx, .height = 17 * kPx,
-            .min = min, .max = max, .smallChange = 1, .largeChange = 10, .value = start};
-}
-
-ControlDesign frame(const char* name, const char* container, const char* text, int x, int y, int w, int h) {
-    return {.kind = ControlKind::Frame, .name = name, .container = container, .caption = text,
-            .left = x * kPx, .top = y * kPx, .width = w * kPx, .height = h * kPx,
-            .backColour = kLightBlue, .font = {.pointSize = 8, .bold = true}};
-}
-
-ControlDesign option(const char* name, const char* text, int x, bool selected) {
-    return {.kind = ControlKind::OptionButton, .name = name, .container = "Frame1", .caption = text,
-            .left = x * kPx, .top = 24 * kPx, .width = 100 * kPx, .height = 20 * kPx,
-            .selected = selected, .backColour = kLightBlue};
-}
-
-ControlDesign button(const char* name, const char* text, int index, platform::Colour back = platform::kDefaultColour,
-                     bool bold = false) {
-    return {.kind = ControlKind::CommandButton, .name = name, .caption = text,
-            .left = (10 + index * 147) * kPx, .top = 472 * kPx, .width = 138 * kPx, .height = 32 * kPx,
-            .backColour = back, .font = {.pointSize = 8, .bold = bold}};
-}
-
-ControlDesign hidden(ControlDesign design) {
-    design.visible = false;
-    return design;
-}
-
-ControlDesign emphasised(ControlDesign design, platform::Colour fore, int pointSize, bool bold) {
-    design.foreColour = fore;
-    design.font = {.pointSize = pointSize, .bold = bold};
-    return design;
-}
+// The buttons stand in one row along the bottom of the window, counted from the left.
+Place buttonAt(int index) { return {(10 + index * 147) * kPx, 472 * kPx, 138 * kPx, 32 * kPx}; }
 
 FormDesign makeDesign() {
     FormDesign d{.name = "frmMainCalc", .caption = "Ventrose pour FS", .width = 895 * kPx, .height = 515 * kPx,
                  .backColour = kLightBlue};
     auto add = [&](ControlDesign c) { d.controls.push_back(std::move(c)); };
 
-    ControlDesign title = caption("Label22", "", "Influence du vent - Calcul de dérive - Vol à l'estime", 10, 8, 875, 24);
-    title.font = {.pointSize = 12, .bold = true};
-    title.alignment = Alignment::Center;
-    add(title);
+    add(Aligned(WithFont(onBlue(Caption("Label22", "", "Influence du vent - Calcul de dérive - Vol à l'estime",
+                                        {10 * kPx, 8 * kPx, 875 * kPx, 24 * kPx})),
+                         {.pointSize = 12, .bold = true}),
+                Alignment::Center));
 
     // Inputs: a caption line, then the bar with its value label to its right.
-    add(frame("fraDonnees", "", "Entrée des données", 10, 40, 430, 422));
-    add(caption("Label1", "fraDonnees", "Vp = Vitesse propre ou TAS ", 12, 22, 400, 17));
-    add(bar("hscVp", "fraDonnees", 12, 40, 800, 120, 60));
-    add(value("lblVp", "fraDonnees", 310, 40, 100, 17));
-    add(caption("Label4", "fraDonnees", "CAP - Route magnétique suivie ( Rm ) ", 12, 66, 400, 17));
-    add(bar("hscRm", "fraDonnees", 12, 84, 360, 0));
-    add(value("lblRm", "fraDonnees", 310, 84, 100, 17));
-    add(caption("Label3", "fraDonnees", "Direction du vent ( V )", 12, 110, 400, 17));
-    add(bar("hscV", "fraDonnees", 12, 128, 360, 0));
-    add(value("lblV", "fraDonnees", 310, 128, 100, 17));
-    add(caption("Label8", "fraDonnees", "Force du vent ( Vw en Kts )", 12, 154, 400, 17));
-    add(bar("hscVw", "fraDonnees", 12, 172, 360, 0));
-    add(value("lblVw", "fraDonnees", 310, 172, 100, 17));
+    add(WithFont(onBlue(Frame("fraDonnees", "", "Entrée des données", {10 * kPx, 40 * kPx, 430 * kPx, 422 * kPx})),
+                 kBold));
+    add(onBlue(Caption("Label1", "fraDonnees", "Vp = Vitesse propre ou TAS ",
+                       {12 * kPx, 22 * kPx, 400 * kPx, kRowHeight})));
+    add(HBar("hscVp", "fraDonnees", {12 * kPx, 40 * kPx, kBarWidth, kRowHeight},
+             {.min = 60, .max = 800, .smallChange = 1, .largeChange = 10, .value = 120}));
+    add(onWhite(Value("lblVp", "fraDonnees", {310 * kPx, 40 * kPx, 100 * kPx, kRowHeight})));
+    add(onBlue(Caption("Label4", "fraDonnees", "CAP - Route magnétique suivie ( Rm ) ",
+                       {12 * kPx, 66 * kPx, 400 * kPx, kRowHeight})));
+    add(HBar("hscRm", "fraDonnees", {12 * kPx, 84 * kPx, kBarWidth, kRowHeight},
+             {.max = 360, .smallChange = 1, .largeChange = 10}));
+    add(onWhite(Value("lblRm", "fraDonnees", {310 * kPx, 84 * kPx, 100 * kPx, kRowHeight})));
+    add(onBlue(Caption("Label3", "fraDonnees", "Direction du vent ( V )",
+                       {12 * kPx, 110 * kPx, 400 * kPx, kRowHeight})));
+    add(HBar("hscV", "fraDonnees", {12 * kPx, 128 * kPx, kBarWidth, kRowHeight},
+             {.max = 360, .smallChange = 1, .largeChange = 10}));
+    add(onWhite(Value("lblV", "fraDonnees", {310 * kPx, 128 * kPx, 100 * kPx, kRowHeight})));
+    add(onBlue(Caption("Label8", "fraDonnees", "Force du vent ( Vw en Kts )",
+                       {12 * kPx, 154 * kPx, 400 * kPx, kRowHeight})));
+    add(HBar("hscVw", "fraDonnees", {12 * kPx, 172 * kPx, kBarWidth, kRowHeight},
+             {.max = 360, .smallChange = 1, .largeChange = 10}));
+    add(onWhite(Value("lblVw", "fraDonnees", {310 * kPx, 172 * kPx, 100 * kPx, kRowHeight})));
 
     // The leg block: both modes' controls stand at the same places; the mode shows one set.
     // The leg frame's long title fits its width only in the regular weight.
-    ControlDesign leg = frame("Frame1", "fraDonnees", "Calcul du Temps de vol ou de la Distance qui devrait être parcourue",
-                              8, 202, 414, 210);
-    leg.font.bold = false;
-    add(leg);
-    add(option("optTemps", "Temps", 14, true));
-    add(option("optDistance", "Distance", 130, false));
-    add(caption("Label7", "Frame1", "Distance ( D ) à parcourir en NM", 12, 52, 390, 17));
-    add(hidden(caption("Label9", "Frame1", "Temps sans vent ( en minutes ) ", 12, 52, 390, 17)));
-    add(bar("hscDt", "Frame1", 12, 72, kDtMax, 0));
-    add(hidden(bar("hscTsv", "Frame1", 12, 72, kTsvMax, 0)));
-    add(value("lblDt", "Frame1", 306, 72, 96, 17, kRed));
-    add(hidden(value("lblTsv2", "Frame1", 306, 72, 96, 17, kRed)));
-    add(caption("Label6", "Frame1", "TEMPS SANS VENT                            ( Tsv soit Vp = Vs )  ( Tsv = D . Fb )",
-                12, 100, 200, 34));
-    add(hidden(caption("Label10", "Frame1",
-                       "DISTANCE ( D ) en miles nautiques       ( D = Tsv . Inverse Fb )  ", 12, 100, 200, 34)));
-    add(labelledBy("Label6", value("lblTsv", "Frame1", 306, 106, 96, 20, kRed, 10, true)));
-    add(labelledBy("Label10", hidden(value("lblD", "Frame1", 306, 106, 96, 20, kRed, 10, true))));
-    add(emphasised(caption("Label23", "Frame1", "Temps avec vent", 12, 152, 290, 17), kRed, 8, true));
-    add(value("lblTav", "Frame1", 306, 150, 96, 20, kRed, 10, true));
+    add(onBlue(Frame("Frame1", "fraDonnees", "Calcul du Temps de vol ou de la Distance qui devrait être parcourue",
+                     {8 * kPx, 202 * kPx, 414 * kPx, 210 * kPx})));
+    add(onBlue(Option("optTemps", "Frame1", "Temps", {14 * kPx, 24 * kPx, 100 * kPx, 20 * kPx}, true)));
+    add(onBlue(Option("optDistance", "Frame1", "Distance", {130 * kPx, 24 * kPx, 100 * kPx, 20 * kPx})));
+    add(onBlue(Caption("Label7", "Frame1", "Distance ( D ) à parcourir en NM",
+                       {12 * kPx, 52 * kPx, 390 * kPx, kRowHeight})));
+    add(Hidden(onBlue(Caption("Label9", "Frame1", "Temps sans vent ( en minutes ) ",
+                              {12 * kPx, 52 * kPx, 390 * kPx, kRowHeight}))));
+    add(HBar("hscDt", "Frame1", {12 * kPx, 72 * kPx, kBarWidth, kRowHeight},
+             {.max = kDtMax, .smallChange = 1, .largeChange = 10}));
+    add(Hidden(HBar("hscTsv", "Frame1", {12 * kPx, 72 * kPx, kBarWidth, kRowHeight},
+                    {.max = kTsvMax, .smallChange = 1, .largeChange = 10})));
+    add(onWhite(Value("lblDt", "Frame1", {306 * kPx, 72 * kPx, 96 * kPx, kRowHeight}), kRed));
+    add(Hidden(onWhite(Value("lblTsv2", "Frame1", {306 * kPx, 72 * kPx, 96 * kPx, kRowHeight}), kRed)));
+    add(onBlue(Caption("Label6", "Frame1",
+                       "TEMPS SANS VENT                            ( Tsv soit Vp = Vs )  ( Tsv = D . Fb )",
+                       {12 * kPx, 100 * kPx, 200 * kPx, 34 * kPx})));
+    add(Hidden(onBlue(Caption("Label10", "Frame1",
+                              "DISTANCE ( D ) en miles nautiques       ( D = Tsv . Inverse Fb )  ",
+                              {12 * kPx, 100 * kPx, 200 * kPx, 34 * kPx}))));
+    add(LabelledBy(WithFont(onWhite(Value("lblTsv", "Frame1", {306 * kPx, 106 * kPx, 96 * kPx, 20 * kPx}), kRed),
+                            kLargeBold),
+                   "Label6"));
+    add(LabelledBy(Hidden(WithFont(onWhite(Value("lblD", "Frame1", {306 * kPx, 106 * kPx, 96 * kPx, 20 * kPx}), kRed),
+                                   kLargeBold)),
+                   "Label10"));
+    add(WithFont(onBlue(Caption("Label23", "Frame1", "Temps avec vent", {12 * kPx, 152 * kPx, 290 * kPx, kRowHeight}),
+                        kRed),
+                 kBold));
+    add(WithFont(onWhite(Value("lblTav", "Frame1", {306 * kPx, 150 * kPx, 96 * kPx, 20 * kPx}), kRed), kLargeBold));
 
     // Results: caption on the left, value on the right.
-    add(frame("Frame2", "", "Résultats", 450, 40, 435, 422));
-    add(caption("Label2", "Frame2", "FACTEUR DE BASE ( Fb = 60 / Vp )", 12, 24, 300, 17));
-    add(value("lblFb", "Frame2", 320, 24, 100, 17));
-    add(caption("Label11", "Frame2", "Inverse Fb ( 1/Fb ) distance en NM parcourue en 1 minute", 12, 50, 300, 32));
-    add(value("lblInvFb", "Frame2", 320, 56, 100, 17));
-    add(caption("Label12", "Frame2", "DERIVE MAXIMUM ( X = Vw . Fb )", 12, 90, 300, 17));
-    add(value("lblX", "Frame2", 320, 90, 100, 17));
-    add(caption("Label5", "Frame2", "ANGLE AU VENT ( alpha = V -/+ Rm )", 12, 118, 300, 17));
-    add(value("lblAlpha", "Frame2", 320, 118, 100, 17));
-    add(caption("Label21", "Frame2", "Type vent :", 12, 146, 80, 17));
-    add(value("lblTypeVent", "Frame2", 96, 146, 324, 17));
-    add(caption("Label13", "Frame2", "Sinus d'alpha :", 12, 174, 110, 17));
-    add(value("lblMultSin", "Frame2", 124, 174, 56, 17));
-    add(caption("Label18", "Frame2", "Cosinus d'alpha :", 200, 174, 116, 17));
-    add(value("lblMultCos", "Frame2", 320, 174, 56, 17));
-    add(caption("Label14", "Frame2", "Vent Traversier ( Vt = Vw . sinus alpha )", 12, 202, 300, 17));
-    add(value("lblVt", "Frame2", 320, 202, 100, 17));
-    add(caption("Label15", "Frame2", "DERIVE ( d = X . sin alpha )", 12, 230, 300, 17));
-    add(value("lblDerive", "Frame2", 320, 230, 100, 17));
-    add(emphasised(caption("Label16", "Frame2", "CAP A PRENDRE :", 12, 262, 300, 22), kRed, 10, true));
-    add(value("lblNewCap", "Frame2", 320, 258, 100, 28, kRed, 14, true));
-    add(emphasised(caption("Label20", "Frame2", "Vitesse Sol ( Vs = Vp +/- Ve )", 12, 300, 300, 22), kRed, 10, true));
-    add(value("lblVs", "Frame2", 320, 296, 100, 28, kRed, 14, true));
-    add(caption("Label19", "Frame2", "EFFET DU VENT ( Tc = Ve . Fb )", 12, 338, 300, 17));
-    add(value("lblTc", "Frame2", 320, 338, 100, 17));
-    add(caption("Label17", "Frame2", "Vent Effectif ( Ve = Vw . cos alpha )", 12, 366, 300, 17));
-    add(value("lblVe", "Frame2", 320, 366, 100, 17));
+    add(WithFont(onBlue(Frame("Frame2", "", "Résultats", {450 * kPx, 40 * kPx, 435 * kPx, 422 * kPx})), kBold));
+    add(onBlue(Caption("Label2", "Frame2", "FACTEUR DE BASE ( Fb = 60 / Vp )",
+                       {12 * kPx, 24 * kPx, 300 * kPx, kRowHeight})));
+    add(onWhite(Value("lblFb", "Frame2", {320 * kPx, 24 * kPx, 100 * kPx, kRowHeight})));
+    add(onBlue(Caption("Label11", "Frame2", "Inverse Fb ( 1/Fb ) distance en NM parcourue en 1 minute",
+                       {12 * kPx, 50 * kPx, 300 * kPx, 32 * kPx})));
+    add(onWhite(Value("lblInvFb", "Frame2", {320 * kPx, 56 * kPx, 100 * kPx, kRowHeight})));
+    add(onBlue(Caption("Label12", "Frame2", "DERIVE MAXIMUM ( X = Vw . Fb )",
+                       {12 * kPx, 90 * kPx, 300 * kPx, kRowHeight})));
+    add(onWhite(Value("lblX", "Frame2", {320 * kPx, 90 * kPx, 100 * kPx, kRowHeight})));
+    add(onBlue(Caption("Label5", "Frame2", "ANGLE AU VENT ( alpha = V -/+ Rm )",
+                       {12 * kPx, 118 * kPx, 300 * kPx, kRowHeight})));
+    add(onWhite(Value("lblAlpha", "Frame2", {320 * kPx, 118 * kPx, 100 * kPx, kRowHeight})));
+    add(onBlue(Caption("Label21", "Frame2", "Type vent :", {12 * kPx, 146 * kPx, 80 * kPx, kRowHeight})));
+    add(onWhite(Value("lblTypeVent", "Frame2", {96 * kPx, 146 * kPx, 324 * kPx, kRowHeight})));
+    add(onBlue(Caption("Label13", "Frame2", "Sinus d'alpha :", {12 * kPx, 174 * kPx, 110 * kPx, kRowHeight})));
+    add(onWhite(Value("lblMultSin", "Frame2", {124 * kPx, 174 * kPx, 56 * kPx, kRowHeight})));
+    add(onBlue(Caption("Label18", "Frame2", "Cosinus d'alpha :", {200 * kPx, 174 * kPx, 116 * kPx, kRowHeight})));
+    add(onWhite(Value("lblMultCos", "Frame2", {320 * kPx, 174 * kPx, 56 * kPx, kRowHeight})));
+    add(onBlue(Caption("Label14", "Frame2", "Vent Traversier ( Vt = Vw . sinus alpha )",
+                       {12 * kPx, 202 * kPx, 300 * kPx, kRowHeight})));
+    add(onWhite(Value("lblVt", "Frame2", {320 * kPx, 202 * kPx, 100 * kPx, kRowHeight})));
+    add(onBlue(Caption("Label15", "Frame2", "DERIVE ( d = X . sin alpha )",
+                       {12 * kPx, 230 * kPx, 300 * kPx, kRowHeight})));
+    add(onWhite(Value("lblDerive", "Frame2", {320 * kPx, 230 * kPx, 100 * kPx, kRowHeight})));
+    add(WithFont(onBlue(Caption("Label16", "Frame2", "CAP A PRENDRE :",
+                                {12 * kPx, 262 * kPx, 300 * kPx, 22 * kPx}),
+                        kRed),
+                 kLargeBold));
+    add(WithFont(onWhite(Value("lblNewCap", "Frame2", {320 * kPx, 258 * kPx, 100 * kPx, 28 * kPx}), kRed), kReadout));
+    add(WithFont(onBlue(Caption("Label20", "Frame2", "Vitesse Sol ( Vs = Vp +/- Ve )",
+                                {12 * kPx, 300 * kPx, 300 * kPx, 22 * kPx}),
+                        kRed),
+                 kLargeBold));
+    add(WithFont(onWhite(Value("lblVs", "Frame2", {320 * kPx, 296 * kPx, 100 * kPx, 28 * kPx}), kRed), kReadout));
+    add(onBlue(Caption("Label19", "Frame2", "EFFET DU VENT ( Tc = Ve . Fb )",
+                       {12 * kPx, 338 * kPx, 300 * kPx, kRowHeight})));
+    add(onWhite(Value("lblTc", "Frame2", {320 * kPx, 338 * kPx, 100 * kPx, kRowHeight})));
+    add(onBlue(Caption("Label17", "Frame2", "Vent Effectif ( Ve = Vw . cos alpha )",
+                       {12 * kPx, 366 * kPx, 300 * kPx, kRowHeight})));
+    add(onWhite(Value("lblVe", "Frame2", {320 * kPx, 366 * kPx, 100 * kPx, kRowHeight})));
 
-    add(button("cmdConversions", "Conversions", 0));
-    add(button("cmdVitesse", "IAS to TAS", 1));
-    add(button("cmdVz", "Taux Descente", 2));
-    add(button("Command1", "A propos ...", 3, kLightYellow));
-    add(button("cmdClear", "Rafraichir", 4, kLightCyan, true));
-    add(button("cmdQuit", "Quitter", 5, kLightOrange, true));
+    add(Button("cmdConversions", "", "Conversions", buttonAt(0)));
+    add(Button("cmdVitesse", "", "IAS to TAS", buttonAt(1)));
+    add(Button("cmdVz", "", "Taux Descente", buttonAt(2)));
+    add(Colours(Button("Command1", "", "A propos ...", buttonAt(3)), kLightYellow));
+    add(WithFont(Colours(Button("cmdClear", "", "Rafraichir", buttonAt(4)), kLightCyan), kBold));
+    add(WithFont(Colours(Button("cmdQuit", "", "Quitter", buttonAt(5)), kLightOrange), kBold));
     return d;
 }
 
