@@ -45,7 +45,7 @@ public:
         onChange("vsc", [this] { events.push_back("vsc " + std::to_string((*this)["vsc"].value())); });
         for (const char* opt : {"optA", "optB", "optC", "optD"})
             onClick(opt, [this, opt] { events.push_back(std::string("click ") + opt); });
-        onKeyPress("txt", [this](int& key) {
+        onKeyPress("txt", [](int& key) {
             if (key == '.') key = ',';
             if (key == 'x') key = 0;
         });
