@@ -6,18 +6,10 @@
 #include "airspeed/calculvp.h"
 #include "airspeed/explications.h"
 #include "common/format.h"
+#include "platform/messages.h"
+#include "platform/user_actions.h"
 
 namespace ventrose::airspeed {
-
-namespace {
-
-constexpr const char* kPasUnNombre = "Il faut entrer un nombre";
-constexpr const char* kErreur = "Erreur";
-constexpr int kAvertissement = 48;  // warning icon, one OK button
-
-constexpr int kBackspace = 8;
-
-}  // namespace
 
 FrmVitesse::FrmVitesse(platform::Runtime& runtime) : Form(runtime, Design()) {
     onLoad([this] { Form_Load(); });
@@ -78,12 +70,12 @@ void FrmVitesse::refresh() {
 // point becomes the comma that numbers are read with. A comma typed directly is refused too.
 void FrmVitesse::txtTempExt_KeyPress(int& KeyAscii) {
     const bool chiffre = KeyAscii >= '0' && KeyAscii <= '9';
-    if (chiffre || KeyAscii == '-' || KeyAscii == kBackspace) return;
+    if (chiffre || KeyAscii == '-' || KeyAscii == platform::kBackspaceKey) return;
     if (KeyAscii == '.') {
         KeyAscii = ',';
         return;
     }
-    runtime().MsgBox(kPasUnNombre, kAvertissement, kErreur);
+    platform::MsgBox(runtime(), platform::kNotANumber);
     KeyAscii = 0;
 }
 
@@ -94,7 +86,7 @@ void FrmVitesse::cmdTempExt_Click() {
     Form& f = *this;
     const auto result = CalculVpTempExt(Vi, Altitude, TableAtmo, f["txtTempExt"].text());
     if (const auto* refusal = std::get_if<TempExtRefusal>(&result)) {
-        if (*refusal != TempExtRefusal::Empty) runtime().MsgBox(kPasUnNombre, kAvertissement, kErreur);
+        if (*refusal != TempExtRefusal::Empty) platform::MsgBox(runtime(), platform::kNotANumber);
         return;
     }
     const ResultatVpTempExt& r = std::get<ResultatVpTempExt>(result);

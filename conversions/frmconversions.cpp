@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "conversions/filtresaisie.h"
+#include "platform/messages.h"
 
 namespace ventrose::conversions {
 
@@ -47,10 +48,6 @@ private:
     bool& flag_;
     bool was_;
 };
-
-constexpr std::string_view kMessage = "Il faut entrer un nombre";
-constexpr std::string_view kTitle = "Erreur";
-constexpr int kWarningOk = 48;
 
 }  // namespace
 
@@ -150,7 +147,7 @@ void FrmConversions::refuserTexte(Unit unit, const std::string& previousCaption)
         const FlagScope restoring(restoring_);
         f[ControlsOf(UnitBefore(state_, unit)).option].setSelected(true);
     }
-    runtime().MsgBox(std::string(kMessage), kWarningOk, std::string(kTitle));
+    platform::MsgBox(runtime(), platform::kNotANumber);
 }
 
 void FrmConversions::txtChoixDist_KeyPress(int& KeyAscii) { FiltreSaisie(KeyAscii, false); }
@@ -164,7 +161,7 @@ void FrmConversions::FiltreSaisie(int& KeyAscii, bool minusAllowed) {
         KeyAscii = *accepted;
         return;
     }
-    runtime().MsgBox(std::string(kMessage), kWarningOk, std::string(kTitle));
+    platform::MsgBox(runtime(), platform::kNotANumber);
     KeyAscii = 0;
 }
 
