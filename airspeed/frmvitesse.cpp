@@ -6,44 +6,34 @@
 #include "airspeed/calculvp.h"
 #include "airspeed/explications.h"
 #include "common/format.h"
+#include "platform/messages.h"
+#include "platform/user_actions.h"
 
 namespace ventrose::airspeed {
 
-namespace {
-
-constexpr const char* kPasUnNombre = "Il faut entrer un nombre";
-constexpr const char* kErreur = "Erreur";
-constexpr int kAvertissement = 48;  // warning icon, one OK button
-
-constexpr int kBackspace = 8;
-
-}  // namespace
-
 FrmVitesse::FrmVitesse(platform::Runtime& runtime) : Form(runtime, Design()) {
     onLoad([this] { Form_Load(); });
-    onChange("hscVi", [this] { hscVi_Change(); });
-    onChange("vscAlt", [this] { vscAlt_Change(); });
-    onKeyPress("txtTempExt", [this](int& key) { txtTempExt_KeyPress(key); });
-    onClick("cmdTempExt", [this] { cmdTempExt_Click(); });
-    onClick("cmdQuit", [this] { cmdQuit_Click(); });
+    hscVi.onChange([this] { hscVi_Change(); });
+    vscAlt.onChange([this] { vscAlt_Change(); });
+    txtTempExt.onKeyPress([this](int& key) { txtTempExt_KeyPress(key); });
+    cmdTempExt.onClick([this] { cmdTempExt_Click(); });
+    cmdQuit.onClick([this] { cmdQuit_Click(); });
 }
 
 void FrmVitesse::Form_Load() {
-    Form& f = *this;
     TableAtmo = InitTableAtmo();
     // Both bars move away from their design values, so each runs its handler and a refresh:
     // first at sea level with whatever Vi was, then with 120 kt.
-    f["vscAlt"].setValue(kAltBarSeaLevel);
-    f["hscVi"].setValue(120);
-    f["Label3"].setCaption(std::string(kExplicationCorrections));
-    f["Label5"].setCaption(std::string(kExplicationTemperature));
+    vscAlt->setValue(kAltBarSeaLevel);
+    hscVi->setValue(120);
+    Label3->setCaption(std::string(kExplicationCorrections));
+    Label5->setCaption(std::string(kExplicationTemperature));
 }
 
 // The bar's range (60 to 1800) is inside the field's 16 bits.
 void FrmVitesse::hscVi_Change() {
-    Form& f = *this;
-    Vi = static_cast<std::int16_t>(f["hscVi"].value());
-    f["lblVi"].setCaption(common::FormatWhole(Vi));
+    Vi = static_cast<std::int16_t>(hscVi->value());
+    lblVi->setCaption(common::FormatWhole(Vi));
     refresh();
 }
 
@@ -55,35 +45,34 @@ void FrmVitesse::vscAlt_Change() {
 // The bar grows upward: its bottom end is sea level and each 500 of value is 1000 ft. Only a
 // dragged thumb can leave the multiples of 500; such a value keeps the altitude it had.
 void FrmVitesse::LireAltitude() {
-    const int value = (*this)["vscAlt"].value();
+    const int value = vscAlt->value();
     if (value % kAltBarStep == 0) Altitude = 2 * (kAltBarSeaLevel - value);
 }
 
 // A change of either bar discards a typed temperature and returns to the standard display.
 void FrmVitesse::refresh() {
-    Form& f = *this;
-    f["txtTempExt"].setText("");
+    txtTempExt->setText("");
     const ResultatVp r = CalculVp(Vi, Altitude, TableAtmo);
     Vp = r.Vp;
     VpKm = r.VpKm;
-    f["lblVp2"].setCaption(r.affichage.VpText);
-    f["lblAlt"].setCaption(r.affichage.AltitudeText);
-    f["lblAltM"].setCaption(r.affichage.AltMetresText);
-    f["lblTemp"].setCaption(r.affichage.TempStdText);
-    f["lblPression"].setCaption(r.affichage.PressionStdText);
-    f["lblVpKm"].setCaption(r.affichage.VpKmText);
+    lblVp2->setCaption(r.affichage.VpText);
+    lblAlt->setCaption(r.affichage.AltitudeText);
+    lblAltM->setCaption(r.affichage.AltMetresText);
+    lblTemp->setCaption(r.affichage.TempStdText);
+    lblPression->setCaption(r.affichage.PressionStdText);
+    lblVpKm->setCaption(r.affichage.VpKmText);
 }
 
 // Lets through what can belong to a number: digits, a minus sign anywhere and Backspace; the
 // point becomes the comma that numbers are read with. A comma typed directly is refused too.
 void FrmVitesse::txtTempExt_KeyPress(int& KeyAscii) {
     const bool chiffre = KeyAscii >= '0' && KeyAscii <= '9';
-    if (chiffre || KeyAscii == '-' || KeyAscii == kBackspace) return;
+    if (chiffre || KeyAscii == '-' || KeyAscii == platform::kBackspaceKey) return;
     if (KeyAscii == '.') {
         KeyAscii = ',';
         return;
     }
-    runtime().MsgBox(kPasUnNombre, kAvertissement, kErreur);
+    platform::MsgBox(runtime(), platform::kNotANumber);
     KeyAscii = 0;
 }
 
@@ -91,10 +80,9 @@ void FrmVitesse::txtTempExt_KeyPress(int& KeyAscii) {
 // no usable temperature; the person is then told so and nothing changes, the text included, so
 // that it can be corrected.
 void FrmVitesse::cmdTempExt_Click() {
-    Form& f = *this;
-    const auto result = CalculVpTempExt(Vi, Altitude, TableAtmo, f["txtTempExt"].text());
+    const auto result = CalculVpTempExt(Vi, Altitude, TableAtmo, txtTempExt->text());
     if (const auto* refusal = std::get_if<TempExtRefusal>(&result)) {
-        if (*refusal != TempExtRefusal::Empty) runtime().MsgBox(kPasUnNombre, kAvertissement, kErreur);
+        if (*refusal != TempExtRefusal::Empty) platform::MsgBox(runtime(), platform::kNotANumber);
         return;
     }
     const ResultatVpTempExt& r = std::get<ResultatVpTempExt>(result);
@@ -102,8 +90,8 @@ void FrmVitesse::cmdTempExt_Click() {
     CorrTemp = r.CorrTemp;
     Vp = r.Vp;
     VpKm = r.VpKm;
-    f["lblVp2"].setCaption(r.VpText);
-    f["lblVpKm"].setCaption(r.VpKmText);
+    lblVp2->setCaption(r.VpText);
+    lblVpKm->setCaption(r.VpKmText);
 }
 
 void FrmVitesse::cmdQuit_Click() { runtime().Unload(*this); }

@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "airspeed/tableatmo.h"
+#include "platform/control_ref.h"
 #include "platform/form.h"
 #include "platform/runtime.h"
 
@@ -32,6 +33,21 @@ public:
 private:
     void LireAltitude();
     void refresh();
+
+    platform::ScrollBarRef hscVi{*this, "hscVi"};
+    platform::ScrollBarRef vscAlt{*this, "vscAlt"};
+    platform::TextBoxRef txtTempExt{*this, "txtTempExt"};
+    platform::ButtonRef cmdTempExt{*this, "cmdTempExt"};
+    platform::ButtonRef cmdQuit{*this, "cmdQuit"};
+    platform::LabelRef lblVi{*this, "lblVi"};
+    platform::LabelRef lblVp2{*this, "lblVp2"};
+    platform::LabelRef lblVpKm{*this, "lblVpKm"};
+    platform::LabelRef lblAlt{*this, "lblAlt"};
+    platform::LabelRef lblAltM{*this, "lblAltM"};
+    platform::LabelRef lblTemp{*this, "lblTemp"};
+    platform::LabelRef lblPression{*this, "lblPression"};
+    platform::LabelRef Label3{*this, "Label3"};  // the corrections explained
+    platform::LabelRef Label5{*this, "Label5"};  // the temperature explained
 
     airspeed::TableAtmo TableAtmo{};
     std::int16_t Vi = 0;          // knots

@@ -1,6 +1,7 @@
 #include "airspeed/frmvitesse.h"
 
 #include "platform/design.h"
+#include "platform/design_dialect.h"
 #include "platform/palette.h"
 
 namespace ventrose::airspeed {
@@ -8,108 +9,91 @@ namespace ventrose::airspeed {
 namespace {
 
 using platform::Alignment;
-using platform::Colour;
 using platform::ControlDesign;
-using platform::ControlKind;
+using platform::Font;
 using platform::FormDesign;
 
+using namespace platform::dialect;
 using namespace platform::palette;
 
+// The window is drawn in pixels; every place below is in twips, pixels times kPx.
 // The left column holds the speed, the standard values, the temperature entry and the results;
 // the right column the altitude, with its bar along the window's right edge.
-constexpr int kLeft = 10;
-constexpr int kColumnWidth = 470;
-constexpr int kValueLeft = 360;  // value labels to the right of their bar or caption
-constexpr int kValueWidth = 120;
-constexpr int kLine = 17;        // one line of 8 pt text
+constexpr int kLeft = 10 * kPx;
+constexpr int kColumnWidth = 470 * kPx;
+constexpr int kValueLeft = 360 * kPx;  // value labels to the right of their bar or caption
+constexpr int kValueWidth = 120 * kPx;
+constexpr int kLine = 17 * kPx;        // one line of 8 pt text
 
-ControlDesign caption(const char* name, const char* text, int x, int y, int w, int h) {
-    return {.kind = ControlKind::Label, .name = name, .caption = text,
-            .left = x * kPx, .top = y * kPx, .width = w * kPx, .height = h * kPx,
-            .backColour = kLightBlue};
-}
-
-ControlDesign value(const char* name, const char* placeholder, int x, int y, int w, int h) {
-    return {.kind = ControlKind::Label, .name = name, .caption = placeholder,
-            .left = x * kPx, .top = y * kPx, .width = w * kPx, .height = h * kPx,
-            .backColour = kWhite, .alignment = Alignment::Center, .wordWrap = false};
-}
-
-ControlDesign result(ControlDesign design) {
-    design.foreColour = kRed;
-    design.font = {.pointSize = 14, .bold = true};
-    return design;
-}
-
-ControlDesign coloured(ControlDesign design, Colour fore) {
-    design.foreColour = fore;
-    return design;
-}
-
-ControlDesign button(const char* name, const char* text, int x, int y, int w, int h, Colour back) {
-    return {.kind = ControlKind::CommandButton, .name = name, .caption = text,
-            .left = x * kPx, .top = y * kPx, .width = w * kPx, .height = h * kPx,
-            .backColour = back, .font = {.pointSize = 8, .bold = true}};
-}
+constexpr Font kButtonFont{.pointSize = 8, .bold = true};
+// The true airspeed is what the pilot came for: large, bold and red.
+constexpr Font kResultFont{.pointSize = 14, .bold = true};
+constexpr Font kResultHeadingFont{.pointSize = 11, .bold = true};
 
 FormDesign makeDesign() {
     FormDesign d{.name = "frmVitesse", .caption = "Calcul : Vitesse Indiquée > Vitesse Propre",
                  .width = 680 * kPx, .height = 500 * kPx, .backColour = kLightBlue};
     auto add = [&](ControlDesign c) { d.controls.push_back(std::move(c)); };
 
-    add(caption("Label1", "Vi = Vitesse indiquée ou vitesse lue sur l'anémomêtre ( IAS ) ", kLeft, 10,
-                kColumnWidth, kLine));
-    add({.kind = ControlKind::HScrollBar, .name = "hscVi", .left = kLeft * kPx, .top = 32 * kPx,
-         .width = 340 * kPx, .height = kLine * kPx, .min = 60, .max = 1800, .smallChange = 1, .largeChange = 10,
-         .value = 60});
-    add(value("lblVi", "", kValueLeft, 32, kValueWidth, kLine));
+    add(Colours(Caption("Label1", "", "Vi = Vitesse indiquée ou vitesse lue sur l'anémomêtre ( IAS ) ",
+                        {kLeft, 10 * kPx, kColumnWidth, kLine}),
+                kLightBlue));
+    add(HBar("hscVi", "", {kLeft, 32 * kPx, 340 * kPx, kLine},
+             {.min = 60, .max = 1800, .smallChange = 1, .largeChange = 10, .value = 60}));
+    add(Colours(Value("lblVi", "", {kValueLeft, 32 * kPx, kValueWidth, kLine}), kWhite));
 
-    add(caption("Label4", "Température de l'air ( Celsius ) en atmosphère type ( 1013 Hpa )", kLeft, 60, 340,
-                2 * kLine));
-    add(value("lblTemp", "lblTemp", kValueLeft, 66, kValueWidth, kLine));
-    add(caption("Label6", "Pression atmosphère type ( HectoPascal )", kLeft, 100, 340, kLine));
-    add(value("lblPression", "lblPression", kValueLeft, 100, kValueWidth, kLine));
+    add(Colours(Caption("Label4", "", "Température de l'air ( Celsius ) en atmosphère type ( 1013 Hpa )",
+                        {kLeft, 60 * kPx, 340 * kPx, 2 * kLine}),
+                kLightBlue));
+    add(Colours(Value("lblTemp", "", {kValueLeft, 66 * kPx, kValueWidth, kLine}, "lblTemp"), kWhite));
+    add(Colours(Caption("Label6", "", "Pression atmosphère type ( HectoPascal )",
+                        {kLeft, 100 * kPx, 340 * kPx, kLine}),
+                kLightBlue));
+    add(Colours(Value("lblPression", "", {kValueLeft, 100 * kPx, kValueWidth, kLine}, "lblPression"), kWhite));
 
     // Five lines, the longest about 60 characters.
-    add(caption("Label3", "", kLeft, 128, kColumnWidth, 88));
+    add(Colours(Caption("Label3", "", "", {kLeft, 128 * kPx, kColumnWidth, 88 * kPx}), kLightBlue));
 
-    add(coloured(caption("Label10",
-                         "Si la température extérieure n'est pas standard, entrer la température vraie à "
-                         "l'altitude souhaitée ( en degrés Celsius ) et valider avec OK",
-                         kLeft, 226, 330, 4 * 16),
-                 kMagenta));
-    add({.kind = ControlKind::TextBox, .name = "txtTempExt", .left = 350 * kPx, .top = 244 * kPx,
-         .width = 70 * kPx, .height = 22 * kPx, .backColour = kWhite});
-    add(button("cmdTempExt", "OK", 428, 242, 52, 26, kPink));
+    add(Colours(Caption("Label10", "",
+                        "Si la température extérieure n'est pas standard, entrer la température vraie à "
+                        "l'altitude souhaitée ( en degrés Celsius ) et valider avec OK",
+                        {kLeft, 226 * kPx, 330 * kPx, 4 * 16 * kPx}),
+                kLightBlue, kMagenta));
+    add(Colours(Box("txtTempExt", "", {350 * kPx, 244 * kPx, 70 * kPx, 22 * kPx}), kWhite));
+    add(WithFont(Colours(Button("cmdTempExt", "", "OK", {428 * kPx, 242 * kPx, 52 * kPx, 26 * kPx}), kPink),
+                 kButtonFont));
 
-    ControlDesign heading = result(caption("Label2", "Vp = Vitesse propre réelle ( TAS ) ", kLeft, 304,
-                                           kColumnWidth, 22));
-    heading.font.pointSize = 11;
-    add(heading);
-    add(result(value("lblVp2", "lblVp2", kLeft, 332, 225, 34)));
-    add(result(value("lblVpKm", "lblVpKm", 255, 332, 225, 34)));
+    add(WithFont(Colours(Caption("Label2", "", "Vp = Vitesse propre réelle ( TAS ) ",
+                                 {kLeft, 304 * kPx, kColumnWidth, 22 * kPx}),
+                         kLightBlue, kRed),
+                 kResultHeadingFont));
+    add(WithFont(Colours(Value("lblVp2", "", {kLeft, 332 * kPx, 225 * kPx, 34 * kPx}, "lblVp2"), kWhite, kRed),
+                 kResultFont));
+    add(WithFont(Colours(Value("lblVpKm", "", {255 * kPx, 332 * kPx, 225 * kPx, 34 * kPx}, "lblVpKm"),
+                         kWhite, kRed),
+                 kResultFont));
 
     // Four lines, the longest about 60 characters.
-    add(caption("Label5", "", kLeft, 380, kColumnWidth, 72));
-    add(button("cmdQuit", "Quitter", 380, 458, 100, 32, kLightOrange));
+    add(Colours(Caption("Label5", "", "", {kLeft, 380 * kPx, kColumnWidth, 72 * kPx}), kLightBlue));
+    add(WithFont(Colours(Button("cmdQuit", "", "Quitter", {380 * kPx, 458 * kPx, 100 * kPx, 32 * kPx}),
+                         kLightOrange),
+                 kButtonFont));
 
     // The altitude column: metres above feet at the top, the bar down the right edge with sea
-    // level at its foot.
-    // The two readouts of the altitude bar stand above it, away from its caption.
-    ControlDesign metres = value("lblAltM", "lblAltM", 530, 10, 130, kLine);
-    ControlDesign feet = value("lblAlt", "lblAlt", 530, 34, 130, kLine);
-    metres.labelledBy = feet.labelledBy = "Label8";
-    add(metres);
-    add(feet);
-    add({.kind = ControlKind::VScrollBar, .name = "vscAlt", .left = 640 * kPx, .top = 62 * kPx,
-         .width = 20 * kPx, .height = 400 * kPx, .min = 0, .max = kAltBarSeaLevel, .smallChange = kAltBarStep,
-         .largeChange = 5 * kAltBarStep, .value = 1000});
-    ControlDesign altitude = caption("Label8", "Altitude", 560, 254, 72, kLine);
-    altitude.alignment = Alignment::Right;
-    add(altitude);
-    ControlDesign seaLevel = coloured(caption("Label7", "niveau de la mer", 530, 466, 130, kLine), kBlue);
-    seaLevel.alignment = Alignment::Right;
-    add(seaLevel);
+    // level at its foot. The two readouts of the altitude bar stand above it, away from its
+    // caption, which names them.
+    add(LabelledBy(Colours(Value("lblAltM", "", {530 * kPx, 10 * kPx, 130 * kPx, kLine}, "lblAltM"), kWhite),
+                   "Label8"));
+    add(LabelledBy(Colours(Value("lblAlt", "", {530 * kPx, 34 * kPx, 130 * kPx, kLine}, "lblAlt"), kWhite),
+                   "Label8"));
+    add(VBar("vscAlt", "", {640 * kPx, 62 * kPx, 20 * kPx, 400 * kPx},
+             {.min = 0, .max = kAltBarSeaLevel, .smallChange = kAltBarStep, .largeChange = 5 * kAltBarStep,
+              .value = 1000}));
+    add(Aligned(Colours(Caption("Label8", "", "Altitude", {560 * kPx, 254 * kPx, 72 * kPx, kLine}), kLightBlue),
+                Alignment::Right));
+    add(Aligned(Colours(Caption("Label7", "", "niveau de la mer", {530 * kPx, 466 * kPx, 130 * kPx, kLine}),
+                        kLightBlue, kBlue),
+                Alignment::Right));
     return d;
 }
 

@@ -1,40 +1,11 @@
 #include "conversions/frmconversions.h"
 
-#include <array>
-#include <string_view>
-
 #include "conversions/filtresaisie.h"
+#include "platform/messages.h"
 
 namespace ventrose::conversions {
 
 namespace {
-
-// The controls of a unit: its option, and its group's unit label and box. The label texts are
-// shorter than the option captions ("Kms" for "Kilomètres").
-struct UnitControls {
-    Unit unit;
-    const char* option;
-    const char* label;
-    const char* labelText;
-    const char* box;
-};
-
-constexpr std::array<UnitControls, 12> kUnits = {{
-    {Unit::NM, "optNM", "lblChoixDist", "NM", "txtChoixDist"},
-    {Unit::Kms, "optKms", "lblChoixDist", "Kms", "txtChoixDist"},
-    {Unit::Pieds, "optPieds", "lblChoixAlt", "Pieds", "txtChoixAlt"},
-    {Unit::Metres, "optMetres", "lblChoixAlt", "Mètres", "txtChoixAlt"},
-    {Unit::Noeuds, "optNoeuds", "lblChoixVitesse", "Noeuds (Kts)", "txtChoixVitesse"},
-    {Unit::Kmh, "optKmh", "lblChoixVitesse", "Km/h", "txtChoixVitesse"},
-    {Unit::Fahr, "optFahr", "lblChoixTemp", "Fahrenheit", "txtChoixTemp"},
-    {Unit::Celsius, "optCelsius", "lblChoixTemp", "Celsius", "txtChoixTemp"},
-    {Unit::USGall, "optUSGall", "lblChoixCarbu", "US Gallons", "txtChoixCarbu"},
-    {Unit::Litres, "optLitres", "lblChoixCarbu", "Litres", "txtChoixCarbu"},
-    {Unit::Lbs, "optLbs", "lblChoixCarbu", "Lbs", "txtChoixCarbu"},
-    {Unit::Kilo, "optKilo", "lblChoixCarbu", "Kilo", "txtChoixCarbu"},
-}};
-
-const UnitControls& ControlsOf(Unit unit) { return kUnits[static_cast<std::size_t>(unit)]; }
 
 class FlagScope {
 public:
@@ -48,94 +19,107 @@ private:
     bool was_;
 };
 
-constexpr std::string_view kMessage = "Il faut entrer un nombre";
-constexpr std::string_view kTitle = "Erreur";
-constexpr int kWarningOk = 48;
-
 }  // namespace
 
-FrmConversions::FrmConversions(platform::Runtime& runtime) : Form(runtime, Design()) {
+FrmConversions::FrmConversions(platform::Runtime& runtime)
+    : Form(runtime, Design()),
+      units_{{
+          {optNM, lblChoixDist, "NM", txtChoixDist},
+          {optKms, lblChoixDist, "Kms", txtChoixDist},
+          {optPieds, lblChoixAlt, "Pieds", txtChoixAlt},
+          {optMetres, lblChoixAlt, "Mètres", txtChoixAlt},
+          {optNoeuds, lblChoixVitesse, "Noeuds (Kts)", txtChoixVitesse},
+          {optKmh, lblChoixVitesse, "Km/h", txtChoixVitesse},
+          {optFahr, lblChoixTemp, "Fahrenheit", txtChoixTemp},
+          {optCelsius, lblChoixTemp, "Celsius", txtChoixTemp},
+          {optUSGall, lblChoixCarbu, "US Gallons", txtChoixCarbu},
+          {optLitres, lblChoixCarbu, "Litres", txtChoixCarbu},
+          {optLbs, lblChoixCarbu, "Lbs", txtChoixCarbu},
+          {optKilo, lblChoixCarbu, "Kilo", txtChoixCarbu},
+      }} {
     onLoad([this] { Form_Load(); });
-    onClick("cmdClear", [this] { cmdClear_Click(); });
-    onClick("cmdQuit", [this] { cmdQuit_Click(); });
-    onClick("optNM", [this] { optNM_Click(); });
-    onClick("optKms", [this] { optKms_Click(); });
-    onClick("optPieds", [this] { optPieds_Click(); });
-    onClick("optMetres", [this] { optMetres_Click(); });
-    onClick("optNoeuds", [this] { optNoeuds_Click(); });
-    onClick("optKmh", [this] { optKmh_Click(); });
-    onClick("optFahr", [this] { optFahr_Click(); });
-    onClick("optCelsius", [this] { optCelsius_Click(); });
-    onClick("optUSGall", [this] { optUSGall_Click(); });
-    onClick("optLitres", [this] { optLitres_Click(); });
-    onClick("optLbs", [this] { optLbs_Click(); });
-    onClick("optKilo", [this] { optKilo_Click(); });
-    onKeyPress("txtChoixDist", [this](int& k) { txtChoixDist_KeyPress(k); });
-    onKeyPress("txtChoixAlt", [this](int& k) { txtChoixAlt_KeyPress(k); });
-    onKeyPress("txtChoixVitesse", [this](int& k) { txtChoixVitesse_KeyPress(k); });
-    onKeyPress("txtChoixTemp", [this](int& k) { txtChoixTemp_KeyPress(k); });
-    onKeyPress("txtChoixCarbu", [this](int& k) { txtChoixCarbu_KeyPress(k); });
+    cmdClear.onClick([this] { cmdClear_Click(); });
+    cmdQuit.onClick([this] { cmdQuit_Click(); });
+    optNM.onClick([this] { optNM_Click(); });
+    optKms.onClick([this] { optKms_Click(); });
+    optPieds.onClick([this] { optPieds_Click(); });
+    optMetres.onClick([this] { optMetres_Click(); });
+    optNoeuds.onClick([this] { optNoeuds_Click(); });
+    optKmh.onClick([this] { optKmh_Click(); });
+    optFahr.onClick([this] { optFahr_Click(); });
+    optCelsius.onClick([this] { optCelsius_Click(); });
+    optUSGall.onClick([this] { optUSGall_Click(); });
+    optLitres.onClick([this] { optLitres_Click(); });
+    optLbs.onClick([this] { optLbs_Click(); });
+    optKilo.onClick([this] { optKilo_Click(); });
+    txtChoixDist.onKeyPress([this](int& k) { txtChoixDist_KeyPress(k); });
+    txtChoixAlt.onKeyPress([this](int& k) { txtChoixAlt_KeyPress(k); });
+    txtChoixVitesse.onKeyPress([this](int& k) { txtChoixVitesse_KeyPress(k); });
+    txtChoixTemp.onKeyPress([this](int& k) { txtChoixTemp_KeyPress(k); });
+    txtChoixCarbu.onKeyPress([this](int& k) { txtChoixCarbu_KeyPress(k); });
+}
+
+const FrmConversions::UnitControls& FrmConversions::controlsOf(Unit unit) const {
+    return units_[static_cast<std::size_t>(unit)];
 }
 
 // Each selection below runs its option's handler when the option was not selected, before the
 // label and the box are set: in a two-unit group whose other unit was selected, that handler
 // converts the box's text and stores both values again, after they were emptied.
 void FrmConversions::Form_Load() {
-    Form& f = *this;
     const FlagScope resetting(resetting_);
     state_ = EtatConversions{};
 
-    f["optNM"].setSelected(true);
-    f["lblChoixDist"].setCaption("NM");
-    f["txtChoixDist"].setText("");
+    optNM->setSelected(true);
+    lblChoixDist->setCaption("NM");
+    txtChoixDist->setText("");
 
-    f["optPieds"].setSelected(true);
-    f["lblChoixAlt"].setCaption("Pieds");
-    f["txtChoixAlt"].setText("");
+    optPieds->setSelected(true);
+    lblChoixAlt->setCaption("Pieds");
+    txtChoixAlt->setText("");
 
-    f["optNoeuds"].setSelected(true);
-    f["lblChoixVitesse"].setCaption("Noeuds");
-    f["txtChoixVitesse"].setText("");
+    optNoeuds->setSelected(true);
+    lblChoixVitesse->setCaption("Noeuds");
+    txtChoixVitesse->setText("");
 
-    f["optFahr"].setSelected(true);
-    f["lblChoixTemp"].setCaption("Fahrenheit");
-    f["txtChoixTemp"].setText("");
+    optFahr->setSelected(true);
+    lblChoixTemp->setCaption("Fahrenheit");
+    txtChoixTemp->setText("");
 
     // UniteCarbu is already 1: this selection converts nothing.
-    f["optUSGall"].setSelected(true);
-    f["lblChoixCarbu"].setCaption("US Gallons");
-    f["txtChoixCarbu"].setText("");
+    optUSGall->setSelected(true);
+    lblChoixCarbu->setCaption("US Gallons");
+    txtChoixCarbu->setText("");
 }
 
 void FrmConversions::cmdClear_Click() { Form_Load(); }
 
 void FrmConversions::cmdQuit_Click() { runtime().Unload(*this); }
 
-void FrmConversions::optNM_Click() { changerUnite(Unit::NM); }
-void FrmConversions::optKms_Click() { changerUnite(Unit::Kms); }
-void FrmConversions::optPieds_Click() { changerUnite(Unit::Pieds); }
-void FrmConversions::optMetres_Click() { changerUnite(Unit::Metres); }
-void FrmConversions::optNoeuds_Click() { changerUnite(Unit::Noeuds); }
-void FrmConversions::optKmh_Click() { changerUnite(Unit::Kmh); }
-void FrmConversions::optFahr_Click() { changerUnite(Unit::Fahr); }
-void FrmConversions::optCelsius_Click() { changerUnite(Unit::Celsius); }
-void FrmConversions::optUSGall_Click() { changerUnite(Unit::USGall); }
-void FrmConversions::optLitres_Click() { changerUnite(Unit::Litres); }
-void FrmConversions::optLbs_Click() { changerUnite(Unit::Lbs); }
-void FrmConversions::optKilo_Click() { changerUnite(Unit::Kilo); }
+void FrmConversions::optNM_Click() { changeUnit(Unit::NM); }
+void FrmConversions::optKms_Click() { changeUnit(Unit::Kms); }
+void FrmConversions::optPieds_Click() { changeUnit(Unit::Pieds); }
+void FrmConversions::optMetres_Click() { changeUnit(Unit::Metres); }
+void FrmConversions::optNoeuds_Click() { changeUnit(Unit::Noeuds); }
+void FrmConversions::optKmh_Click() { changeUnit(Unit::Kmh); }
+void FrmConversions::optFahr_Click() { changeUnit(Unit::Fahr); }
+void FrmConversions::optCelsius_Click() { changeUnit(Unit::Celsius); }
+void FrmConversions::optUSGall_Click() { changeUnit(Unit::USGall); }
+void FrmConversions::optLitres_Click() { changeUnit(Unit::Litres); }
+void FrmConversions::optLbs_Click() { changeUnit(Unit::Lbs); }
+void FrmConversions::optKilo_Click() { changeUnit(Unit::Kilo); }
 
-void FrmConversions::changerUnite(Unit unit) {
+void FrmConversions::changeUnit(Unit unit) {
     if (restoring_) return;
-    Form& f = *this;
-    const UnitControls& controls = ControlsOf(unit);
-    platform::Control& label = f[controls.label];
+    const UnitControls& controls = controlsOf(unit);
+    platform::Control& label = *controls.label;
     const std::string previousCaption = label.caption();
     label.setCaption(controls.labelText);
-    const UnitChange change = ChoisirUnite(state_, unit, f[controls.box].text());
+    const UnitChange change = ChoisirUnite(state_, unit, controls.box->text());
     switch (change.outcome) {
-    case UnitChange::Outcome::NewText: f[controls.box].setText(change.text); break;
+    case UnitChange::Outcome::NewText: controls.box->setText(change.text); break;
     case UnitChange::Outcome::KeepText: break;
-    case UnitChange::Outcome::Refused: refuserTexte(unit, previousCaption); break;
+    case UnitChange::Outcome::Refused: refuseText(unit, previousCaption); break;
     }
 }
 
@@ -143,14 +127,13 @@ void FrmConversions::changerUnite(Unit unit) {
 // undone: the previous option and label come back and the box keeps the text for the person to
 // correct, so box, label, option and stored values still agree. The reset goes on to its
 // default unit and empties the box anyway, with every value already emptied.
-void FrmConversions::refuserTexte(Unit unit, const std::string& previousCaption) {
+void FrmConversions::refuseText(Unit unit, const std::string& previousCaption) {
     if (!resetting_) {
-        Form& f = *this;
-        f[ControlsOf(unit).label].setCaption(previousCaption);
+        controlsOf(unit).label->setCaption(previousCaption);
         const FlagScope restoring(restoring_);
-        f[ControlsOf(UnitBefore(state_, unit)).option].setSelected(true);
+        controlsOf(UnitBefore(state_, unit)).option->setSelected(true);
     }
-    runtime().MsgBox(std::string(kMessage), kWarningOk, std::string(kTitle));
+    platform::MsgBox(runtime(), platform::kNotANumber);
 }
 
 void FrmConversions::txtChoixDist_KeyPress(int& KeyAscii) { FiltreSaisie(KeyAscii, false); }
@@ -164,7 +147,7 @@ void FrmConversions::FiltreSaisie(int& KeyAscii, bool minusAllowed) {
         KeyAscii = *accepted;
         return;
     }
-    runtime().MsgBox(std::string(kMessage), kWarningOk, std::string(kTitle));
+    platform::MsgBox(runtime(), platform::kNotANumber);
     KeyAscii = 0;
 }
 

@@ -1,7 +1,11 @@
 #pragma once
 
+#include <array>
+#include <string>
+
 #include "conversions/choisirunite.h"
 #include "conversions/etatconversions.h"
+#include "platform/control_ref.h"
 #include "platform/form.h"
 #include "platform/runtime.h"
 
@@ -42,9 +46,51 @@ public:
     const EtatConversions& state() const { return state_; }
 
 private:
-    void changerUnite(Unit unit);
-    void refuserTexte(Unit unit, const std::string& previousCaption);
+    // The controls of a unit: its option, and its group's unit label and box. The label texts
+    // are shorter than the option captions ("Kms" for "Kilomètres").
+    struct UnitControls {
+        const platform::OptionRef& option;
+        const platform::LabelRef& label;
+        const char* labelText;
+        const platform::TextBoxRef& box;
+    };
+
+    void changeUnit(Unit unit);
+    void refuseText(Unit unit, const std::string& previousCaption);
     void FiltreSaisie(int& KeyAscii, bool minusAllowed);
+    const UnitControls& controlsOf(Unit unit) const;
+
+    platform::ButtonRef cmdClear{*this, "cmdClear"};
+    platform::ButtonRef cmdQuit{*this, "cmdQuit"};
+
+    platform::OptionRef optNM{*this, "optNM"};
+    platform::OptionRef optKms{*this, "optKms"};
+    platform::TextBoxRef txtChoixDist{*this, "txtChoixDist"};
+    platform::LabelRef lblChoixDist{*this, "lblChoixDist"};
+
+    platform::OptionRef optPieds{*this, "optPieds"};
+    platform::OptionRef optMetres{*this, "optMetres"};
+    platform::TextBoxRef txtChoixAlt{*this, "txtChoixAlt"};
+    platform::LabelRef lblChoixAlt{*this, "lblChoixAlt"};
+
+    platform::OptionRef optNoeuds{*this, "optNoeuds"};
+    platform::OptionRef optKmh{*this, "optKmh"};
+    platform::TextBoxRef txtChoixVitesse{*this, "txtChoixVitesse"};
+    platform::LabelRef lblChoixVitesse{*this, "lblChoixVitesse"};
+
+    platform::OptionRef optFahr{*this, "optFahr"};
+    platform::OptionRef optCelsius{*this, "optCelsius"};
+    platform::TextBoxRef txtChoixTemp{*this, "txtChoixTemp"};
+    platform::LabelRef lblChoixTemp{*this, "lblChoixTemp"};
+
+    platform::OptionRef optUSGall{*this, "optUSGall"};
+    platform::OptionRef optLitres{*this, "optLitres"};
+    platform::OptionRef optLbs{*this, "optLbs"};
+    platform::OptionRef optKilo{*this, "optKilo"};
+    platform::TextBoxRef txtChoixCarbu{*this, "txtChoixCarbu"};
+    platform::LabelRef lblChoixCarbu{*this, "lblChoixCarbu"};
+
+    const std::array<UnitControls, 12> units_;  // in the order of Unit
 
     EtatConversions state_;
     bool resetting_ = false;  // Form_Load is selecting the default units

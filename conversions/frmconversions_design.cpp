@@ -1,57 +1,60 @@
 #include "conversions/frmconversions.h"
 
+#include <utility>
+
 #include "platform/design.h"
+#include "platform/design_dialect.h"
 #include "platform/palette.h"
 
 namespace ventrose::conversions {
 
 namespace {
 
+using platform::Alignment;
 using platform::ControlDesign;
-using platform::ControlKind;
+using platform::Font;
 using platform::FormDesign;
 
+using namespace platform::dialect;
 using namespace platform::palette;
 
 // 8.25 pt bold for frames, options and buttons, 9.75 pt bold for the boxes and unit labels.
-constexpr platform::Font kSmallBold{.pointSize = 8, .bold = true};
-constexpr platform::Font kLargeBold{.pointSize = 10, .bold = true};
+constexpr Font kSmallBold{.pointSize = 8, .bold = true};
+constexpr Font kLargeBold{.pointSize = 10, .bold = true};
 
+// The window is drawn in pixels; every place below is in twips, pixels times kPx.
 // Every frame spans the window; in each, the options stand at the left, then the box, then the
 // unit label, wide enough for its longest text ("Noeuds (Kts)", "US Gallons") at 10 pt bold.
-constexpr int kFrameLeft = 10, kFrameWidth = 560;
-constexpr int kFirstOption = 14, kSecondOption = 170, kOptionWidth = 150;
-constexpr int kBoxLeft = 330, kBoxWidth = 100;
-constexpr int kLabelLeft = 440, kLabelWidth = 110;
+constexpr int kFrameLeft = 10 * kPx, kFrameWidth = 560 * kPx;
+constexpr int kFirstOption = 14 * kPx, kSecondOption = 170 * kPx, kOptionWidth = 150 * kPx;
+constexpr int kOptionHeight = 22 * kPx;
+constexpr int kBoxLeft = 330 * kPx, kBoxWidth = 100 * kPx, kBoxHeight = 26 * kPx;
+constexpr int kLabelLeft = 440 * kPx, kLabelWidth = 110 * kPx, kLabelHeight = 20 * kPx;
+constexpr int kLabelDrop = 4 * kPx;  // the unit label's text sits level with the box's text
 
-ControlDesign frame(const char* name, const char* text, int y, int h) {
-    return {.kind = ControlKind::Frame, .name = name, .caption = text,
-            .left = kFrameLeft * kPx, .top = y * kPx, .width = kFrameWidth * kPx, .height = h * kPx,
-            .backColour = kLightBlue, .font = kSmallBold};
+// Frames, options and buttons: 8 pt bold, on the window's blue unless given another colour.
+ControlDesign smallBold(ControlDesign design, platform::Colour back = kLightBlue) {
+    return WithFont(Colours(std::move(design), back), kSmallBold);
 }
 
-ControlDesign option(const char* name, const char* container, const char* text, int x, int y) {
-    return {.kind = ControlKind::OptionButton, .name = name, .container = container, .caption = text,
-            .left = x * kPx, .top = y * kPx, .width = kOptionWidth * kPx, .height = 22 * kPx,
-            .backColour = kLightBlue, .font = kSmallBold};
-}
+Place optionAt(int left, int top) { return {left, top, kOptionWidth, kOptionHeight}; }
 
-ControlDesign box(const char* name, const char* container, int y) {
-    return {.kind = ControlKind::TextBox, .name = name, .container = container,
-            .left = kBoxLeft * kPx, .top = y * kPx, .width = kBoxWidth * kPx, .height = 26 * kPx,
-            .font = kLargeBold};
-}
+// The box of a group, and beside it the label that names the unit of the box: a text that the
+// window writes, on one line, read from the left.
+struct Entry {
+    const char* frame;
+    const char* box;
+    const char* label;
+    const char* labelText;
+    int top;  // of the box
+};
 
-ControlDesign unitLabel(const char* name, const char* container, const char* text, int y) {
-    return {.kind = ControlKind::Label, .name = name, .container = container, .caption = text,
-            .left = kLabelLeft * kPx, .top = (y + 4) * kPx, .width = kLabelWidth * kPx, .height = 20 * kPx,
-            .backColour = kLightBlue, .font = kLargeBold, .wordWrap = false};
-}
-
-ControlDesign button(const char* name, const char* text, int x, platform::Colour back) {
-    return {.kind = ControlKind::CommandButton, .name = name, .caption = text,
-            .left = x * kPx, .top = 402 * kPx, .width = 130 * kPx, .height = 32 * kPx,
-            .backColour = back, .font = kSmallBold};
+void addEntry(FormDesign& d, const Entry& e) {
+    d.controls.push_back(WithFont(Box(e.box, e.frame, {kBoxLeft, e.top, kBoxWidth, kBoxHeight}), kLargeBold));
+    const Place labelAt{kLabelLeft, e.top + kLabelDrop, kLabelWidth, kLabelHeight};
+    d.controls.push_back(
+        WithFont(Colours(Aligned(Value(e.label, e.frame, labelAt, e.labelText), Alignment::Left), kLightBlue),
+                 kLargeBold));
 }
 
 FormDesign makeDesign() {
@@ -80,31 +83,31 @@ FormDesign makeDesign() {
         {"frmTemp", "Températures", "optFahr", "° Fahrenheit", "optCelsius", "° Celsius", "txtChoixTemp",
          "lblChoixTemp", "Fahrenheit"},
     };
-    int top = 8;
+    int top = 8 * kPx;
     for (const Group& g : kGroups) {
-        add(frame(g.frame, g.caption, top, 62));
-        add(option(g.first, g.frame, g.firstText, kFirstOption, 26));
-        add(option(g.second, g.frame, g.secondText, kSecondOption, 26));
-        add(box(g.box, g.frame, 24));
-        add(unitLabel(g.label, g.frame, g.labelText, 24));
-        top += 70;
+        add(smallBold(Frame(g.frame, "", g.caption, {kFrameLeft, top, kFrameWidth, 62 * kPx})));
+        add(smallBold(Option(g.first, g.frame, g.firstText, optionAt(kFirstOption, 26 * kPx))));
+        add(smallBold(Option(g.second, g.frame, g.secondText, optionAt(kSecondOption, 26 * kPx))));
+        addEntry(d, {.frame = g.frame, .box = g.box, .label = g.label, .labelText = g.labelText, .top = 24 * kPx});
+        top += 70 * kPx;
     }
 
     // Fuel: two rows of two options, the box and label between the rows, the note at the bottom.
-    add(frame("frmCarbu", "Quantités de carburant", top, 104));
-    add(option("optUSGall", "frmCarbu", "US Gallons", kFirstOption, 22));
-    add(option("optLitres", "frmCarbu", "Litres", kSecondOption, 22));
-    add(option("optLbs", "frmCarbu", "Pounds (Lbs)", kFirstOption, 48));
-    add(option("optKilo", "frmCarbu", "Kilogrammes", kSecondOption, 48));
-    add(box("txtChoixCarbu", "frmCarbu", 34));
-    add(unitLabel("lblChoixCarbu", "frmCarbu", "US Gallons", 34));
-    add({.kind = ControlKind::Label, .name = "Label1", .container = "frmCarbu",
-         .caption = "NB : unités employées dans FS et FSNavigator - 0,81 Kg / L",
-         .left = kFirstOption * kPx, .top = 78 * kPx, .width = 520 * kPx, .height = 18 * kPx,
-         .backColour = kLightBlue, .wordWrap = false});
+    add(smallBold(Frame("frmCarbu", "", "Quantités de carburant", {kFrameLeft, top, kFrameWidth, 104 * kPx})));
+    add(smallBold(Option("optUSGall", "frmCarbu", "US Gallons", optionAt(kFirstOption, 22 * kPx))));
+    add(smallBold(Option("optLitres", "frmCarbu", "Litres", optionAt(kSecondOption, 22 * kPx))));
+    add(smallBold(Option("optLbs", "frmCarbu", "Pounds (Lbs)", optionAt(kFirstOption, 48 * kPx))));
+    add(smallBold(Option("optKilo", "frmCarbu", "Kilogrammes", optionAt(kSecondOption, 48 * kPx))));
+    addEntry(d, {.frame = "frmCarbu", .box = "txtChoixCarbu", .label = "lblChoixCarbu", .labelText = "US Gallons",
+                 .top = 34 * kPx});
+    // The note is fixed text, kept on one line across the frame as a value is.
+    add(Colours(Aligned(Value("Label1", "frmCarbu", {kFirstOption, 78 * kPx, 520 * kPx, 18 * kPx},
+                              "NB : unités employées dans FS et FSNavigator - 0,81 Kg / L"),
+                        Alignment::Left),
+                kLightBlue));
 
-    add(button("cmdClear", "Rafraichir", 150, kLightCyan));
-    add(button("cmdQuit", "Quitter", 300, kLightOrange));
+    add(smallBold(Button("cmdClear", "", "Rafraichir", {150 * kPx, 402 * kPx, 130 * kPx, 32 * kPx}), kLightCyan));
+    add(smallBold(Button("cmdQuit", "", "Quitter", {300 * kPx, 402 * kPx, 130 * kPx, 32 * kPx}), kLightOrange));
     return d;
 }
 

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "platform/runtime.h"
+
+namespace ventrose::platform {
+
+// A message box as the windows give it: its text, its style (icon and buttons) and its title.
+struct Message {
+    const char* prompt;
+    int style;
+    const char* title;
+};
+
+// Style 48: the warning icon with one OK button.
+inline constexpr int kWarningOk = 48;
+
+// What a window tells a person whose key or text cannot belong to a number; the airspeed and
+// the conversions windows say it in the same words.
+inline constexpr Message kNotANumber{"Il faut entrer un nombre", kWarningOk, "Erreur"};
+
+inline void MsgBox(Runtime& runtime, const Message& message) {
+    runtime.MsgBox(message.prompt, message.style, message.title);
+}
+
+}  // namespace ventrose::platform
