@@ -1,56 +1,65 @@
 #include "descent/controlesdescente.h"
 
-namespace ventrose::descent {
+#include <stdexcept>
 
-namespace {
+#include "descent/frmdescente.h"
+
+namespace ventrose::descent {
 
 using enum ModeDescente;
 
-constexpr BarreEntree kTaux[] = {
-    {"hscPtA", "lblPtA", ModeTaux, Champ::AltA, "0 '", 1000},
-    {"hscPtB", "lblPtB", ModeTaux, Champ::AltB, "0 '", 0},
-    {"hscDist", "lblDist", ModeTaux, Champ::Dist, " 0 NM", 10},
-    {"hscVs", "lblVs", ModeTaux, Champ::Vs, "0 kts", 60},
-};
-
-constexpr BarreEntree kDist[] = {
-    {"hscPtA2", "lblPtA2", ModeDist, Champ::AltA, "0 '", 1000},
-    {"hscPtB2", "lblPtB2", ModeDist, Champ::AltB, "0 '", 0},
-    {"hscVz2", "lblVz2", ModeDist, Champ::Vz, "0 ft/mn", 200},
-    {"hscVs2", "lblVs2", ModeDist, Champ::Vs, "0 kts", 60},
-};
-
-constexpr BarreEntree kVs[] = {
-    {"hscPtA3", "lblPtA3", ModeVs, Champ::AltA, "0 '", 1000},
-    {"hscPtB3", "lblPtB3", ModeVs, Champ::AltB, "0 '", 0},
-    {"hscVz3", "lblVz3", ModeVs, Champ::Vz, "0 ft/mn", 200},
-    {"hscDist3", "lblDist3", ModeVs, Champ::Dist, " 0 NM", 10},
-};
-
 // Mode Vs numbers its strokes from the right: stroke 1 is Line9, stroke 3 is Line7.
-constexpr ControlesMode kControles[] = {
-    {"optTaux", "Frame1", "lblAlt", {"Line1", "Line2", "Line3"}, "lblPente", "lblPenteDeg", "Label16", "lblVz",
-     "lblTsv", ""},
-    {"optDist", "Frame2", "lblAlt2", {"Line4", "Line5", "Line6"}, "lblPente2", "lblPenteDeg2", "", "lblDist2",
-     "lblTsv2", "hscVz2"},
-    {"optVs", "Frame3", "lblAlt3", {"Line9", "Line8", "Line7"}, "lblPente3", "lblPenteDeg3", "", "lblVs3",
-     "lblTsv3", "hscVz3"},
-};
+ControlesDescente::ControlesDescente(const FrmDescente& f)
+    : taux_{{
+          {f.hscPtA, f.lblPtA, ModeTaux, Champ::AltA, "0 '", 1000},
+          {f.hscPtB, f.lblPtB, ModeTaux, Champ::AltB, "0 '", 0},
+          {f.hscDist, f.lblDist, ModeTaux, Champ::Dist, " 0 NM", 10},
+          {f.hscVs, f.lblVs, ModeTaux, Champ::Vs, "0 kts", 60},
+      }},
+      dist_{{
+          {f.hscPtA2, f.lblPtA2, ModeDist, Champ::AltA, "0 '", 1000},
+          {f.hscPtB2, f.lblPtB2, ModeDist, Champ::AltB, "0 '", 0},
+          {f.hscVz2, f.lblVz2, ModeDist, Champ::Vz, "0 ft/mn", 200},
+          {f.hscVs2, f.lblVs2, ModeDist, Champ::Vs, "0 kts", 60},
+      }},
+      vs_{{
+          {f.hscPtA3, f.lblPtA3, ModeVs, Champ::AltA, "0 '", 1000},
+          {f.hscPtB3, f.lblPtB3, ModeVs, Champ::AltB, "0 '", 0},
+          {f.hscVz3, f.lblVz3, ModeVs, Champ::Vz, "0 ft/mn", 200},
+          {f.hscDist3, f.lblDist3, ModeVs, Champ::Dist, " 0 NM", 10},
+      }},
+      controles_{{
+          {f.optTaux, f.Frame1, f.lblAlt, {f.Line1, f.Line2, f.Line3}, f.lblPente, f.lblPenteDeg, f.Label16, f.lblVz,
+           f.lblTsv, std::nullopt},
+          {f.optDist, f.Frame2, f.lblAlt2, {f.Line4, f.Line5, f.Line6}, f.lblPente2, f.lblPenteDeg2, std::nullopt,
+           f.lblDist2, f.lblTsv2, f.hscVz2},
+          {f.optVs, f.Frame3, f.lblAlt3, {f.Line9, f.Line8, f.Line7}, f.lblPente3, f.lblPenteDeg3, std::nullopt,
+           f.lblVs3, f.lblTsv3, f.hscVz3},
+      }} {}
 
-}  // namespace
-
-std::span<const BarreEntree> Barres(ModeDescente mode) {
+std::span<const BarreEntree> ControlesDescente::barres(ModeDescente mode) const {
     switch (mode) {
         case ModeDist:
-            return kDist;
+            return dist_;
         case ModeVs:
-            return kVs;
+            return vs_;
         case ModeTaux:
             break;
     }
-    return kTaux;
+    return taux_;
 }
 
-const ControlesMode& Controles(ModeDescente mode) { return kControles[static_cast<int>(mode)]; }
+const ControlesMode& ControlesDescente::controles(ModeDescente mode) const {
+    return controles_[static_cast<std::size_t>(mode)];
+}
+
+const BarreEntree& ControlesDescente::entree(const platform::ScrollBarRef& barre) const {
+    for (const ModeDescente mode : kModes) {
+        for (const BarreEntree& b : barres(mode)) {
+            if (b.barre.row() == barre.row()) return b;
+        }
+    }
+    throw std::logic_error("the descent window has no input bar " + barre.name());
+}
 
 }  // namespace ventrose::descent

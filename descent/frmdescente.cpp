@@ -1,7 +1,6 @@
 #include "descent/frmdescente.h"
 
 #include <optional>
-#include <stdexcept>
 #include <string>
 
 #include "common/format.h"
@@ -9,53 +8,28 @@
 #include "descent/calculdist.h"
 #include "descent/calcultaux.h"
 #include "descent/calculvs.h"
-#include "descent/controlesdescente.h"
 
 namespace ventrose::descent {
 
-namespace {
-
-// Where the selected mode's frame stands: Frame1's place in the design.
-constexpr int kCadreLeft = 180;
-constexpr int kCadreTop = 1320;
-
-const BarreEntree& barreNommee(std::string_view nom) {
-    for (const ModeDescente mode : kModes) {
-        for (const BarreEntree& b : Barres(mode)) {
-            if (b.barre == nom) return b;
-        }
-    }
-    throw std::out_of_range(std::string(nom));
-}
-
-const platform::ControlDesign& designDe(std::string_view nom) {
-    for (const platform::ControlDesign& c : FrmDescente::Design().controls) {
-        if (c.name == nom) return c;
-    }
-    throw std::out_of_range(std::string(nom));
-}
-
-}  // namespace
-
 FrmDescente::FrmDescente(platform::Runtime& runtime) : Form(runtime, Design()) {
     onLoad([this] { Form_Load(); });
-    onChange("hscPtA", [this] { hscPtA_Change(); });
-    onChange("hscPtB", [this] { hscPtB_Change(); });
-    onChange("hscDist", [this] { hscDist_Change(); });
-    onChange("hscVs", [this] { hscVs_Change(); });
-    onChange("hscPtA2", [this] { hscPtA2_Change(); });
-    onChange("hscPtB2", [this] { hscPtB2_Change(); });
-    onChange("hscVz2", [this] { hscVz2_Change(); });
-    onChange("hscVs2", [this] { hscVs2_Change(); });
-    onChange("hscPtA3", [this] { hscPtA3_Change(); });
-    onChange("hscPtB3", [this] { hscPtB3_Change(); });
-    onChange("hscDist3", [this] { hscDist3_Change(); });
-    onChange("hscVz3", [this] { hscVz3_Change(); });
-    onClick("optTaux", [this] { optTaux_Click(); });
-    onClick("optDist", [this] { optDist_Click(); });
-    onClick("optVs", [this] { optVs_Click(); });
-    onClick("cmdClear", [this] { cmdClear_Click(); });
-    onClick("cmdQuit", [this] { cmdQuit_Click(); });
+    hscPtA.onChange([this] { hscPtA_Change(); });
+    hscPtB.onChange([this] { hscPtB_Change(); });
+    hscDist.onChange([this] { hscDist_Change(); });
+    hscVs.onChange([this] { hscVs_Change(); });
+    hscPtA2.onChange([this] { hscPtA2_Change(); });
+    hscPtB2.onChange([this] { hscPtB2_Change(); });
+    hscVz2.onChange([this] { hscVz2_Change(); });
+    hscVs2.onChange([this] { hscVs2_Change(); });
+    hscPtA3.onChange([this] { hscPtA3_Change(); });
+    hscPtB3.onChange([this] { hscPtB3_Change(); });
+    hscDist3.onChange([this] { hscDist3_Change(); });
+    hscVz3.onChange([this] { hscVz3_Change(); });
+    optTaux.onClick([this] { optTaux_Click(); });
+    optDist.onClick([this] { optDist_Click(); });
+    optVs.onClick([this] { optVs_Click(); });
+    cmdClear.onClick([this] { cmdClear_Click(); });
+    cmdQuit.onClick([this] { cmdQuit_Click(); });
 }
 
 const EtatDescente& FrmDescente::etat(ModeDescente mode) const {
@@ -70,24 +44,24 @@ const EtatDescente& FrmDescente::etat(ModeDescente mode) const {
     return EtatTaux;
 }
 
-EtatDescente& FrmDescente::etatMode(ModeDescente mode) {
+EtatDescente& FrmDescente::stateOf(ModeDescente mode) {
     return const_cast<EtatDescente&>(static_cast<const FrmDescente&>(*this).etat(mode));
 }
 
 void FrmDescente::Form_Load() {
-    oublieEntreesNonChargees();
-    chargeValeurs();
+    forgetInputsNotReloaded();
+    loadInputs();
 }
 
 // The controls come back from the design at each opening, and the load gives some bars the
 // value they already have, which stores nothing. The inputs of those bars (point B, the ground
 // speeds) return to their state of the first opening, so that each input is always the one
 // its bar and label show.
-void FrmDescente::oublieEntreesNonChargees() {
+void FrmDescente::forgetInputsNotReloaded() {
     for (const ModeDescente mode : kModes) {
-        EtatDescente& e = etatMode(mode);
-        for (const BarreEntree& b : Barres(mode)) {
-            if (designDe(b.barre).value != b.valeurChargement) continue;
+        EtatDescente& e = stateOf(mode);
+        for (const BarreEntree& b : barres(mode)) {
+            if (design().controls[b.barre.row()].value != b.valeurChargement) continue;
             switch (b.champ) {
                 case Champ::AltA:
                     e.AltA = 0;
@@ -111,51 +85,50 @@ void FrmDescente::oublieEntreesNonChargees() {
 
 // Each bar that moves runs its change handler, and so its mode's computation, before the next
 // step; mode Taux's bars come first, then the stored mode is selected, then the other modes.
-void FrmDescente::chargeValeurs() {
-    Form& f = *this;
-    for (const BarreEntree& b : Barres(ModeDescente::ModeTaux)) f[b.barre].setValue(b.valeurChargement);
-    f[Controles(Mode).option].setSelected(true);
-    for (const BarreEntree& b : Barres(ModeDescente::ModeDist)) f[b.barre].setValue(b.valeurChargement);
-    for (const BarreEntree& b : Barres(ModeDescente::ModeVs)) f[b.barre].setValue(b.valeurChargement);
+void FrmDescente::loadInputs() {
+    for (const BarreEntree& b : barres(ModeDescente::ModeTaux)) b.barre->setValue(b.valeurChargement);
+    controles(Mode).option->setSelected(true);
+    for (const BarreEntree& b : barres(ModeDescente::ModeDist)) b.barre->setValue(b.valeurChargement);
+    for (const BarreEntree& b : barres(ModeDescente::ModeVs)) b.barre->setValue(b.valeurChargement);
 }
 
-void FrmDescente::hscPtA_Change() { entreeChange(barreNommee("hscPtA")); }
-void FrmDescente::hscPtB_Change() { entreeChange(barreNommee("hscPtB")); }
-void FrmDescente::hscDist_Change() { entreeChange(barreNommee("hscDist")); }
-void FrmDescente::hscVs_Change() { entreeChange(barreNommee("hscVs")); }
-void FrmDescente::hscPtA2_Change() { entreeChange(barreNommee("hscPtA2")); }
-void FrmDescente::hscPtB2_Change() { entreeChange(barreNommee("hscPtB2")); }
-void FrmDescente::hscVz2_Change() { entreeChange(barreNommee("hscVz2")); }
-void FrmDescente::hscVs2_Change() { entreeChange(barreNommee("hscVs2")); }
-void FrmDescente::hscPtA3_Change() { entreeChange(barreNommee("hscPtA3")); }
-void FrmDescente::hscPtB3_Change() { entreeChange(barreNommee("hscPtB3")); }
-void FrmDescente::hscDist3_Change() { entreeChange(barreNommee("hscDist3")); }
-void FrmDescente::hscVz3_Change() { entreeChange(barreNommee("hscVz3")); }
+void FrmDescente::hscPtA_Change() { inputChanged(hscPtA); }
+void FrmDescente::hscPtB_Change() { inputChanged(hscPtB); }
+void FrmDescente::hscDist_Change() { inputChanged(hscDist); }
+void FrmDescente::hscVs_Change() { inputChanged(hscVs); }
+void FrmDescente::hscPtA2_Change() { inputChanged(hscPtA2); }
+void FrmDescente::hscPtB2_Change() { inputChanged(hscPtB2); }
+void FrmDescente::hscVz2_Change() { inputChanged(hscVz2); }
+void FrmDescente::hscVs2_Change() { inputChanged(hscVs2); }
+void FrmDescente::hscPtA3_Change() { inputChanged(hscPtA3); }
+void FrmDescente::hscPtB3_Change() { inputChanged(hscPtB3); }
+void FrmDescente::hscDist3_Change() { inputChanged(hscDist3); }
+void FrmDescente::hscVz3_Change() { inputChanged(hscVz3); }
 
 // The stored altitude is twice the bar's value, so that a 16-bit bar covers 0 to 50000 ft. A
 // bar's value is 16-bit, so both conversions always succeed; were one to fail, nothing would be
 // stored or shown.
-void FrmDescente::entreeChange(const BarreEntree& b) {
-    Form& f = *this;
-    const int valeur = f[b.barre].value();
-    EtatDescente& e = etatMode(b.mode);
-    double stocke = 0;
+void FrmDescente::inputChanged(const platform::ScrollBarRef& bar) {
+    const BarreEntree& b = controles_.entree(bar);
+    const int value = bar->value();
+    EtatDescente& e = stateOf(b.mode);
+    double stored = 0;
     if (b.champ == Champ::AltA || b.champ == Champ::AltB) {
-        const auto alt = common::ToInteger32(2.0 * valeur);
+        const auto alt = common::ToInteger32(2.0 * value);
         if (!alt) return;
         (b.champ == Champ::AltA ? e.AltA : e.AltB) = *alt;
-        stocke = *alt;
+        stored = *alt;
     } else {
-        const auto entree = common::ToInteger16(valeur);
-        if (!entree) return;
-        (b.champ == Champ::Dist ? e.Dist : b.champ == Champ::Vs ? e.Vs : e.Vz) = *entree;
-        stocke = *entree;
+        const auto input = common::ToInteger16(value);
+        if (!input) return;
+        (b.champ == Champ::Dist ? e.Dist : b.champ == Champ::Vs ? e.Vs : e.Vz) = *input;
+        stored = *input;
     }
-    f[b.etiquette].setCaption(common::FormatNumber(stocke, b.pattern));
-    AppliqueAffichage(b.mode, calcule(b.mode));
+    b.etiquette->setCaption(common::FormatNumber(stored, b.pattern));
+    AppliqueAffichage(b.mode, compute(b.mode));
 }
 
-AffichageDescente FrmDescente::calcule(ModeDescente mode) {
+AffichageDescente FrmDescente::compute(ModeDescente mode) {
     switch (mode) {
         case ModeDescente::ModeDist:
             return CalculDist(EtatDist);
@@ -168,43 +141,42 @@ AffichageDescente FrmDescente::calcule(ModeDescente mode) {
 }
 
 void FrmDescente::AppliqueAffichage(ModeDescente mode, const AffichageDescente& a) {
-    Form& f = *this;
-    const ControlesMode& c = Controles(mode);
-    f[c.alt].setCaption(a.TexteAlt);
-    for (std::size_t i = 0; i < c.traits.size(); ++i) f[c.traits[i]].setVisible(a.Traits[i]);
+    const ControlesMode& c = controles(mode);
+    c.alt->setCaption(a.TexteAlt);
+    for (std::size_t i = 0; i < c.traits.size(); ++i) c.traits[i]->setVisible(a.Traits[i]);
     // The bar's change handler runs once more, nested: it stores the 0 already stored and
     // finds the bar at 0 when it comes back here, so it nests no further.
-    if (a.VzAZero && !c.barreVz.empty()) f[c.barreVz].setValue(0);
-    const auto ecrit = [&f](std::string_view etiquette, const std::optional<std::string>& texte) {
-        if (texte && !etiquette.empty()) f[etiquette].setCaption(*texte);
+    if (a.VzAZero && c.barreVz) (*c.barreVz)->setValue(0);
+    const auto write = [](const platform::LabelRef& label, const std::optional<std::string>& text) {
+        if (text) label->setCaption(*text);
     };
-    ecrit(c.penteDeg, a.TextePenteDeg);
-    ecrit(c.pente, a.TextePente);
-    ecrit(c.titre, a.TitreVario);
-    ecrit(c.resultat, a.TexteResultat);
-    ecrit(c.tsv, a.TexteTsv);
+    write(c.penteDeg, a.TextePenteDeg);
+    write(c.pente, a.TextePente);
+    if (c.titre) write(*c.titre, a.TitreVario);
+    write(c.resultat, a.TexteResultat);
+    write(c.tsv, a.TexteTsv);
 }
 
-void FrmDescente::optTaux_Click() { montreCadre(ModeDescente::ModeTaux); }
-void FrmDescente::optDist_Click() { montreCadre(ModeDescente::ModeDist); }
-void FrmDescente::optVs_Click() { montreCadre(ModeDescente::ModeVs); }
+void FrmDescente::optTaux_Click() { showFrame(ModeDescente::ModeTaux); }
+void FrmDescente::optDist_Click() { showFrame(ModeDescente::ModeDist); }
+void FrmDescente::optVs_Click() { showFrame(ModeDescente::ModeVs); }
 
 // Changing mode computes nothing: each frame keeps what its last computation wrote. Frame1
 // stands at the working position by design; the others are brought there when shown.
-void FrmDescente::montreCadre(ModeDescente mode) {
-    Form& f = *this;
+void FrmDescente::showFrame(ModeDescente mode) {
+    const platform::ControlDesign& working = design().controls[Frame1.row()];
     for (const ModeDescente m : kModes) {
-        platform::Control& cadre = f[Controles(m).cadre];
-        cadre.setVisible(m == mode);
+        platform::Control& frame = *controles(m).cadre;
+        frame.setVisible(m == mode);
         if (m == mode && m != ModeDescente::ModeTaux) {
-            cadre.setLeft(kCadreLeft);
-            cadre.setTop(kCadreTop);
+            frame.setLeft(working.left);
+            frame.setTop(working.top);
         }
     }
     Mode = mode;
 }
 
-void FrmDescente::cmdClear_Click() { chargeValeurs(); }
+void FrmDescente::cmdClear_Click() { loadInputs(); }
 
 void FrmDescente::cmdQuit_Click() { runtime().Unload(*this); }
 

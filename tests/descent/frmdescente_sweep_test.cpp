@@ -32,12 +32,12 @@ struct DescentSweep : ::testing::Test {
     platform::HeadlessHost host;
     app::Application application{host};
 
-    void Run(const std::function<void(platform::Form&)>& steps) {
+    void Run(const std::function<void(FrmDescente&)>& steps) {
         bool ran = false;
         host.onModal = [&](platform::Form& form) {
             if (&form != &application.frmDescente()) return;
             ran = true;
-            steps(form);
+            steps(application.frmDescente());
         };
         application.Start();
         platform::Click(application.frmMainCalc()["cmdVz"]);
@@ -47,11 +47,11 @@ struct DescentSweep : ::testing::Test {
 
 // The mode's four inputs as their labels show them, and its result labels checked against the
 // pure computation of those inputs, their shapes and the sense of the altitude change.
-void CheckMode(platform::Form& f, ModeDescente mode) {
+void CheckMode(const FrmDescente& f, ModeDescente mode) {
     EtatDescente shown;
-    for (const BarreEntree& b : Barres(mode)) {
-        const std::optional<double> n = testing::ShownNumber(f[b.etiquette].caption(), b.pattern);
-        ASSERT_TRUE(n) << b.etiquette << " «" << f[b.etiquette].caption() << "»";
+    for (const BarreEntree& b : f.barres(mode)) {
+        const std::optional<double> n = testing::ShownNumber(b.etiquette->caption(), b.pattern);
+        ASSERT_TRUE(n) << b.etiquette.name() << " «" << b.etiquette->caption() << "»";
         switch (b.champ) {
             case Champ::AltA: shown.AltA = static_cast<std::int32_t>(*n); break;
             case Champ::AltB: shown.AltB = static_cast<std::int32_t>(*n); break;
@@ -60,11 +60,11 @@ void CheckMode(platform::Form& f, ModeDescente mode) {
             case Champ::Vz: shown.Vz = static_cast<std::int16_t>(*n); break;
         }
     }
-    const ControlesMode& c = Controles(mode);
+    const ControlesMode& c = f.controles(mode);
     const std::int32_t delta = shown.AltB - shown.AltA;
-    if (delta == 0 && !c.barreVz.empty()) {
+    if (delta == 0 && c.barreVz) {
         // Level: the vertical speed is forced to 0, on the bar and its label.
-        ASSERT_EQ(f[c.barreVz].value(), 0);
+        ASSERT_EQ((*c.barreVz)->value(), 0);
         ASSERT_EQ(shown.Vz, 0);
     }
 
@@ -72,45 +72,48 @@ void CheckMode(platform::Form& f, ModeDescente mode) {
     const AffichageDescente a = mode == ModeDescente::ModeTaux   ? CalculTaux(copy)
                                 : mode == ModeDescente::ModeDist ? CalculDist(copy)
                                                                  : CalculVs(copy);
-    const std::string& alt = f[c.alt].caption();
+    const std::string& alt = c.alt->caption();
     ASSERT_EQ(alt, a.TexteAlt);
     ASSERT_EQ(testing::ShownNumber(alt, delta > 0 ? "+ 0 '" : " 0 '"), static_cast<double>(delta)) << alt;
     const std::array<bool, 3> traits = delta > 0 ? std::array{true, true, false}
                                        : delta == 0 ? std::array{true, false, false}
                                                     : std::array{false, true, true};
-    for (std::size_t i = 0; i < 3; ++i) ASSERT_EQ(f[c.traits[i]].visible(), traits[i]) << c.traits[i];
+    for (std::size_t i = 0; i < 3; ++i) ASSERT_EQ(c.traits[i]->visible(), traits[i]) << c.traits[i].name();
 
     const ResultPatterns& p = kPatterns[static_cast<std::size_t>(mode)];
-    const auto check = [&f](std::string_view label, const std::optional<std::string>& expected, const char* pattern) {
-        ASSERT_TRUE(expected) << label;
-        const std::string& text = f[label].caption();
-        ASSERT_EQ(text, *expected) << label;
-        ASSERT_TRUE(text == kSansValeur || testing::ReadByPattern(text, pattern)) << label << " «" << text << "»";
+    const auto check = [](const platform::LabelRef& label, const std::optional<std::string>& expected,
+                          const char* pattern) {
+        ASSERT_TRUE(expected) << label.name();
+        const std::string& text = label->caption();
+        ASSERT_EQ(text, *expected) << label.name();
+        ASSERT_TRUE(text == kSansValeur || testing::ReadByPattern(text, pattern))
+            << label.name() << " «" << text << "»";
     };
     check(c.penteDeg, a.TextePenteDeg, p.penteDeg);
     check(c.pente, a.TextePente, p.pente);
     check(c.resultat, a.TexteResultat, p.resultat);
     check(c.tsv, a.TexteTsv, p.tsv);
-    if (!c.titre.empty()) {
-        ASSERT_EQ(f[c.titre].caption(), delta > 0 ? "Vario de montée" : delta < 0 ? "Vario de descente" : "Vario nul");
+    if (c.titre) {
+        ASSERT_EQ((*c.titre)->caption(),
+                  delta > 0 ? "Vario de montée" : delta < 0 ? "Vario de descente" : "Vario nul");
     }
 }
 
 // Every pair of altitudes a page step apart (1000 ft, 0 to 50000 ft) in each mode, against the
 // ends and the middle of the mode's two other inputs.
 TEST_F(DescentSweep, EveryAltitudePairOfEachModeAtSeveralSpeedsAndRates) {
-    Run([&](platform::Form& f) {
+    Run([&](FrmDescente& f) {
         for (const ModeDescente mode : kModes) {
-            platform::Click(f[Controles(mode).option]);
-            ASSERT_TRUE(f[Controles(mode).cadre].visible());
-            const auto bars = Barres(mode);
-            platform::Control& a = f[bars[0].barre];
-            platform::Control& b = f[bars[1].barre];
-            platform::Control& x = f[bars[2].barre];
-            platform::Control& y = f[bars[3].barre];
+            platform::Click(*f.controles(mode).option);
+            ASSERT_TRUE(f.controles(mode).cadre->visible());
+            const auto bars = f.barres(mode);
+            platform::Control& a = *bars[0].barre;
+            platform::Control& b = *bars[1].barre;
+            platform::Control& x = *bars[2].barre;
+            platform::Control& y = *bars[3].barre;
             // Each bar moved once, so that every input is stored and shown.
             for (const BarreEntree& bar : bars) {
-                platform::ThumbRelease(f[bar.barre], f[bar.barre].lowest() + 1);
+                platform::ThumbRelease(*bar.barre, bar.barre->lowest() + 1);
             }
             const auto spread = [](const platform::Control& bar) {
                 return std::array{bar.lowest(), bar.lowest() + (bar.highest() - bar.lowest()) / 7, bar.highest()};
@@ -123,9 +126,9 @@ TEST_F(DescentSweep, EveryAltitudePairOfEachModeAtSeveralSpeedsAndRates) {
                             platform::ThumbRelease(b, altB);
                             platform::ThumbRelease(x, xValue);
                             platform::ThumbRelease(y, yValue);
-                            SCOPED_TRACE(std::string(Controles(mode).cadre) + " A " + std::to_string(altA) + " B " +
-                                         std::to_string(altB) + " " + std::string(bars[2].barre) + " " +
-                                         std::to_string(xValue) + " " + std::string(bars[3].barre) + " " +
+                            SCOPED_TRACE(f.controles(mode).cadre.name() + " A " + std::to_string(altA) + " B " +
+                                         std::to_string(altB) + " " + bars[2].barre.name() + " " +
+                                         std::to_string(xValue) + " " + bars[3].barre.name() + " " +
                                          std::to_string(yValue));
                             ASSERT_NO_FATAL_FAILURE(CheckMode(f, mode));
                         }

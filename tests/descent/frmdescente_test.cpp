@@ -35,10 +35,10 @@ protected:
     void expectInputsAsShown(const std::string& when) {
         for (const ModeDescente mode : kModes) {
             const EtatDescente& e = form.etat(mode);
-            for (const BarreEntree& b : Barres(mode)) {
-                SCOPED_TRACE(when + " " + std::string(b.barre));
-                const int bar = form[b.barre].value();
-                const std::string& label = form[b.etiquette].caption();
+            for (const BarreEntree& b : form.barres(mode)) {
+                SCOPED_TRACE(when + " " + b.barre.name());
+                const int bar = b.barre->value();
+                const std::string& label = b.etiquette->caption();
                 std::optional<double> stored;
                 switch (b.champ) {
                     case Champ::AltA:
@@ -73,13 +73,14 @@ protected:
             const AffichageDescente a = mode == ModeDescente::ModeTaux   ? CalculTaux(copy)
                                         : mode == ModeDescente::ModeDist ? CalculDist(copy)
                                                                          : CalculVs(copy);
-            const ControlesMode& c = Controles(mode);
-            SCOPED_TRACE(when + " " + std::string(c.cadre));
-            ASSERT_EQ(form[c.alt].caption(), a.TexteAlt);
-            for (std::size_t i = 0; i < 3; ++i) ASSERT_EQ(form[c.traits[i]].visible(), a.Traits[i]);
-            const auto same = [&](std::string_view label, const std::optional<std::string>& text) {
-                if (text && !label.empty()) {
-                    ASSERT_EQ(form[label].caption(), *text) << label;
+            const ControlesMode& c = form.controles(mode);
+            SCOPED_TRACE(when + " " + c.cadre.name());
+            ASSERT_EQ(c.alt->caption(), a.TexteAlt);
+            for (std::size_t i = 0; i < 3; ++i) ASSERT_EQ(c.traits[i]->visible(), a.Traits[i]);
+            const auto same = [&](const std::optional<platform::LabelRef>& label,
+                                  const std::optional<std::string>& text) {
+                if (text && label) {
+                    ASSERT_EQ((*label)->caption(), *text) << label->name();
                 }
             };
             same(c.pente, a.TextePente);
@@ -98,8 +99,8 @@ TEST_F(FrmDescenteTest, RandomSessionKeepsInputsAndResultsAsShown) {
     const auto pick = [&](int n) { return std::uniform_int_distribution<int>(0, n - 1)(random); };
     for (int step = 0; step < 3000; ++step) {
         const ModeDescente mode = kModes[static_cast<std::size_t>(pick(3))];
-        const BarreEntree& b = Barres(mode)[static_cast<std::size_t>(pick(4))];
-        platform::Control& bar = form[b.barre];
+        const BarreEntree& b = form.barres(mode)[static_cast<std::size_t>(pick(4))];
+        platform::Control& bar = *b.barre;
         const platform::Toward toward = pick(2) ? platform::Toward::Max : platform::Toward::Min;
         std::string what;
         switch (pick(12)) {
@@ -114,13 +115,13 @@ TEST_F(FrmDescenteTest, RandomSessionKeepsInputsAndResultsAsShown) {
                 break;
             case 2:
                 what = "mode";
-                platform::Click(form[Controles(mode).option]);
+                platform::Click(*form.controles(mode).option);
                 break;
             case 3:
             case 4:
                 // Point B onto point A: the level case that forces the vertical speed to 0.
                 what = "level";
-                platform::ThumbRelease(form[Barres(mode)[1].barre], form[Barres(mode)[0].barre].value());
+                platform::ThumbRelease(*form.barres(mode)[1].barre, form.barres(mode)[0].barre->value());
                 break;
             case 5:
                 what = "drag";
@@ -139,7 +140,7 @@ TEST_F(FrmDescenteTest, RandomSessionKeepsInputsAndResultsAsShown) {
         const std::string when = "step " + std::to_string(step) + " " + what;
         ASSERT_NO_FATAL_FAILURE(expectInputsAsShown(when));
         ASSERT_NO_FATAL_FAILURE(expectResultsOfStoredInputs(when));
-        ASSERT_TRUE(form[Controles(form.mode()).cadre].visible()) << when;
+        ASSERT_TRUE(form.controles(form.mode()).cadre->visible()) << when;
     }
 }
 

@@ -3,10 +3,12 @@
 #include <string>
 #include <vector>
 
+#include "app/application.h"
 #include "descent/calculdist.h"
 #include "descent/calcultaux.h"
 #include "descent/calculvs.h"
 #include "descent/controlesdescente.h"
+#include "descent/frmdescente.h"
 
 namespace ventrose::soak {
 
@@ -31,18 +33,19 @@ AffichageDescente compute(ModeDescente mode, descent::EtatDescente etat) {
 }
 
 Check compare(scenario::Driver& driver, ModeDescente mode, const AffichageDescente& a) {
-    const descent::ControlesMode& c = descent::Controles(mode);
+    const descent::ControlesMode& c = driver.application().frmDescente().controles(mode);
     const std::string why = "the frame's computation for its bars";
-    if (auto f = ExpectCaption(driver, kForm, std::string(c.alt), a.TexteAlt, why)) return f;
+    if (auto f = ExpectCaption(driver, kForm, c.alt.name(), a.TexteAlt, why)) return f;
     for (std::size_t i = 0; i < c.traits.size(); ++i) {
-        const std::string line(c.traits[i]);
+        const std::string& line = c.traits[i].name();
         if (SeenFlag(driver, kForm, line, "Visible") != a.Traits[i])
             return Failure{kForm + "." + line, kForm + "." + line + ".Visible is not " + (a.Traits[i] ? "true" : "false") +
                                                    " as " + why + " gives"};
     }
-    const auto optional = [&](std::string_view label, const std::optional<std::string>& text) -> Check {
-        if (!text || label.empty()) return std::nullopt;
-        return ExpectCaption(driver, kForm, std::string(label), *text, why);
+    const auto optional = [&](const std::optional<platform::LabelRef>& label,
+                              const std::optional<std::string>& text) -> Check {
+        if (!text || !label) return std::nullopt;
+        return ExpectCaption(driver, kForm, label->name(), *text, why);
     };
     if (auto f = optional(c.penteDeg, a.TextePenteDeg)) return f;
     if (auto f = optional(c.pente, a.TextePente)) return f;
@@ -55,8 +58,8 @@ Check checkFrame(scenario::Driver& driver, ModeDescente mode) {
     descent::EtatDescente etat;
     // The optional inputs that may still be absent, as bits of `unset` below.
     std::vector<Champ> mayBeAbsent;
-    for (const descent::BarreEntree& b : descent::Barres(mode)) {
-        const int value = SeenValue(driver, kForm, std::string(b.barre));
+    for (const descent::BarreEntree& b : driver.application().frmDescente().barres(mode)) {
+        const int value = SeenValue(driver, kForm, b.barre.name());
         switch (b.champ) {
             case Champ::AltA: etat.AltA = 2 * value; break;
             case Champ::AltB: etat.AltB = 2 * value; break;
