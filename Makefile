@@ -1,5 +1,6 @@
 # One command for each thing a developer or CI does. Every target installs what is missing first.
-.PHONY: deps build test test-default test-asan test-fuzz coverage run bench package clean
+.PHONY: deps build test test-default test-asan test-fuzz coverage run bench package format \
+	check-format clean
 
 # The presets fix no job count: Ninja picks its own, and ctest, which would run one test at a
 # time, is told to run as many as there are cores (CTEST_JOBS=n overrides).
@@ -39,6 +40,14 @@ bench: build
 # The Debian package of the optimised build: build/default/package/ventrose_<version>_<arch>.deb.
 package: build
 	cmake --build --preset default --target package
+
+# The C++ layout of .clang-format (clang-format 14): format rewrites every tracked .h and .cpp,
+# check-format only lists the files that differ, and fails if there are any.
+format: deps
+	@bash scripts/check-format.sh --fix
+
+check-format: deps
+	@bash scripts/check-format.sh
 
 clean:
 	rm -rf build
