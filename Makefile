@@ -1,5 +1,10 @@
 # One command for each thing a developer or CI does. Every target installs what is missing first.
-.PHONY: deps build test test-default test-asan test-fuzz coverage run bench package clean
+.PHONY: deps build test test-default test-asan test-fuzz coverage run bench package format \
+	check-format clean
+
+# The presets fix no job count: Ninja picks its own, and ctest, which would run one test at a
+# time, is told to run as many as there are cores (CTEST_JOBS=n overrides).
+CTEST_JOBS ?= $(shell nproc)
 
 deps:
 	@bash scripts/install-deps.sh
@@ -9,12 +14,12 @@ build: deps
 	cmake --build --preset default
 
 test-default: build
-	ctest --preset default
+	ctest --preset default -j $(CTEST_JOBS)
 
 test-asan: deps
 	cmake --preset asan
 	cmake --build --preset asan
-	ctest --preset asan
+	ctest --preset asan -j $(CTEST_JOBS)
 
 # Each fuzz target for a bounded time (FUZZ_SECONDS, 30 by default), with clang's libFuzzer.
 test-fuzz: deps
@@ -35,6 +40,14 @@ bench: build
 # The Debian package of the optimised build: build/default/package/ventrose_<version>_<arch>.deb.
 package: build
 	cmake --build --preset default --target package
+
+# The C++ layout of .clang-format (clang-format 14): format rewrites every tracked .h and .cpp,
+# check-format only lists the files that differ, and fails if there are any.
+format: deps
+	@bash scripts/check-format.sh --fix
+
+check-format: deps
+	@bash scripts/check-format.sh
 
 clean:
 	rm -rf build

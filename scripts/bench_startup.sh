@@ -10,6 +10,8 @@
 # exposed), both programs quit by themselves and /usr/bin/time -v gives their maximum resident
 # set size. Otherwise both are ended once mapped, and their VmHWM is read just before.
 set -euo pipefail
+# shellcheck source-path=SCRIPTDIR source=lib/xvfb.sh
+source "$(dirname "${BASH_SOURCE[0]}")/lib/xvfb.sh"
 
 if [ $# -ne 1 ]; then
   echo "usage: $0 BUILD_DIR" >&2
@@ -42,39 +44,15 @@ if [ ! -x /usr/bin/time ]; then
 fi
 
 work=$(mktemp -d)
-xvfb_pid=""
 cleanup() {
-  if [ -n "$xvfb_pid" ]; then
-    kill "$xvfb_pid" 2>/dev/null || true
-    wait "$xvfb_pid" 2>/dev/null || true
-  fi
   rm -rf "$work"
 }
 trap cleanup EXIT
 
-# Other builds may run their own X servers: take the first display of :90..:99 that starts.
-start_xvfb() {
-  local n
-  for n in $(seq 90 99); do
-    [ -e "/tmp/.X$n-lock" ] && continue
-    Xvfb ":$n" -screen 0 1280x1024x24 -dpi 96 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-    xvfb_pid=$!
-    for _ in $(seq 50); do
-      kill -0 "$xvfb_pid" 2>/dev/null || break
-      if DISPLAY=":$n" xdotool getdisplaygeometry >/dev/null 2>&1; then
-        export DISPLAY=":$n"
-        return 0
-      fi
-      sleep 0.1
-    done
-    kill "$xvfb_pid" 2>/dev/null || true
-    wait "$xvfb_pid" 2>/dev/null || true
-    xvfb_pid=""
-  done
-  return 1
-}
-
-start_xvfb || { echo "Start-up: no free X display in :90..:99" >&2; exit 1; }
+if ! xvfb_start 1280x1024x24 "$work/xvfb.log"; then
+  echo "Start-up: the X server did not start" >&2
+  exit 1
+fi
 # Qt warns on every start without it; the warning is noise here, not a difference.
 export XDG_RUNTIME_DIR=$work/runtime
 mkdir -m 700 "$XDG_RUNTIME_DIR"

@@ -11,7 +11,7 @@ build=build/coverage
 cmake --preset coverage >/dev/null
 cmake --build --preset coverage
 find "$build" -name '*.gcda' -delete
-ctest --preset coverage >"$build/ctest.log" 2>&1 || { tail -30 "$build/ctest.log"; exit 1; }
+ctest --preset coverage -j "$(nproc)" >"$build/ctest.log" 2>&1 || { tail -30 "$build/ctest.log"; exit 1; }
 tail -3 "$build/ctest.log"
 
 gcovr --root . --object-directory "$build" -j 2 \

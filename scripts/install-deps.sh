@@ -12,7 +12,7 @@ packages=(
   # platform plugin (real windows, the smoke test) and the font the windows are drawn in.
   qt6-qpa-plugins fonts-dejavu-core
   xvfb xfonts-base xdotool x11-utils imagemagick time libx11-dev
-  clang libclang-rt-14-dev gcovr
+  clang libclang-rt-14-dev gcovr clang-format
   appstream desktop-file-utils dpkg-dev
   python3
 )

@@ -2,6 +2,8 @@
 # Takes a screenshot of every window of ventrose on a private X server, for docs/.
 # Usage: screenshots.sh BUILD_DIR OUTPUT_DIR [SCALE]
 set -euo pipefail
+# shellcheck source-path=SCRIPTDIR source=lib/xvfb.sh
+source "$(dirname "${BASH_SOURCE[0]}")/lib/xvfb.sh"
 
 build=$1
 out=$2
@@ -10,17 +12,12 @@ suffix=""
 [ "$scale" != "1" ] && suffix="-${scale}x"
 mkdir -p "$out"
 
-display=:71
-Xvfb "$display" -screen 0 2400x2000x24 -dpi 96 -nolisten tcp >/dev/null 2>&1 &
-xvfb_pid=$!
 app_pid=""
 cleanup() {
   [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null || true
-  kill "$xvfb_pid" 2>/dev/null || true
 }
 trap cleanup EXIT
-export DISPLAY=$display
-sleep 1
+xvfb_start 2400x2000x24 || { echo "screenshots: the X server did not start" >&2; exit 1; }
 
 QT_SCALE_FACTOR=$scale "$build/app/ventrose" &
 app_pid=$!

@@ -7,6 +7,8 @@
 # The close-request helper may also be named by VENTROSE_CLOSE_REQUEST.
 # Exits 77 (skipped) when Xvfb is not installed. Screenshots are left in ./smoke-artifacts.
 set -euo pipefail
+# shellcheck source-path=SCRIPTDIR source=../../scripts/lib/xvfb.sh
+source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/lib/xvfb.sh"
 
 main_caption="Ventrose pour FS"
 about_caption="A propos de ...."
@@ -38,44 +40,14 @@ done
 
 artifacts=$PWD/smoke-artifacts
 mkdir -p "$artifacts"
-xvfb_pid=""
 app_pid=""
 
 cleanup() {
   if [ -n "$app_pid" ] && kill -0 "$app_pid" 2>/dev/null; then
     kill "$app_pid" 2>/dev/null || true
   fi
-  if [ -n "$xvfb_pid" ]; then
-    kill "$xvfb_pid" 2>/dev/null || true
-    wait "$xvfb_pid" 2>/dev/null || true
-  fi
 }
 trap cleanup EXIT
-
-# Other builds may run their own X servers: take the first display of :90..:99 whose server
-# actually starts and answers.
-start_xvfb() {
-  local n
-  for n in $(seq 90 99); do
-    [ -e "/tmp/.X$n-lock" ] && continue
-    Xvfb ":$n" -screen 0 1280x1024x24 -dpi 96 -nolisten tcp >"$artifacts/xvfb.log" 2>&1 &
-    xvfb_pid=$!
-    for _ in $(seq 50); do
-      if ! kill -0 "$xvfb_pid" 2>/dev/null; then
-        break
-      fi
-      if DISPLAY=":$n" xdotool getdisplaygeometry >/dev/null 2>&1; then
-        export DISPLAY=":$n"
-        return 0
-      fi
-      sleep 0.1
-    done
-    kill "$xvfb_pid" 2>/dev/null || true
-    wait "$xvfb_pid" 2>/dev/null || true
-    xvfb_pid=""
-  done
-  return 1
-}
 
 # Prints the id of the first visible window whose caption is exactly $1, waiting for it.
 wait_for_window() {
@@ -85,7 +57,8 @@ wait_for_window() {
   timeout "$timeout_seconds" xdotool search --sync --onlyvisible --name "$pattern" | head -n 1
 }
 
-start_xvfb || die "no free X display in :90..:99"
+xvfb_start 1280x1024x24 "$artifacts/xvfb.log" \
+  || die "the X server did not start (see $artifacts/xvfb.log)"
 echo "smoke: X server on $DISPLAY"
 
 QT_QPA_PLATFORM=xcb "$ventrose" >"$artifacts/ventrose.log" 2>&1 &
