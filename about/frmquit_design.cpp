@@ -32,9 +32,9 @@ FormDesign makeDesign() {
     auto add = [&](ControlDesign c) { d.controls.push_back(std::move(c)); };
 
     add(Outline("Shape1", "", {4 * kPx, 4 * kPx, 612 * kPx, 322 * kPx}, kDarkGreen, 2));
-    // The product name stands centred on one line, as a value does, though it never changes.
-    add(WithFont(Colours(Value("lblProductName", "", {14 * kPx, 12 * kPx, 592 * kPx, 46 * kPx},
-                               "Ventrose pour Flight Simulator"),
+    add(WithFont(Colours(Aligned(OneLine(Caption("lblProductName", "", "Ventrose pour Flight Simulator",
+                                                 {14 * kPx, 12 * kPx, 592 * kPx, 46 * kPx})),
+                                 Alignment::Center),
                          kTooltipYellow, kDarkGreen),
                  {.pointSize = 24, .bold = true, .serif = true}));
     add(Picture("Image1", "", ":/about/floatplane.png", {16 * kPx, 68 * kPx, 281 * kPx, 173 * kPx}));

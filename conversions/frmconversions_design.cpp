@@ -100,10 +100,8 @@ FormDesign makeDesign() {
     add(smallBold(Option("optKilo", "frmCarbu", "Kilogrammes", optionAt(kSecondOption, 48 * kPx))));
     addEntry(d, {.frame = "frmCarbu", .box = "txtChoixCarbu", .label = "lblChoixCarbu", .labelText = "US Gallons",
                  .top = 34 * kPx});
-    // The note is fixed text, kept on one line across the frame as a value is.
-    add(Colours(Aligned(Value("Label1", "frmCarbu", {kFirstOption, 78 * kPx, 520 * kPx, 18 * kPx},
-                              "NB : unités employées dans FS et FSNavigator - 0,81 Kg / L"),
-                        Alignment::Left),
+    add(Colours(OneLine(Caption("Label1", "frmCarbu", "NB : unités employées dans FS et FSNavigator - 0,81 Kg / L",
+                                {kFirstOption, 78 * kPx, 520 * kPx, 18 * kPx})),
                 kLightBlue));
 
     add(smallBold(Button("cmdClear", "", "Rafraichir", {150 * kPx, 402 * kPx, 130 * kPx, 32 * kPx}), kLightCyan));

@@ -121,6 +121,11 @@ ControlDesign Aligned(ControlDesign design, Alignment alignment) {
     return design;
 }
 
+ControlDesign OneLine(ControlDesign design) {
+    design.wordWrap = false;
+    return design;
+}
+
 ControlDesign LabelledBy(ControlDesign design, std::string label) {
     design.labelledBy = std::move(label);
     return design;

@@ -40,6 +40,7 @@ ControlDesign Hidden(ControlDesign design);
 ControlDesign Colours(ControlDesign design, Colour back, Colour fore = kDefaultColour);
 ControlDesign WithFont(ControlDesign design, Font font);
 ControlDesign Aligned(ControlDesign design, Alignment alignment);
+ControlDesign OneLine(ControlDesign design);  // a caption that never wraps
 ControlDesign LabelledBy(ControlDesign design, std::string label);
 
 }  // namespace ventrose::platform::dialect
