@@ -139,7 +139,7 @@ QWidget* QtView::createWidget(FormWindow& window, const Control& control) {
         }
         case ControlKind::Frame: widget = new FrameWidget(parent); break;
         case ControlKind::Line:
-            widget = new LineWidget(parent, ToQColor(lineColour(d)), ToPixels(d.borderWidth * kTwipsPerPixel, scale));
+            widget = new LineWidget(parent, ToQColor(lineColour(d)), ToPixels(d.borderWidth * kPx, scale));
             break;
         case ControlKind::Image: {
             auto* image = new ClickableLabel(parent);
@@ -149,7 +149,7 @@ QWidget* QtView::createWidget(FormWindow& window, const Control& control) {
             break;
         }
         case ControlKind::Shape:
-            widget = new ShapeWidget(parent, ToQColor(lineColour(d)), ToPixels(d.borderWidth * kTwipsPerPixel, scale));
+            widget = new ShapeWidget(parent, ToQColor(lineColour(d)), ToPixels(d.borderWidth * kPx, scale));
             break;
     }
     widget->setFont(FontFor(d.font));
