@@ -4,7 +4,7 @@
 
 #include "platform/control.h"
 #include "platform/form.h"
-#include "platform/qt/accessible_names.h"
+#include "platform/accessible_names.h"
 #include "platform/qt/appearance.h"
 
 namespace ventrose::platform::qt {

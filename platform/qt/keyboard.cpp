@@ -6,7 +6,7 @@
 
 #include "platform/control.h"
 #include "platform/form.h"
-#include "platform/qt/reading_order.h"
+#include "platform/reading_order.h"
 
 namespace ventrose::platform::qt {
 

@@ -20,8 +20,8 @@ namespace ventrose::platform::qt {
 // as a click would be. Enter and Space press a focused button; Space selects a focused option.
 void MakeKeyboardReachable(QWidget& widget, ControlKind kind);
 
-// Chains Tab through the form's focusable widgets in reading order (reading_order.h), from the
-// places the controls have now; hidden ones are skipped by Qt itself.
+// Chains Tab through the form's focusable widgets in reading order (platform/reading_order.h),
+// from the places the controls have now; hidden ones are skipped by Qt itself.
 void ChainFocusInReadingOrder(const Form& form, const std::function<QWidget*(const Control&)>& widgetOf);
 
 // Gives the focus to the first shown control in reading order, unless the window already has a

@@ -11,7 +11,7 @@
 #include "platform/qt/appearance.h"
 #include "platform/qt/geometry.h"
 #include "platform/qt/painted_widgets.h"
-#include "platform/qt/scroll_mapping.h"
+#include "platform/scroll_mapping.h"
 #include "platform/qt/text_box.h"
 #include "platform/qt/widget_properties.h"
 

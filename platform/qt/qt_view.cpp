@@ -13,7 +13,7 @@
 #include "platform/qt/keyboard.h"
 #include "platform/qt/mirror.h"
 #include "platform/qt/painted_widgets.h"
-#include "platform/qt/scroll_mapping.h"
+#include "platform/scroll_mapping.h"
 #include "platform/qt/text_box.h"
 #include "platform/qt/widget_properties.h"
 #include "platform/qt/wheel_notches.h"

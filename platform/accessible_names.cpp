@@ -1,4 +1,4 @@
-#include "platform/qt/accessible_names.h"
+#include "platform/accessible_names.h"
 
 #include <algorithm>
 #include <cctype>
@@ -8,7 +8,7 @@
 #include "platform/control.h"
 #include "platform/form.h"
 
-namespace ventrose::platform::qt {
+namespace ventrose::platform {
 
 namespace {
 
@@ -133,4 +133,4 @@ std::string AccessibleDescriptionOf(const Control& control) {
     return IsValueLabel(control) ? Spoken(control.caption()) : std::string{};
 }
 
-}  // namespace ventrose::platform::qt
+}  // namespace ventrose::platform
