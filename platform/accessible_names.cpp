@@ -6,6 +6,7 @@
 #include <tuple>
 
 #include "platform/control.h"
+#include "platform/control_kinds.h"
 #include "platform/form.h"
 
 namespace ventrose::platform {
@@ -105,28 +106,17 @@ bool NamesAnother(const Control& label) {
 }
 
 std::string AccessibleNameOf(const Control& control) {
-    switch (control.kind()) {
-        case ControlKind::CommandButton:
-        case ControlKind::OptionButton:
-        case ControlKind::Frame: return Spoken(control.caption());
-        case ControlKind::Label: {
+    switch (TraitsOf(control.kind()).namedBy) {
+        case NamedBy::Nothing: return {};
+        case NamedBy::Caption:
+            // A value label is named after its place, never after its own text, which is its
+            // description: so a new value changes only the description.
             if (!IsValueLabel(control)) return Spoken(control.caption());
-            // Named after its place, never after its own text, which is its description: so a
-            // new value changes only the description.
-            const Control* beside = captionBeside(control);
-            return beside != nullptr ? Spoken(beside->caption()) : frameCaption(control);
-        }
-        case ControlKind::HScrollBar:
-        case ControlKind::VScrollBar:
-        case ControlKind::TextBox: {
-            const Control* beside = captionBeside(control);
-            return beside != nullptr ? Spoken(beside->caption()) : frameCaption(control);
-        }
-        case ControlKind::Line:
-        case ControlKind::Image:
-        case ControlKind::Shape: break;
+            break;
+        case NamedBy::Place: break;
     }
-    return {};
+    const Control* beside = captionBeside(control);
+    return beside != nullptr ? Spoken(beside->caption()) : frameCaption(control);
 }
 
 std::string AccessibleDescriptionOf(const Control& control) {
