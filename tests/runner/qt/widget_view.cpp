@@ -9,8 +9,8 @@
 
 #include "platform/control.h"
 #include "platform/qt/appearance.h"
-#include "platform/scroll_mapping.h"
 #include "platform/qt/widget_properties.h"
+#include "platform/scroll_mapping.h"
 #include "tests/runner/model_view.h"
 #include "tests/runner/scenario.h"
 
