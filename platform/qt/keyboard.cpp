@@ -71,11 +71,9 @@ private:
 
 }  // namespace
 
-void MakeKeyboardReachable(QWidget& widget, ControlKind kind) {
-    widget.setFocusPolicy(TraitsOf(kind).takesFocus ? Qt::StrongFocus : Qt::NoFocus);
-    if (auto* bar = qobject_cast<QScrollBar*>(&widget)) bar->installEventFilter(new BarKeys(*bar));
-    if (auto* button = qobject_cast<QPushButton*>(&widget)) button->installEventFilter(new ButtonKeys(*button));
-}
+void StepWithKeys(QScrollBar& bar) { bar.installEventFilter(new BarKeys(bar)); }
+
+void PressWithEnter(QPushButton& button) { button.installEventFilter(new ButtonKeys(button)); }
 
 namespace {
 
