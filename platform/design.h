@@ -14,14 +14,18 @@ enum class Alignment { Left, Right, Center };
 using Colour = std::uint32_t;
 inline constexpr Colour kDefaultColour = 0xFFFFFFFFu;
 
+// Designs are drawn in pixels at 96 dpi and stored in twips (1440 per inch): `12 * kPx` is twelve
+// of those pixels. The view divides by it again, scaled to the screen's own dpi.
+inline constexpr int kPx = 15;
+
 struct Font {
     int pointSize = 8;
     bool bold = false;
     bool serif = false;
 };
 
-// One control as the window's designer laid it out. Geometry is in twips (1440 per inch,
-// 15 per pixel at 96 dpi), relative to the container's client area.
+// One control as the window's designer laid it out. Geometry is in twips (kPx to the pixel at
+// 96 dpi), relative to the container's client area.
 struct ControlDesign {
     ControlKind kind = ControlKind::Label;
     std::string name{};

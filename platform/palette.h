@@ -18,7 +18,7 @@ inline constexpr Colour kTooltipYellow = 0xFFFFE1;
 inline constexpr Colour kLightCyan = 0xC0FFFF;
 inline constexpr Colour kLightOrange = 0xFFE0C0;
 
-// Designs are drawn in pixels at 96 dpi and stored in twips: 15 twips to the pixel.
-inline constexpr int kPx = 15;
+// Window designs take their unit from here along with their colours.
+using platform::kPx;
 
 }  // namespace ventrose::platform::palette

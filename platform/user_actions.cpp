@@ -4,6 +4,7 @@
 #include <string>
 
 #include "platform/control.h"
+#include "platform/control_kinds.h"
 #include "platform/form.h"
 #include "platform/runtime.h"
 #include "platform/text.h"
@@ -59,21 +60,11 @@ bool ThumbRelease(Control& bar, int value) {
 bool Click(Control& control) {
     Form& form = control.form();
     if (!accepts(form)) return false;
-    switch (control.kind()) {
-        case ControlKind::OptionButton:
-            control.setSelected(true);  // a selected option runs nothing
-            break;
-        case ControlKind::Shape:
-        case ControlKind::Line:
-            form.fireFormClick();  // drawn shapes take no click: it reaches the window
-            break;
-        case ControlKind::Label:
-        case ControlKind::CommandButton:
-        case ControlKind::Image:
-            form.fireClick(control);
-            break;
-        default:
-            break;
+    switch (TraitsOf(control.kind()).click) {
+        case ClickGoesTo::Selection: control.setSelected(true); break;  // a selected option runs nothing
+        case ClickGoesTo::Window: form.fireFormClick(); break;
+        case ClickGoesTo::Control: form.fireClick(control); break;
+        case ClickGoesTo::Nowhere: break;
     }
     return true;
 }

@@ -2,9 +2,9 @@
 
 #include <QWidget>
 
+#include "platform/accessible_names.h"
 #include "platform/control.h"
 #include "platform/form.h"
-#include "platform/qt/accessible_names.h"
 #include "platform/qt/appearance.h"
 
 namespace ventrose::platform::qt {

@@ -16,8 +16,8 @@ namespace ventrose::platform::qt {
 using WidgetLookup = std::function<QWidget*(const Control&)>;
 
 // Gives every control's widget the accessible name and description the layout gives it (see
-// accessible_names.h). Qt announces a name or description to screen readers when it is set, so
-// each is set only when it differs.
+// platform/accessible_names.h). Qt announces a name or description to screen readers when it is
+// set, so each is set only when it differs.
 void DescribeForScreenReaders(const Form& form, const WidgetLookup& widgetOf);
 
 // After a property of one control changed: the value label's own text when only that changed,

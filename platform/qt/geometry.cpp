@@ -5,10 +5,12 @@
 #include <QWidget>
 #include <cmath>
 
+#include "platform/design.h"
+
 namespace ventrose::platform::qt {
 
 int ToPixels(int twips, double scale) {
-    return static_cast<int>(std::lround(twips * scale / kTwipsPerPixel));
+    return static_cast<int>(std::lround(twips * scale / kPx));
 }
 
 QRect ToPixelRect(int left, int top, int width, int height, double scale) {

@@ -5,28 +5,13 @@
 #include <QScrollBar>
 
 #include "platform/control.h"
+#include "platform/control_kinds.h"
 #include "platform/form.h"
-#include "platform/qt/reading_order.h"
+#include "platform/reading_order.h"
 
 namespace ventrose::platform::qt {
 
 namespace {
-
-bool takesFocus(ControlKind kind) {
-    switch (kind) {
-        case ControlKind::CommandButton:
-        case ControlKind::OptionButton:
-        case ControlKind::HScrollBar:
-        case ControlKind::VScrollBar:
-        case ControlKind::TextBox: return true;
-        case ControlKind::Label:
-        case ControlKind::Frame:
-        case ControlKind::Line:
-        case ControlKind::Image:
-        case ControlKind::Shape: break;
-    }
-    return false;
-}
 
 // The bar's own action for a key, or SliderNoAction. Written out rather than left to the
 // slider's key handling, whose directions depend on the style and on inverted controls.
@@ -86,11 +71,9 @@ private:
 
 }  // namespace
 
-void MakeKeyboardReachable(QWidget& widget, ControlKind kind) {
-    widget.setFocusPolicy(takesFocus(kind) ? Qt::StrongFocus : Qt::NoFocus);
-    if (auto* bar = qobject_cast<QScrollBar*>(&widget)) bar->installEventFilter(new BarKeys(*bar));
-    if (auto* button = qobject_cast<QPushButton*>(&widget)) button->installEventFilter(new ButtonKeys(*button));
-}
+void StepWithKeys(QScrollBar& bar) { bar.installEventFilter(new BarKeys(bar)); }
+
+void PressWithEnter(QPushButton& button) { button.installEventFilter(new ButtonKeys(button)); }
 
 namespace {
 
@@ -98,7 +81,7 @@ std::vector<const Control*> focusableInReadingOrder(const Form& form,
                                                     const std::function<QWidget*(const Control&)>& widgetOf) {
     std::vector<const Control*> focusable;
     for (const auto& control : form.controls())
-        if (takesFocus(control->kind()) && widgetOf(*control) != nullptr) focusable.push_back(control.get());
+        if (TraitsOf(control->kind()).takesFocus && widgetOf(*control) != nullptr) focusable.push_back(control.get());
     return InReadingOrder(std::move(focusable));
 }
 

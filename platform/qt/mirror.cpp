@@ -9,17 +9,32 @@
 
 #include "platform/control.h"
 #include "platform/qt/appearance.h"
+#include "platform/qt/control_kinds.h"
 #include "platform/qt/geometry.h"
 #include "platform/qt/painted_widgets.h"
-#include "platform/qt/scroll_mapping.h"
 #include "platform/qt/text_box.h"
 #include "platform/qt/widget_properties.h"
+#include "platform/scroll_mapping.h"
 
 namespace ventrose::platform::qt {
 
 namespace {
 
-void mirrorCaption(QWidget& widget, const Control& control) {
+void mirrorSelection(QWidget& widget, const Control& control) {
+    if (auto* box = dynamic_cast<TextBox*>(&widget)) box->showSelection(control.anchor(), control.caret() - control.anchor());
+}
+
+void mirrorValue(QWidget& widget, const Control& control) {
+    if (auto* bar = qobject_cast<QScrollBar*>(&widget)) {
+        bar->setValue(PositionOf(control.value(), control.min(), control.max()));
+    } else if (auto* button = qobject_cast<QAbstractButton*>(&widget)) {
+        MirrorChecked(*button, control);
+    }
+}
+
+}  // namespace
+
+void MirrorCaption(QWidget& widget, const Control& control) {
     const QString shown = ShownText(control.caption());
     widget.setProperty(kCaptionProperty, ToQString(control.caption()));
     if (auto* label = qobject_cast<QLabel*>(&widget)) {
@@ -31,11 +46,7 @@ void mirrorCaption(QWidget& widget, const Control& control) {
     }
 }
 
-void mirrorSelection(QWidget& widget, const Control& control) {
-    if (auto* box = dynamic_cast<TextBox*>(&widget)) box->showSelection(control.anchor(), control.caret() - control.anchor());
-}
-
-void mirrorText(QWidget& widget, const Control& control) {
+void MirrorText(QWidget& widget, const Control& control) {
     auto* edit = qobject_cast<QLineEdit*>(&widget);
     const QString text = ToQString(control.text());
     if (edit != nullptr && edit->text() != text) edit->setText(text);
@@ -43,7 +54,7 @@ void mirrorText(QWidget& widget, const Control& control) {
 }
 
 // Range first, then the position in it: a new Min or Max moves the position of the same value.
-void mirrorBar(QScrollBar& bar, const Control& control) {
+void MirrorRange(QScrollBar& bar, const Control& control) {
     bar.setProperty(kMinProperty, control.min());
     bar.setProperty(kMaxProperty, control.max());
     bar.setRange(0, PositionRange(control.min(), control.max()));
@@ -52,26 +63,22 @@ void mirrorBar(QScrollBar& bar, const Control& control) {
     bar.setValue(PositionOf(control.value(), control.min(), control.max()));
 }
 
-void mirrorValue(QWidget& widget, const Control& control) {
-    if (auto* bar = qobject_cast<QScrollBar*>(&widget)) {
-        bar->setValue(PositionOf(control.value(), control.min(), control.max()));
-    } else if (auto* button = qobject_cast<QAbstractButton*>(&widget)) {
-        // An exclusive option refuses to be cleared while it is the one checked: the model alone
-        // says which option is selected, even none.
-        const bool exclusive = button->autoExclusive();
-        if (!control.selected() && exclusive) button->setAutoExclusive(false);
-        button->setChecked(control.selected());
-        button->setAutoExclusive(exclusive);
-    }
+void MirrorChecked(QAbstractButton& button, const Control& control) {
+    // An exclusive option refuses to be cleared while it is the one checked: the model alone
+    // says which option is selected, even none.
+    const bool exclusive = button.autoExclusive();
+    if (!control.selected() && exclusive) button.setAutoExclusive(false);
+    button.setChecked(control.selected());
+    button.setAutoExclusive(exclusive);
 }
 
-void mirrorPlace(QWidget& widget, const Control& control, double scale) {
+void MirrorPlace(QWidget& widget, const Control& control, double scale) {
     widget.setProperty(kLeftProperty, control.left());
     widget.setProperty(kTopProperty, control.top());
     widget.setGeometry(ToPixelRect(control.left(), control.top(), control.width(), control.height(), scale));
 }
 
-void mirrorLine(QWidget& widget, const Control& control, double scale) {
+void MirrorLine(QWidget& widget, const Control& control, double scale) {
     widget.setProperty(kX1Property, control.x1());
     widget.setProperty(kY1Property, control.y1());
     widget.setProperty(kX2Property, control.x2());
@@ -81,51 +88,32 @@ void mirrorLine(QWidget& widget, const Control& control, double scale) {
                             ToPixels(control.y2(), scale)));
 }
 
-}  // namespace
-
 void MirrorProperty(QWidget& widget, const Control& control, Property property, double scale) {
     const QSignalBlocker blocker(&widget);
     switch (property) {
-        case Property::Caption: mirrorCaption(widget, control); break;
-        case Property::Text: mirrorText(widget, control); break;
+        case Property::Caption: MirrorCaption(widget, control); break;
+        case Property::Text: MirrorText(widget, control); break;
         case Property::SelStart: mirrorSelection(widget, control); break;
         case Property::Value: mirrorValue(widget, control); break;
         case Property::Visible: widget.setVisible(control.visible()); break;
         case Property::Left:
-        case Property::Top: mirrorPlace(widget, control, scale); break;
+        case Property::Top: MirrorPlace(widget, control, scale); break;
         case Property::Min:
         case Property::Max:
         case Property::SmallChange:
         case Property::LargeChange:
-            if (auto* bar = qobject_cast<QScrollBar*>(&widget)) mirrorBar(*bar, control);
+            if (auto* bar = qobject_cast<QScrollBar*>(&widget)) MirrorRange(*bar, control);
             break;
         case Property::X1:
         case Property::Y1:
         case Property::X2:
-        case Property::Y2: mirrorLine(widget, control, scale); break;
+        case Property::Y2: MirrorLine(widget, control, scale); break;
     }
 }
 
 void MirrorAll(QWidget& widget, const Control& control, double scale) {
     const QSignalBlocker blocker(&widget);
-    switch (control.kind()) {
-        case ControlKind::Label:
-        case ControlKind::CommandButton:
-        case ControlKind::Frame: mirrorCaption(widget, control); break;
-        case ControlKind::OptionButton:
-            mirrorCaption(widget, control);
-            mirrorValue(widget, control);
-            break;
-        case ControlKind::TextBox: mirrorText(widget, control); break;
-        case ControlKind::HScrollBar:
-        case ControlKind::VScrollBar:
-            if (auto* bar = qobject_cast<QScrollBar*>(&widget)) mirrorBar(*bar, control);
-            break;
-        case ControlKind::Line: mirrorLine(widget, control, scale); break;
-        case ControlKind::Image:
-        case ControlKind::Shape: break;
-    }
-    if (control.kind() != ControlKind::Line) mirrorPlace(widget, control, scale);
+    BehaviourOf(control.kind()).mirror(widget, control, scale);
     widget.setVisible(control.visible());
 }
 

@@ -1,49 +1,21 @@
 #include "platform/qt/qt_view.h"
 
 #include <QCoreApplication>
-#include <QPushButton>
-#include <QScrollBar>
 
 #include "platform/control.h"
+#include "platform/control_kinds.h"
 #include "platform/form.h"
 #include "platform/qt/accessibility.h"
 #include "platform/qt/appearance.h"
+#include "platform/qt/control_kinds.h"
 #include "platform/qt/focus_ring.h"
 #include "platform/qt/geometry.h"
 #include "platform/qt/keyboard.h"
 #include "platform/qt/mirror.h"
-#include "platform/qt/painted_widgets.h"
-#include "platform/qt/scroll_mapping.h"
-#include "platform/qt/text_box.h"
-#include "platform/qt/widget_properties.h"
-#include "platform/qt/wheel_notches.h"
-#include "platform/qt/widgets.h"
 #include "platform/runtime.h"
 #include "platform/user_actions.h"
 
 namespace ventrose::platform::qt {
-
-namespace {
-
-Qt::Alignment alignmentOf(Alignment alignment) {
-    switch (alignment) {
-        case Alignment::Right: return Qt::AlignRight | Qt::AlignTop;
-        case Alignment::Center: return Qt::AlignHCenter | Qt::AlignTop;
-        case Alignment::Left: break;
-    }
-    return Qt::AlignLeft | Qt::AlignTop;
-}
-
-Colour lineColour(const ControlDesign& design) {
-    return design.foreColour == kDefaultColour ? 0x000000 : design.foreColour;
-}
-
-// The model's value for where the person left the thumb.
-int releasedValue(const QScrollBar& bar, const Control& control) {
-    return ValueAt(bar.sliderPosition(), control.min(), control.max());
-}
-
-}  // namespace
 
 QtView::QtView(Runtime& runtime) : runtime_(runtime) { runtime_.addObserver(*this); }
 
@@ -79,12 +51,14 @@ void QtView::formLoaded(Form& form) {
     window->onCloseRequest = [this, window] { actOnForm(window, [](Form& f) { return CloseRequest(f); }); };
     window->onClick = [this, window] { actOnForm(window, [](Form& f) { return ClickForm(f); }); };
     for (const auto& control : form.controls()) {
-        QWidget* widget = createWidget(*window, *control);
+        const KindBehaviour& kind = BehaviourOf(control->kind());
+        QWidget* widget = kind.create(*containerOf(*window, *control), control->design(), window->scale());
         widget->setObjectName(ToQString(control->name()));
+        widget->setFont(FontFor(control->design().font));
         widgets_[control.get()] = widget;
         MirrorAll(*widget, *control, window->scale());
-        connectWidget(*window, *widget, *control);
-        MakeKeyboardReachable(*widget, control->kind());
+        kind.connect(*widget, ControlLink(*this, *window, control->name()));
+        widget->setFocusPolicy(TraitsOf(control->kind()).takesFocus ? Qt::StrongFocus : Qt::NoFocus);
     }
     ChainFocusInReadingOrder(form, lookup());
     DescribeForScreenReaders(form, lookup());
@@ -102,150 +76,6 @@ QWidget* QtView::containerOf(FormWindow& window, const Control& control) const {
     return widget != nullptr ? widget : &window;
 }
 
-QWidget* QtView::createWidget(FormWindow& window, const Control& control) {
-    const ControlDesign& d = control.design();
-    QWidget* parent = containerOf(window, control);
-    const double scale = window.scale();
-    QWidget* widget = nullptr;
-    switch (d.kind) {
-        case ControlKind::Label: {
-            auto* label = new ClickableLabel(parent);
-            label->setWordWrap(d.wordWrap);
-            label->setAlignment(alignmentOf(d.alignment));
-            widget = label;
-            break;
-        }
-        case ControlKind::CommandButton: {
-            auto* button = new QPushButton(parent);
-            button->setAutoDefault(false);
-            ApplyColours(*button, d.backColour, d.foreColour, false);
-            widget = button;
-            break;
-        }
-        case ControlKind::HScrollBar:
-        case ControlKind::VScrollBar: {
-            auto* bar = new QScrollBar(d.kind == ControlKind::HScrollBar ? Qt::Horizontal : Qt::Vertical, parent);
-            // A drag changes the value once, at the release.
-            bar->setTracking(false);
-            widget = bar;
-            break;
-        }
-        case ControlKind::OptionButton: widget = new OptionWidget(parent); break;
-        case ControlKind::TextBox: {
-            auto* box = new TextBox(parent);
-            ApplyColours(*box, d.backColour, d.foreColour, false);
-            widget = box;
-            break;
-        }
-        case ControlKind::Frame: widget = new FrameWidget(parent); break;
-        case ControlKind::Line:
-            widget = new LineWidget(parent, ToQColor(lineColour(d)), ToPixels(d.borderWidth * kTwipsPerPixel, scale));
-            break;
-        case ControlKind::Image: {
-            auto* image = new ClickableLabel(parent);
-            image->setAlignment(Qt::AlignCenter);
-            image->setPicture(ToQString(d.picture));
-            widget = image;
-            break;
-        }
-        case ControlKind::Shape:
-            widget = new ShapeWidget(parent, ToQColor(lineColour(d)), ToPixels(d.borderWidth * kTwipsPerPixel, scale));
-            break;
-    }
-    widget->setFont(FontFor(d.font));
-    if (d.kind != ControlKind::CommandButton && d.kind != ControlKind::TextBox)
-        ApplyColours(*widget, d.backColour, d.foreColour);
-    return widget;
-}
-
-void QtView::connectWidget(FormWindow& window, QWidget& widget, const Control& control) {
-    FormWindow* w = &window;
-    const std::string name = control.name();
-    switch (control.kind()) {
-        case ControlKind::Label:
-        case ControlKind::Image:
-            static_cast<ClickableLabel&>(widget).onClick = [this, w, name] {
-                act(w, name, [](Control& c) { return Click(c); });
-            };
-            break;
-        case ControlKind::Frame:
-            static_cast<FrameWidget&>(widget).onClick = [this, w, name] {
-                act(w, name, [](Control& c) { return Click(c); });
-            };
-            break;
-        case ControlKind::CommandButton:
-            QObject::connect(static_cast<QAbstractButton*>(&widget), &QAbstractButton::clicked, &widget,
-                             [this, w, name] { act(w, name, [](Control& c) { return Click(c); }); });
-            break;
-        case ControlKind::OptionButton: {
-            auto* option = static_cast<OptionWidget*>(&widget);
-            QObject::connect(option, &QAbstractButton::clicked, option,
-                             [this, w, name] { act(w, name, [](Control& c) { return Click(c); }); });
-            // A screen reader's "toggle" action checks the option without a click.
-            QObject::connect(option, &QAbstractButton::toggled, option, [this, w, name](bool checked) {
-                if (checked) act(w, name, [](Control& c) { return Click(c); });
-            });
-            break;
-        }
-        case ControlKind::HScrollBar:
-        case ControlKind::VScrollBar: {
-            auto* bar = static_cast<QScrollBar*>(&widget);
-            QObject::connect(bar, &QAbstractSlider::actionTriggered, bar, [this, w, name, bar](int action) {
-                switch (action) {
-                    case QAbstractSlider::SliderSingleStepAdd:
-                        return act(w, name, [](Control& c) { return ArrowClick(c, Toward::Max); });
-                    case QAbstractSlider::SliderSingleStepSub:
-                        return act(w, name, [](Control& c) { return ArrowClick(c, Toward::Min); });
-                    case QAbstractSlider::SliderPageStepAdd:
-                        return act(w, name, [](Control& c) { return TroughClick(c, Toward::Max); });
-                    case QAbstractSlider::SliderPageStepSub:
-                        return act(w, name, [](Control& c) { return TroughClick(c, Toward::Min); });
-                    case QAbstractSlider::SliderToMinimum:
-                        return act(w, name, [](Control& c) { return ThumbRelease(c, c.min()); });
-                    case QAbstractSlider::SliderToMaximum:
-                        return act(w, name, [](Control& c) { return ThumbRelease(c, c.max()); });
-                    default:
-                        // A thumb being dragged moves only on the screen until it is released.
-                        if (!bar->isSliderDown() && isCurrent(w))
-                            if (const Control* c = w->form().find(name)) MirrorAll(*bar, *c, w->scale());
-                        return;
-                }
-            });
-            QObject::connect(bar, &QAbstractSlider::sliderReleased, bar, [this, w, name, bar] {
-                act(w, name, [bar](Control& c) { return ThumbRelease(c, releasedValue(*bar, c)); });
-            });
-            bar->installEventFilter(new WheelNotches(bar, [this, w, name](Toward toward) {
-                act(w, name, [toward](Control& c) { return ArrowClick(c, toward); });
-            }));
-            break;
-        }
-        case ControlKind::TextBox: {
-            auto* box = static_cast<TextBox*>(&widget);
-            box->onKey = [this, w, name](int code) { act(w, name, [code](Control& c) { return KeyPress(c, code); }); };
-            box->onDelete = [this, w, name] { act(w, name, [](Control& c) { return DeleteKey(c); }); };
-            box->onPaste = [this, w, name](const QString& text) {
-                act(w, name, [text = ToUtf8(text)](Control& c) { return Paste(c, text); });
-            };
-            box->onSelect = [this, w, name](int anchor, int length) {
-                if (!isCurrent(w)) return;
-                const Control* c = w->form().find(name);
-                if (c == nullptr || (c->anchor() == anchor && c->caret() == anchor + length)) return;
-                act(w, name, [anchor, length](Control& c) { return Select(c, anchor, length); });
-            };
-            // Any other way into the line edit (an accessibility client setting its text, say)
-            // is undone: the box shows the model's text and nothing else.
-            box->onStrayEdit = [this, w, name] {
-                if (!isCurrent(w)) return;
-                if (const Control* c = w->form().find(name))
-                    if (QWidget* shown = widgetOf(*c)) MirrorAll(*shown, *c, w->scale());
-            };
-            break;
-        }
-        case ControlKind::Line:
-        case ControlKind::Shape: break;
-    }
-}
-
 void QtView::act(FormWindow* window, const std::string& name, const std::function<bool(Control&)>& action) {
     if (!isCurrent(window)) return;
     Form& form = window->form();
@@ -256,10 +86,10 @@ void QtView::act(FormWindow* window, const std::string& name, const std::functio
     if (isCurrent(window)) {
         if (Control* still = form.find(name)) {
             // The widget may have moved on its own (an option checks itself): it shows the model
-            // again, and so do the options beside it.
+            // again, and so do the ones beside it that move with it.
+            const bool exclusive = BehaviourOf(still->kind()).exclusive;
             for (const auto& other : form.controls()) {
-                const bool mirrored = other.get() == still || (still->kind() == ControlKind::OptionButton &&
-                                                                other->kind() == ControlKind::OptionButton &&
+                const bool mirrored = other.get() == still || (exclusive && other->kind() == still->kind() &&
                                                                 other->container() == still->container());
                 if (mirrored)
                     if (QWidget* widget = widgetOf(*other)) MirrorAll(*widget, *other, window->scale());
@@ -267,6 +97,17 @@ void QtView::act(FormWindow* window, const std::string& name, const std::functio
         }
     }
     if (onUserAction) onUserAction(taken);
+}
+
+void ControlLink::act(const std::function<bool(Control&)>& action) const { view_->act(window_, control_, action); }
+
+const Control* ControlLink::current() const {
+    return view_->isCurrent(window_) ? window_->form().find(control_) : nullptr;
+}
+
+void ControlLink::mirror() const {
+    if (const Control* control = current())
+        if (QWidget* widget = view_->widgetOf(*control)) MirrorAll(*widget, *control, window_->scale());
 }
 
 void QtView::actOnForm(FormWindow* window, const std::function<bool(Form&)>& action) {

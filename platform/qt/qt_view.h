@@ -44,9 +44,9 @@ public:
     void applicationEnded() override;
 
 private:
-    QWidget* createWidget(FormWindow& window, const Control& control);
+    friend class ControlLink;
+
     QWidget* containerOf(FormWindow& window, const Control& control) const;
-    void connectWidget(FormWindow& window, QWidget& widget, const Control& control);
     // Runs a person's action on a control of the window, if the window still shows a loaded
     // form, then mirrors the control again.
     void act(FormWindow* window, const std::string& control, const std::function<bool(Control&)>& action);

@@ -8,7 +8,7 @@
 #include <QTest>
 #include <set>
 
-#include "platform/qt/accessible_names.h"
+#include "platform/accessible_names.h"
 #include "platform/runtime.h"
 #include "platform/user_actions.h"
 #include "tests/qt/app_under_test.h"
@@ -16,7 +16,7 @@
 namespace ventrose::testing {
 namespace {
 
-using platform::qt::IsValueLabel;
+using platform::IsValueLabel;
 
 bool interactive(QAccessible::Role role) {
     switch (role) {
@@ -115,7 +115,7 @@ TEST_F(AccessibilityTest, EveryValueLabelIsNamedByACaption) {
         std::set<QString> captions;
         for (const auto& control : form->controls())
             if (control->kind() == platform::ControlKind::Label && !IsValueLabel(*control))
-                captions.insert(QString::fromStdString(platform::qt::Spoken(control->caption())));
+                captions.insert(QString::fromStdString(platform::Spoken(control->caption())));
         for (const auto& control : form->controls())
             if (IsValueLabel(*control) && !captions.count(nameOf(*form, control->name().c_str())))
                 unnamed.push_back(form->name() + "." + control->name() + " (" +

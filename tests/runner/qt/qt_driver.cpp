@@ -11,7 +11,7 @@
 #include "platform/control.h"
 #include "platform/form.h"
 #include "platform/qt/appearance.h"
-#include "platform/qt/scroll_mapping.h"
+#include "platform/scroll_mapping.h"
 #include "tests/runner/headless_driver.h"
 #include "tests/runner/model_view.h"
 #include "tests/runner/qt/widget_view.h"
@@ -125,7 +125,7 @@ bool QtDriver::page(const std::string& form, const std::string& bar, platform::T
 bool QtDriver::drag(const std::string& form, const std::string& bar, int value) {
     QScrollBar& w = widget<QScrollBar>(form, bar);
     const platform::Control& c = FindControl(*application_, form, bar);
-    const int position = pq::PositionOf(value, c.min(), c.max());
+    const int position = platform::PositionOf(value, c.min(), c.max());
     return deliver(form, [&w, position] {
         w.setSliderDown(true);
         w.setSliderPosition(position);

@@ -9,8 +9,8 @@
 
 #include "platform/control.h"
 #include "platform/qt/appearance.h"
-#include "platform/qt/scroll_mapping.h"
 #include "platform/qt/widget_properties.h"
+#include "platform/scroll_mapping.h"
 #include "tests/runner/model_view.h"
 #include "tests/runner/scenario.h"
 
@@ -59,7 +59,7 @@ std::optional<std::string> ReadWidget(const QWidget& widget, const platform::Con
         return Quote(edit ? pq::ToUtf8(edit->text()) : std::string());
     }
     if (property == "Value") {
-        if (bar != nullptr) return std::to_string(pq::ValueAt(bar->value(), min, max));
+        if (bar != nullptr) return std::to_string(platform::ValueAt(bar->value(), min, max));
         const auto* button = qobject_cast<const QAbstractButton*>(&widget);
         return flag(button != nullptr && button->isChecked());
     }
@@ -67,7 +67,7 @@ std::optional<std::string> ReadWidget(const QWidget& widget, const platform::Con
     if (property == "Left") return integer(widget, pq::kLeftProperty);
     if (property == "Top") return integer(widget, pq::kTopProperty);
     if ((property == "Min" || property == "Max") && bar != nullptr &&
-        (bar->minimum() != 0 || bar->maximum() != pq::PositionRange(min, max)))
+        (bar->minimum() != 0 || bar->maximum() != platform::PositionRange(min, max)))
         return "(a widget range of " + std::to_string(bar->minimum()) + ".." + std::to_string(bar->maximum()) + ")";
     if (property == "Min") return integer(widget, pq::kMinProperty);
     if (property == "Max") return integer(widget, pq::kMaxProperty);

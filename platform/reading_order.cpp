@@ -1,11 +1,11 @@
-#include "platform/qt/reading_order.h"
+#include "platform/reading_order.h"
 
 #include <algorithm>
 
 #include "platform/control.h"
 #include "platform/form.h"
 
-namespace ventrose::platform::qt {
+namespace ventrose::platform {
 
 TwipRect PlaceInWindow(const Control& control) {
     TwipRect rect{control.left(), control.top(), control.width(), control.height()};
@@ -50,4 +50,4 @@ std::vector<const Control*> InReadingOrder(std::vector<const Control*> controls)
     return ordered;
 }
 
-}  // namespace ventrose::platform::qt
+}  // namespace ventrose::platform

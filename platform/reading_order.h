@@ -3,10 +3,8 @@
 #include <vector>
 
 namespace ventrose::platform {
-class Control;
-}
 
-namespace ventrose::platform::qt {
+class Control;
 
 // A control's rectangle in twips in its window's client area, through the frames that hold it.
 struct TwipRect {
@@ -23,4 +21,4 @@ TwipRect PlaceInWindow(const Control& control);
 // a caption, a button beside a box) stay together.
 std::vector<const Control*> InReadingOrder(std::vector<const Control*> controls);
 
-}  // namespace ventrose::platform::qt
+}  // namespace ventrose::platform

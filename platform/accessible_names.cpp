@@ -1,4 +1,4 @@
-#include "platform/qt/accessible_names.h"
+#include "platform/accessible_names.h"
 
 #include <algorithm>
 #include <cctype>
@@ -6,9 +6,10 @@
 #include <tuple>
 
 #include "platform/control.h"
+#include "platform/control_kinds.h"
 #include "platform/form.h"
 
-namespace ventrose::platform::qt {
+namespace ventrose::platform {
 
 namespace {
 
@@ -105,32 +106,21 @@ bool NamesAnother(const Control& label) {
 }
 
 std::string AccessibleNameOf(const Control& control) {
-    switch (control.kind()) {
-        case ControlKind::CommandButton:
-        case ControlKind::OptionButton:
-        case ControlKind::Frame: return Spoken(control.caption());
-        case ControlKind::Label: {
+    switch (TraitsOf(control.kind()).namedBy) {
+        case NamedBy::Nothing: return {};
+        case NamedBy::Caption:
+            // A value label is named after its place, never after its own text, which is its
+            // description: so a new value changes only the description.
             if (!IsValueLabel(control)) return Spoken(control.caption());
-            // Named after its place, never after its own text, which is its description: so a
-            // new value changes only the description.
-            const Control* beside = captionBeside(control);
-            return beside != nullptr ? Spoken(beside->caption()) : frameCaption(control);
-        }
-        case ControlKind::HScrollBar:
-        case ControlKind::VScrollBar:
-        case ControlKind::TextBox: {
-            const Control* beside = captionBeside(control);
-            return beside != nullptr ? Spoken(beside->caption()) : frameCaption(control);
-        }
-        case ControlKind::Line:
-        case ControlKind::Image:
-        case ControlKind::Shape: break;
+            break;
+        case NamedBy::Place: break;
     }
-    return {};
+    const Control* beside = captionBeside(control);
+    return beside != nullptr ? Spoken(beside->caption()) : frameCaption(control);
 }
 
 std::string AccessibleDescriptionOf(const Control& control) {
     return IsValueLabel(control) ? Spoken(control.caption()) : std::string{};
 }
 
-}  // namespace ventrose::platform::qt
+}  // namespace ventrose::platform

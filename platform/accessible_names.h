@@ -3,10 +3,8 @@
 #include <string>
 
 namespace ventrose::platform {
-class Control;
-}
 
-namespace ventrose::platform::qt {
+class Control;
 
 // What a screen reader says for a control, found from the window's own layout rather than told
 // by each window, so that every window gets it alike.
@@ -32,4 +30,4 @@ bool NamesAnother(const Control& label);
 // A caption as one line of speech: line breaks and runs of blanks become one space.
 std::string Spoken(const std::string& caption);
 
-}  // namespace ventrose::platform::qt
+}  // namespace ventrose::platform

@@ -1,9 +1,9 @@
-#include "platform/qt/scroll_mapping.h"
+#include "platform/scroll_mapping.h"
 
 #include <algorithm>
 #include <cstdlib>
 
-namespace ventrose::platform::qt {
+namespace ventrose::platform {
 
 int PositionRange(int min, int max) { return std::abs(max - min); }
 
@@ -17,4 +17,4 @@ int ValueAt(int position, int min, int max) {
     return max >= min ? min + limited : min - limited;
 }
 
-}  // namespace ventrose::platform::qt
+}  // namespace ventrose::platform

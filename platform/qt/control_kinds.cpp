@@ -1,0 +1,263 @@
+#include "platform/qt/control_kinds.h"
+
+#include <QPushButton>
+#include <QScrollBar>
+
+#include "platform/control.h"
+#include "platform/qt/appearance.h"
+#include "platform/qt/geometry.h"
+#include "platform/qt/keyboard.h"
+#include "platform/qt/mirror.h"
+#include "platform/qt/painted_widgets.h"
+#include "platform/qt/text_box.h"
+#include "platform/qt/wheel_notches.h"
+#include "platform/qt/widgets.h"
+#include "platform/scroll_mapping.h"
+#include "platform/user_actions.h"
+
+namespace ventrose::platform::qt {
+
+namespace {
+
+// What the kinds share.
+
+std::function<void()> clickOn(const ControlLink& link) {
+    return [link] { link.act([](Control& c) { return Click(c); }); };
+}
+
+void takesNothing(QWidget&, const ControlLink&) {}
+
+void showsCaption(QWidget& widget, const Control& control, double scale) {
+    MirrorCaption(widget, control);
+    MirrorPlace(widget, control, scale);
+}
+
+// Drawn decorations default to black, not to the style's text colour.
+QColor penColour(const ControlDesign& design) {
+    return ToQColor(design.foreColour == kDefaultColour ? 0x000000 : design.foreColour);
+}
+
+int penWidth(const ControlDesign& design, double scale) { return ToPixels(design.borderWidth * kPx, scale); }
+
+// Label.
+
+Qt::Alignment alignmentOf(Alignment alignment) {
+    switch (alignment) {
+        case Alignment::Right: return Qt::AlignRight | Qt::AlignTop;
+        case Alignment::Center: return Qt::AlignHCenter | Qt::AlignTop;
+        case Alignment::Left: break;
+    }
+    return Qt::AlignLeft | Qt::AlignTop;
+}
+
+QWidget* createLabel(QWidget& parent, const ControlDesign& d, double) {
+    auto* label = new ClickableLabel(&parent);
+    label->setWordWrap(d.wordWrap);
+    label->setAlignment(alignmentOf(d.alignment));
+    ApplyColours(*label, d.backColour, d.foreColour);
+    return label;
+}
+
+void connectLabel(QWidget& widget, const ControlLink& link) {
+    static_cast<ClickableLabel&>(widget).onClick = clickOn(link);
+}
+
+constexpr KindBehaviour kLabel{.create = createLabel, .connect = connectLabel, .mirror = showsCaption};
+
+// Command button.
+
+QWidget* createButton(QWidget& parent, const ControlDesign& d, double) {
+    auto* button = new QPushButton(&parent);
+    button->setAutoDefault(false);
+    // The style draws the face: only the palette's roles, no fill.
+    ApplyColours(*button, d.backColour, d.foreColour, false);
+    return button;
+}
+
+void connectButton(QWidget& widget, const ControlLink& link) {
+    auto& button = static_cast<QPushButton&>(widget);
+    QObject::connect(&button, &QAbstractButton::clicked, &button, clickOn(link));
+    PressWithEnter(button);
+}
+
+constexpr KindBehaviour kButton{.create = createButton, .connect = connectButton, .mirror = showsCaption};
+
+// Scroll bars.
+
+QWidget* createBar(QWidget& parent, Qt::Orientation orientation, const ControlDesign& d) {
+    auto* bar = new QScrollBar(orientation, &parent);
+    // A drag changes the value once, at the release.
+    bar->setTracking(false);
+    ApplyColours(*bar, d.backColour, d.foreColour);
+    return bar;
+}
+
+QWidget* createHBar(QWidget& parent, const ControlDesign& d, double) { return createBar(parent, Qt::Horizontal, d); }
+QWidget* createVBar(QWidget& parent, const ControlDesign& d, double) { return createBar(parent, Qt::Vertical, d); }
+
+void connectBar(QWidget& widget, const ControlLink& link) {
+    auto* bar = static_cast<QScrollBar*>(&widget);
+    QObject::connect(bar, &QAbstractSlider::actionTriggered, bar, [link, bar](int action) {
+        switch (action) {
+            case QAbstractSlider::SliderSingleStepAdd:
+                return link.act([](Control& c) { return ArrowClick(c, Toward::Max); });
+            case QAbstractSlider::SliderSingleStepSub:
+                return link.act([](Control& c) { return ArrowClick(c, Toward::Min); });
+            case QAbstractSlider::SliderPageStepAdd:
+                return link.act([](Control& c) { return TroughClick(c, Toward::Max); });
+            case QAbstractSlider::SliderPageStepSub:
+                return link.act([](Control& c) { return TroughClick(c, Toward::Min); });
+            case QAbstractSlider::SliderToMinimum:
+                return link.act([](Control& c) { return ThumbRelease(c, c.min()); });
+            case QAbstractSlider::SliderToMaximum:
+                return link.act([](Control& c) { return ThumbRelease(c, c.max()); });
+            default:
+                // A thumb being dragged moves only on the screen until it is released.
+                if (!bar->isSliderDown()) link.mirror();
+                return;
+        }
+    });
+    QObject::connect(bar, &QAbstractSlider::sliderReleased, bar, [link, bar] {
+        // The model's value for where the person left the thumb.
+        link.act([bar](Control& c) { return ThumbRelease(c, ValueAt(bar->sliderPosition(), c.min(), c.max())); });
+    });
+    bar->installEventFilter(new WheelNotches(bar, [link](Toward toward) {
+        link.act([toward](Control& c) { return ArrowClick(c, toward); });
+    }));
+    StepWithKeys(*bar);
+}
+
+void mirrorBar(QWidget& widget, const Control& control, double scale) {
+    MirrorRange(static_cast<QScrollBar&>(widget), control);
+    MirrorPlace(widget, control, scale);
+}
+
+constexpr KindBehaviour kHBar{.create = createHBar, .connect = connectBar, .mirror = mirrorBar};
+constexpr KindBehaviour kVBar{.create = createVBar, .connect = connectBar, .mirror = mirrorBar};
+
+// Option button.
+
+QWidget* createOption(QWidget& parent, const ControlDesign& d, double) {
+    auto* option = new OptionWidget(&parent);
+    ApplyColours(*option, d.backColour, d.foreColour);
+    return option;
+}
+
+void connectOption(QWidget& widget, const ControlLink& link) {
+    auto* option = static_cast<OptionWidget*>(&widget);
+    QObject::connect(option, &QAbstractButton::clicked, option, clickOn(link));
+    // A screen reader's "toggle" action checks the option without a click.
+    QObject::connect(option, &QAbstractButton::toggled, option, [link](bool checked) {
+        if (checked) link.act([](Control& c) { return Click(c); });
+    });
+}
+
+void mirrorOption(QWidget& widget, const Control& control, double scale) {
+    MirrorCaption(widget, control);
+    MirrorChecked(static_cast<OptionWidget&>(widget), control);
+    MirrorPlace(widget, control, scale);
+}
+
+constexpr KindBehaviour kOption{.create = createOption, .connect = connectOption, .mirror = mirrorOption,
+                                .exclusive = true};
+
+// Text box.
+
+QWidget* createBox(QWidget& parent, const ControlDesign& d, double) {
+    auto* box = new TextBox(&parent);
+    ApplyColours(*box, d.backColour, d.foreColour, false);
+    return box;
+}
+
+void connectBox(QWidget& widget, const ControlLink& link) {
+    auto& box = static_cast<TextBox&>(widget);
+    box.onKey = [link](int code) { link.act([code](Control& c) { return KeyPress(c, code); }); };
+    box.onDelete = [link] { link.act([](Control& c) { return DeleteKey(c); }); };
+    box.onPaste = [link](const QString& text) {
+        link.act([text = ToUtf8(text)](Control& c) { return Paste(c, text); });
+    };
+    box.onSelect = [link](int anchor, int length) {
+        const Control* c = link.current();
+        if (c == nullptr || (c->anchor() == anchor && c->caret() == anchor + length)) return;
+        link.act([anchor, length](Control& c) { return Select(c, anchor, length); });
+    };
+    // Any other way into the line edit (an accessibility client setting its text, say) is
+    // undone: the box shows the model's text and nothing else.
+    box.onStrayEdit = [link] { link.mirror(); };
+}
+
+void mirrorBox(QWidget& widget, const Control& control, double scale) {
+    MirrorText(widget, control);
+    MirrorPlace(widget, control, scale);
+}
+
+constexpr KindBehaviour kBox{.create = createBox, .connect = connectBox, .mirror = mirrorBox};
+
+// Frame.
+
+QWidget* createFrame(QWidget& parent, const ControlDesign& d, double) {
+    auto* frame = new FrameWidget(&parent);
+    ApplyColours(*frame, d.backColour, d.foreColour);
+    return frame;
+}
+
+// A frame's own click runs nothing in the model, but it must not fall through to the window.
+void connectFrame(QWidget& widget, const ControlLink& link) {
+    static_cast<FrameWidget&>(widget).onClick = clickOn(link);
+}
+
+constexpr KindBehaviour kFrame{.create = createFrame, .connect = connectFrame, .mirror = showsCaption};
+
+// Line.
+
+QWidget* createLine(QWidget& parent, const ControlDesign& d, double scale) {
+    auto* line = new LineWidget(&parent, penColour(d), penWidth(d, scale));
+    ApplyColours(*line, d.backColour, d.foreColour);
+    return line;
+}
+
+// A line has no place of its own: its two ends place it.
+constexpr KindBehaviour kLine{.create = createLine, .connect = takesNothing, .mirror = MirrorLine};
+
+// Image.
+
+QWidget* createImage(QWidget& parent, const ControlDesign& d, double) {
+    auto* image = new ClickableLabel(&parent);
+    image->setAlignment(Qt::AlignCenter);
+    image->setPicture(ToQString(d.picture));
+    ApplyColours(*image, d.backColour, d.foreColour);
+    return image;
+}
+
+constexpr KindBehaviour kImage{.create = createImage, .connect = connectLabel, .mirror = MirrorPlace};
+
+// Shape.
+
+QWidget* createShape(QWidget& parent, const ControlDesign& d, double scale) {
+    auto* shape = new ShapeWidget(&parent, penColour(d), penWidth(d, scale));
+    ApplyColours(*shape, d.backColour, d.foreColour);
+    return shape;
+}
+
+constexpr KindBehaviour kShape{.create = createShape, .connect = takesNothing, .mirror = MirrorPlace};
+
+}  // namespace
+
+// No default: a kind added to ControlKind without its entry fails the build.
+const KindBehaviour& BehaviourOf(ControlKind kind) {
+    switch (kind) {
+        case ControlKind::Label: return kLabel;
+        case ControlKind::CommandButton: return kButton;
+        case ControlKind::HScrollBar: return kHBar;
+        case ControlKind::VScrollBar: return kVBar;
+        case ControlKind::OptionButton: return kOption;
+        case ControlKind::TextBox: return kBox;
+        case ControlKind::Frame: return kFrame;
+        case ControlKind::Line: return kLine;
+        case ControlKind::Image: return kImage;
+        case ControlKind::Shape: return kShape;
+    }
+    return kShape;  // only a value outside ControlKind comes here: an inert box
+}
+
+}  // namespace ventrose::platform::qt
