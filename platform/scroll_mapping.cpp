@@ -1,20 +1,21 @@
 #include "platform/scroll_mapping.h"
 
 #include <algorithm>
-#include <cstdlib>
 
 namespace ventrose::platform {
 
-int PositionRange(int min, int max) { return std::abs(max - min); }
+// Bars hold 16-bit values, so negating one stays well within an int.
+PositionSpan PositionsOf(int min, int max) { return max >= min ? PositionSpan{min, max} : PositionSpan{-min, -max}; }
 
 int PositionOf(int value, int min, int max) {
-    const int position = max >= min ? value - min : min - value;
-    return std::clamp(position, 0, PositionRange(min, max));
+    const PositionSpan span = PositionsOf(min, max);
+    return std::clamp(max >= min ? value : -value, span.low, span.high);
 }
 
 int ValueAt(int position, int min, int max) {
-    const int limited = std::clamp(position, 0, PositionRange(min, max));
-    return max >= min ? min + limited : min - limited;
+    const PositionSpan span = PositionsOf(min, max);
+    const int limited = std::clamp(position, span.low, span.high);
+    return max >= min ? limited : -limited;
 }
 
 }  // namespace ventrose::platform

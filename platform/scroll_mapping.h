@@ -2,9 +2,13 @@
 
 namespace ventrose::platform {
 
-// A scroll bar widget runs from 0 to |Max - Min| with Min always at the left (or top), even
-// when Min is greater than Max: the model's value maps to the distance from Min.
-int PositionRange(int min, int max);
+// Where a scroll bar widget's positions run. Min always stands at the left (or top): a rising
+// bar's positions are its values themselves, so that what a screen reader announces is the
+// model's value; a falling bar (Min greater than Max) runs from -Min to -Max.
+struct PositionSpan {
+    int low = 0, high = 0;
+};
+PositionSpan PositionsOf(int min, int max);
 int PositionOf(int value, int min, int max);
 // The model's value for a widget position, kept within Min..Max.
 int ValueAt(int position, int min, int max);

@@ -57,7 +57,8 @@ void MirrorText(QWidget& widget, const Control& control) {
 void MirrorRange(QScrollBar& bar, const Control& control) {
     bar.setProperty(kMinProperty, control.min());
     bar.setProperty(kMaxProperty, control.max());
-    bar.setRange(0, PositionRange(control.min(), control.max()));
+    const PositionSpan span = PositionsOf(control.min(), control.max());
+    bar.setRange(span.low, span.high);
     bar.setSingleStep(control.smallChange());
     bar.setPageStep(control.largeChange());
     bar.setValue(PositionOf(control.value(), control.min(), control.max()));

@@ -8,24 +8,26 @@
 namespace ventrose::platform {
 namespace {
 
-// A bar's widget position is the distance from Min, whichever way round Min and Max are.
+// A rising bar's widget position is its value (a screen reader announces it); a falling bar's
+// is the value negated, so that Min still stands at the left or top.
 struct MappingRow {
     const char* name;
     int min, max, value, position;
 };
 constexpr MappingRow kMappings[] = {
     {"MinOfARisingRange", 0, 100, 0, 0},
-    {"InsideARisingRange", 10, 100, 55, 45},
-    {"MaxOfARisingRange", 10, 100, 100, 90},
-    {"MinOfAFallingRange", 45, 0, 45, 0},
-    {"InsideAFallingRange", 45, 0, 40, 5},
-    {"MaxOfAFallingRange", 45, 0, 0, 45},
-    {"NegativeRange", -360, -10, -200, 160},
-    {"EmptyRange", 7, 7, 7, 0},
-    {"Whole16BitRange", -32768, 32767, 32767, 65535},
+    {"InsideARisingRange", 10, 100, 55, 55},
+    {"MaxOfARisingRange", 10, 100, 100, 100},
+    {"MinOfAFallingRange", 45, 0, 45, -45},
+    {"InsideAFallingRange", 45, 0, 40, -40},
+    {"MaxOfAFallingRange", 45, 0, 0, 0},
+    {"NegativeRange", -360, -10, -200, -200},
+    {"EmptyRange", 7, 7, 7, 7},
+    {"Whole16BitRange", -32768, 32767, 32767, 32767},
+    {"WholeFalling16BitRange", 32767, -32768, -32768, 32768},
 };
 
-TEST(ScrollMapping, PositionIsTheDistanceFromMin) {
+TEST(ScrollMapping, ARisingBarsPositionIsItsValue) {
     for (const MappingRow& row : kMappings) {
         SCOPED_TRACE(row.name);
         EXPECT_EQ(PositionOf(row.value, row.min, row.max), row.position);
@@ -40,10 +42,10 @@ struct ClampRow {
     int min, max, value, position, valueAtPosition;
 };
 constexpr ClampRow kClamps[] = {
-    {"BelowARisingRange", 10, 20, 5, 0, 10},
-    {"AboveARisingRange", 10, 20, 25, 10, 20},
-    {"BeyondTheMinOfAFallingRange", 45, 0, 50, 0, 45},
-    {"BeyondTheMaxOfAFallingRange", 45, 0, -5, 45, 0},
+    {"BelowARisingRange", 10, 20, 5, 10, 10},
+    {"AboveARisingRange", 10, 20, 25, 20, 20},
+    {"BeyondTheMinOfAFallingRange", 45, 0, 50, -45, 45},
+    {"BeyondTheMaxOfAFallingRange", 45, 0, -5, 0, 0},
 };
 
 TEST(ScrollMapping, OutsideTheRangeComesBackToItsEnds) {
@@ -55,11 +57,13 @@ TEST(ScrollMapping, OutsideTheRangeComesBackToItsEnds) {
     EXPECT_EQ(ValueAt(-3, 10, 20), 10);
     EXPECT_EQ(ValueAt(99, 10, 20), 20);
     EXPECT_EQ(ValueAt(99, 45, 0), 0);
+    EXPECT_EQ(ValueAt(-99, 45, 0), 45);
 }
 
 TEST(ScrollMapping, EveryValueOfARangeHasItsOwnPosition) {
     for (const auto& [min, max] : {std::pair{0, 360}, std::pair{45, 0}, std::pair{-50, 50}}) {
-        EXPECT_EQ(PositionRange(min, max), std::abs(max - min));
+        const PositionSpan span = PositionsOf(min, max);
+        EXPECT_EQ(span.high - span.low, std::abs(max - min));
         const int step = min < max ? 1 : -1;
         for (int value = min; value != max + step; value += step)
             ASSERT_EQ(ValueAt(PositionOf(value, min, max), min, max), value) << min << ".." << max;

@@ -138,6 +138,20 @@ TEST_F(AccessibilityTest, OptionsAreRadioButtonsWithTheirState) {
     EXPECT_FALSE(temps->state().checked);
 }
 
+// A screen reader announces a bar's value as the window holds it, not the widget's position.
+TEST_F(AccessibilityTest, ABarTellsTheModelsValue) {
+    platform::Form& main = t_.app.frmMainCalc();
+    for (const char* bar : {"hscVp", "hscRm", "hscVw"}) {
+        SCOPED_TRACE(bar);
+        QAccessibleValueInterface* value =
+            QAccessible::queryAccessibleInterface(t_.widget(main, bar))->valueInterface();
+        ASSERT_NE(value, nullptr);
+        EXPECT_EQ(value->currentValue().toInt(), main[bar].value());
+        EXPECT_EQ(value->minimumValue().toInt(), main[bar].min());
+        EXPECT_EQ(value->maximumValue().toInt(), main[bar].max());
+    }
+}
+
 TEST_F(AccessibilityTest, ACaptionLabelIsNamedByItsText) {
     EXPECT_EQ(nameOf(t_.app.frmMainCalc(), "Label2"), QStringLiteral("FACTEUR DE BASE ( Fb = 60 / Vp )"));
 }

@@ -67,7 +67,7 @@ std::optional<std::string> ReadWidget(const QWidget& widget, const platform::Con
     if (property == "Left") return integer(widget, pq::kLeftProperty);
     if (property == "Top") return integer(widget, pq::kTopProperty);
     if ((property == "Min" || property == "Max") && bar != nullptr &&
-        (bar->minimum() != 0 || bar->maximum() != platform::PositionRange(min, max)))
+        (bar->minimum() != platform::PositionsOf(min, max).low || bar->maximum() != platform::PositionsOf(min, max).high))
         return "(a widget range of " + std::to_string(bar->minimum()) + ".." + std::to_string(bar->maximum()) + ")";
     if (property == "Min") return integer(widget, pq::kMinProperty);
     if (property == "Max") return integer(widget, pq::kMaxProperty);
