@@ -24,7 +24,8 @@ std::vector<Setting> Split(std::string_view text) {
         if (equals == std::string_view::npos) {
             settings.push_back({std::string(line), ""});
         } else {
-            settings.push_back({std::string(line.substr(0, equals)), std::string(line.substr(equals + 1))});
+            settings.push_back(
+                {std::string(line.substr(0, equals)), std::string(line.substr(equals + 1))});
         }
         if (end == std::string_view::npos) break;
         text.remove_prefix(end + 1);
@@ -53,8 +54,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const ReadResult read = ReadSettings(settings);
     const Preferences& p = read.preferences;
 
-    fuzz::Require(ParsePalette(PaletteName(p.palette)) == p.palette, "the palette is not one of the three", text);
-    fuzz::Require(p.windowPositions.size() <= settings.size() / 2, "more windows than pairs of keys", text);
+    fuzz::Require(ParsePalette(PaletteName(p.palette)) == p.palette,
+                  "the palette is not one of the three", text);
+    fuzz::Require(p.windowPositions.size() <= settings.size() / 2,
+                  "more windows than pairs of keys", text);
     for (const auto& [form, position] : p.windowPositions) {
         fuzz::Require(IsWindowName(form), "a window name that is not a form name", form);
         fuzz::Require(IsSavedPosition(position), "a position out of range", form);
@@ -65,13 +68,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     for (const SettingWarning& w : read.warnings) {
         fuzz::Require(IsKnownKey(w.key), "a warning names a key that is not ours", w.key);
-        fuzz::Require(IsPrintable(w.reason) && !w.reason.empty(), "a warning cannot be printed as it is", w.reason);
+        fuzz::Require(IsPrintable(w.reason) && !w.reason.empty(),
+                      "a warning cannot be printed as it is", w.reason);
     }
 
     const std::vector<Setting> written = WriteSettings(p);
     const ReadResult again = ReadSettings(written);
     fuzz::Require(again.preferences == p, "what was written reads back differently", text);
     fuzz::Require(again.warnings.empty(), "what was written reads back with a warning", text);
-    fuzz::Require(WriteSettings(again.preferences) == written, "writing twice gives different settings", text);
+    fuzz::Require(WriteSettings(again.preferences) == written,
+                  "writing twice gives different settings", text);
     return 0;
 }

@@ -11,8 +11,8 @@ double LinearChannel(unsigned channel) {
 }
 
 double RelativeLuminance(Colour colour) {
-    return 0.2126 * LinearChannel((colour >> 16) & 0xFF) + 0.7152 * LinearChannel((colour >> 8) & 0xFF) +
-           0.0722 * LinearChannel(colour & 0xFF);
+    return 0.2126 * LinearChannel((colour >> 16) & 0xFF) +
+           0.7152 * LinearChannel((colour >> 8) & 0xFF) + 0.0722 * LinearChannel(colour & 0xFF);
 }
 
 double ContrastRatio(Colour a, Colour b) {

@@ -13,7 +13,8 @@ CommandLineError Error(std::string message) {
 std::variant<Options, CommandLineError> ValidateCommandLine(const CommandLine& commandLine) {
     if (!commandLine.unknownOptions.empty()) {
         const std::string& name = commandLine.unknownOptions.front();
-        return Error("Option inconnue « " + std::string(name.size() == 1 ? "-" : "--") + name + " ».");
+        return Error("Option inconnue « " + std::string(name.size() == 1 ? "-" : "--") + name +
+                     " ».");
     }
     if (!commandLine.positionalArguments.empty()) {
         return Error("Argument inattendu « " + commandLine.positionalArguments.front() + " ».");
@@ -25,7 +26,8 @@ std::variant<Options, CommandLineError> ValidateCommandLine(const CommandLine& c
             return Error("Palette inconnue « " + value + " » : choisir jour, nuit ou nuit-rouge.");
         }
         if (options.palette && *options.palette != *palette) {
-            return Error("Deux palettes demandées : « " + std::string(PaletteName(*options.palette)) + " » et « " +
+            return Error("Deux palettes demandées : « " +
+                         std::string(PaletteName(*options.palette)) + " » et « " +
                          std::string(PaletteName(*palette)) + " ».");
         }
         options.palette = palette;

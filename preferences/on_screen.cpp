@@ -17,7 +17,8 @@ struct Box {
 };
 
 Box ToBox(const Rect& r) {
-    return {r.x, r.y, std::int64_t{r.x} + std::max(r.width, 0), std::int64_t{r.y} + std::max(r.height, 0)};
+    return {r.x, r.y, std::int64_t{r.x} + std::max(r.width, 0),
+            std::int64_t{r.y} + std::max(r.height, 0)};
 }
 
 // Screens may overlap (a mirrored projector), so the strip's visible area is counted row by row
@@ -63,7 +64,8 @@ std::int64_t Fit(std::int64_t position, std::int64_t length, std::int64_t start,
 }
 
 int ToInt(std::int64_t v) {
-    return static_cast<int>(std::clamp<std::int64_t>(v, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
+    return static_cast<int>(std::clamp<std::int64_t>(v, std::numeric_limits<int>::min(),
+                                                     std::numeric_limits<int>::max()));
 }
 
 }  // namespace
@@ -77,7 +79,8 @@ Point OnScreen(Point saved, Size window, const std::vector<Rect>& screens) {
 
     const std::int64_t width = std::max(window.width, 1);
     const std::int64_t height = std::max(window.height, 1);
-    const Box strip{saved.x, saved.y, saved.x + std::min(width, kStripWidth), saved.y + std::min(height, kStripHeight)};
+    const Box strip{saved.x, saved.y, saved.x + std::min(width, kStripWidth),
+                    saved.y + std::min(height, kStripHeight)};
     const std::int64_t stripArea = (strip.right - strip.left) * (strip.bottom - strip.top);
     if (2 * VisibleArea(strip, boxes) >= stripArea) return saved;
 

@@ -18,8 +18,8 @@ constexpr Colour kToolkitHighlight = 0x308CC6;
 constexpr double kGroundCeiling = 0.02;
 constexpr double kTextFloor = 0.28;
 static_assert((kTextFloor + 0.05) / (kGroundCeiling + 0.05) >= 4.7);
-constexpr double kWindowLevel = 0.014;  // the window, captions, message boxes
-constexpr double kFieldLevel = 0.006;   // value labels and text boxes, white in the designs
+constexpr double kWindowLevel = 0.014;   // the window, captions, message boxes
+constexpr double kFieldLevel = 0.006;    // value labels and text boxes, white in the designs
 constexpr Colour kNightText = 0xDCDCDC;  // light grey rather than white: less glare in the dark
 constexpr Colour kNightSelection = 0x2B5A8A;
 constexpr Colour kNightSelectionText = 0xFFFFFF;
@@ -37,7 +37,8 @@ struct Linear {
 };
 
 Linear ToLinear(Colour c) {
-    return {LinearChannel((c >> 16) & 0xFF), LinearChannel((c >> 8) & 0xFF), LinearChannel(c & 0xFF)};
+    return {LinearChannel((c >> 16) & 0xFF), LinearChannel((c >> 8) & 0xFF),
+            LinearChannel(c & 0xFF)};
 }
 
 double Luminance(const Linear& l) { return 0.2126 * l.r + 0.7152 * l.g + 0.0722 * l.b; }
@@ -48,7 +49,8 @@ enum class Rounding { Up, Down };
 
 unsigned Encode(double linear, Rounding rounding) {
     linear = std::clamp(linear, 0.0, 1.0);
-    const double s = linear <= 0.0031308 ? linear * 12.92 : 1.055 * std::pow(linear, 1 / 2.4) - 0.055;
+    const double s =
+        linear <= 0.0031308 ? linear * 12.92 : 1.055 * std::pow(linear, 1 / 2.4) - 0.055;
     const double scaled = s * 255;
     const double rounded = rounding == Rounding::Up ? std::ceil(scaled) : std::floor(scaled);
     return static_cast<unsigned>(std::clamp(rounded, 0.0, 255.0));
@@ -87,9 +89,13 @@ Colour Lightened(Colour c, double floor) {
     return Encode(l, Rounding::Up);
 }
 
-bool IsGrey(Colour c) { return ((c >> 16) & 0xFF) == ((c >> 8) & 0xFF) && ((c >> 8) & 0xFF) == (c & 0xFF); }
+bool IsGrey(Colour c) {
+    return ((c >> 16) & 0xFF) == ((c >> 8) & 0xFF) && ((c >> 8) & 0xFF) == (c & 0xFF);
+}
 
-Colour Or(Colour design, Colour toolkit) { return design == kDefaultColour ? toolkit : design & 0xFFFFFF; }
+Colour DesignOr(Colour design, Colour toolkit) {
+    return design == kDefaultColour ? toolkit : design & 0xFFFFFF;
+}
 
 // How much a ground is a field rather than the window: 1 for white, 0 for the designs' light
 // blue (luminance 0.56) and anything darker.
@@ -103,15 +109,17 @@ Colour NightText(Colour design) {
 Colour Nuit(Colour design, Role role) {
     switch (role) {
         case Role::Background: {
-            const Colour c = Or(design, kToolkitBase);
+            const Colour c = DesignOr(design, kToolkitBase);
             return Darkened(c, kWindowLevel + (kFieldLevel - kWindowLevel) * Fieldness(c));
         }
-        case Role::ControlFace: return Darkened(Or(design, kToolkitWindow), kGroundCeiling);
-        case Role::ToolTipBackground: return Darkened(Or(design, kToolkitToolTip), kGroundCeiling);
-        case Role::MessageBackground: return Darkened(Or(design, kToolkitWindow), kWindowLevel);
+        case Role::ControlFace: return Darkened(DesignOr(design, kToolkitWindow), kGroundCeiling);
+        case Role::ToolTipBackground:
+            return Darkened(DesignOr(design, kToolkitToolTip), kGroundCeiling);
+        case Role::MessageBackground:
+            return Darkened(DesignOr(design, kToolkitWindow), kWindowLevel);
         case Role::SelectionBackground: return kNightSelection;
         case Role::SelectionText: return kNightSelectionText;
-        case Role::FocusRing: return Lightened(Or(design, kToolkitHighlight), kTextFloor);
+        case Role::FocusRing: return Lightened(DesignOr(design, kToolkitHighlight), kTextFloor);
         case Role::Text:
         case Role::Stroke:
         case Role::ToolTipText:
@@ -123,7 +131,7 @@ Colour Nuit(Colour design, Role role) {
 Colour NuitRouge(Colour design, Role role) {
     switch (role) {
         case Role::Background: {
-            const double level = kRedFieldLevel * Fieldness(Or(design, kToolkitBase));
+            const double level = kRedFieldLevel * Fieldness(DesignOr(design, kToolkitBase));
             return Encode(Linear{level / 0.2126, 0, 0}, Rounding::Down);
         }
         case Role::ControlFace: return kRedFace;

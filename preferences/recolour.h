@@ -12,23 +12,23 @@ namespace ventrose::preferences {
 // the toolkit's black or one of the designs' accents (the red results, magenta, blue, green):
 // the colour itself says which.
 enum class Role {
-    Background,           // forms, frames, captions, option buttons, value labels, text boxes
-    ControlFace,          // push buttons
-    Text,                 // every text in a window
-    Stroke,               // the designs' lines and shapes
-    FocusRing,            // the ring around the control that has the keyboard focus
+    Background,   // forms, frames, captions, option buttons, value labels, text boxes
+    ControlFace,  // push buttons
+    Text,         // every text in a window
+    Stroke,       // the designs' lines and shapes
+    FocusRing,    // the ring around the control that has the keyboard focus
     ToolTipBackground,
     ToolTipText,
-    MessageBackground,    // message boxes
+    MessageBackground,  // message boxes
     MessageText,
     SelectionBackground,  // selected text in a text box
     SelectionText,
 };
 
-inline constexpr Role kRoles[] = {Role::Background,        Role::ControlFace,   Role::Text,
-                                  Role::Stroke,            Role::FocusRing,     Role::ToolTipBackground,
-                                  Role::ToolTipText,       Role::MessageBackground, Role::MessageText,
-                                  Role::SelectionBackground, Role::SelectionText};
+inline constexpr Role kRoles[] = {
+    Role::Background,  Role::ControlFace,         Role::Text,         Role::Stroke,
+    Role::FocusRing,   Role::ToolTipBackground,   Role::ToolTipText,  Role::MessageBackground,
+    Role::MessageText, Role::SelectionBackground, Role::SelectionText};
 
 // The colour to draw `designColour` in, used as `role`, in `palette`.
 //

@@ -165,7 +165,9 @@ private:
 
 ReadResult ReadSettings(const std::vector<Setting>& settings) {
     if (settings.size() > kMaxSettings) {
-        return {{}, {{"", std::to_string(settings.size()) + " keys, more than 1000: every setting is ignored"}}};
+        return {{},
+                {{"", std::to_string(settings.size()) +
+                          " keys, more than 1000: every setting is ignored"}}};
     }
     Reader reader;
     for (const Setting& s : settings) reader.read(s);
