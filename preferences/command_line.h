@@ -1,0 +1,49 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <variant>
+#include <vector>
+
+#include "preferences/palette.h"
+#include "preferences/preferences.h"
+
+namespace ventrose::preferences {
+
+// The command line as QCommandLineParser leaves it after parse(), before anything is checked:
+// the flags set, every value given to --palette (values(), so that a repeated option is seen),
+// the positional arguments and the options it did not know (unknownOptionNames(), without their
+// dashes). --help and --version are the parser's own and never come here.
+struct CommandLine {
+    bool onTop = false;
+    bool resetSettings = false;
+    std::vector<std::string> paletteValues{};
+    std::vector<std::string> positionalArguments{};
+    std::vector<std::string> unknownOptions{};
+};
+
+// What the command line asks for: --on-top, --palette jour|nuit|nuit-rouge, --reset-settings.
+struct Options {
+    bool onTop = false;
+    std::optional<Palette> palette{};
+    bool resetSettings = false;
+    friend bool operator==(const Options&, const Options&) = default;
+};
+
+// Why the program will not start, in French, as one line for its standard error; the program
+// then leaves with exit status 2.
+struct CommandLineError {
+    std::string message;
+    friend bool operator==(const CommandLineError&, const CommandLineError&) = default;
+};
+
+// The options, or the first thing wrong with them: an unknown option, then an argument the
+// program does not take, then the --palette values in their order (a palette it does not know,
+// or a second palette different from the first).
+std::variant<Options, CommandLineError> ValidateCommandLine(const CommandLine& commandLine);
+
+// The preferences of this run: --reset-settings starts again from the defaults (every window at
+// the place the window system gives it), then --on-top and --palette override what was saved.
+Preferences Apply(const Options& options, Preferences saved);
+
+}  // namespace ventrose::preferences

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <map>
+#include <string>
+#include <string_view>
+
+#include "preferences/geometry.h"
+#include "preferences/palette.h"
+
+namespace ventrose::preferences {
+
+// A saved position lies within this many pixels of the origin on each axis: more than any
+// desktop, small enough that no sum of them overflows.
+inline constexpr int kMaxCoordinate = 100000;
+
+// What the program remembers from one run to the next.
+struct Preferences {
+    bool onTop = false;
+    Palette palette = Palette::Jour;
+    // Each window's last position (its frame's top-left corner), by form name ("frmMainCalc",
+    // "frmVitesse", "frmDescente", "frmConversions", "frmQuit"); a window never moved has none.
+    std::map<std::string, Point, std::less<>> windowPositions{};
+    friend bool operator==(const Preferences&, const Preferences&) = default;
+};
+
+// A form name as the settings may hold it: a letter, then up to 63 letters, digits or '_'
+// (ASCII). Names of windows yet to come are kept as they are.
+bool IsWindowName(std::string_view name);
+
+// Within ±kMaxCoordinate on both axes.
+bool IsSavedPosition(Point position);
+
+}  // namespace ventrose::preferences

@@ -1,0 +1,189 @@
+#include "preferences/settings.h"
+
+#include <cstdio>
+#include <map>
+#include <optional>
+
+namespace ventrose::preferences {
+
+namespace {
+
+constexpr std::string_view kWindowsPrefix = "windows/";
+
+// A value as a warning may show it: printable ASCII, other bytes as \xHH, cut after 40 bytes,
+// so that garbage in the file cannot garble the terminal it is reported on.
+std::string Quoted(std::string_view value) {
+    constexpr std::size_t kShown = 40;
+    std::string out = "\"";
+    for (std::size_t i = 0; i < value.size() && i < kShown; ++i) {
+        const auto c = static_cast<unsigned char>(value[i]);
+        if (c == '"' || c == '\\') {
+            out += '\\';
+            out += static_cast<char>(c);
+        } else if (c >= 0x20 && c < 0x7F) {
+            out += static_cast<char>(c);
+        } else {
+            char escaped[5];
+            std::snprintf(escaped, sizeof escaped, "\\x%02X", c);
+            out += escaped;
+        }
+    }
+    if (value.size() > kShown) out += "...";
+    return out + "\"";
+}
+
+std::string Lowered(std::string_view text) {
+    std::string out(text);
+    for (char& c : out) {
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    }
+    return out;
+}
+
+std::optional<bool> ParseBool(std::string_view text) {
+    const std::string lowered = Lowered(text);
+    if (lowered == "true" || lowered == "1") return true;
+    if (lowered == "false" || lowered == "0") return false;
+    return std::nullopt;
+}
+
+enum class Axis { X, Y };
+
+struct WindowKey {
+    std::string_view form;
+    Axis axis;
+};
+
+// "windows/<form>/x" or ".../y" with a well-formed form name; anything else is not ours.
+std::optional<WindowKey> ParseWindowKey(std::string_view key) {
+    if (!key.starts_with(kWindowsPrefix)) return std::nullopt;
+    key.remove_prefix(kWindowsPrefix.size());
+    if (key.size() < 3 || key[key.size() - 2] != '/') return std::nullopt;
+    const char axis = key.back();
+    if (axis != 'x' && axis != 'y') return std::nullopt;
+    const std::string_view form = key.substr(0, key.size() - 2);
+    if (!IsWindowName(form)) return std::nullopt;
+    return WindowKey{form, axis == 'x' ? Axis::X : Axis::Y};
+}
+
+std::string PositionKey(std::string_view form, Axis axis) {
+    return std::string(kWindowsPrefix) + std::string(form) + (axis == Axis::X ? "/x" : "/y");
+}
+
+// A coordinate, or the reason it is not one.
+struct Coordinate {
+    std::optional<int> value;
+    std::string problem;
+};
+
+Coordinate ParseCoordinate(std::string_view text) {
+    std::string_view digits = text;
+    const bool negative = digits.starts_with('-');
+    if (negative) digits.remove_prefix(1);
+    if (digits.empty()) return {std::nullopt, "not a whole number: " + Quoted(text)};
+    long magnitude = 0;
+    for (const char c : digits) {
+        if (c < '0' || c > '9') return {std::nullopt, "not a whole number: " + Quoted(text)};
+        // Saturate: the digits may go on for 256 bytes.
+        if (magnitude <= kMaxCoordinate) magnitude = magnitude * 10 + (c - '0');
+    }
+    if (magnitude > kMaxCoordinate) {
+        return {std::nullopt, "out of range (-100000 to 100000): " + Quoted(text)};
+    }
+    return {static_cast<int>(negative ? -magnitude : magnitude), {}};
+}
+
+// What has been read so far of one window's position; each coordinate keeps whether its key came.
+struct PartialPosition {
+    std::optional<int> x, y;
+    bool xSeen = false, ySeen = false;
+};
+
+class Reader {
+public:
+    void read(const Setting& s) {
+        if (s.key == kOnTopKey) {
+            result_.preferences.onTop = false;
+            if (!fits(s)) return;
+            if (const auto v = ParseBool(s.value)) {
+                result_.preferences.onTop = *v;
+            } else {
+                warn(s.key, "not \"true\" or \"false\": " + Quoted(s.value));
+            }
+        } else if (s.key == kPaletteKey) {
+            result_.preferences.palette = Palette::Jour;
+            if (!fits(s)) return;
+            if (const auto v = ParsePalette(s.value)) {
+                result_.preferences.palette = *v;
+            } else {
+                warn(s.key, "not \"jour\", \"nuit\" or \"nuit-rouge\": " + Quoted(s.value));
+            }
+        } else if (const auto key = ParseWindowKey(s.key)) {
+            PartialPosition& p = windows_[std::string(key->form)];
+            std::optional<int>& coordinate = key->axis == Axis::X ? p.x : p.y;
+            (key->axis == Axis::X ? p.xSeen : p.ySeen) = true;
+            coordinate.reset();
+            if (!fits(s)) return;
+            Coordinate c = ParseCoordinate(s.value);
+            if (c.value) {
+                coordinate = c.value;
+            } else {
+                warn(s.key, std::move(c.problem));
+            }
+        }
+    }
+
+    ReadResult finish() && {
+        for (const auto& [form, p] : windows_) {
+            if (p.x && p.y) {
+                result_.preferences.windowPositions.emplace(form, Point{*p.x, *p.y});
+            } else if (p.x && !p.ySeen) {
+                warn(PositionKey(form, Axis::Y), "missing, so the window's position is not used");
+            } else if (p.y && !p.xSeen) {
+                warn(PositionKey(form, Axis::X), "missing, so the window's position is not used");
+            }
+        }
+        return std::move(result_);
+    }
+
+private:
+    bool fits(const Setting& s) {
+        if (s.value.size() <= kMaxValueBytes) return true;
+        warn(s.key, "longer than 256 bytes (" + std::to_string(s.value.size()) + ")");
+        return false;
+    }
+
+    void warn(std::string key, std::string reason) {
+        result_.warnings.push_back({std::move(key), std::move(reason)});
+    }
+
+    ReadResult result_{};
+    std::map<std::string, PartialPosition, std::less<>> windows_{};
+};
+
+}  // namespace
+
+ReadResult ReadSettings(const std::vector<Setting>& settings) {
+    if (settings.size() > kMaxSettings) {
+        return {{},
+                {{"", std::to_string(settings.size()) +
+                          " keys, more than 1000: every setting is ignored"}}};
+    }
+    Reader reader;
+    for (const Setting& s : settings) reader.read(s);
+    return std::move(reader).finish();
+}
+
+std::vector<Setting> WriteSettings(const Preferences& preferences) {
+    std::vector<Setting> out;
+    out.push_back({std::string(kOnTopKey), preferences.onTop ? "true" : "false"});
+    out.push_back({std::string(kPaletteKey), std::string(PaletteName(preferences.palette))});
+    for (const auto& [form, position] : preferences.windowPositions) {
+        if (!IsWindowName(form) || !IsSavedPosition(position)) continue;
+        out.push_back({PositionKey(form, Axis::X), std::to_string(position.x)});
+        out.push_back({PositionKey(form, Axis::Y), std::to_string(position.y)});
+    }
+    return out;
+}
+
+}  // namespace ventrose::preferences
