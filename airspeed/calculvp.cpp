@@ -48,6 +48,7 @@ std::variant<ResultatVpTempExt, TempExtRefusal> CalculVpTempExt(std::int16_t Vi,
 
     ResultatVpTempExt r;
     r.TempExt = *TempExt;
+    r.TempExtLue = *lu;
     r.CorrTemp = *CorrTemp;
     r.Vp = *Vp;
     r.VpKm = r.Vp * kKmhParNoeud;

@@ -35,6 +35,7 @@ ResultatVp CalculVp(std::int16_t Vi, std::int32_t Altitude, const TableAtmo& tab
 // whole number.
 struct ResultatVpTempExt {
     std::int16_t TempExt = 0;   // the typed temperature, whole degrees
+    double TempExtLue = 0;      // the typed temperature as read, before rounding, °C
     std::int16_t CorrTemp = 0;  // 1 % steps for the difference from the standard temperature
     double Vp = 0;              // knots, whole
     double VpKm = 0;            // km/h

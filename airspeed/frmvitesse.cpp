@@ -5,6 +5,7 @@
 
 #include "airspeed/calculvp.h"
 #include "airspeed/explications.h"
+#include "airspeed/vpexacte.h"
 #include "common/format.h"
 #include "platform/messages.h"
 #include "platform/user_actions.h"
@@ -61,6 +62,16 @@ void FrmVitesse::refresh() {
     lblTemp->setCaption(r.affichage.TempStdText);
     lblPression->setCaption(r.affichage.PressionStdText);
     lblVpKm->setCaption(r.affichage.VpKmText);
+    showExact(std::nullopt);
+}
+
+// The exact speed takes Vi as the calibrated airspeed and the window's altitude as a pressure
+// altitude; without a typed temperature, that of the 1976 standard atmosphere, not the rounded
+// one of the window's table.
+void FrmVitesse::showExact(std::optional<double> temperature) {
+    const AffichageVpExacte a = AfficheVpExacte(Vi, Altitude, temperature);
+    lblVpExacte->setCaption(a.VpText);
+    lblMach->setCaption(a.MachText);
 }
 
 // Lets through what can belong to a number: digits, a minus sign anywhere and Backspace; the
@@ -92,6 +103,8 @@ void FrmVitesse::cmdTempExt_Click() {
     VpKm = r.VpKm;
     lblVp2->setCaption(r.VpText);
     lblVpKm->setCaption(r.VpKmText);
+    // As typed: the rule's rounding to whole degrees belongs to the rule.
+    showExact(r.TempExtLue);
 }
 
 void FrmVitesse::cmdQuit_Click() { runtime().Unload(*this); }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
 #include "airspeed/tableatmo.h"
 #include "platform/control_ref.h"
@@ -16,7 +17,8 @@ inline constexpr int kAltBarStep = 500;
 
 // The airspeed window: indicated airspeed and altitude from two bars, the true airspeed in the
 // standard atmosphere at once, or corrected for an outside temperature typed and confirmed with
-// "OK". Form_Load sets every working value, so each opening starts afresh.
+// "OK". The pilots' rule gives the main result; the exact speed and Mach number stand under it
+// and follow it. Form_Load sets every working value, so each opening starts afresh.
 class FrmVitesse : public platform::Form {
 public:
     explicit FrmVitesse(platform::Runtime& runtime);
@@ -33,6 +35,7 @@ public:
 private:
     void LireAltitude();
     void refresh();
+    void showExact(std::optional<double> temperature);
 
     platform::ScrollBarRef hscVi{*this, "hscVi"};
     platform::ScrollBarRef vscAlt{*this, "vscAlt"};
@@ -42,6 +45,8 @@ private:
     platform::LabelRef lblVi{*this, "lblVi"};
     platform::LabelRef lblVp2{*this, "lblVp2"};
     platform::LabelRef lblVpKm{*this, "lblVpKm"};
+    platform::LabelRef lblVpExacte{*this, "lblVpExacte"};
+    platform::LabelRef lblMach{*this, "lblMach"};
     platform::LabelRef lblAlt{*this, "lblAlt"};
     platform::LabelRef lblAltM{*this, "lblAltM"};
     platform::LabelRef lblTemp{*this, "lblTemp"};

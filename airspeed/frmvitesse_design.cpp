@@ -29,10 +29,14 @@ constexpr Font kButtonFont{.pointSize = 8, .bold = true};
 // The true airspeed is what the pilot came for: large, bold and red.
 constexpr Font kResultFont{.pointSize = 14, .bold = true};
 constexpr Font kResultHeadingFont{.pointSize = 11, .bold = true};
+// The exact speed stands under the rule's, smaller and in navy: a second opinion, not the
+// figure the window is about.
+constexpr Font kExactFont{.pointSize = 11, .bold = true};
+constexpr Font kExactHeadingFont{.pointSize = 8, .bold = true};
 
 FormDesign makeDesign() {
     FormDesign d{.name = "frmVitesse", .caption = "Calcul : Vitesse Indiquée > Vitesse Propre",
-                 .width = 680 * kPx, .height = 500 * kPx, .backColour = kLightBlue};
+                 .width = 680 * kPx, .height = 566 * kPx, .backColour = kLightBlue};
     auto add = [&](ControlDesign c) { d.controls.push_back(std::move(c)); };
 
     add(Colours(Caption("Label1", "", "Vi = Vitesse indiquée ou vitesse lue sur l'anémomêtre ( IAS ) ",
@@ -94,6 +98,19 @@ FormDesign makeDesign() {
     add(Aligned(Colours(Caption("Label7", "", "niveau de la mer", {530 * kPx, 466 * kPx, 130 * kPx, kLine}),
                         kLightBlue, kBlue),
                 Alignment::Right));
+
+    // The exact speed and Mach, in a row of their own under everything else (the window grew
+    // for it) so that no earlier control moves. The caption says what they take into account,
+    // so that nobody reads one speed for the other; it stands right above both and names them.
+    add(WithFont(Colours(Caption("Label11", "", "Vp exacte et Mach ( atmosphère standard, compressibilité )",
+                                 {kLeft, 500 * kPx, kColumnWidth, kLine}),
+                         kLightBlue, kNavy),
+                 kExactHeadingFont));
+    add(WithFont(Colours(Value("lblVpExacte", "", {kLeft, 520 * kPx, 225 * kPx, 28 * kPx}, "lblVpExacte"), kWhite,
+                         kNavy),
+                 kExactFont));
+    add(WithFont(Colours(Value("lblMach", "", {255 * kPx, 520 * kPx, 225 * kPx, 28 * kPx}, "lblMach"), kWhite, kNavy),
+                 kExactFont));
     return d;
 }
 

@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "common/format.h"
+
 // The atmosphere is that of the U.S. Standard Atmosphere, 1976 (NOAA, NASA and USAF, 1976): its
 // constants, and the pressure of its first two layers (a lapse of 6.5 K/km up to 11 km, then
 // isothermal at 216.65 K up to 20 km) as functions of geopotential height, which is what a
@@ -116,6 +118,12 @@ std::optional<VpExacte> CalculVpExacte(double Vi, double Altitude, std::optional
     r.Vp = r.Mach * SpeedOfSoundKnots(kelvin);
     if (!std::isfinite(r.Mach) || !std::isfinite(r.Vp)) return std::nullopt;
     return r;
+}
+
+AffichageVpExacte AfficheVpExacte(double Vi, double Altitude, std::optional<double> TempExt) {
+    const std::optional<VpExacte> exacte = CalculVpExacte(Vi, Altitude, TempExt);
+    if (!exacte) return {"???", "???"};
+    return {common::FormatNumber(exacte->Vp, "0 Kts"), common::FormatNumber(exacte->Mach, "M 0.000")};
 }
 
 }  // namespace ventrose::airspeed

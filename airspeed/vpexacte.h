@@ -1,6 +1,7 @@
 #pragma once
 
 #include <optional>
+#include <string>
 
 namespace ventrose::airspeed {
 
@@ -23,6 +24,16 @@ struct VpExacte {
 // window sends (Vi 0 to 1800 kt, 0 to 45,000 ft, a temperature from just above absolute zero to
 // 1e300 °C) gives a finite result.
 std::optional<VpExacte> CalculVpExacte(double Vi, double Altitude, std::optional<double> TempExt = std::nullopt);
+
+// The exact speed and Mach number as the airspeed window shows them beside the rule's result:
+// whole knots as the rule's «427 Kts», the Mach number to the thousandth «M 0,741». Both read
+// «???» when CalculVpExacte gives nothing, which within the window's ranges only a typed
+// temperature at or below absolute zero brings.
+struct AffichageVpExacte {
+    std::string VpText;    // "0 Kts"
+    std::string MachText;  // "M 0.000"
+};
+AffichageVpExacte AfficheVpExacte(double Vi, double Altitude, std::optional<double> TempExt = std::nullopt);
 
 // The building blocks, for the window's standard-atmosphere figures and for the tests. Altitudes
 // are pressure altitudes in feet, within the range CalculVpExacte accepts.

@@ -10,6 +10,7 @@
 
 #include "airspeed/calculvp.h"
 #include "airspeed/tableatmo.h"
+#include "airspeed/vpexacte.h"
 #include "app/application.h"
 #include "fuzz/check.h"
 #include "platform/headless_host.h"
@@ -42,6 +43,16 @@ std::int32_t ShownAltitude(platform::Form& f) {
     return std::stoi(text.substr(0, text.size() - 6));
 }
 
+// The four speeds, the rule's and the exact ones, as one text to compare before and after a step.
+std::string Speeds(platform::Form& f) {
+    return f["lblVp2"].caption() + " | " + f["lblVpKm"].caption() + " | " + f["lblVpExacte"].caption() + " | " +
+           f["lblMach"].caption();
+}
+
+bool ShowsExact(platform::Form& f, const airspeed::AffichageVpExacte& exacte) {
+    return f["lblVpExacte"].caption() == exacte.VpText && f["lblMach"].caption() == exacte.MachText;
+}
+
 void RequireStandardResults(platform::Form& f) {
     const airspeed::ResultatVp r = airspeed::CalculVp(ShownVi(f), ShownAltitude(f), kTable);
     fuzz::Require(f["lblVp2"].caption() == r.affichage.VpText && f["lblVpKm"].caption() == r.affichage.VpKmText &&
@@ -49,6 +60,8 @@ void RequireStandardResults(platform::Form& f) {
                       f["lblTemp"].caption() == r.affichage.TempStdText &&
                       f["lblPression"].caption() == r.affichage.PressionStdText,
                   "the results are not those of the speed and altitude shown", f["lblVp2"].caption());
+    fuzz::Require(ShowsExact(f, airspeed::AfficheVpExacte(ShownVi(f), ShownAltitude(f))),
+                  "the exact speed is not that of the standard atmosphere", Speeds(f));
 }
 
 void TypeKey(platform::Form& f, platform::HeadlessHost& host, int key) {
@@ -77,7 +90,7 @@ void TypeKey(platform::Form& f, platform::HeadlessHost& host, int key) {
 
 void ClickOk(platform::Form& f, platform::HeadlessHost& host) {
     const std::string text = f["txtTempExt"].text();
-    const std::string vp = f["lblVp2"].caption(), vpKm = f["lblVpKm"].caption();
+    const std::string speeds = Speeds(f);
     const std::size_t told = host.messageBoxes.size();
     const auto result = airspeed::CalculVpTempExt(ShownVi(f), ShownAltitude(f), kTable, text);
     platform::Click(f["cmdTempExt"]);
@@ -86,19 +99,20 @@ void ClickOk(platform::Form& f, platform::HeadlessHost& host) {
         fuzz::Require(host.messageBoxes.size() == told, "a usable temperature shows a message", text);
         fuzz::Require(f["lblVp2"].caption() == r->VpText && f["lblVpKm"].caption() == r->VpKmText,
                       "the corrected speed is not the computed one", text);
+        fuzz::Require(ShowsExact(f, airspeed::AfficheVpExacte(ShownVi(f), ShownAltitude(f), r->TempExtLue)),
+                      "the exact speed is not that of the typed temperature", text);
         return;
     }
     const bool empty = std::get<airspeed::TempExtRefusal>(result) == airspeed::TempExtRefusal::Empty;
     fuzz::Require(host.messageBoxes.size() == told + (empty ? 0 : 1), "a refused temperature is not told once", text);
-    fuzz::Require(f["lblVp2"].caption() == vp && f["lblVpKm"].caption() == vpKm, "a refused temperature changes a result",
-                  text);
+    fuzz::Require(Speeds(f) == speeds, "a refused temperature changes a result", text);
 }
 
 void MoveBar(platform::Form& f, platform::HeadlessHost& host, FuzzedDataProvider& in, const char* name) {
     platform::Control& bar = f[name];
     const std::size_t told = host.messageBoxes.size();
     const int before = bar.value();
-    const std::string text = f["txtTempExt"].text(), vp = f["lblVp2"].caption(), vpKm = f["lblVpKm"].caption();
+    const std::string text = f["txtTempExt"].text(), speeds = Speeds(f);
     const auto toward = in.ConsumeBool() ? platform::Toward::Max : platform::Toward::Min;
     switch (in.ConsumeIntegralInRange(0, 2)) {
         case 0:
@@ -114,8 +128,8 @@ void MoveBar(platform::Form& f, platform::HeadlessHost& host, FuzzedDataProvider
     fuzz::Require(host.messageBoxes.size() == told, "a bar shows a message", name);
     if (bar.value() == before) {
         // A bar left where it was runs nothing: a corrected speed and the typed text stay.
-        fuzz::Require(f["txtTempExt"].text() == text && f["lblVp2"].caption() == vp && f["lblVpKm"].caption() == vpKm,
-                      "a bar that did not move changes the window", name);
+        fuzz::Require(f["txtTempExt"].text() == text && Speeds(f) == speeds, "a bar that did not move changes the window",
+                      name);
         return;
     }
     fuzz::Require(f["txtTempExt"].text().empty(), "a bar move keeps the typed temperature", name);

@@ -12,7 +12,7 @@ namespace ventrose::testing {
 inline constexpr std::string_view kProgramPatterns[] = {
     "### kts", "000 °",  "0 °",     "0.0 °",    "0 kts",   " 0 kts", "0 Kts",  "0 Km/h", "0 NM",
     " 0 NM",   "0.0 NM", "0 mn",    " 0 mn",    " 0mn",    " 0 mn/h", "0.0",   "0.00",   "0",
-    "0.###",   "0 pieds", "0 mètres", "0.00 Hpa", "0 ft/mn", "0 '",    " 0 '",  "+ 0 '",
+    "0.###",   "0 pieds", "0 mètres", "0.00 Hpa", "0 ft/mn", "0 '",    " 0 '",  "+ 0 '", "M 0.000",
 };
 
 // A rendered number taken apart by the shape of its pattern alone, without knowing the value.

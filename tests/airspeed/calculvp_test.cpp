@@ -155,15 +155,16 @@ struct LimitCase {
     std::int16_t Vi;
     std::int32_t Altitude;
     const char* texte;
+    double TempExtLue;  // as typed, for the exact speed
     std::int16_t TempExt, CorrTemp;
     const char* VpText;
 };
 
 // The largest inputs that still give a speed, next to the refusals above.
 constexpr LimitCase kLimits[] = {
-    {"HighestTemperature", 60, 0, "32767,4", 32767, 6550, "3990 Kts"},
-    {"LowestTemperatureTieToEven", 60, 0, "-32768,5", -32768, -6557, "-3874 Kts"},
-    {"SpeedJustFits", 1000, 0, "15897", 15897, 3176, "32760 Kts"},
+    {"HighestTemperature", 60, 0, "32767,4", 32767.4, 32767, 6550, "3990 Kts"},
+    {"LowestTemperatureTieToEven", 60, 0, "-32768,5", -32768.5, -32768, -6557, "-3874 Kts"},
+    {"SpeedJustFits", 1000, 0, "15897", 15897, 15897, 3176, "32760 Kts"},
 };
 
 TEST(CalculVpTempExt, LimitsOf16Bits) {
@@ -172,6 +173,7 @@ TEST(CalculVpTempExt, LimitsOf16Bits) {
         const auto result = CalculVpTempExt(c.Vi, c.Altitude, table(), c.texte);
         ASSERT_TRUE(std::holds_alternative<ResultatVpTempExt>(result));
         const auto& r = std::get<ResultatVpTempExt>(result);
+        EXPECT_EQ(r.TempExtLue, c.TempExtLue);
         EXPECT_EQ(r.TempExt, c.TempExt);
         EXPECT_EQ(r.CorrTemp, c.CorrTemp);
         EXPECT_EQ(r.VpText, c.VpText);

@@ -10,6 +10,7 @@
 #include "airspeed/calculvp.h"
 #include "airspeed/frmvitesse.h"
 #include "airspeed/tableatmo.h"
+#include "airspeed/vpexacte.h"
 #include "app/application.h"
 #include "platform/headless_host.h"
 #include "platform/user_actions.h"
@@ -59,7 +60,7 @@ TEST_F(AirspeedSweep, EveryAltitudeAndASpreadOfSpeedsShowThePureResults) {
     Run([&](platform::Form& f) {
         for (int row = 0; row <= 45; ++row) {
             platform::ThumbRelease(f["vscAlt"], kAltBarSeaLevel - kAltBarStep * row);
-            double previousVp = -1;
+            double previousVp = -1, previousExacte = -1, previousMach = -1;
             for (const int vi : SpreadOfVi()) {
                 platform::ThumbRelease(f["hscVi"], vi);
                 SCOPED_TRACE("row " + std::to_string(row) + " Vi " + std::to_string(vi));
@@ -74,6 +75,9 @@ TEST_F(AirspeedSweep, EveryAltitudeAndASpreadOfSpeedsShowThePureResults) {
                 ASSERT_EQ(f["lblAltM"].caption(), r.affichage.AltMetresText);
                 ASSERT_EQ(f["lblTemp"].caption(), r.affichage.TempStdText);
                 ASSERT_EQ(f["lblPression"].caption(), r.affichage.PressionStdText);
+                const AffichageVpExacte exacte = AfficheVpExacte(shownVi, shownAlt);
+                ASSERT_EQ(f["lblVpExacte"].caption(), exacte.VpText);
+                ASSERT_EQ(f["lblMach"].caption(), exacte.MachText);
 
                 // Well-formed, and what the physics says: never slower than indicated, faster
                 // with the speed, about 1.853 km/h per knot.
@@ -82,40 +86,63 @@ TEST_F(AirspeedSweep, EveryAltitudeAndASpreadOfSpeedsShowThePureResults) {
                 Shown(f, "lblAltM", "0 mètres");
                 Shown(f, "lblTemp", "0.0 °");
                 Shown(f, "lblPression", "0.00 Hpa");
+                const double vpExacte = Shown(f, "lblVpExacte", "0 Kts");
+                const double mach = Shown(f, "lblMach", "M 0.000");
                 ASSERT_FALSE(::testing::Test::HasFailure());
                 ASSERT_GE(vp, vi);
                 ASSERT_GE(vp, previousVp);
                 ASSERT_NEAR(vpKm, vp * 1.853, 1.853);
+                // The standard air thins with height, so the exact speed too is never below Vi.
+                ASSERT_GE(vpExacte, vi);
+                ASSERT_GE(vpExacte, previousExacte);
+                ASSERT_GE(mach, previousMach);
                 previousVp = vp;
+                previousExacte = vpExacte;
+                previousMach = mach;
             }
         }
         EXPECT_TRUE(host.messageBoxes.empty());
     });
 }
 
-// A temperature typed and confirmed at every altitude: the corrected speed is the pure one,
-// and a warmer air never gives a slower true airspeed.
+// A temperature typed and confirmed at every altitude: the corrected speeds are the pure ones,
+// the exact one from the temperature as typed; a warmer air never gives a slower true airspeed,
+// and the Mach number, which the pressures alone give, stays the standard one.
 TEST_F(AirspeedSweep, TypedTemperaturesAtEveryAltitude) {
+    struct Typed {
+        const char* keys;
+        double celsius;
+    };
+    constexpr Typed kTyped[] = {{"-70", -70},  {"-56.5", -56.5}, {"-12", -12},   {"-0", 0},  {"0", 0},
+                                {"7.4", 7.4}, {"15", 15},       {"15.5", 15.5}, {"44", 44}};
     Run([&](platform::Form& f) {
         for (int row = 0; row <= 45; ++row) {
             platform::ThumbRelease(f["vscAlt"], kAltBarSeaLevel - kAltBarStep * row);
             for (const int vi : {60, 250, 1800}) {
                 platform::ThumbRelease(f["hscVi"], vi);
-                double previousVp = -1;
-                for (const char* typed : {"-70", "-56.5", "-12", "-0", "0", "7.4", "15", "15.5", "44"}) {
-                    SCOPED_TRACE("row " + std::to_string(row) + " Vi " + std::to_string(vi) + " " + typed);
+                const std::string standardMach = f["lblMach"].caption();
+                double previousVp = -1, previousExacte = -1;
+                for (const Typed& typed : kTyped) {
+                    SCOPED_TRACE("row " + std::to_string(row) + " Vi " + std::to_string(vi) + " " + typed.keys);
                     platform::ClearText(f["txtTempExt"]);
-                    for (const char* k = typed; *k != '\0'; ++k) platform::KeyPress(f["txtTempExt"], *k);
+                    for (const char* k = typed.keys; *k != '\0'; ++k) platform::KeyPress(f["txtTempExt"], *k);
                     platform::Click(f["cmdTempExt"]);
                     const auto r = CalculVpTempExt(static_cast<std::int16_t>(vi), row * 1000, table, f["txtTempExt"].text());
                     ASSERT_TRUE(std::holds_alternative<ResultatVpTempExt>(r));
                     ASSERT_EQ(f["lblVp2"].caption(), std::get<ResultatVpTempExt>(r).VpText);
                     ASSERT_EQ(f["lblVpKm"].caption(), std::get<ResultatVpTempExt>(r).VpKmText);
+                    const AffichageVpExacte exacte = AfficheVpExacte(vi, row * 1000, typed.celsius);
+                    ASSERT_EQ(f["lblVpExacte"].caption(), exacte.VpText);
+                    ASSERT_EQ(f["lblMach"].caption(), exacte.MachText);
+                    ASSERT_EQ(f["lblMach"].caption(), standardMach);
                     const double vp = Shown(f, "lblVp2", "0 Kts");
                     Shown(f, "lblVpKm", "0 Km/h");
+                    const double vpExacte = Shown(f, "lblVpExacte", "0 Kts");
                     ASSERT_FALSE(::testing::Test::HasFailure());
                     ASSERT_GE(vp, previousVp);
+                    ASSERT_GE(vpExacte, previousExacte);
                     previousVp = vp;
+                    previousExacte = vpExacte;
                 }
             }
         }

@@ -54,6 +54,34 @@ TEST(CalculVpExacte, ReferenceValuesToTheDisplayedDigit) {
     }
 }
 
+struct TextCase {
+    const char* name;
+    double Vi, Altitude;
+    std::optional<double> TempExt;
+    const char *VpText, *MachText;
+};
+
+constexpr TextCase kTexts[] = {
+    {"SeaLevel", 120, 0, std::nullopt, "120 Kts", "M 0,181"},
+    {"Compressibility", 250, 35000, std::nullopt, "427 Kts", "M 0,741"},
+    {"MachPadsToThreeDecimals", 150, 15000, std::nullopt, "188 Kts", "M 0,300"},
+    {"TypedTemperatureAsTyped", 120, 8000, 14.2, "139 Kts", "M 0,210"},
+    {"Supersonic", 400, 40000, std::nullopt, "709 Kts", "M 1,236"},
+    {"TopOfTheBars", 1800, 45000, std::nullopt, "3994 Kts", "M 6,964"},
+    // The rule still computes a speed for these; the exact figures have no air to stand on.
+    {"AbsoluteZero", 120, 0, -273.15, "???", "???"},
+    {"BelowAbsoluteZero", 120, 0, -300, "???", "???"},
+};
+
+TEST(AfficheVpExacte, TextsAsTheWindowShowsThem) {
+    for (const auto& c : kTexts) {
+        SCOPED_TRACE(c.name);
+        const AffichageVpExacte a = AfficheVpExacte(c.Vi, c.Altitude, c.TempExt);
+        EXPECT_EQ(a.VpText, c.VpText);
+        EXPECT_EQ(a.MachText, c.MachText);
+    }
+}
+
 struct AtmosphereCase {
     const char* name;
     double Altitude, ratio, celsius;

@@ -4,6 +4,7 @@
 
 #include "airspeed/calculvp.h"
 #include "airspeed/frmvitesse.h"
+#include "airspeed/vpexacte.h"
 #include "app/application.h"
 #include "common/format.h"
 #include "tests/runner/scenario.h"
@@ -20,7 +21,8 @@ const airspeed::TableAtmo& table() {
 }
 
 std::string speeds(scenario::Driver& driver) {
-    return Seen(driver, kForm, "lblVp2", "Caption") + " " + Seen(driver, kForm, "lblVpKm", "Caption");
+    return Seen(driver, kForm, "lblVp2", "Caption") + " " + Seen(driver, kForm, "lblVpKm", "Caption") + " " +
+           Seen(driver, kForm, "lblVpExacte", "Caption") + " " + Seen(driver, kForm, "lblMach", "Caption");
 }
 
 bool rowMatches(scenario::Driver& driver, const airspeed::AffichageVp& a) {
@@ -30,7 +32,11 @@ bool rowMatches(scenario::Driver& driver, const airspeed::AffichageVp& a) {
            Seen(driver, kForm, "lblPression", "Caption") == scenario::Quote(a.PressionStdText);
 }
 
-std::string pair(const std::string& vp, const std::string& km) { return scenario::Quote(vp) + " " + scenario::Quote(km); }
+// The four speeds as speeds() reads them: the rule's in knots and km/h, then the exact ones.
+std::string quoted(const std::string& vp, const std::string& km, const airspeed::AffichageVpExacte& exacte) {
+    return scenario::Quote(vp) + " " + scenario::Quote(km) + " " + scenario::Quote(exacte.VpText) + " " +
+           scenario::Quote(exacte.MachText);
+}
 
 }  // namespace
 
@@ -57,14 +63,13 @@ Check AirspeedCheck::check(scenario::Driver& driver) const {
         return Failure{kForm + ".lblAlt", kForm + ": the altitude labels show no row of the standard atmosphere for vscAlt " +
                                               std::to_string(SeenValue(driver, kForm, "vscAlt")) + ": " +
                                               Seen(driver, kForm, "lblAlt", "Caption")};
-    const auto standard = airspeed::CalculVp(static_cast<std::int16_t>(vi), *alt, table()).affichage;
+    const auto rule = airspeed::CalculVp(static_cast<std::int16_t>(vi), *alt, table()).affichage;
+    const std::string standard = quoted(rule.VpText, rule.VpKmText, airspeed::AfficheVpExacte(vi, *alt));
     const std::string seen = speeds(driver);
-    if (seen == pair(standard.VpText, standard.VpKmText)) return std::nullopt;
-    if (confirmed_ && seen == pair(confirmed_->first, confirmed_->second)) return std::nullopt;
-    return Failure{kForm + ".lblVp2", kForm + ": the speeds show " + seen + ", the standard atmosphere gives " +
-                                          pair(standard.VpText, standard.VpKmText) +
-                                          (confirmed_ ? ", the confirmed temperature " + pair(confirmed_->first, confirmed_->second)
-                                                      : std::string())};
+    if (seen == standard) return std::nullopt;
+    if (confirmed_ && seen == *confirmed_) return std::nullopt;
+    return Failure{kForm + ".lblVp2", kForm + ": the speeds show " + seen + ", the standard atmosphere gives " + standard +
+                                          (confirmed_ ? ", the confirmed temperature " + *confirmed_ : std::string())};
 }
 
 void AirspeedCheck::before(scenario::Driver& driver, bool okClicked) {
@@ -79,7 +84,7 @@ void AirspeedCheck::before(scenario::Driver& driver, bool okClicked) {
     const std::string text = driver.application().frmVitesse()["txtTempExt"].text();
     const auto result = airspeed::CalculVpTempExt(static_cast<std::int16_t>(viBefore_), *alt, table(), text);
     if (const auto* r = std::get_if<airspeed::ResultatVpTempExt>(&result)) {
-        predicted_ = std::make_pair(r->VpText, r->VpKmText);
+        predicted_ = quoted(r->VpText, r->VpKmText, airspeed::AfficheVpExacte(viBefore_, *alt, r->TempExtLue));
     } else {
         refusalPredicted_ = std::get<airspeed::TempExtRefusal>(result) != airspeed::TempExtRefusal::Empty;
     }
@@ -97,9 +102,9 @@ Check AirspeedCheck::after(scenario::Driver& driver, bool okClicked, std::size_t
     if (predicted_) {
         confirmed_ = predicted_;
         const std::string seen = speeds(driver);
-        if (seen != pair(predicted_->first, predicted_->second))
+        if (seen != *predicted_)
             return Failure{kForm + ".cmdTempExt", kForm + ": OK shows " + seen + ", the temperature correction gives " +
-                                                      pair(predicted_->first, predicted_->second)};
+                                                      *predicted_};
         return std::nullopt;
     }
     if (refusalPredicted_ && newBoxes != 1)

@@ -2,7 +2,6 @@
 
 #include <optional>
 #include <string>
-#include <utility>
 
 #include "tests/runner/driver.h"
 #include "tests/soak/failure.h"
@@ -11,9 +10,10 @@ namespace ventrose::soak {
 
 // The airspeed window's promise: the altitude, metres, temperature and pressure labels show the
 // standard atmosphere of the altitude the bar points at (a thumb released between steps keeps
-// the previous altitude, so any row then); the speeds show the standard true airspeed, or the
-// one corrected for the temperature last confirmed with OK; a bar that moves discards the typed
-// temperature; OK on a text that is no usable temperature says so and changes nothing.
+// the previous altitude, so any row then); the speeds, the rule's and the exact one with its
+// Mach number, show the standard true airspeed, or the one corrected for the temperature last
+// confirmed with OK; a bar that moves discards the typed temperature; OK on a text that is no
+// usable temperature says so and changes nothing.
 class AirspeedCheck {
 public:
     void reset() { confirmed_.reset(); }
@@ -24,8 +24,9 @@ public:
 private:
     std::optional<int> altitude(scenario::Driver& driver) const;
 
-    std::optional<std::pair<std::string, std::string>> confirmed_;  // lblVp2, lblVpKm
-    std::optional<std::pair<std::string, std::string>> predicted_;
+    // lblVp2, lblVpKm, lblVpExacte and lblMach, quoted as the driver reads them, on one line.
+    std::optional<std::string> confirmed_;
+    std::optional<std::string> predicted_;
     bool refusalPredicted_ = false;
     std::string speedsBefore_;
     int viBefore_ = 0, altBarBefore_ = 0;
