@@ -29,8 +29,10 @@ ResultatVp CalculVp(std::int16_t Vi, std::int32_t Altitude, const TableAtmo& tab
     return r;
 }
 
-std::variant<ResultatVpTempExt, TempExtRefusal> CalculVpTempExt(std::int16_t Vi, std::int32_t Altitude,
-                                                                const TableAtmo& table, std::string_view texte) {
+std::variant<ResultatVpTempExt, TempExtRefusal> CalculVpTempExt(std::int16_t Vi,
+                                                                std::int32_t Altitude,
+                                                                const TableAtmo& table,
+                                                                std::string_view texte) {
     if (texte.empty()) return TempExtRefusal::Empty;
     const std::optional<double> lu = common::ParseNumber(texte);
     if (!lu) return TempExtRefusal::NotANumber;
@@ -38,12 +40,15 @@ std::variant<ResultatVpTempExt, TempExtRefusal> CalculVpTempExt(std::int16_t Vi,
     const std::optional<std::int16_t> TempExt = common::ToInteger16(*lu);
     if (!TempExt) return TempExtRefusal::OutOfRange;
     const LigneAtmo& ligne = LigneDe(table, Altitude);
-    const std::optional<std::int16_t> CorrTemp = common::ToInteger16((*TempExt - ligne.TempStd) / kDegresParPas);
+    const std::optional<std::int16_t> CorrTemp =
+        common::ToInteger16((*TempExt - ligne.TempStd) / kDegresParPas);
     if (!CorrTemp) return TempExtRefusal::OutOfRange;
-    const std::optional<std::int16_t> correction = common::ToInteger16(Vi * (ligne.PasDensite + *CorrTemp) / 100);
+    const std::optional<std::int16_t> correction =
+        common::ToInteger16(Vi * (ligne.PasDensite + *CorrTemp) / 100);
     if (!correction) return TempExtRefusal::OutOfRange;
     // Vi and the correction are both 16-bit whole numbers, and so is their sum.
-    const std::optional<std::int16_t> Vp = common::ToInteger16(static_cast<double>(Vi) + *correction);
+    const std::optional<std::int16_t> Vp =
+        common::ToInteger16(static_cast<double>(Vi) + *correction);
     if (!Vp) return TempExtRefusal::OutOfRange;
 
     ResultatVpTempExt r;

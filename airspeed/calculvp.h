@@ -54,7 +54,9 @@ enum class TempExtRefusal {
 // degree, a tie to even) lies from the standard one, and rounds the correction to whole knots
 // (a tie to even) before adding it to Vi: so the standard temperature can show one knot less
 // than CalculVp (250 kt at 1000 ft: 252 against 252.5 shown «253 Kts»).
-std::variant<ResultatVpTempExt, TempExtRefusal> CalculVpTempExt(std::int16_t Vi, std::int32_t Altitude,
-                                                                const TableAtmo& table, std::string_view texte);
+std::variant<ResultatVpTempExt, TempExtRefusal> CalculVpTempExt(std::int16_t Vi,
+                                                                std::int32_t Altitude,
+                                                                const TableAtmo& table,
+                                                                std::string_view texte);
 
 }  // namespace ventrose::airspeed

@@ -55,12 +55,12 @@ private:
     platform::LabelRef Label5{*this, "Label5"};  // the temperature explained
 
     airspeed::TableAtmo TableAtmo{};
-    std::int16_t Vi = 0;          // knots
-    std::int32_t Altitude = 0;    // feet
-    double Vp = 0;                // knots
-    double VpKm = 0;              // km/h
-    std::int16_t TempExt = 0;     // last confirmed outside temperature, °C
-    std::int16_t CorrTemp = 0;    // its correction in 1 % steps
+    std::int16_t Vi = 0;        // knots
+    std::int32_t Altitude = 0;  // feet
+    double Vp = 0;              // knots
+    double VpKm = 0;            // km/h
+    std::int16_t TempExt = 0;   // last confirmed outside temperature, °C
+    std::int16_t CorrTemp = 0;  // its correction in 1 % steps
 };
 
 }  // namespace ventrose::airspeed

@@ -23,9 +23,9 @@ struct TempMesuree {
     std::size_t ligne;
     double temp;
 };
-constexpr TempMesuree kTempsMesurees[] = {{0, 15},      {3, 9.1},    {8, -0.8},  {14, -12.7},
-                                          {19, -22.6},  {24, -32.5}, {30, -44.4}, {35, -54.3},
-                                          {36, -56.3}};
+constexpr TempMesuree kTempsMesurees[] = {{0, 15},     {3, 9.1},    {8, -0.8},
+                                          {14, -12.7}, {19, -22.6}, {24, -32.5},
+                                          {30, -44.4}, {35, -54.3}, {36, -56.3}};
 constexpr std::size_t kDebutTropopause = 37;  // from 37000 ft the temperature is constant
 constexpr double kTempTropopause = -56.5;
 
@@ -33,7 +33,8 @@ constexpr double kTempTropopause = -56.5;
 
 TableAtmo InitTableAtmo() {
     TableAtmo table{};
-    for (std::size_t k = 1; k < kLignesAtmo; ++k) table[k].AltPieds = table[k - 1].AltPieds + kPiedsParLigne;
+    for (std::size_t k = 1; k < kLignesAtmo; ++k)
+        table[k].AltPieds = table[k - 1].AltPieds + kPiedsParLigne;
     // Every sum stays far inside the 16-bit range (13725 at most), so the conversion always has
     // a value.
     for (std::size_t k = 1; k < kLignesAtmo; ++k) {

@@ -69,7 +69,9 @@ double PressureRatio(double altitude) {
     return kTropopausePressureRatio * std::exp(-(metres - kTropopauseMetres) / kScaleHeightMetres);
 }
 
-double StandardTemperature(double altitude) { return StandardKelvin(altitude * kMetresPerFoot) - kZeroCelsius; }
+double StandardTemperature(double altitude) {
+    return StandardKelvin(altitude * kMetresPerFoot) - kZeroCelsius;
+}
 
 // Rayleigh's formula is written as 166.92 · M² / (7 - 1/M²)^2.5, which does not overflow before
 // M² does, as M^7 would.
@@ -123,7 +125,8 @@ std::optional<VpExacte> CalculVpExacte(double Vi, double Altitude, std::optional
 AffichageVpExacte AfficheVpExacte(double Vi, double Altitude, std::optional<double> TempExt) {
     const std::optional<VpExacte> exacte = CalculVpExacte(Vi, Altitude, TempExt);
     if (!exacte) return {"???", "???"};
-    return {common::FormatNumber(exacte->Vp, "0 Kts"), common::FormatNumber(exacte->Mach, "M 0.000")};
+    return {common::FormatNumber(exacte->Vp, "0 Kts"),
+            common::FormatNumber(exacte->Mach, "M 0.000")};
 }
 
 }  // namespace ventrose::airspeed

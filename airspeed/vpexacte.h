@@ -8,7 +8,7 @@ namespace ventrose::airspeed {
 // True airspeed and Mach number by the compressible-flow equations, unrounded: the window rounds
 // them for display.
 struct VpExacte {
-    double Vp = 0;    // knots
+    double Vp = 0;  // knots
     double Mach = 0;
 };
 
@@ -23,7 +23,8 @@ struct VpExacte {
 // double (a Vi beyond about 1e155 kt, a temperature beyond about 4e305 °C). Whatever the
 // window sends (Vi 0 to 1800 kt, 0 to 45,000 ft, a temperature from just above absolute zero to
 // 1e300 °C) gives a finite result.
-std::optional<VpExacte> CalculVpExacte(double Vi, double Altitude, std::optional<double> TempExt = std::nullopt);
+std::optional<VpExacte> CalculVpExacte(double Vi, double Altitude,
+                                       std::optional<double> TempExt = std::nullopt);
 
 // The exact speed and Mach number as the airspeed window shows them beside the rule's result:
 // whole knots as the rule's «427 Kts», the Mach number to the thousandth «M 0,741». Both read
@@ -33,7 +34,8 @@ struct AffichageVpExacte {
     std::string VpText;    // "0 Kts"
     std::string MachText;  // "M 0.000"
 };
-AffichageVpExacte AfficheVpExacte(double Vi, double Altitude, std::optional<double> TempExt = std::nullopt);
+AffichageVpExacte AfficheVpExacte(double Vi, double Altitude,
+                                  std::optional<double> TempExt = std::nullopt);
 
 // The building blocks, for the window's standard-atmosphere figures and for the tests. Altitudes
 // are pressure altitudes in feet, within the range CalculVpExacte accepts.

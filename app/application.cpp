@@ -60,7 +60,8 @@ void Application::frmMainCalc_Unload() {
     runtime_.Show(frmQuit_, ShowMode::Modal);
     const auto& forms = runtime_.Forms();
     for (std::int16_t i = static_cast<std::int16_t>(forms.size() - 1); i >= 0; --i) {
-        if (static_cast<std::size_t>(i) < forms.size()) runtime_.Unload(*forms[static_cast<std::size_t>(i)]);
+        if (static_cast<std::size_t>(i) < forms.size())
+            runtime_.Unload(*forms[static_cast<std::size_t>(i)]);
     }
 }
 

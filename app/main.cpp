@@ -33,7 +33,8 @@ QIcon ApplicationIcon() {
 
 int main(int argc, char** argv) {
     if (!hasDisplay()) {
-        std::cerr << "ventrose: no display (neither DISPLAY nor WAYLAND_DISPLAY is set); run it on a desktop, "
+        std::cerr << "ventrose: no display (neither DISPLAY nor WAYLAND_DISPLAY is set); run it on "
+                     "a desktop, "
                      "or under `xvfb-run ventrose`, or with `QT_QPA_PLATFORM=vnc ventrose`\n";
         return 1;
     }

@@ -96,9 +96,11 @@ void build(QWidget& window) {
         label(results, "0", 320, 24 + row * 27, 100, 17, true);
     }
 
-    const char* buttons[] = {"Conversions", "IAS to TAS", "Taux Descente", "A propos ...", "Rafraichir", "Quitter"};
+    const char* buttons[] = {"Conversions",  "IAS to TAS", "Taux Descente",
+                             "A propos ...", "Rafraichir", "Quitter"};
     for (int i = 0; i < 6; ++i) {
-        (new QPushButton(QString::fromUtf8(buttons[i]), &window))->setGeometry(10 + i * 147, 472, 138, 32);
+        (new QPushButton(QString::fromUtf8(buttons[i]), &window))
+            ->setGeometry(10 + i * 147, 472, 138, 32);
     }
 }
 

@@ -35,7 +35,8 @@ void BM_QtArrowStepOnWindForce(benchmark::State& state) {
     for (auto _ : state) {
         if (form["hscVw"].value() >= 360) up = false;
         if (form["hscVw"].value() <= 0) up = true;
-        bar->triggerAction(up ? QAbstractSlider::SliderSingleStepAdd : QAbstractSlider::SliderSingleStepSub);
+        bar->triggerAction(up ? QAbstractSlider::SliderSingleStepAdd
+                              : QAbstractSlider::SliderSingleStepSub);
         QApplication::processEvents();  // the repaint of the changed labels
     }
     benchmark::DoNotOptimize(form["lblVs"].caption());

@@ -46,7 +46,8 @@ void BM_WindRecomputation(benchmark::State& state) {
         Facteurs f = CalculFacteurs(in.Vp);
         TypeVent tv = CalculTypeVent(in.V, in.Rm);
         SinCos sc = CalculSinCos(tv.Alpha);
-        Triangle t = CalculTriangle(in.Vp, in.Rm, in.Vw, f.Fb, tv.CasVent, sc.SinAlpha, sc.CosAlpha);
+        Triangle t =
+            CalculTriangle(in.Vp, in.Rm, in.Vw, f.Fb, tv.CasVent, sc.SinAlpha, sc.CosAlpha);
         TempsDistance td = CalculTempsDistance(in.mode, in.entered, f.Fb, f.InvFb);
         TempsAvecVent tav = CalculTempsAvecVent(td.D, t.Vs);
         benchmark::DoNotOptimize(entrees);

@@ -36,9 +36,10 @@ std::string windowCaption(Display* display, Window window) {
     int format = 0;
     unsigned long count = 0, remaining = 0;
     unsigned char* data = nullptr;
-    if (XGetWindowProperty(display, window, XInternAtom(display, "_NET_WM_NAME", False), 0, 1024, False,
-                           XInternAtom(display, "UTF8_STRING", False), &type, &format, &count, &remaining,
-                           &data) == Success && data != nullptr) {
+    if (XGetWindowProperty(display, window, XInternAtom(display, "_NET_WM_NAME", False), 0, 1024,
+                           False, XInternAtom(display, "UTF8_STRING", False), &type, &format,
+                           &count, &remaining, &data) == Success &&
+        data != nullptr) {
         std::string caption(reinterpret_cast<const char*>(data), count);
         XFree(data);
         if (format == 8 && !caption.empty()) {
@@ -70,7 +71,8 @@ int exitStatus(int status) {
 }
 
 void usage(const char* program) {
-    std::fprintf(stderr, "usage: %s [--kill] [--timeout SECONDS] CAPTION COMMAND [ARGS...]\n", program);
+    std::fprintf(stderr, "usage: %s [--kill] [--timeout SECONDS] CAPTION COMMAND [ARGS...]\n",
+                 program);
 }
 
 }  // namespace
@@ -119,7 +121,8 @@ int main(int argc, char** argv) {
         _exit(127);
     }
 
-    const auto deadline = launched + std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(timeoutSeconds));
+    const auto deadline = launched + std::chrono::duration_cast<Clock::duration>(
+                                         std::chrono::duration<double>(timeoutSeconds));
     double mapMs = -1;
     while (mapMs < 0 && Clock::now() < deadline) {
         while (XPending(display) > 0) {

@@ -91,7 +91,8 @@ DigitString RoundedDigitsOf(double value, int decimals) {
         const double margin = scaled * 1e-13 + 1e-12;
         if (std::fabs(scaled - whole - 0.5) > margin) {
             DigitString number;
-            const auto rounded = static_cast<std::uint64_t>(scaled - whole > 0.5 ? whole + 1 : whole);
+            const auto rounded =
+                static_cast<std::uint64_t>(scaled - whole > 0.5 ? whole + 1 : whole);
             if (rounded == 0) return number;
             number.negative = value < 0;
             number.scale = decimals;

@@ -5,7 +5,9 @@
 
 namespace ventrose::conversions {
 
-std::optional<common::Decimal> LireDecimal(std::string_view text) { return common::Decimal::Parse(text); }
+std::optional<common::Decimal> LireDecimal(std::string_view text) {
+    return common::Decimal::Parse(text);
+}
 
 Unit UnitBefore(const EtatConversions& state, Unit selected) {
     return IsFuel(selected) ? FuelUnit(state.UniteCarbu) : Partner(selected);

@@ -16,10 +16,10 @@ std::optional<common::Decimal> LireDecimal(std::string_view text);
 
 struct UnitChange {
     enum class Outcome {
-        NewText,  // the box is to show `text`
-        KeepText, // the fuel unit was already the current one: the box keeps its own text
-        Refused,  // the box's text is no number, or its conversion does not fit the decimal type;
-                  // the state is exactly as it was before
+        NewText,   // the box is to show `text`
+        KeepText,  // the fuel unit was already the current one: the box keeps its own text
+        Refused,   // the box's text is no number, or its conversion does not fit the decimal type;
+                   // the state is exactly as it was before
     };
     Outcome outcome;
     std::string text;

@@ -117,9 +117,9 @@ void FrmConversions::changeUnit(Unit unit) {
     label.setCaption(controls.labelText);
     const UnitChange change = ChoisirUnite(state_, unit, controls.box->text());
     switch (change.outcome) {
-    case UnitChange::Outcome::NewText: controls.box->setText(change.text); break;
-    case UnitChange::Outcome::KeepText: break;
-    case UnitChange::Outcome::Refused: refuseText(unit, previousCaption); break;
+        case UnitChange::Outcome::NewText: controls.box->setText(change.text); break;
+        case UnitChange::Outcome::KeepText: break;
+        case UnitChange::Outcome::Refused: refuseText(unit, previousCaption); break;
     }
 }
 

@@ -50,15 +50,20 @@ struct Entry {
 };
 
 void addEntry(FormDesign& d, const Entry& e) {
-    d.controls.push_back(WithFont(Box(e.box, e.frame, {kBoxLeft, e.top, kBoxWidth, kBoxHeight}), kLargeBold));
+    d.controls.push_back(
+        WithFont(Box(e.box, e.frame, {kBoxLeft, e.top, kBoxWidth, kBoxHeight}), kLargeBold));
     const Place labelAt{kLabelLeft, e.top + kLabelDrop, kLabelWidth, kLabelHeight};
     d.controls.push_back(
-        WithFont(Colours(Aligned(Value(e.label, e.frame, labelAt, e.labelText), Alignment::Left), kLightBlue),
+        WithFont(Colours(Aligned(Value(e.label, e.frame, labelAt, e.labelText), Alignment::Left),
+                         kLightBlue),
                  kLargeBold));
 }
 
 FormDesign makeDesign() {
-    FormDesign d{.name = "frmConversions", .caption = "Conversions", .width = 580 * kPx, .height = 446 * kPx,
+    FormDesign d{.name = "frmConversions",
+                 .caption = "Conversions",
+                 .width = 580 * kPx,
+                 .height = 446 * kPx,
                  .backColour = kLightBlue};
     auto add = [&](ControlDesign c) { d.controls.push_back(std::move(c)); };
 
@@ -75,37 +80,49 @@ FormDesign makeDesign() {
         const char* labelText;
     };
     constexpr Group kGroups[] = {
-        {"frmDistances", "Distances", "optNM", "Miles Nautiques", "optKms", "Kilomètres", "txtChoixDist",
-         "lblChoixDist", "NM"},
-        {"frmAlt", "Altitudes", "optPieds", "Pieds", "optMetres", "Mètres", "txtChoixAlt", "lblChoixAlt", "Pieds"},
-        {"frmVitesse", "Vitesses", "optNoeuds", "Noeuds (Kts)", "optKmh", "Kms / heure", "txtChoixVitesse",
-         "lblChoixVitesse", "Noeuds"},
-        {"frmTemp", "Températures", "optFahr", "° Fahrenheit", "optCelsius", "° Celsius", "txtChoixTemp",
-         "lblChoixTemp", "Fahrenheit"},
+        {"frmDistances", "Distances", "optNM", "Miles Nautiques", "optKms", "Kilomètres",
+         "txtChoixDist", "lblChoixDist", "NM"},
+        {"frmAlt", "Altitudes", "optPieds", "Pieds", "optMetres", "Mètres", "txtChoixAlt",
+         "lblChoixAlt", "Pieds"},
+        {"frmVitesse", "Vitesses", "optNoeuds", "Noeuds (Kts)", "optKmh", "Kms / heure",
+         "txtChoixVitesse", "lblChoixVitesse", "Noeuds"},
+        {"frmTemp", "Températures", "optFahr", "° Fahrenheit", "optCelsius", "° Celsius",
+         "txtChoixTemp", "lblChoixTemp", "Fahrenheit"},
     };
     int top = 8 * kPx;
     for (const Group& g : kGroups) {
         add(smallBold(Frame(g.frame, "", g.caption, {kFrameLeft, top, kFrameWidth, 62 * kPx})));
         add(smallBold(Option(g.first, g.frame, g.firstText, optionAt(kFirstOption, 26 * kPx))));
         add(smallBold(Option(g.second, g.frame, g.secondText, optionAt(kSecondOption, 26 * kPx))));
-        addEntry(d, {.frame = g.frame, .box = g.box, .label = g.label, .labelText = g.labelText, .top = 24 * kPx});
+        addEntry(d, {.frame = g.frame,
+                     .box = g.box,
+                     .label = g.label,
+                     .labelText = g.labelText,
+                     .top = 24 * kPx});
         top += 70 * kPx;
     }
 
     // Fuel: two rows of two options, the box and label between the rows, the note at the bottom.
-    add(smallBold(Frame("frmCarbu", "", "Quantités de carburant", {kFrameLeft, top, kFrameWidth, 104 * kPx})));
+    add(smallBold(Frame("frmCarbu", "", "Quantités de carburant",
+                        {kFrameLeft, top, kFrameWidth, 104 * kPx})));
     add(smallBold(Option("optUSGall", "frmCarbu", "US Gallons", optionAt(kFirstOption, 22 * kPx))));
     add(smallBold(Option("optLitres", "frmCarbu", "Litres", optionAt(kSecondOption, 22 * kPx))));
     add(smallBold(Option("optLbs", "frmCarbu", "Pounds (Lbs)", optionAt(kFirstOption, 48 * kPx))));
     add(smallBold(Option("optKilo", "frmCarbu", "Kilogrammes", optionAt(kSecondOption, 48 * kPx))));
-    addEntry(d, {.frame = "frmCarbu", .box = "txtChoixCarbu", .label = "lblChoixCarbu", .labelText = "US Gallons",
+    addEntry(d, {.frame = "frmCarbu",
+                 .box = "txtChoixCarbu",
+                 .label = "lblChoixCarbu",
+                 .labelText = "US Gallons",
                  .top = 34 * kPx});
-    add(Colours(OneLine(Caption("Label1", "frmCarbu", "NB : unités employées dans FS et FSNavigator - 0,81 Kg / L",
+    add(Colours(OneLine(Caption("Label1", "frmCarbu",
+                                "NB : unités employées dans FS et FSNavigator - 0,81 Kg / L",
                                 {kFirstOption, 78 * kPx, 520 * kPx, 18 * kPx})),
                 kLightBlue));
 
-    add(smallBold(Button("cmdClear", "", "Rafraichir", {150 * kPx, 402 * kPx, 130 * kPx, 32 * kPx}), kLightCyan));
-    add(smallBold(Button("cmdQuit", "", "Quitter", {300 * kPx, 402 * kPx, 130 * kPx, 32 * kPx}), kLightOrange));
+    add(smallBold(Button("cmdClear", "", "Rafraichir", {150 * kPx, 402 * kPx, 130 * kPx, 32 * kPx}),
+                  kLightCyan));
+    add(smallBold(Button("cmdQuit", "", "Quitter", {300 * kPx, 402 * kPx, 130 * kPx, 32 * kPx}),
+                  kLightOrange));
     return d;
 }
 

@@ -10,7 +10,9 @@ namespace {
 
 using common::Decimal;
 
-Decimal Exact(std::uint64_t coefficient, int scale) { return *Decimal::FromParts(false, coefficient, scale); }
+Decimal Exact(std::uint64_t coefficient, int scale) {
+    return *Decimal::FromParts(false, coefficient, scale);
+}
 
 // 1.853 km per nautical mile both for distances and speeds, and 0.539 back: the two are not
 // reciprocals, so a round trip drifts on purpose.
@@ -50,15 +52,15 @@ std::optional<Decimal> CelsiusVersFahr(const Decimal& C) {
 
 Unit Partner(Unit unit) {
     switch (unit) {
-    case Unit::NM: return Unit::Kms;
-    case Unit::Kms: return Unit::NM;
-    case Unit::Pieds: return Unit::Metres;
-    case Unit::Metres: return Unit::Pieds;
-    case Unit::Noeuds: return Unit::Kmh;
-    case Unit::Kmh: return Unit::Noeuds;
-    case Unit::Fahr: return Unit::Celsius;
-    case Unit::Celsius: return Unit::Fahr;
-    default: throw std::invalid_argument("the fuel group has no single partner");
+        case Unit::NM: return Unit::Kms;
+        case Unit::Kms: return Unit::NM;
+        case Unit::Pieds: return Unit::Metres;
+        case Unit::Metres: return Unit::Pieds;
+        case Unit::Noeuds: return Unit::Kmh;
+        case Unit::Kmh: return Unit::Noeuds;
+        case Unit::Fahr: return Unit::Celsius;
+        case Unit::Celsius: return Unit::Fahr;
+        default: throw std::invalid_argument("the fuel group has no single partner");
     }
 }
 
@@ -68,20 +70,23 @@ std::optional<Decimal> Convert(Unit from, Unit to, const Decimal& value) {
         const auto column = static_cast<std::size_t>(FuelCode(to) - 1);
         return common::Multiply(value, kCarbu[row][column]);
     }
-    if (IsFuel(from) || IsFuel(to) || Partner(from) != to) throw std::invalid_argument("units of different groups");
+    if (IsFuel(from) || IsFuel(to) || Partner(from) != to)
+        throw std::invalid_argument("units of different groups");
     switch (to) {
-    case Unit::Kms:
-    case Unit::Kmh: return common::Multiply(value, kKmParNM);
-    case Unit::NM:
-    case Unit::Noeuds: return common::Multiply(value, kNMParKm);
-    case Unit::Metres: return common::Multiply(value, kMetresParPied);
-    case Unit::Pieds: return common::Multiply(value, kPiedsParMetre);
-    case Unit::Celsius: return FahrVersCelsius(value);
-    case Unit::Fahr: return CelsiusVersFahr(value);
-    default: throw std::logic_error("fuel handled above");
+        case Unit::Kms:
+        case Unit::Kmh: return common::Multiply(value, kKmParNM);
+        case Unit::NM:
+        case Unit::Noeuds: return common::Multiply(value, kNMParKm);
+        case Unit::Metres: return common::Multiply(value, kMetresParPied);
+        case Unit::Pieds: return common::Multiply(value, kPiedsParMetre);
+        case Unit::Celsius: return FahrVersCelsius(value);
+        case Unit::Fahr: return CelsiusVersFahr(value);
+        default: throw std::logic_error("fuel handled above");
     }
 }
 
-std::string_view Pattern(Unit unit) { return unit == Unit::Fahr || unit == Unit::Celsius ? "0" : "0.###"; }
+std::string_view Pattern(Unit unit) {
+    return unit == Unit::Fahr || unit == Unit::Celsius ? "0" : "0.###";
+}
 
 }  // namespace ventrose::conversions

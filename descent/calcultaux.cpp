@@ -38,7 +38,8 @@ AffichageDescente CalculTaux(const EtatDescente& etat) {
     a.TexteResultat = common::FormatNumber(v, "0 ft/mn");
 
     if (etat.Vs) {
-        // A ground speed of 0 is outside the bar's range; it has no time rather than an infinite one.
+        // A ground speed of 0 is outside the bar's range; it has no time rather than an infinite
+        // one.
         if (*etat.Vs == 0) {
             a.TexteTsv = kSansValeur;
         } else {

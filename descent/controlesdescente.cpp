@@ -29,22 +29,43 @@ ControlesDescente::ControlesDescente(const FrmDescente& f)
           {f.hscDist3, f.lblDist3, ModeVs, Champ::Dist, " 0 NM", 10},
       }},
       controles_{{
-          {f.optTaux, f.Frame1, f.lblAlt, {f.Line1, f.Line2, f.Line3}, f.lblPente, f.lblPenteDeg, f.Label16, f.lblVz,
-           f.lblTsv, std::nullopt},
-          {f.optDist, f.Frame2, f.lblAlt2, {f.Line4, f.Line5, f.Line6}, f.lblPente2, f.lblPenteDeg2, std::nullopt,
-           f.lblDist2, f.lblTsv2, f.hscVz2},
-          {f.optVs, f.Frame3, f.lblAlt3, {f.Line9, f.Line8, f.Line7}, f.lblPente3, f.lblPenteDeg3, std::nullopt,
-           f.lblVs3, f.lblTsv3, f.hscVz3},
+          {f.optTaux,
+           f.Frame1,
+           f.lblAlt,
+           {f.Line1, f.Line2, f.Line3},
+           f.lblPente,
+           f.lblPenteDeg,
+           f.Label16,
+           f.lblVz,
+           f.lblTsv,
+           std::nullopt},
+          {f.optDist,
+           f.Frame2,
+           f.lblAlt2,
+           {f.Line4, f.Line5, f.Line6},
+           f.lblPente2,
+           f.lblPenteDeg2,
+           std::nullopt,
+           f.lblDist2,
+           f.lblTsv2,
+           f.hscVz2},
+          {f.optVs,
+           f.Frame3,
+           f.lblAlt3,
+           {f.Line9, f.Line8, f.Line7},
+           f.lblPente3,
+           f.lblPenteDeg3,
+           std::nullopt,
+           f.lblVs3,
+           f.lblTsv3,
+           f.hscVz3},
       }} {}
 
 std::span<const BarreEntree> ControlesDescente::barres(ModeDescente mode) const {
     switch (mode) {
-        case ModeDist:
-            return dist_;
-        case ModeVs:
-            return vs_;
-        case ModeTaux:
-            break;
+        case ModeDist: return dist_;
+        case ModeVs: return vs_;
+        case ModeTaux: break;
     }
     return taux_;
 }

@@ -60,7 +60,7 @@ private:
     std::array<ControlesMode, 3> controles_;
 };
 
-inline constexpr std::array<ModeDescente, 3> kModes = {ModeDescente::ModeTaux, ModeDescente::ModeDist,
-                                                       ModeDescente::ModeVs};
+inline constexpr std::array<ModeDescente, 3> kModes = {
+    ModeDescente::ModeTaux, ModeDescente::ModeDist, ModeDescente::ModeVs};
 
 }  // namespace ventrose::descent

@@ -34,12 +34,9 @@ FrmDescente::FrmDescente(platform::Runtime& runtime) : Form(runtime, Design()) {
 
 const EtatDescente& FrmDescente::etat(ModeDescente mode) const {
     switch (mode) {
-        case ModeDescente::ModeDist:
-            return EtatDist;
-        case ModeDescente::ModeVs:
-            return EtatVs;
-        case ModeDescente::ModeTaux:
-            break;
+        case ModeDescente::ModeDist: return EtatDist;
+        case ModeDescente::ModeVs: return EtatVs;
+        case ModeDescente::ModeTaux: break;
     }
     return EtatTaux;
 }
@@ -63,21 +60,11 @@ void FrmDescente::forgetInputsNotReloaded() {
         for (const BarreEntree& b : barres(mode)) {
             if (design().controls[b.barre.row()].value != b.valeurChargement) continue;
             switch (b.champ) {
-                case Champ::AltA:
-                    e.AltA = 0;
-                    break;
-                case Champ::AltB:
-                    e.AltB = 0;
-                    break;
-                case Champ::Dist:
-                    e.Dist.reset();
-                    break;
-                case Champ::Vs:
-                    e.Vs.reset();
-                    break;
-                case Champ::Vz:
-                    e.Vz.reset();
-                    break;
+                case Champ::AltA: e.AltA = 0; break;
+                case Champ::AltB: e.AltB = 0; break;
+                case Champ::Dist: e.Dist.reset(); break;
+                case Champ::Vs: e.Vs.reset(); break;
+                case Champ::Vz: e.Vz.reset(); break;
             }
         }
     }
@@ -86,9 +73,11 @@ void FrmDescente::forgetInputsNotReloaded() {
 // Each bar that moves runs its change handler, and so its mode's computation, before the next
 // step; mode Taux's bars come first, then the stored mode is selected, then the other modes.
 void FrmDescente::loadInputs() {
-    for (const BarreEntree& b : barres(ModeDescente::ModeTaux)) b.barre->setValue(b.valeurChargement);
+    for (const BarreEntree& b : barres(ModeDescente::ModeTaux))
+        b.barre->setValue(b.valeurChargement);
     controles(Mode).option->setSelected(true);
-    for (const BarreEntree& b : barres(ModeDescente::ModeDist)) b.barre->setValue(b.valeurChargement);
+    for (const BarreEntree& b : barres(ModeDescente::ModeDist))
+        b.barre->setValue(b.valeurChargement);
     for (const BarreEntree& b : barres(ModeDescente::ModeVs)) b.barre->setValue(b.valeurChargement);
 }
 
@@ -130,12 +119,9 @@ void FrmDescente::inputChanged(const platform::ScrollBarRef& bar) {
 
 AffichageDescente FrmDescente::compute(ModeDescente mode) {
     switch (mode) {
-        case ModeDescente::ModeDist:
-            return CalculDist(EtatDist);
-        case ModeDescente::ModeVs:
-            return CalculVs(EtatVs);
-        case ModeDescente::ModeTaux:
-            break;
+        case ModeDescente::ModeDist: return CalculDist(EtatDist);
+        case ModeDescente::ModeVs: return CalculVs(EtatVs);
+        case ModeDescente::ModeTaux: break;
     }
     return CalculTaux(EtatTaux);
 }

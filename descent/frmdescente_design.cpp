@@ -41,10 +41,14 @@ constexpr int kPointBarW = kValueX - kBarX - 6 * kPx;
 constexpr int kInputBarW = kValueX - kCaptionX - 6 * kPx;
 
 // The stored altitude is twice the bar's value: 0 to 50000 ft.
-constexpr Range kAltitudeRange{.min = 0, .max = 25000, .smallChange = 50, .largeChange = 500, .value = 0};
-constexpr Range kDistanceRange{.min = 0, .max = 150, .smallChange = 1, .largeChange = 10, .value = 1};
-constexpr Range kVitesseRange{.min = 60, .max = 1800, .smallChange = 1, .largeChange = 10, .value = 60};
-constexpr Range kVarioRange{.min = 0, .max = 7000, .smallChange = 10, .largeChange = 100, .value = 100};
+constexpr Range kAltitudeRange{
+    .min = 0, .max = 25000, .smallChange = 50, .largeChange = 500, .value = 0};
+constexpr Range kDistanceRange{
+    .min = 0, .max = 150, .smallChange = 1, .largeChange = 10, .value = 1};
+constexpr Range kVitesseRange{
+    .min = 60, .max = 1800, .smallChange = 1, .largeChange = 10, .value = 60};
+constexpr Range kVarioRange{
+    .min = 0, .max = 7000, .smallChange = 10, .largeChange = 100, .value = 100};
 
 constexpr platform::Font kBold{.pointSize = 8, .bold = true};
 constexpr platform::Font kLargeCaption{.pointSize = 10, .bold = true};
@@ -126,8 +130,10 @@ struct ModeFrame {
 void addFrame(FormDesign& d, const ModeFrame& n) {
     auto add = [&](ControlDesign c) { d.controls.push_back(std::move(c)); };
     const char* in = n.frame;
-    add(WithFont(onBlue(Frame(n.frame, "", n.title, {n.left, n.top, 445 * kPx, 365 * kPx})), kBold));
-    add(onBlue(Caption(n.description.name, in, n.description.text, {kCaptionX, kDescriptionY, kFullW, 42 * kPx})));
+    add(WithFont(onBlue(Frame(n.frame, "", n.title, {n.left, n.top, 445 * kPx, 365 * kPx})),
+                 kBold));
+    add(onBlue(Caption(n.description.name, in, n.description.text,
+                       {kCaptionX, kDescriptionY, kFullW, 42 * kPx})));
 
     // The caption may take a second line on a large font; the sign stands right of the value.
     add(onBlue(Caption(n.altitude.caption, in, "Changement d'altitude ( pieds )",
@@ -140,9 +146,11 @@ void addFrame(FormDesign& d, const ModeFrame& n) {
 
     // A point's value stands beyond its bar: it is named by its caption all the same.
     const auto addPoint = [&](const Point& p, const char* text, int y, const char* placeholder) {
-        add(onBlue(Caption(p.caption, in, text, {kCaptionX, y, kBarX - kCaptionX - 4 * kPx, kRowH})));
+        add(onBlue(
+            Caption(p.caption, in, text, {kCaptionX, y, kBarX - kCaptionX - 4 * kPx, kRowH})));
         add(HBar(p.bar, in, {kBarX, y, kPointBarW, kRowH}, kAltitudeRange));
-        add(LabelledBy(onWhite(Value(p.value, in, {kValueX, y, kValueW, kRowH}, placeholder)), p.caption));
+        add(LabelledBy(onWhite(Value(p.value, in, {kValueX, y, kValueW, kRowH}, placeholder)),
+                       p.caption));
     };
     addPoint(n.pointA, "Altitude point A", kPtAY, "");
     addPoint(n.pointB, "Altitude point B", kPtBY, "0 '");
@@ -154,10 +162,12 @@ void addFrame(FormDesign& d, const ModeFrame& n) {
     };
     addInput(n.first, kFirstY);
 
-    add(onBlue(Caption(n.slopePercent.caption, in, "Pente en pourcentage", {kCaptionX, kPenteY, 150 * kPx, kRowH}),
+    add(onBlue(Caption(n.slopePercent.caption, in, "Pente en pourcentage",
+                       {kCaptionX, kPenteY, 150 * kPx, kRowH}),
                kMagenta));
     add(onWhite(Value(n.slopePercent.value, in, {160 * kPx, kPenteY, 66 * kPx, kRowH}), kMagenta));
-    add(onBlue(Caption(n.slopeDegrees.caption, in, "Pente en degrés", {236 * kPx, kPenteY, 112 * kPx, kRowH}),
+    add(onBlue(Caption(n.slopeDegrees.caption, in, "Pente en degrés",
+                       {236 * kPx, kPenteY, 112 * kPx, kRowH}),
                kMagenta));
     add(onWhite(Value(n.slopeDegrees.value, in, {kValueX, kPenteY, kValueW, kRowH}), kMagenta));
 
@@ -166,11 +176,13 @@ void addFrame(FormDesign& d, const ModeFrame& n) {
     // The results a pilot reads first: large and red, each value right of its caption. The
     // result's caption may be written by the window; it names the result all the same.
     const auto resultCaption = [&](const char* name, const char* text, int y) {
-        return WithFont(onBlue(Caption(name, in, text, {kCaptionX, y + 2 * kPx, 262 * kPx, 24 * kPx}), kRed),
-                        kLargeCaption);
+        return WithFont(
+            onBlue(Caption(name, in, text, {kCaptionX, y + 2 * kPx, 262 * kPx, 24 * kPx}), kRed),
+            kLargeCaption);
     };
     const auto resultValue = [&](const char* name, int y) {
-        return WithFont(onWhite(Value(name, in, {276 * kPx, y, 160 * kPx, 28 * kPx}), kRed), kLargeValue);
+        return WithFont(onWhite(Value(name, in, {276 * kPx, y, 160 * kPx, 28 * kPx}), kRed),
+                        kLargeValue);
     };
     add(resultCaption(n.result.caption, n.result.text, kResultY));
     add(LabelledBy(resultValue(n.result.value, kResultY), n.result.caption));
@@ -183,79 +195,109 @@ ControlDesign modeOption(const char* name, const char* text, int top) {
 }
 
 ControlDesign bottomButton(const char* name, const char* text, int left, Colour back) {
-    return WithFont(Colours(Button(name, "", text, {left, 460 * kPx, 110 * kPx, 26 * kPx}), back), kBold);
+    return WithFont(Colours(Button(name, "", text, {left, 460 * kPx, 110 * kPx, 26 * kPx}), back),
+                    kBold);
 }
 
 FormDesign makeDesign() {
-    FormDesign d{.name = "frmDescente", .caption = "Taux, distance, Vs, Tsv    montée / descente ",
-                 .width = 7020, .height = 7365, .backColour = kLightBlue};
+    FormDesign d{.name = "frmDescente",
+                 .caption = "Taux, distance, Vs, Tsv    montée / descente ",
+                 .width = 7020,
+                 .height = 7365,
+                 .backColour = kLightBlue};
 
     d.controls.push_back(modeOption("optTaux", "Taux montée / descente", 8 * kPx));
     d.controls.push_back(modeOption("optDist", "Distance montée / descente", 32 * kPx));
     d.controls.push_back(modeOption("optVs", "Vitesse sol montée / descente", 56 * kPx));
-    d.controls.push_back(
-        WithFont(onBlue(Caption("Label26", "", " Du point A au point B", {256 * kPx, 30 * kPx, 204 * kPx, 24 * kPx})),
-                 kLargeCaption));
+    d.controls.push_back(WithFont(onBlue(Caption("Label26", "", " Du point A au point B",
+                                                 {256 * kPx, 30 * kPx, 204 * kPx, 24 * kPx})),
+                                  kLargeCaption));
 
     // Frame1 stands at the working position; the other two are designed outside the client
     // area and brought there when their mode is selected.
-    addFrame(d, {.frame = "Frame1",
-                 .title = "Taux - montée / descente",
-                 .left = 12 * kPx,
-                 .top = 88 * kPx,
-                 .description = {.name = "Label1",
-                                 .text = "Calcul du taux de montée Vz ( vitesse verticale ) ou de descente à adopter "
-                                         "pour rejoindre à un point donné, une altitude donnée."},
-                 .altitude = {.caption = "Label2", .value = "lblAlt"},
-                 .strokes = {.left = "Line1", .middle = "Line2", .right = "Line3"},
-                 .pointA = {.caption = "Label3", .bar = "hscPtA", .value = "lblPtA"},
-                 .pointB = {.caption = "Label4", .bar = "hscPtB", .value = "lblPtB"},
-                 .first = {.caption = "Label5", .text = kDistanceCaption, .bar = "hscDist", .range = kDistanceRange,
-                           .value = "lblDist"},
-                 .slopePercent = {.caption = "Label6", .value = "lblPente"},
-                 .slopeDegrees = {.caption = "Label27", .value = "lblPenteDeg"},
-                 .second = {.caption = "Label7", .text = kVitesseCaption, .bar = "hscVs", .range = kVitesseRange,
-                            .value = "lblVs"},
-                 .result = {.caption = "Label16", .text = "", .value = "lblVz"},
-                 .tsv = {.caption = "Label9", .value = "lblTsv"}});
-    addFrame(d, {.frame = "Frame2",
-                 .title = "Distance - montée / descente",
-                 .left = 480 * kPx,
-                 .top = 380 * kPx,
-                 .description = {.name = "Label8",
-                                 .text = "Calcul de la distance requise en fonction du taux de montée ou de descente "
-                                         "adopté pour rejoindre une altitude donnée."},
-                 .altitude = {.caption = "Label10", .value = "lblAlt2"},
-                 .strokes = {.left = "Line4", .middle = "Line5", .right = "Line6"},
-                 .pointA = {.caption = "Label14", .bar = "hscPtA2", .value = "lblPtA2"},
-                 .pointB = {.caption = "Label15", .bar = "hscPtB2", .value = "lblPtB2"},
-                 .first = {.caption = "Label11", .text = kVarioCaption, .bar = "hscVz2", .range = kVarioRange,
-                           .value = "lblVz2"},
-                 .slopePercent = {.caption = "Label13", .value = "lblPente2"},
-                 .slopeDegrees = {.caption = "Label31", .value = "lblPenteDeg2"},
-                 .second = {.caption = "Label12", .text = kVitesseCaption, .bar = "hscVs2", .range = kVitesseRange,
-                            .value = "lblVs2"},
-                 .result = {.caption = "Label18", .text = "Distance requise", .value = "lblDist2"},
-                 .tsv = {.caption = "Label21", .value = "lblTsv2"}});
-    addFrame(d, {.frame = "Frame3",
-                 .title = "Vitesse sol - montée / descente",
-                 .left = 480 * kPx,
-                 .top = 8 * kPx,
-                 .description = {.name = "Label17",
-                                 .text = "Calcul de la vitesse sol à afficher en fonction du taux de montée ou de "
-                                         "descente, du vario et la distance souhaités."},
-                 .altitude = {.caption = "Label29", .value = "lblAlt3"},
-                 .strokes = {.left = "Line9", .middle = "Line8", .right = "Line7"},
-                 .pointA = {.caption = "Label25", .bar = "hscPtA3", .value = "lblPtA3"},
-                 .pointB = {.caption = "Label24", .bar = "hscPtB3", .value = "lblPtB3"},
-                 .first = {.caption = "Label19", .text = kDistanceCaption, .bar = "hscDist3", .range = kDistanceRange,
-                           .value = "lblDist3"},
-                 .slopePercent = {.caption = "Label20", .value = "lblPente3"},
-                 .slopeDegrees = {.caption = "Label30", .value = "lblPenteDeg3"},
-                 .second = {.caption = "Label23", .text = kVarioCaption, .bar = "hscVz3", .range = kVarioRange,
-                            .value = "lblVz3"},
-                 .result = {.caption = "Label28", .text = "Vitesse sol requise", .value = "lblVs3"},
-                 .tsv = {.caption = "Label22", .value = "lblTsv3"}});
+    addFrame(
+        d,
+        {.frame = "Frame1",
+         .title = "Taux - montée / descente",
+         .left = 12 * kPx,
+         .top = 88 * kPx,
+         .description =
+             {.name = "Label1",
+              .text = "Calcul du taux de montée Vz ( vitesse verticale ) ou de descente à adopter "
+                      "pour rejoindre à un point donné, une altitude donnée."},
+         .altitude = {.caption = "Label2", .value = "lblAlt"},
+         .strokes = {.left = "Line1", .middle = "Line2", .right = "Line3"},
+         .pointA = {.caption = "Label3", .bar = "hscPtA", .value = "lblPtA"},
+         .pointB = {.caption = "Label4", .bar = "hscPtB", .value = "lblPtB"},
+         .first = {.caption = "Label5",
+                   .text = kDistanceCaption,
+                   .bar = "hscDist",
+                   .range = kDistanceRange,
+                   .value = "lblDist"},
+         .slopePercent = {.caption = "Label6", .value = "lblPente"},
+         .slopeDegrees = {.caption = "Label27", .value = "lblPenteDeg"},
+         .second = {.caption = "Label7",
+                    .text = kVitesseCaption,
+                    .bar = "hscVs",
+                    .range = kVitesseRange,
+                    .value = "lblVs"},
+         .result = {.caption = "Label16", .text = "", .value = "lblVz"},
+         .tsv = {.caption = "Label9", .value = "lblTsv"}});
+    addFrame(
+        d,
+        {.frame = "Frame2",
+         .title = "Distance - montée / descente",
+         .left = 480 * kPx,
+         .top = 380 * kPx,
+         .description =
+             {.name = "Label8",
+              .text = "Calcul de la distance requise en fonction du taux de montée ou de descente "
+                      "adopté pour rejoindre une altitude donnée."},
+         .altitude = {.caption = "Label10", .value = "lblAlt2"},
+         .strokes = {.left = "Line4", .middle = "Line5", .right = "Line6"},
+         .pointA = {.caption = "Label14", .bar = "hscPtA2", .value = "lblPtA2"},
+         .pointB = {.caption = "Label15", .bar = "hscPtB2", .value = "lblPtB2"},
+         .first = {.caption = "Label11",
+                   .text = kVarioCaption,
+                   .bar = "hscVz2",
+                   .range = kVarioRange,
+                   .value = "lblVz2"},
+         .slopePercent = {.caption = "Label13", .value = "lblPente2"},
+         .slopeDegrees = {.caption = "Label31", .value = "lblPenteDeg2"},
+         .second = {.caption = "Label12",
+                    .text = kVitesseCaption,
+                    .bar = "hscVs2",
+                    .range = kVitesseRange,
+                    .value = "lblVs2"},
+         .result = {.caption = "Label18", .text = "Distance requise", .value = "lblDist2"},
+         .tsv = {.caption = "Label21", .value = "lblTsv2"}});
+    addFrame(
+        d, {.frame = "Frame3",
+            .title = "Vitesse sol - montée / descente",
+            .left = 480 * kPx,
+            .top = 8 * kPx,
+            .description =
+                {.name = "Label17",
+                 .text = "Calcul de la vitesse sol à afficher en fonction du taux de montée ou de "
+                         "descente, du vario et la distance souhaités."},
+            .altitude = {.caption = "Label29", .value = "lblAlt3"},
+            .strokes = {.left = "Line9", .middle = "Line8", .right = "Line7"},
+            .pointA = {.caption = "Label25", .bar = "hscPtA3", .value = "lblPtA3"},
+            .pointB = {.caption = "Label24", .bar = "hscPtB3", .value = "lblPtB3"},
+            .first = {.caption = "Label19",
+                      .text = kDistanceCaption,
+                      .bar = "hscDist3",
+                      .range = kDistanceRange,
+                      .value = "lblDist3"},
+            .slopePercent = {.caption = "Label20", .value = "lblPente3"},
+            .slopeDegrees = {.caption = "Label30", .value = "lblPenteDeg3"},
+            .second = {.caption = "Label23",
+                       .text = kVarioCaption,
+                       .bar = "hscVz3",
+                       .range = kVarioRange,
+                       .value = "lblVz3"},
+            .result = {.caption = "Label28", .text = "Vitesse sol requise", .value = "lblVs3"},
+            .tsv = {.caption = "Label22", .value = "lblTsv3"}});
 
     d.controls.push_back(bottomButton("cmdClear", "Rafraichir", 12 * kPx, kLightCyan));
     d.controls.push_back(bottomButton("cmdQuit", "Quitter", 346 * kPx, kLightOrange));

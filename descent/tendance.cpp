@@ -29,12 +29,9 @@ ChangementAltitude CalculAltitude(const EtatDescente& etat) {
 
 const char* TitreVario(Tendance tendance) {
     switch (tendance) {
-        case Tendance::Montee:
-            return "Vario de montée";
-        case Tendance::Descente:
-            return "Vario de descente";
-        case Tendance::Nul:
-            break;
+        case Tendance::Montee: return "Vario de montée";
+        case Tendance::Descente: return "Vario de descente";
+        case Tendance::Nul: break;
     }
     return "Vario nul";
 }

@@ -16,7 +16,8 @@ struct ChangementAltitude {
     std::int64_t Delta = 0;  // feet, B minus A
     Tendance tendance = Tendance::Nul;
     std::string TexteAlt{};
-    std::array<bool, 3> Traits{};  // a caret for a climb, a v for a descent, stroke 1 alone when level
+    std::array<bool, 3>
+        Traits{};  // a caret for a climb, a v for a descent, stroke 1 alone when level
 };
 
 ChangementAltitude CalculAltitude(const EtatDescente& etat);

@@ -8,7 +8,8 @@ namespace ventrose::fuzz {
 
 // A broken invariant is a crash for libFuzzer: it keeps the input that caused it.
 [[noreturn]] inline void Fail(const char* what, std::string_view detail) {
-    std::fprintf(stderr, "invariant broken: %s [%.*s]\n", what, static_cast<int>(detail.size()), detail.data());
+    std::fprintf(stderr, "invariant broken: %s [%.*s]\n", what, static_cast<int>(detail.size()),
+                 detail.data());
     std::abort();
 }
 

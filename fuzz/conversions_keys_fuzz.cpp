@@ -32,19 +32,32 @@ struct UnitView {
 struct Group {
     const char* box;
     const char* labelControl;
-    bool minus;  // the temperature box alone takes '-'
+    bool minus;                   // the temperature box alone takes '-'
     std::vector<UnitView> units;  // the default unit first
 };
 
 const std::array<Group, 5> kGroups = {{
-    {"txtChoixDist", "lblChoixDist", false, {{Unit::NM, "optNM", "NM", "NM"}, {Unit::Kms, "optKms", "Kms", nullptr}}},
-    {"txtChoixAlt", "lblChoixAlt", false,
+    {"txtChoixDist",
+     "lblChoixDist",
+     false,
+     {{Unit::NM, "optNM", "NM", "NM"}, {Unit::Kms, "optKms", "Kms", nullptr}}},
+    {"txtChoixAlt",
+     "lblChoixAlt",
+     false,
      {{Unit::Pieds, "optPieds", "Pieds", "Pieds"}, {Unit::Metres, "optMetres", "Mètres", nullptr}}},
-    {"txtChoixVitesse", "lblChoixVitesse", false,
-     {{Unit::Noeuds, "optNoeuds", "Noeuds (Kts)", "Noeuds"}, {Unit::Kmh, "optKmh", "Km/h", nullptr}}},
-    {"txtChoixTemp", "lblChoixTemp", true,
-     {{Unit::Fahr, "optFahr", "Fahrenheit", "Fahrenheit"}, {Unit::Celsius, "optCelsius", "Celsius", nullptr}}},
-    {"txtChoixCarbu", "lblChoixCarbu", false,
+    {"txtChoixVitesse",
+     "lblChoixVitesse",
+     false,
+     {{Unit::Noeuds, "optNoeuds", "Noeuds (Kts)", "Noeuds"},
+      {Unit::Kmh, "optKmh", "Km/h", nullptr}}},
+    {"txtChoixTemp",
+     "lblChoixTemp",
+     true,
+     {{Unit::Fahr, "optFahr", "Fahrenheit", "Fahrenheit"},
+      {Unit::Celsius, "optCelsius", "Celsius", nullptr}}},
+    {"txtChoixCarbu",
+     "lblChoixCarbu",
+     false,
      {{Unit::USGall, "optUSGall", "US Gallons", "US Gallons"},
       {Unit::Litres, "optLitres", "Litres", nullptr},
       {Unit::Lbs, "optLbs", "Lbs", nullptr},
@@ -73,7 +86,9 @@ const UnitView& Selected(const Session& s, const Group& g) {
     return *selected;
 }
 
-bool Admitted(char c, const Group& g) { return (c >= '0' && c <= '9') || c == ',' || (g.minus && c == '-'); }
+bool Admitted(char c, const Group& g) {
+    return (c >= '0' && c <= '9') || c == ',' || (g.minus && c == '-');
+}
 
 void RequireAgreement(const Session& s) {
     for (std::size_t i = 0; i < kGroups.size(); ++i) {
@@ -81,7 +96,8 @@ void RequireAgreement(const Session& s) {
         const UnitView& u = Selected(s, g);
         const std::string& label = s.form[g.labelControl].caption();
         const bool asLoaded = !s.changed[i] && u.loadLabel != nullptr && label == u.loadLabel;
-        fuzz::Require(label == u.label || asLoaded, "the unit label does not name the selected unit", label);
+        fuzz::Require(label == u.label || asLoaded,
+                      "the unit label does not name the selected unit", label);
         if (conversions::IsFuel(u.unit)) {
             fuzz::Require(conversions::FuelUnit(s.form.state().UniteCarbu) == u.unit,
                           "the fuel unit is not the selected option", u.option);
@@ -89,7 +105,8 @@ void RequireAgreement(const Session& s) {
         fuzz::Require(fuzz::IsValidUtf8(s.form[g.box].text()), "a box holds malformed text", g.box);
         if (!s.pasted[i]) {
             for (const char c : s.form[g.box].text()) {
-                fuzz::Require(Admitted(c, g), "a typed box holds a character its filter refuses", s.form[g.box].text());
+                fuzz::Require(Admitted(c, g), "a typed box holds a character its filter refuses",
+                              s.form[g.box].text());
             }
         }
     }
@@ -109,14 +126,16 @@ void TypeKey(Session& s, const Group& g, int key) {
         expected += ',';
     } else if (key == 8) {
         // Backspace takes one whole character, which pasted text may spell in several bytes.
-        while (!expected.empty() && (static_cast<unsigned char>(expected.back()) & 0xC0) == 0x80) expected.pop_back();
+        while (!expected.empty() && (static_cast<unsigned char>(expected.back()) & 0xC0) == 0x80)
+            expected.pop_back();
         if (!expected.empty()) expected.pop_back();
     } else {
         refused = true;
     }
-    fuzz::Require(s.host.messageBoxes.size() == told + (refused ? 1 : 0), "a key is not told exactly when refused",
-                  std::to_string(key));
-    fuzz::Require(box.text() == expected, "the box does not hold what its filter admits", box.text());
+    fuzz::Require(s.host.messageBoxes.size() == told + (refused ? 1 : 0),
+                  "a key is not told exactly when refused", std::to_string(key));
+    fuzz::Require(box.text() == expected, "the box does not hold what its filter admits",
+                  box.text());
     for (int u = 0; u < 12; ++u) {
         fuzz::Require(conversions::StoredValue(s.form.state(), static_cast<Unit>(u)) ==
                           conversions::StoredValue(state, static_cast<Unit>(u)),
@@ -133,13 +152,16 @@ void SelectUnit(Session& s, std::size_t groupIndex, const UnitView& target) {
     const std::size_t told = s.host.messageBoxes.size();
     platform::Click(s.form[target.option]);
     const conversions::EtatConversions& after = s.form.state();
-    const auto same = [&](Unit u) { return conversions::StoredValue(after, u) == conversions::StoredValue(before, u); };
+    const auto same = [&](Unit u) {
+        return conversions::StoredValue(after, u) == conversions::StoredValue(before, u);
+    };
 
     if (&source == &target) {
         fuzz::Require(s.host.messageBoxes.size() == told && s.form[g.box].text() == text &&
                           s.form[g.labelControl].caption() == label,
                       "selecting the selected option changes something", target.option);
-        for (int u = 0; u < 12; ++u) fuzz::Require(same(static_cast<Unit>(u)), "selecting the selected option converts");
+        for (int u = 0; u < 12; ++u)
+            fuzz::Require(same(static_cast<Unit>(u)), "selecting the selected option converts");
         return;
     }
 
@@ -154,18 +176,25 @@ void SelectUnit(Session& s, std::size_t groupIndex, const UnitView& target) {
     }
 
     if (refused) {
-        fuzz::Require(s.host.messageBoxes.size() == told + 1, "a refused unit change is not told once", text);
-        fuzz::Require(&Selected(s, g) == &source, "a refused unit change does not put the option back", text);
-        fuzz::Require(s.form[g.labelControl].caption() == label, "a refused unit change does not put the label back", text);
+        fuzz::Require(s.host.messageBoxes.size() == told + 1,
+                      "a refused unit change is not told once", text);
+        fuzz::Require(&Selected(s, g) == &source,
+                      "a refused unit change does not put the option back", text);
+        fuzz::Require(s.form[g.labelControl].caption() == label,
+                      "a refused unit change does not put the label back", text);
         fuzz::Require(s.form[g.box].text() == text, "a refused unit change loses the text", text);
-        for (int u = 0; u < 12; ++u) fuzz::Require(same(static_cast<Unit>(u)), "a refused unit change stores a value", text);
-        fuzz::Require(after.UniteCarbu == before.UniteCarbu, "a refused unit change moves the fuel unit", text);
+        for (int u = 0; u < 12; ++u)
+            fuzz::Require(same(static_cast<Unit>(u)), "a refused unit change stores a value", text);
+        fuzz::Require(after.UniteCarbu == before.UniteCarbu,
+                      "a refused unit change moves the fuel unit", text);
         return;
     }
     s.changed[groupIndex] = true;
     fuzz::Require(s.host.messageBoxes.size() == told, "a unit change shows a message", text);
-    fuzz::Require(&Selected(s, g) == &target, "the option selected is not the one clicked", target.option);
-    fuzz::Require(conversions::StoredValue(after, source.unit) == typed, "the source value is not the box's number", text);
+    fuzz::Require(&Selected(s, g) == &target, "the option selected is not the one clicked",
+                  target.option);
+    fuzz::Require(conversions::StoredValue(after, source.unit) == typed,
+                  "the source value is not the box's number", text);
     fuzz::Require(conversions::StoredValue(after, target.unit) == converted,
                   "the new unit's value is not one conversion of the box's number", text);
     fuzz::Require(s.form[g.box].text() == conversions::Render(converted, target.unit),
@@ -195,7 +224,8 @@ void Reset(Session& s) {
         const std::string text = s.form[g.box].text();
         if (&source == &target || conversions::IsFuel(source.unit) || text.empty()) continue;
         const auto typed = common::Decimal::Parse(text);
-        const auto converted = typed ? conversions::Convert(source.unit, target.unit, *typed) : std::nullopt;
+        const auto converted =
+            typed ? conversions::Convert(source.unit, target.unit, *typed) : std::nullopt;
         if (!converted) {
             ++refusals;
             continue;
@@ -208,10 +238,12 @@ void Reset(Session& s) {
     // The reset converts each box once more before emptying it, and an empty box later shows the
     // value last held for its unit: what was pasted can come back, so a pasted group stays so.
     s.changed = {};
-    fuzz::Require(s.host.messageBoxes.size() == told + refusals, "Rafraichir does not tell each refused text once");
+    fuzz::Require(s.host.messageBoxes.size() == told + refusals,
+                  "Rafraichir does not tell each refused text once");
     for (const Group& g : kGroups) {
         fuzz::Require(s.form[g.box].text().empty(), "Rafraichir leaves text in a box", g.box);
-        fuzz::Require(&Selected(s, g) == &g.units.front(), "Rafraichir leaves another unit selected", g.box);
+        fuzz::Require(&Selected(s, g) == &g.units.front(),
+                      "Rafraichir leaves another unit selected", g.box);
     }
     fuzz::Require(s.form.state().UniteCarbu == 1, "Rafraichir leaves another fuel unit");
     for (int u = 0; u < 12; ++u) {
@@ -247,24 +279,22 @@ int TakeKey(FuzzedDataProvider& in) {
 void Play(FuzzedDataProvider& in, Session& s) {
     RequireAgreement(s);
     while (in.remaining_bytes() > 0) {
-        const std::size_t groupIndex = in.ConsumeIntegralInRange<std::size_t>(0, kGroups.size() - 1);
+        const std::size_t groupIndex =
+            in.ConsumeIntegralInRange<std::size_t>(0, kGroups.size() - 1);
         const Group& g = kGroups[groupIndex];
         switch (in.ConsumeIntegralInRange(0, 15)) {
             case 0:
                 s.pasted[groupIndex] = true;
                 platform::Paste(s.form[g.box], TakeText(in));
                 break;
-            case 1:
-                platform::ClearText(s.form[g.box]);
-                break;
+            case 1: platform::ClearText(s.form[g.box]); break;
             case 2:
             case 3:
             case 4:
-                SelectUnit(s, groupIndex, g.units[in.ConsumeIntegralInRange<std::size_t>(0, g.units.size() - 1)]);
+                SelectUnit(s, groupIndex,
+                           g.units[in.ConsumeIntegralInRange<std::size_t>(0, g.units.size() - 1)]);
                 break;
-            case 5:
-                Reset(s);
-                break;
+            case 5: Reset(s); break;
             case 6:
                 if (in.ConsumeIntegralInRange(0, 7) == 0) {
                     platform::Click(s.form["cmdQuit"]);
@@ -272,9 +302,7 @@ void Play(FuzzedDataProvider& in, Session& s) {
                     return;
                 }
                 break;
-            default:
-                TypeKey(s, g, TakeKey(in));
-                break;
+            default: TypeKey(s, g, TakeKey(in)); break;
         }
         RequireAgreement(s);
     }
@@ -296,7 +324,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     application.Start();
     platform::Click(application.frmMainCalc()["cmdConversions"]);
     fuzz::Require(played, "the conversions window did not open");
-    fuzz::Require(!application.runtime().ended() && application.runtime().acceptsInput(application.frmMainCalc()),
+    fuzz::Require(!application.runtime().ended() &&
+                      application.runtime().acceptsInput(application.frmMainCalc()),
                   "the main window does not take input again");
     return 0;
 }

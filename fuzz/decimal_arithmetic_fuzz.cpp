@@ -19,17 +19,15 @@ namespace {
 common::Decimal TakeDecimal(FuzzedDataProvider& in) {
     const bool negative = in.ConsumeBool();
     const int scale = in.ConsumeIntegralInRange(0, common::Decimal::kMaxScale);
-    // Small coefficients are where exact results and ties live; full 96-bit ones where overflow does.
+    // Small coefficients are where exact results and ties live; full 96-bit ones where overflow
+    // does.
     common::UInt128 coefficient = 0;
     switch (in.ConsumeIntegralInRange(0, 2)) {
-        case 0:
-            coefficient = in.ConsumeIntegralInRange<std::uint64_t>(0, 100000);
-            break;
-        case 1:
-            coefficient = in.ConsumeIntegral<std::uint64_t>();
-            break;
+        case 0: coefficient = in.ConsumeIntegralInRange<std::uint64_t>(0, 100000); break;
+        case 1: coefficient = in.ConsumeIntegral<std::uint64_t>(); break;
         default:
-            coefficient = (common::UInt128{in.ConsumeIntegral<std::uint32_t>()} << 64) | in.ConsumeIntegral<std::uint64_t>();
+            coefficient = (common::UInt128{in.ConsumeIntegral<std::uint32_t>()} << 64) |
+                          in.ConsumeIntegral<std::uint64_t>();
             break;
     }
     return *common::Decimal::FromParts(negative, coefficient, scale);
@@ -40,16 +38,19 @@ std::string Describe(const char* op, const common::Decimal& a, const common::Dec
 }
 
 // `result` against the exact value, for the operations that round only to fit.
-void CheckRounded(const std::optional<common::Decimal>& result, const fuzz::Exact& exact, const std::string& what) {
+void CheckRounded(const std::optional<common::Decimal>& result, const fuzz::Exact& exact,
+                  const std::string& what) {
     const bool integerFits = fuzz::FitsCoefficient(fuzz::RoundHalfAway(exact, 0).magnitude);
-    fuzz::Require(result.has_value() == integerFits, "nullopt does not match an integer part beyond 96 bits", what);
+    fuzz::Require(result.has_value() == integerFits,
+                  "nullopt does not match an integer part beyond 96 bits", what);
     if (!result) return;
     const int scale = result->scale();
     fuzz::Require(fuzz::Compare(fuzz::ExactOf(*result), fuzz::RoundHalfAway(exact, scale)) == 0,
                   "the result is not the exact value rounded half away at its scale", what);
     const bool exactResult = scale >= fuzz::SignificantScale(exact);
-    const bool moreDoesNotFit = scale == common::Decimal::kMaxScale ||
-                                !fuzz::FitsCoefficient(fuzz::RoundHalfAway(exact, scale + 1).magnitude);
+    const bool moreDoesNotFit =
+        scale == common::Decimal::kMaxScale ||
+        !fuzz::FitsCoefficient(fuzz::RoundHalfAway(exact, scale + 1).magnitude);
     fuzz::Require(exactResult || moreDoesNotFit, "the result drops decimals that would fit", what);
 }
 
@@ -63,14 +64,16 @@ void CheckQuotient(const common::Decimal& a, const common::Decimal& b) {
     const fuzz::Exact x = fuzz::ExactOf(a), y = fuzz::ExactOf(b);
     bool exact = false;
     const bool integerFits = fuzz::FitsCoefficient(fuzz::RoundedQuotient(x, y, 0, exact).magnitude);
-    fuzz::Require(q.has_value() == integerFits, "nullopt does not match an integer part beyond 96 bits", what);
+    fuzz::Require(q.has_value() == integerFits,
+                  "nullopt does not match an integer part beyond 96 bits", what);
     if (!q) return;
     const int scale = q->scale();
     fuzz::Require(fuzz::Compare(fuzz::ExactOf(*q), fuzz::RoundedQuotient(x, y, scale, exact)) == 0,
                   "the quotient is not rounded half away at its scale", what);
     bool exactNext = false;
-    const bool moreFits = scale < common::Decimal::kMaxScale &&
-                          fuzz::FitsCoefficient(fuzz::RoundedQuotient(x, y, scale + 1, exactNext).magnitude);
+    const bool moreFits =
+        scale < common::Decimal::kMaxScale &&
+        fuzz::FitsCoefficient(fuzz::RoundedQuotient(x, y, scale + 1, exactNext).magnitude);
     fuzz::Require(exact || !moreFits, "the quotient drops decimals that would fit", what);
 }
 

@@ -69,7 +69,9 @@ inline Digits MultiplyDigits(const Digits& a, const Digits& b) {
     return Trim(product);
 }
 
-inline Digits Shifted(const Digits& a, int zeros) { return a.empty() ? a : a + std::string(static_cast<std::size_t>(zeros), '0'); }
+inline Digits Shifted(const Digits& a, int zeros) {
+    return a.empty() ? a : a + std::string(static_cast<std::size_t>(zeros), '0');
+}
 
 // Quotient and remainder of long division by repeated subtraction; b is not zero.
 inline std::pair<Digits, Digits> DivideDigits(const Digits& a, const Digits& b) {
@@ -88,7 +90,8 @@ inline std::pair<Digits, Digits> DivideDigits(const Digits& a, const Digits& b) 
 
 inline Digits DigitsOf(common::UInt128 value) {
     Digits d;
-    for (; value != 0; value /= 10) d.insert(d.begin(), static_cast<char>('0' + static_cast<int>(value % 10)));
+    for (; value != 0; value /= 10)
+        d.insert(d.begin(), static_cast<char>('0' + static_cast<int>(value % 10)));
     return d;
 }
 
@@ -99,7 +102,9 @@ struct Exact {
     int scale = 0;
 };
 
-inline Exact ExactOf(const common::Decimal& d) { return {d.negative(), DigitsOf(d.coefficient()), d.scale()}; }
+inline Exact ExactOf(const common::Decimal& d) {
+    return {d.negative(), DigitsOf(d.coefficient()), d.scale()};
+}
 
 // A text of number shape (see IsNumberShape), with every typed decimal.
 inline Exact ExactOfText(std::string_view text) {
@@ -119,7 +124,8 @@ inline Exact ExactOfText(std::string_view text) {
 inline bool IsZero(const Exact& x) { return x.magnitude.empty(); }
 
 inline Exact Aligned(const Exact& x, int scale) {
-    return {x.negative, Shifted(x.magnitude, std::max(scale - x.scale, 0)), std::max(scale, x.scale)};
+    return {x.negative, Shifted(x.magnitude, std::max(scale - x.scale, 0)),
+            std::max(scale, x.scale)};
 }
 
 // Numeric order; zero has no sign.
@@ -140,7 +146,8 @@ inline Exact Sum(const Exact& a, const Exact& b) {
     const int scale = std::max(a.scale, b.scale);
     const Exact x = Aligned(a, scale), y = Aligned(b, scale);
     if (x.negative == y.negative) return {x.negative, AddDigits(x.magnitude, y.magnitude), scale};
-    if (CompareDigits(x.magnitude, y.magnitude) >= 0) return {x.negative, SubtractDigits(x.magnitude, y.magnitude), scale};
+    if (CompareDigits(x.magnitude, y.magnitude) >= 0)
+        return {x.negative, SubtractDigits(x.magnitude, y.magnitude), scale};
     return {y.negative, SubtractDigits(y.magnitude, x.magnitude), scale};
 }
 
@@ -166,7 +173,8 @@ inline Exact RoundedQuotient(const Exact& a, const Exact& b, int decimals, bool&
     const Digits denominator = Shifted(b.magnitude, a.scale);
     auto [quotient, remainder] = DivideDigits(numerator, denominator);
     exact = remainder.empty();
-    if (CompareDigits(AddDigits(remainder, remainder), denominator) >= 0) quotient = AddDigits(quotient, "1");
+    if (CompareDigits(AddDigits(remainder, remainder), denominator) >= 0)
+        quotient = AddDigits(quotient, "1");
     return {a.negative != b.negative, quotient, decimals};
 }
 

@@ -16,13 +16,14 @@ using namespace ventrose;
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     FuzzedDataProvider in(data, size);
     const std::string_view pattern =
-        testing::kProgramPatterns[in.ConsumeIntegralInRange<std::size_t>(0, std::size(testing::kProgramPatterns) - 1)];
+        testing::kProgramPatterns[in.ConsumeIntegralInRange<std::size_t>(
+            0, std::size(testing::kProgramPatterns) - 1)];
     const bool negative = in.ConsumeBool();
     const int scale = in.ConsumeIntegralInRange(0, common::Decimal::kMaxScale);
-    common::UInt128 coefficient = in.ConsumeBool()
-                                      ? common::UInt128{in.ConsumeIntegralInRange<std::uint32_t>(0, 100000)}
-                                      : (common::UInt128{in.ConsumeIntegral<std::uint32_t>()} << 64) |
-                                            in.ConsumeIntegral<std::uint64_t>();
+    common::UInt128 coefficient =
+        in.ConsumeBool() ? common::UInt128{in.ConsumeIntegralInRange<std::uint32_t>(0, 100000)}
+                         : (common::UInt128{in.ConsumeIntegral<std::uint32_t>()} << 64) |
+                               in.ConsumeIntegral<std::uint64_t>();
     const common::Decimal value = *common::Decimal::FromParts(negative, coefficient, scale);
 
     const std::string text = common::FormatNumber(value, pattern);

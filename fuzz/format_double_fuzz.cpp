@@ -61,7 +61,8 @@ int DecimalPlaceholders(std::string_view pattern) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     FuzzedDataProvider in(data, size);
     const std::string_view pattern =
-        testing::kProgramPatterns[in.ConsumeIntegralInRange<std::size_t>(0, std::size(testing::kProgramPatterns) - 1)];
+        testing::kProgramPatterns[in.ConsumeIntegralInRange<std::size_t>(
+            0, std::size(testing::kProgramPatterns) - 1)];
     const double value = TakeValue(in);
     const std::string text = common::FormatNumber(value, pattern);
     const std::string what = std::string(pattern) + " | " + text;
@@ -73,7 +74,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fuzz::Require(fuzz::IsValidUtf8(text), "the text is not valid UTF-8", what);
     const std::optional<testing::Reading> reading = testing::ReadByPattern(text, pattern);
     fuzz::Require(reading.has_value(), "the text does not have the pattern's shape", what);
-    fuzz::Require(!reading->negative || value < 0, "a minus sign on a value that is not negative", what);
+    fuzz::Require(!reading->negative || value < 0, "a minus sign on a value that is not negative",
+                  what);
 
     const int decimals = DecimalPlaceholders(pattern);
     const std::string number = reading->NumberText();
@@ -91,12 +93,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     // Half a unit of the last shown decimal, and the 15 significant digits that a double is
     // first written with.
-    const long double tolerance = 0.5L * std::pow(10.0L, -decimals) * (1 + 1e-12L) + std::fabs(value) * 1e-14L;
+    const long double tolerance =
+        0.5L * std::pow(10.0L, -decimals) * (1 + 1e-12L) + std::fabs(value) * 1e-14L;
     fuzz::Require(std::fabs(back - static_cast<long double>(value)) <= tolerance,
                   "the shown number is further from the value than the pattern rounds", what);
 
-    fuzz::Require(fuzz::Compare(fuzz::ExactOfText(number), fuzz::RoundHalfAway(FifteenDigits(value), decimals)) == 0,
-                  "the text is not the 15-digit form rounded half away to the pattern's decimals", what);
+    fuzz::Require(fuzz::Compare(fuzz::ExactOfText(number),
+                                fuzz::RoundHalfAway(FifteenDigits(value), decimals)) == 0,
+                  "the text is not the 15-digit form rounded half away to the pattern's decimals",
+                  what);
 
     fuzz::Require(common::FormatNumber(common::RoundDecimals(value, decimals), pattern) == text,
                   "a value rounded as shown is shown differently", what);

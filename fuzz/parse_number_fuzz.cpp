@@ -38,10 +38,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     fuzz::Require(read.has_value(), "ParseNumber refuses a finite number", text);
     fuzz::Require(std::isfinite(*read), "ParseNumber gives a value that is not finite", text);
-    fuzz::Require(std::signbit(*read) == (text.front() == '-'), "the sign is not the typed one", text);
+    fuzz::Require(std::signbit(*read) == (text.front() == '-'), "the sign is not the typed one",
+                  text);
     if (std::fabs(reference) < DBL_MIN) {
         // Below the normal range both readers may give a subnormal or zero.
-        fuzz::Require(std::fabs(*read - reference) <= DBL_MIN, "a tiny value is not near zero", text);
+        fuzz::Require(std::fabs(*read - reference) <= DBL_MIN, "a tiny value is not near zero",
+                      text);
     } else {
         fuzz::Require(*read == reference, "ParseNumber is not the nearest double", text);
     }

@@ -39,7 +39,8 @@ bool overlaps(int aStart, int aEnd, int bStart, int bEnd) { return aStart < bEnd
 // The caption label beside the control, in the same container; one shown or hidden with the
 // control is preferred to one that is not (windows stack alternative captions in one place).
 const Control* captionBeside(const Control& control) {
-    if (!control.design().labelledBy.empty()) return control.form().find(control.design().labelledBy);
+    if (!control.design().labelledBy.empty())
+        return control.form().find(control.design().labelledBy);
     const Control* best = nullptr;
     std::tuple<bool, int, int> bestScore{true, std::numeric_limits<int>::max(), 0};
     const int left = control.left(), top = control.top();
@@ -96,7 +97,8 @@ std::string Spoken(const std::string& caption) {
 }
 
 bool IsValueLabel(const Control& control) {
-    return control.kind() == ControlKind::Label && isPlaceholder(control.design()) && !control.design().wordWrap;
+    return control.kind() == ControlKind::Label && isPlaceholder(control.design()) &&
+           !control.design().wordWrap;
 }
 
 bool NamesAnother(const Control& label) {

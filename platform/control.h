@@ -27,7 +27,9 @@ public:
     ControlKind kind() const { return design_.kind; }
     const std::string& name() const { return design_.name; }
     const std::string& container() const { return design_.container; }
-    bool isScrollBar() const { return kind() == ControlKind::HScrollBar || kind() == ControlKind::VScrollBar; }
+    bool isScrollBar() const {
+        return kind() == ControlKind::HScrollBar || kind() == ControlKind::VScrollBar;
+    }
 
     const std::string& caption() const { return caption_; }
     void setCaption(std::string caption);

@@ -32,23 +32,27 @@ struct KindTraits {
 constexpr KindTraits TraitsOf(ControlKind kind) {
     switch (kind) {
         case ControlKind::Label:
-            return {.takesFocus = false, .click = ClickGoesTo::Control, .namedBy = NamedBy::Caption};
+            return {
+                .takesFocus = false, .click = ClickGoesTo::Control, .namedBy = NamedBy::Caption};
         case ControlKind::CommandButton:
             return {.takesFocus = true, .click = ClickGoesTo::Control, .namedBy = NamedBy::Caption};
         case ControlKind::HScrollBar:
         case ControlKind::VScrollBar:
             return {.takesFocus = true, .click = ClickGoesTo::Nowhere, .namedBy = NamedBy::Place};
         case ControlKind::OptionButton:
-            return {.takesFocus = true, .click = ClickGoesTo::Selection, .namedBy = NamedBy::Caption};
+            return {
+                .takesFocus = true, .click = ClickGoesTo::Selection, .namedBy = NamedBy::Caption};
         case ControlKind::TextBox:
             return {.takesFocus = true, .click = ClickGoesTo::Nowhere, .namedBy = NamedBy::Place};
         case ControlKind::Frame:
-            return {.takesFocus = false, .click = ClickGoesTo::Nowhere, .namedBy = NamedBy::Caption};
+            return {
+                .takesFocus = false, .click = ClickGoesTo::Nowhere, .namedBy = NamedBy::Caption};
         case ControlKind::Line:
         case ControlKind::Shape:
             return {.takesFocus = false, .click = ClickGoesTo::Window, .namedBy = NamedBy::Nothing};
         case ControlKind::Image:
-            return {.takesFocus = false, .click = ClickGoesTo::Control, .namedBy = NamedBy::Nothing};
+            return {
+                .takesFocus = false, .click = ClickGoesTo::Control, .namedBy = NamedBy::Nothing};
     }
     return {};
 }

@@ -53,8 +53,11 @@ using ImageRef = ClickableRef<ControlKind::Image>;
 
 class TextBoxRef : public ControlRef {
 public:
-    TextBoxRef(Form& form, std::string_view name) : ControlRef(form, name, {ControlKind::TextBox}) {}
-    void onKeyPress(std::function<void(int&)> handler) const { form_.onKeyPress(row_, std::move(handler)); }
+    TextBoxRef(Form& form, std::string_view name)
+        : ControlRef(form, name, {ControlKind::TextBox}) {}
+    void onKeyPress(std::function<void(int&)> handler) const {
+        form_.onKeyPress(row_, std::move(handler));
+    }
 };
 
 template <ControlKind Kind>

@@ -6,7 +6,18 @@
 
 namespace ventrose::platform {
 
-enum class ControlKind { Label, CommandButton, HScrollBar, VScrollBar, OptionButton, TextBox, Frame, Line, Image, Shape };
+enum class ControlKind {
+    Label,
+    CommandButton,
+    HScrollBar,
+    VScrollBar,
+    OptionButton,
+    TextBox,
+    Frame,
+    Line,
+    Image,
+    Shape
+};
 
 enum class Alignment { Left, Right, Center };
 
@@ -33,16 +44,16 @@ struct ControlDesign {
     std::string caption{};    // label, button, option and frame text; the text box's text
     int left = 0, top = 0, width = 0, height = 0;
     int min = 0, max = 32767, smallChange = 1, largeChange = 1, value = 0;  // scroll bars
-    bool selected = false;                                                 // option buttons
+    bool selected = false;                                                  // option buttons
     bool visible = true;
     int x1 = 0, y1 = 0, x2 = 0, y2 = 0;  // lines
     Colour backColour = kDefaultColour;
     Colour foreColour = kDefaultColour;
     Font font{};
     Alignment alignment = Alignment::Left;
-    bool wordWrap = true;     // labels: captions wrap at the label's width
-    std::string picture{};    // images: resource path of the picture
-    int borderWidth = 1;      // lines and shapes
+    bool wordWrap = true;   // labels: captions wrap at the label's width
+    std::string picture{};  // images: resource path of the picture
+    int borderWidth = 1;    // lines and shapes
     // The label that names the control for screen readers where no caption stands beside it
     // (a result at the far end of its caption's row, a readout with its caption elsewhere).
     std::string labelledBy{};

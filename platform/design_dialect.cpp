@@ -18,7 +18,8 @@ ControlDesign placed(ControlKind kind, std::string name, std::string container, 
     return d;
 }
 
-ControlDesign bar(ControlKind kind, std::string name, std::string container, Place at, Range range) {
+ControlDesign bar(ControlKind kind, std::string name, std::string container, Place at,
+                  Range range) {
     ControlDesign d = placed(kind, std::move(name), std::move(container), at);
     d.min = range.min;
     d.max = range.max;
@@ -50,7 +51,8 @@ ControlDesign Button(std::string name, std::string container, std::string text, 
     return d;
 }
 
-ControlDesign Option(std::string name, std::string container, std::string text, Place at, bool selected) {
+ControlDesign Option(std::string name, std::string container, std::string text, Place at,
+                     bool selected) {
     ControlDesign d = placed(ControlKind::OptionButton, std::move(name), std::move(container), at);
     d.caption = std::move(text);
     d.selected = selected;
@@ -75,8 +77,8 @@ ControlDesign VBar(std::string name, std::string container, Place at, Range rang
     return bar(ControlKind::VScrollBar, std::move(name), std::move(container), at, range);
 }
 
-ControlDesign Stroke(std::string name, std::string container, int x1, int y1, int x2, int y2, Colour colour,
-                     int borderWidth) {
+ControlDesign Stroke(std::string name, std::string container, int x1, int y1, int x2, int y2,
+                     Colour colour, int borderWidth) {
     ControlDesign d = placed(ControlKind::Line, std::move(name), std::move(container), {});
     d.x1 = x1;
     d.y1 = y1;
@@ -93,7 +95,8 @@ ControlDesign Picture(std::string name, std::string container, std::string resou
     return d;
 }
 
-ControlDesign Outline(std::string name, std::string container, Place at, Colour colour, int borderWidth) {
+ControlDesign Outline(std::string name, std::string container, Place at, Colour colour,
+                      int borderWidth) {
     ControlDesign d = placed(ControlKind::Shape, std::move(name), std::move(container), at);
     d.foreColour = colour;
     d.borderWidth = borderWidth;

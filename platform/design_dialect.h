@@ -23,17 +23,20 @@ struct Range {
 // A label with fixed text that the window never changes.
 ControlDesign Caption(std::string name, std::string container, std::string text, Place at);
 // A label whose text the window writes: a value or a result, centred, on one line.
-ControlDesign Value(std::string name, std::string container, Place at, std::string placeholder = {});
+ControlDesign Value(std::string name, std::string container, Place at,
+                    std::string placeholder = {});
 ControlDesign Button(std::string name, std::string container, std::string text, Place at);
-ControlDesign Option(std::string name, std::string container, std::string text, Place at, bool selected = false);
+ControlDesign Option(std::string name, std::string container, std::string text, Place at,
+                     bool selected = false);
 ControlDesign Box(std::string name, std::string container, Place at);
 ControlDesign Frame(std::string name, std::string container, std::string text, Place at);
 ControlDesign HBar(std::string name, std::string container, Place at, Range range);
 ControlDesign VBar(std::string name, std::string container, Place at, Range range);
-ControlDesign Stroke(std::string name, std::string container, int x1, int y1, int x2, int y2, Colour colour,
-                     int borderWidth = 1);
+ControlDesign Stroke(std::string name, std::string container, int x1, int y1, int x2, int y2,
+                     Colour colour, int borderWidth = 1);
 ControlDesign Picture(std::string name, std::string container, std::string resource, Place at);
-ControlDesign Outline(std::string name, std::string container, Place at, Colour colour, int borderWidth = 1);
+ControlDesign Outline(std::string name, std::string container, Place at, Colour colour,
+                      int borderWidth = 1);
 
 // Modifiers, each returning the design it was given with one thing changed.
 ControlDesign Hidden(ControlDesign design);

@@ -7,7 +7,10 @@
 namespace ventrose::platform {
 
 Form::Form(Runtime& runtime, const FormDesign& design)
-    : runtime_(runtime), design_(design), caption_(design.caption), handlers_(design.controls.size()) {
+    : runtime_(runtime),
+      design_(design),
+      caption_(design.caption),
+      handlers_(design.controls.size()) {
     runtime_.registerForm(*this);
 }
 
@@ -32,9 +35,10 @@ Control* Form::find(std::string_view name) const {
 
 Control& Form::controlAt(std::size_t row) const {
     if (!loaded_ || row >= controls_.size())
-        throw std::logic_error(design_.name + " is not loaded: its control " +
-                               (row < design_.controls.size() ? design_.controls[row].name : std::string("?")) +
-                               " does not exist");
+        throw std::logic_error(
+            design_.name + " is not loaded: its control " +
+            (row < design_.controls.size() ? design_.controls[row].name : std::string("?")) +
+            " does not exist");
     return *controls_[row];
 }
 
@@ -53,14 +57,19 @@ std::size_t Form::designRow(std::string_view name, std::initializer_list<Control
 namespace {
 
 constexpr std::initializer_list<ControlKind> kAnyKind = {
-    ControlKind::Label,        ControlKind::CommandButton, ControlKind::HScrollBar, ControlKind::VScrollBar,
-    ControlKind::OptionButton, ControlKind::TextBox,       ControlKind::Frame,      ControlKind::Line,
-    ControlKind::Image,        ControlKind::Shape};
+    ControlKind::Label,      ControlKind::CommandButton, ControlKind::HScrollBar,
+    ControlKind::VScrollBar, ControlKind::OptionButton,  ControlKind::TextBox,
+    ControlKind::Frame,      ControlKind::Line,          ControlKind::Image,
+    ControlKind::Shape};
 
 }  // namespace
 
-void Form::onChange(std::size_t row, std::function<void()> handler) { handlers_.at(row).change = std::move(handler); }
-void Form::onClick(std::size_t row, std::function<void()> handler) { handlers_.at(row).click = std::move(handler); }
+void Form::onChange(std::size_t row, std::function<void()> handler) {
+    handlers_.at(row).change = std::move(handler);
+}
+void Form::onClick(std::size_t row, std::function<void()> handler) {
+    handlers_.at(row).click = std::move(handler);
+}
 void Form::onKeyPress(std::size_t row, std::function<void(int&)> handler) {
     handlers_.at(row).keyPress = std::move(handler);
 }

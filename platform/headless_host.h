@@ -19,7 +19,9 @@ public:
     void runModal(Form& form) override {
         if (onModal) onModal(form);
     }
-    void showMessageBox(const MessageBoxRequest& request) override { messageBoxes.push_back(request); }
+    void showMessageBox(const MessageBoxRequest& request) override {
+        messageBoxes.push_back(request);
+    }
 
     std::vector<MessageBoxRequest> messageBoxes;
 };

@@ -12,11 +12,11 @@ class Form;
 class Observer {
 public:
     virtual ~Observer() = default;
-    virtual void formLoaded(Form&) {}               // controls made, Form_Load not yet run
+    virtual void formLoaded(Form&) {}  // controls made, Form_Load not yet run
     virtual void formShown(Form&, bool /*modal*/) {}
     virtual void formCaptionChanged(Form&) {}
     virtual void propertyChanged(Control&, Property) {}
-    virtual void formUnloaded(Form&) {}             // its controls are about to be destroyed
+    virtual void formUnloaded(Form&) {}  // its controls are about to be destroyed
     virtual void applicationEnded() {}
 };
 

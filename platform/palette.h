@@ -5,9 +5,9 @@
 // The colours the windows share, and the unit their designs are drawn in.
 namespace ventrose::platform::palette {
 
-inline constexpr Colour kLightBlue = 0xC0C0FF;     // windows, frames and captions
-inline constexpr Colour kWhite = 0xFFFFFF;         // value labels
-inline constexpr Colour kRed = 0xD00000;           // results a pilot reads first
+inline constexpr Colour kLightBlue = 0xC0C0FF;  // windows, frames and captions
+inline constexpr Colour kWhite = 0xFFFFFF;      // value labels
+inline constexpr Colour kRed = 0xD00000;        // results a pilot reads first
 inline constexpr Colour kBlue = 0x0000FF;
 inline constexpr Colour kNavy = 0x000080;
 inline constexpr Colour kMagenta = 0xFF00FF;

@@ -114,7 +114,8 @@ bool Runtime::isShownModally(const Form& form) const { return !ended_ && contain
 void Runtime::addObserver(Observer& observer) { observers_.push_back(&observer); }
 
 void Runtime::removeObserver(Observer& observer) {
-    observers_.erase(std::remove(observers_.begin(), observers_.end(), &observer), observers_.end());
+    observers_.erase(std::remove(observers_.begin(), observers_.end(), &observer),
+                     observers_.end());
 }
 
 void Runtime::notifyPropertyChanged(Control& control, Property property) {

@@ -5,7 +5,9 @@
 namespace ventrose::platform {
 
 // Bars hold 16-bit values, so negating one stays well within an int.
-PositionSpan PositionsOf(int min, int max) { return max >= min ? PositionSpan{min, max} : PositionSpan{-min, -max}; }
+PositionSpan PositionsOf(int min, int max) {
+    return max >= min ? PositionSpan{min, max} : PositionSpan{-min, -max};
+}
 
 int PositionOf(int value, int min, int max) {
     const PositionSpan span = PositionsOf(min, max);

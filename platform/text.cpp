@@ -75,7 +75,8 @@ std::size_t ByteOffset(std::string_view text, int index) {
     return i;
 }
 
-std::string ReplaceCharacters(std::string_view text, int start, int length, std::string_view inserted) {
+std::string ReplaceCharacters(std::string_view text, int start, int length,
+                              std::string_view inserted) {
     const std::size_t from = ByteOffset(text, start);
     const std::size_t to = from + ByteOffset(text.substr(from), length);
     std::string out(text.substr(0, from));

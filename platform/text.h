@@ -18,6 +18,7 @@ int CharacterCount(std::string_view text);
 // The byte where character `index` starts (the text's size past its last character).
 std::size_t ByteOffset(std::string_view text, int index);
 // The text with `length` characters from character `start` replaced by `inserted`.
-std::string ReplaceCharacters(std::string_view text, int start, int length, std::string_view inserted);
+std::string ReplaceCharacters(std::string_view text, int start, int length,
+                              std::string_view inserted);
 
 }  // namespace ventrose::platform

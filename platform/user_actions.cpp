@@ -30,7 +30,8 @@ bool isTextBox(const Control& control) { return control.kind() == ControlKind::T
 
 void replaceSelection(Control& box, std::string_view inserted) {
     const int start = box.selStart();
-    box.edit(ReplaceCharacters(box.text(), start, box.selLength(), inserted), start + CharacterCount(inserted));
+    box.edit(ReplaceCharacters(box.text(), start, box.selLength(), inserted),
+             start + CharacterCount(inserted));
 }
 
 // Removes the selection or, when there is none, the character just before the caret (offset
@@ -61,7 +62,9 @@ bool Click(Control& control) {
     Form& form = control.form();
     if (!accepts(form)) return false;
     switch (TraitsOf(control.kind()).click) {
-        case ClickGoesTo::Selection: control.setSelected(true); break;  // a selected option runs nothing
+        case ClickGoesTo::Selection:
+            control.setSelected(true);
+            break;  // a selected option runs nothing
         case ClickGoesTo::Window: form.fireFormClick(); break;
         case ClickGoesTo::Control: form.fireClick(control); break;
         case ClickGoesTo::Nowhere: break;

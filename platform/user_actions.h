@@ -18,22 +18,23 @@ inline constexpr int kBackspaceKey = 8;
 inline constexpr int kEnterKey = 13;
 inline constexpr int kEscapeKey = 27;
 
-bool ArrowClick(Control& bar, Toward toward);     // by SmallChange, within Min..Max
-bool TroughClick(Control& bar, Toward toward);    // by LargeChange, within Min..Max
-bool ThumbRelease(Control& bar, int value);       // dragged thumb released at value
-bool Click(Control& control);                     // button, option, label, image
-bool ClickForm(Form& form);                       // the bare window
+bool ArrowClick(Control& bar, Toward toward);   // by SmallChange, within Min..Max
+bool TroughClick(Control& bar, Toward toward);  // by LargeChange, within Min..Max
+bool ThumbRelease(Control& bar, int value);     // dragged thumb released at value
+bool Click(Control& control);                   // button, option, label, image
+bool ClickForm(Form& form);                     // the bare window
 // One key press in a text box: the box's KeyPress handler may replace the code or set it to 0;
 // then Backspace (kBackspaceKey) removes the selection or the character before the caret, other
 // control codes insert nothing, and any other code replaces the selection or is inserted at the
 // caret, which follows it.
 bool KeyPress(Control& box, int keyAscii);
-bool DeleteKey(Control& box);                     // the selection, or the character after the caret
-bool Paste(Control& box, std::string_view text);  // at the caret, no key filter, control characters dropped
-bool ClearText(Control& box);                     // select all and delete, no key filter
+bool DeleteKey(Control& box);  // the selection, or the character after the caret
+bool Paste(Control& box,
+           std::string_view text);  // at the caret, no key filter, control characters dropped
+bool ClearText(Control& box);       // select all and delete, no key filter
 // The caret put at `start` and `length` characters selected from it (toward the start when
 // negative), with the mouse or the arrow keys; no key filter runs.
 bool Select(Control& box, int start, int length);
-bool CloseRequest(Form& form);                    // the close box of the title bar
+bool CloseRequest(Form& form);  // the close box of the title bar
 
 }  // namespace ventrose::platform

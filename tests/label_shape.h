@@ -10,9 +10,10 @@ namespace ventrose::testing {
 
 // The patterns that the windows render their numbers with.
 inline constexpr std::string_view kProgramPatterns[] = {
-    "### kts", "000 °",  "0 °",     "0.0 °",    "0 kts",   " 0 kts", "0 Kts",  "0 Km/h", "0 NM",
-    " 0 NM",   "0.0 NM", "0 mn",    " 0 mn",    " 0mn",    " 0 mn/h", "0.0",   "0.00",   "0",
-    "0.###",   "0 pieds", "0 mètres", "0.00 Hpa", "0 ft/mn", "0 '",    " 0 '",  "+ 0 '", "M 0.000",
+    "### kts",  "000 °",   "0 °",   "0.0 °",  "0 kts", " 0 kts",  "0 Kts",
+    "0 Km/h",   "0 NM",    " 0 NM", "0.0 NM", "0 mn",  " 0 mn",   " 0mn",
+    " 0 mn/h",  "0.0",     "0.00",  "0",      "0.###", "0 pieds", "0 mètres",
+    "0.00 Hpa", "0 ft/mn", "0 '",   " 0 '",   "+ 0 '", "M 0.000",
 };
 
 // A rendered number taken apart by the shape of its pattern alone, without knowing the value.
@@ -93,7 +94,8 @@ inline std::optional<Reading> ReadByPattern(std::string_view text, std::string_v
     const std::size_t point = pattern.find('.');
     const Section integer = SplitSection(pattern.substr(0, point));
     const bool hasDecimals = point != std::string_view::npos;
-    const Section decimal = SplitSection(hasDecimals ? pattern.substr(point + 1) : std::string_view{});
+    const Section decimal =
+        SplitSection(hasDecimals ? pattern.substr(point + 1) : std::string_view{});
     if (!integer.valid || !decimal.valid) return std::nullopt;
 
     Reading r;

@@ -124,7 +124,8 @@ void FrmMainCalc::CalculVent() {
 
     // The hidden bar follows the computed quantity; moving it runs one nested, identical pass.
     const bool temps = !optDistance->selected();
-    const TempsDistance td = CalculTempsDistance(temps ? ModeVol::Temps : ModeVol::Distance, temps ? D : Tsv, Fb, InvFb);
+    const TempsDistance td =
+        CalculTempsDistance(temps ? ModeVol::Temps : ModeVol::Distance, temps ? D : Tsv, Fb, InvFb);
     D = td.D;
     Tsv = td.Tsv;
     lblDt->setCaption(td.DEntryText);

@@ -42,17 +42,22 @@ ControlDesign onWhite(ControlDesign design, Colour fore = kDefaultColour) {
 Place buttonAt(int index) { return {(10 + index * 147) * kPx, 472 * kPx, 138 * kPx, 32 * kPx}; }
 
 FormDesign makeDesign() {
-    FormDesign d{.name = "frmMainCalc", .caption = "Ventrose pour FS", .width = 895 * kPx, .height = 515 * kPx,
+    FormDesign d{.name = "frmMainCalc",
+                 .caption = "Ventrose pour FS",
+                 .width = 895 * kPx,
+                 .height = 515 * kPx,
                  .backColour = kLightBlue};
     auto add = [&](ControlDesign c) { d.controls.push_back(std::move(c)); };
 
-    add(Aligned(WithFont(onBlue(Caption("Label22", "", "Influence du vent - Calcul de dérive - Vol à l'estime",
+    add(Aligned(WithFont(onBlue(Caption("Label22", "",
+                                        "Influence du vent - Calcul de dérive - Vol à l'estime",
                                         {10 * kPx, 8 * kPx, 875 * kPx, 24 * kPx})),
                          {.pointSize = 12, .bold = true}),
                 Alignment::Center));
 
     // Inputs: a caption line, then the bar with its value label to its right.
-    add(WithFont(onBlue(Frame("fraDonnees", "", "Entrée des données", {10 * kPx, 40 * kPx, 430 * kPx, 422 * kPx})),
+    add(WithFont(onBlue(Frame("fraDonnees", "", "Entrée des données",
+                              {10 * kPx, 40 * kPx, 430 * kPx, 422 * kPx})),
                  kBold));
     add(onBlue(Caption("Label1", "fraDonnees", "Vp = Vitesse propre ou TAS ",
                        {12 * kPx, 22 * kPx, 400 * kPx, kRowHeight})));
@@ -77,10 +82,13 @@ FormDesign makeDesign() {
 
     // The leg block: both modes' controls stand at the same places; the mode shows one set.
     // The leg frame's long title fits its width only in the regular weight.
-    add(onBlue(Frame("Frame1", "fraDonnees", "Calcul du Temps de vol ou de la Distance qui devrait être parcourue",
+    add(onBlue(Frame("Frame1", "fraDonnees",
+                     "Calcul du Temps de vol ou de la Distance qui devrait être parcourue",
                      {8 * kPx, 202 * kPx, 414 * kPx, 210 * kPx})));
-    add(onBlue(Option("optTemps", "Frame1", "Temps", {14 * kPx, 24 * kPx, 100 * kPx, 20 * kPx}, true)));
-    add(onBlue(Option("optDistance", "Frame1", "Distance", {130 * kPx, 24 * kPx, 100 * kPx, 20 * kPx})));
+    add(onBlue(
+        Option("optTemps", "Frame1", "Temps", {14 * kPx, 24 * kPx, 100 * kPx, 20 * kPx}, true)));
+    add(onBlue(
+        Option("optDistance", "Frame1", "Distance", {130 * kPx, 24 * kPx, 100 * kPx, 20 * kPx})));
     add(onBlue(Caption("Label7", "Frame1", "Distance ( D ) à parcourir en NM",
                        {12 * kPx, 52 * kPx, 390 * kPx, kRowHeight})));
     add(Hidden(onBlue(Caption("Label9", "Frame1", "Temps sans vent ( en minutes ) ",
@@ -90,30 +98,42 @@ FormDesign makeDesign() {
     add(Hidden(HBar("hscTsv", "Frame1", {12 * kPx, 72 * kPx, kBarWidth, kRowHeight},
                     {.max = kTsvMax, .smallChange = 1, .largeChange = 10})));
     add(onWhite(Value("lblDt", "Frame1", {306 * kPx, 72 * kPx, 96 * kPx, kRowHeight}), kRed));
-    add(Hidden(onWhite(Value("lblTsv2", "Frame1", {306 * kPx, 72 * kPx, 96 * kPx, kRowHeight}), kRed)));
-    add(onBlue(Caption("Label6", "Frame1",
-                       "TEMPS SANS VENT                            ( Tsv soit Vp = Vs )  ( Tsv = D . Fb )",
-                       {12 * kPx, 100 * kPx, 200 * kPx, 34 * kPx})));
+    add(Hidden(
+        onWhite(Value("lblTsv2", "Frame1", {306 * kPx, 72 * kPx, 96 * kPx, kRowHeight}), kRed)));
+    add(onBlue(
+        Caption("Label6", "Frame1",
+                "TEMPS SANS VENT                            ( Tsv soit Vp = Vs )  ( Tsv = D . Fb )",
+                {12 * kPx, 100 * kPx, 200 * kPx, 34 * kPx})));
     add(Hidden(onBlue(Caption("Label10", "Frame1",
                               "DISTANCE ( D ) en miles nautiques       ( D = Tsv . Inverse Fb )  ",
                               {12 * kPx, 100 * kPx, 200 * kPx, 34 * kPx}))));
-    add(LabelledBy(WithFont(onWhite(Value("lblTsv", "Frame1", {306 * kPx, 106 * kPx, 96 * kPx, 20 * kPx}), kRed),
-                            kLargeBold),
-                   "Label6"));
-    add(LabelledBy(Hidden(WithFont(onWhite(Value("lblD", "Frame1", {306 * kPx, 106 * kPx, 96 * kPx, 20 * kPx}), kRed),
-                                   kLargeBold)),
-                   "Label10"));
-    add(WithFont(onBlue(Caption("Label23", "Frame1", "Temps avec vent", {12 * kPx, 152 * kPx, 290 * kPx, kRowHeight}),
+    add(LabelledBy(
+        WithFont(
+            onWhite(Value("lblTsv", "Frame1", {306 * kPx, 106 * kPx, 96 * kPx, 20 * kPx}), kRed),
+            kLargeBold),
+        "Label6"));
+    add(LabelledBy(
+        Hidden(WithFont(
+            onWhite(Value("lblD", "Frame1", {306 * kPx, 106 * kPx, 96 * kPx, 20 * kPx}), kRed),
+            kLargeBold)),
+        "Label10"));
+    add(WithFont(onBlue(Caption("Label23", "Frame1", "Temps avec vent",
+                                {12 * kPx, 152 * kPx, 290 * kPx, kRowHeight}),
                         kRed),
                  kBold));
-    add(WithFont(onWhite(Value("lblTav", "Frame1", {306 * kPx, 150 * kPx, 96 * kPx, 20 * kPx}), kRed), kLargeBold));
+    add(WithFont(
+        onWhite(Value("lblTav", "Frame1", {306 * kPx, 150 * kPx, 96 * kPx, 20 * kPx}), kRed),
+        kLargeBold));
 
     // Results: caption on the left, value on the right.
-    add(WithFont(onBlue(Frame("Frame2", "", "Résultats", {450 * kPx, 40 * kPx, 435 * kPx, 422 * kPx})), kBold));
+    add(WithFont(
+        onBlue(Frame("Frame2", "", "Résultats", {450 * kPx, 40 * kPx, 435 * kPx, 422 * kPx})),
+        kBold));
     add(onBlue(Caption("Label2", "Frame2", "FACTEUR DE BASE ( Fb = 60 / Vp )",
                        {12 * kPx, 24 * kPx, 300 * kPx, kRowHeight})));
     add(onWhite(Value("lblFb", "Frame2", {320 * kPx, 24 * kPx, 100 * kPx, kRowHeight})));
-    add(onBlue(Caption("Label11", "Frame2", "Inverse Fb ( 1/Fb ) distance en NM parcourue en 1 minute",
+    add(onBlue(Caption("Label11", "Frame2",
+                       "Inverse Fb ( 1/Fb ) distance en NM parcourue en 1 minute",
                        {12 * kPx, 50 * kPx, 300 * kPx, 32 * kPx})));
     add(onWhite(Value("lblInvFb", "Frame2", {320 * kPx, 56 * kPx, 100 * kPx, kRowHeight})));
     add(onBlue(Caption("Label12", "Frame2", "DERIVE MAXIMUM ( X = Vw . Fb )",
@@ -122,11 +142,14 @@ FormDesign makeDesign() {
     add(onBlue(Caption("Label5", "Frame2", "ANGLE AU VENT ( alpha = V -/+ Rm )",
                        {12 * kPx, 118 * kPx, 300 * kPx, kRowHeight})));
     add(onWhite(Value("lblAlpha", "Frame2", {320 * kPx, 118 * kPx, 100 * kPx, kRowHeight})));
-    add(onBlue(Caption("Label21", "Frame2", "Type vent :", {12 * kPx, 146 * kPx, 80 * kPx, kRowHeight})));
+    add(onBlue(
+        Caption("Label21", "Frame2", "Type vent :", {12 * kPx, 146 * kPx, 80 * kPx, kRowHeight})));
     add(onWhite(Value("lblTypeVent", "Frame2", {96 * kPx, 146 * kPx, 324 * kPx, kRowHeight})));
-    add(onBlue(Caption("Label13", "Frame2", "Sinus d'alpha :", {12 * kPx, 174 * kPx, 110 * kPx, kRowHeight})));
+    add(onBlue(Caption("Label13", "Frame2",
+                       "Sinus d'alpha :", {12 * kPx, 174 * kPx, 110 * kPx, kRowHeight})));
     add(onWhite(Value("lblMultSin", "Frame2", {124 * kPx, 174 * kPx, 56 * kPx, kRowHeight})));
-    add(onBlue(Caption("Label18", "Frame2", "Cosinus d'alpha :", {200 * kPx, 174 * kPx, 116 * kPx, kRowHeight})));
+    add(onBlue(Caption("Label18", "Frame2",
+                       "Cosinus d'alpha :", {200 * kPx, 174 * kPx, 116 * kPx, kRowHeight})));
     add(onWhite(Value("lblMultCos", "Frame2", {320 * kPx, 174 * kPx, 56 * kPx, kRowHeight})));
     add(onBlue(Caption("Label14", "Frame2", "Vent Traversier ( Vt = Vw . sinus alpha )",
                        {12 * kPx, 202 * kPx, 300 * kPx, kRowHeight})));
@@ -134,16 +157,20 @@ FormDesign makeDesign() {
     add(onBlue(Caption("Label15", "Frame2", "DERIVE ( d = X . sin alpha )",
                        {12 * kPx, 230 * kPx, 300 * kPx, kRowHeight})));
     add(onWhite(Value("lblDerive", "Frame2", {320 * kPx, 230 * kPx, 100 * kPx, kRowHeight})));
-    add(WithFont(onBlue(Caption("Label16", "Frame2", "CAP A PRENDRE :",
-                                {12 * kPx, 262 * kPx, 300 * kPx, 22 * kPx}),
+    add(WithFont(onBlue(Caption("Label16", "Frame2",
+                                "CAP A PRENDRE :", {12 * kPx, 262 * kPx, 300 * kPx, 22 * kPx}),
                         kRed),
                  kLargeBold));
-    add(WithFont(onWhite(Value("lblNewCap", "Frame2", {320 * kPx, 258 * kPx, 100 * kPx, 28 * kPx}), kRed), kReadout));
+    add(WithFont(
+        onWhite(Value("lblNewCap", "Frame2", {320 * kPx, 258 * kPx, 100 * kPx, 28 * kPx}), kRed),
+        kReadout));
     add(WithFont(onBlue(Caption("Label20", "Frame2", "Vitesse Sol ( Vs = Vp +/- Ve )",
                                 {12 * kPx, 300 * kPx, 300 * kPx, 22 * kPx}),
                         kRed),
                  kLargeBold));
-    add(WithFont(onWhite(Value("lblVs", "Frame2", {320 * kPx, 296 * kPx, 100 * kPx, 28 * kPx}), kRed), kReadout));
+    add(WithFont(
+        onWhite(Value("lblVs", "Frame2", {320 * kPx, 296 * kPx, 100 * kPx, 28 * kPx}), kRed),
+        kReadout));
     add(onBlue(Caption("Label19", "Frame2", "EFFET DU VENT ( Tc = Ve . Fb )",
                        {12 * kPx, 338 * kPx, 300 * kPx, kRowHeight})));
     add(onWhite(Value("lblTc", "Frame2", {320 * kPx, 338 * kPx, 100 * kPx, kRowHeight})));

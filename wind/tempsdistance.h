@@ -17,10 +17,11 @@ inline constexpr int kTsvMax = 240;  // hscTsv, minutes
 struct TempsDistance {
     double D = 0;    // distance, NM: entered in mode Temps, computed in mode Distance
     double Tsv = 0;  // time without wind, minutes: entered in mode Distance, computed in Temps
-    std::string DEntryText;    // D beside its entry, " 0 NM"
-    std::string DText;         // D as a result, "0 NM"
-    std::string TsvText;       // Tsv as a result, "0 mn"
-    std::string TsvEntryText;  // Tsv beside its entry, " 0 mn" in mode Temps, " 0mn" in mode Distance
+    std::string DEntryText;  // D beside its entry, " 0 NM"
+    std::string DText;       // D as a result, "0 NM"
+    std::string TsvText;     // Tsv as a result, "0 mn"
+    std::string
+        TsvEntryText;  // Tsv beside its entry, " 0 mn" in mode Temps, " 0mn" in mode Distance
     // The computed quantity as the other mode's entry holds it (Tsv in mode Temps, D in mode
     // Distance), so that the entry follows the result: rounded to the nearest whole number (a tie
     // to even). A value beyond the entry's range pins it at that end; the texts still show the

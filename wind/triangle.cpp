@@ -24,9 +24,7 @@ Triangle CalculTriangle(int Vp, int Rm, int Vw, double Fb, std::uint8_t CasVent,
             if (t.Cap < 0) t.Cap += 360;
             break;
         case Cote::Face:
-        case Cote::Dos:
-            t.Cap = Rm;
-            break;
+        case Cote::Dos: t.Cap = Rm; break;
     }
     t.Vs = VentArriere(CasVent) ? Vp + t.Ve : Vp - t.Ve;
 

@@ -58,12 +58,20 @@ TypeVent CalculTypeVent(int V, int Rm) {
 
 Cote CoteDuCas(std::uint8_t CasVent) {
     switch (CasVent) {
-        case 2: case 3: case 4: case 14: case 15: case 16:
-            return Cote::Droite;
-        case 6: case 7: case 8: case 10: case 11: case 12:
-            return Cote::Gauche;
-        case 5: case 13:
-            return Cote::Dos;
+        case 2:
+        case 3:
+        case 4:
+        case 14:
+        case 15:
+        case 16: return Cote::Droite;
+        case 6:
+        case 7:
+        case 8:
+        case 10:
+        case 11:
+        case 12: return Cote::Gauche;
+        case 5:
+        case 13: return Cote::Dos;
         default:
             // 1, 9, 17, and 0 before the first computation, which shows "vent de face".
             return Cote::Face;
@@ -72,10 +80,13 @@ Cote CoteDuCas(std::uint8_t CasVent) {
 
 bool VentArriere(std::uint8_t CasVent) {
     switch (CasVent) {
-        case 4: case 5: case 6: case 12: case 13: case 14:
-            return true;
-        default:
-            return false;
+        case 4:
+        case 5:
+        case 6:
+        case 12:
+        case 13:
+        case 14: return true;
+        default: return false;
     }
 }
 

@@ -68,9 +68,12 @@ void drawClouds(QPainter& p) {
         QColor colour;
     };
     const Streak streaks[] = {
-        {18, 22, 120, 5, QColor(0xd0, 0x74, 0x9a, 90)},  {60, 27, 90, 3, QColor(0xf0, 0x9a, 0xa8, 110)},
-        {150, 16, 110, 4, QColor(0xc8, 0x6c, 0x98, 80)}, {180, 44, 95, 4, QColor(0xff, 0xb0, 0x90, 110)},
-        {120, 50, 70, 3, QColor(0xff, 0xc0, 0xa0, 90)},  {10, 58, 80, 3, QColor(0xf8, 0xa0, 0x88, 80)},
+        {18, 22, 120, 5, QColor(0xd0, 0x74, 0x9a, 90)},
+        {60, 27, 90, 3, QColor(0xf0, 0x9a, 0xa8, 110)},
+        {150, 16, 110, 4, QColor(0xc8, 0x6c, 0x98, 80)},
+        {180, 44, 95, 4, QColor(0xff, 0xb0, 0x90, 110)},
+        {120, 50, 70, 3, QColor(0xff, 0xc0, 0xa0, 90)},
+        {10, 58, 80, 3, QColor(0xf8, 0xa0, 0x88, 80)},
         {200, 66, 70, 2, QColor(0xff, 0xd0, 0x9c, 100)},
     };
     p.setPen(Qt::NoPen);
@@ -177,8 +180,10 @@ void drawWater(QPainter& p) {
         const int count = 2 + static_cast<int>(random.between(0, 3));
         for (int i = 0; i < count; ++i) {
             const double centre = kSun.x() + random.between(-halfWidth, halfWidth);
-            const double length = random.between(3, 10) * (0.7 + depth * 1.5) * (1.0 - std::abs(centre - kSun.x()) / (halfWidth * 1.6));
-            QColor c(0xff, 0xe0 - static_cast<int>(depth * 60), 0x90 - static_cast<int>(depth * 40));
+            const double length = random.between(3, 10) * (0.7 + depth * 1.5) *
+                                  (1.0 - std::abs(centre - kSun.x()) / (halfWidth * 1.6));
+            QColor c(0xff, 0xe0 - static_cast<int>(depth * 60),
+                     0x90 - static_cast<int>(depth * 40));
             c.setAlpha(static_cast<int>(230 * (1.0 - depth * 0.75)));
             p.setPen(QPen(c, 0.8 + depth * 0.9, Qt::SolidLine, Qt::RoundCap));
             p.drawLine(QPointF(centre - length / 2, y), QPointF(centre + length / 2, y));
@@ -276,8 +281,8 @@ void drawAircraft(QPainter& p) {
     p.setBrush(glass);
     p.setPen(QPen(outline, 0.5));
     QPolygonF windscreen;
-    windscreen << QPointF(23.5, -8.2) << QPointF(29.5, -12.8) << QPointF(31.5, -12.8) << QPointF(30.5, -5.5)
-               << QPointF(25, -5.5);
+    windscreen << QPointF(23.5, -8.2) << QPointF(29.5, -12.8) << QPointF(31.5, -12.8)
+               << QPointF(30.5, -5.5) << QPointF(25, -5.5);
     p.drawPolygon(windscreen);
     p.drawRoundedRect(QRectF(33, -12.8, 7.5, 7), 1, 1);
     p.drawRoundedRect(QRectF(42, -12.8, 7, 7), 1, 1);

@@ -25,7 +25,8 @@ void DescribeForScreenReaders(const Form& form, const WidgetLookup& widgetOf) {
         if (QWidget* widget = widgetOf(*control)) describe(*widget, *control);
 }
 
-void RedescribeAfterChange(const Control& control, Property property, const WidgetLookup& widgetOf) {
+void RedescribeAfterChange(const Control& control, Property property,
+                           const WidgetLookup& widgetOf) {
     switch (property) {
         case Property::Caption:
             if (IsValueLabel(control) && !NamesAnother(control)) {

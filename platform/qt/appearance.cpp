@@ -4,7 +4,9 @@
 
 namespace ventrose::platform::qt {
 
-QString ToQString(std::string_view utf8) { return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())); }
+QString ToQString(std::string_view utf8) {
+    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
 
 std::string ToUtf8(const QString& text) { return text.toStdString(); }
 

@@ -37,7 +37,9 @@ QColor penColour(const ControlDesign& design) {
     return ToQColor(design.foreColour == kDefaultColour ? 0x000000 : design.foreColour);
 }
 
-int penWidth(const ControlDesign& design, double scale) { return ToPixels(design.borderWidth * kPx, scale); }
+int penWidth(const ControlDesign& design, double scale) {
+    return ToPixels(design.borderWidth * kPx, scale);
+}
 
 // Label.
 
@@ -62,7 +64,8 @@ void connectLabel(QWidget& widget, const ControlLink& link) {
     static_cast<ClickableLabel&>(widget).onClick = clickOn(link);
 }
 
-constexpr KindBehaviour kLabel{.create = createLabel, .connect = connectLabel, .mirror = showsCaption};
+constexpr KindBehaviour kLabel{
+    .create = createLabel, .connect = connectLabel, .mirror = showsCaption};
 
 // Command button.
 
@@ -80,7 +83,8 @@ void connectButton(QWidget& widget, const ControlLink& link) {
     PressWithEnter(button);
 }
 
-constexpr KindBehaviour kButton{.create = createButton, .connect = connectButton, .mirror = showsCaption};
+constexpr KindBehaviour kButton{
+    .create = createButton, .connect = connectButton, .mirror = showsCaption};
 
 // Scroll bars.
 
@@ -92,8 +96,12 @@ QWidget* createBar(QWidget& parent, Qt::Orientation orientation, const ControlDe
     return bar;
 }
 
-QWidget* createHBar(QWidget& parent, const ControlDesign& d, double) { return createBar(parent, Qt::Horizontal, d); }
-QWidget* createVBar(QWidget& parent, const ControlDesign& d, double) { return createBar(parent, Qt::Vertical, d); }
+QWidget* createHBar(QWidget& parent, const ControlDesign& d, double) {
+    return createBar(parent, Qt::Horizontal, d);
+}
+QWidget* createVBar(QWidget& parent, const ControlDesign& d, double) {
+    return createBar(parent, Qt::Vertical, d);
+}
 
 void connectBar(QWidget& widget, const ControlLink& link) {
     auto* bar = static_cast<QScrollBar*>(&widget);
@@ -119,7 +127,9 @@ void connectBar(QWidget& widget, const ControlLink& link) {
     });
     QObject::connect(bar, &QAbstractSlider::sliderReleased, bar, [link, bar] {
         // The model's value for where the person left the thumb.
-        link.act([bar](Control& c) { return ThumbRelease(c, ValueAt(bar->sliderPosition(), c.min(), c.max())); });
+        link.act([bar](Control& c) {
+            return ThumbRelease(c, ValueAt(bar->sliderPosition(), c.min(), c.max()));
+        });
     });
     bar->installEventFilter(new WheelNotches(bar, [link](Toward toward) {
         link.act([toward](Control& c) { return ArrowClick(c, toward); });
@@ -158,8 +168,8 @@ void mirrorOption(QWidget& widget, const Control& control, double scale) {
     MirrorPlace(widget, control, scale);
 }
 
-constexpr KindBehaviour kOption{.create = createOption, .connect = connectOption, .mirror = mirrorOption,
-                                .exclusive = true};
+constexpr KindBehaviour kOption{
+    .create = createOption, .connect = connectOption, .mirror = mirrorOption, .exclusive = true};
 
 // Text box.
 
@@ -206,7 +216,8 @@ void connectFrame(QWidget& widget, const ControlLink& link) {
     static_cast<FrameWidget&>(widget).onClick = clickOn(link);
 }
 
-constexpr KindBehaviour kFrame{.create = createFrame, .connect = connectFrame, .mirror = showsCaption};
+constexpr KindBehaviour kFrame{
+    .create = createFrame, .connect = connectFrame, .mirror = showsCaption};
 
 // Line.
 
@@ -229,7 +240,8 @@ QWidget* createImage(QWidget& parent, const ControlDesign& d, double) {
     return image;
 }
 
-constexpr KindBehaviour kImage{.create = createImage, .connect = connectLabel, .mirror = MirrorPlace};
+constexpr KindBehaviour kImage{
+    .create = createImage, .connect = connectLabel, .mirror = MirrorPlace};
 
 // Shape.
 
@@ -239,7 +251,8 @@ QWidget* createShape(QWidget& parent, const ControlDesign& d, double scale) {
     return shape;
 }
 
-constexpr KindBehaviour kShape{.create = createShape, .connect = takesNothing, .mirror = MirrorPlace};
+constexpr KindBehaviour kShape{
+    .create = createShape, .connect = takesNothing, .mirror = MirrorPlace};
 
 }  // namespace
 

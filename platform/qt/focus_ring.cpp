@@ -12,7 +12,8 @@ FocusRing::FocusRing(QWidget& window) : QWidget(&window) {
     setFocusPolicy(Qt::NoFocus);
     setGeometry(window.rect());
     window.installEventFilter(this);
-    QObject::connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { follow(now); });
+    QObject::connect(qApp, &QApplication::focusChanged, this,
+                     [this](QWidget*, QWidget* now) { follow(now); });
     follow(window.focusWidget());
     raise();
     show();
@@ -44,7 +45,8 @@ bool FocusRing::eventFilter(QObject* watched, QEvent* event) {
 
 void FocusRing::paintEvent(QPaintEvent*) {
     if (target_ == nullptr || !target_->isVisible() || !target_->hasFocus()) return;
-    const QRect area(target_->mapTo(window(), QPoint(0, 0)) - mapTo(window(), QPoint(0, 0)), target_->size());
+    const QRect area(target_->mapTo(window(), QPoint(0, 0)) - mapTo(window(), QPoint(0, 0)),
+                     target_->size());
     QPainter painter(this);
     // Two pixels wide, just outside the widget, so that it hides nothing of the control itself.
     QPen pen(palette().color(QPalette::Highlight).darker(130), 2);

@@ -25,7 +25,8 @@ void FormWindow::closeEvent(QCloseEvent* event) {
 }
 
 void FormWindow::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier && isModal() && !retired_) {
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier && isModal() &&
+        !retired_) {
         event->accept();
         if (onCloseRequest) onCloseRequest();
         return;

@@ -9,9 +9,7 @@
 
 namespace ventrose::platform::qt {
 
-int ToPixels(int twips, double scale) {
-    return static_cast<int>(std::lround(twips * scale / kPx));
-}
+int ToPixels(int twips, double scale) { return static_cast<int>(std::lround(twips * scale / kPx)); }
 
 QRect ToPixelRect(int left, int top, int width, int height, double scale) {
     const int x = ToPixels(left, scale);

@@ -77,11 +77,12 @@ void PressWithEnter(QPushButton& button) { button.installEventFilter(new ButtonK
 
 namespace {
 
-std::vector<const Control*> focusableInReadingOrder(const Form& form,
-                                                    const std::function<QWidget*(const Control&)>& widgetOf) {
+std::vector<const Control*> focusableInReadingOrder(
+    const Form& form, const std::function<QWidget*(const Control&)>& widgetOf) {
     std::vector<const Control*> focusable;
     for (const auto& control : form.controls())
-        if (TraitsOf(control->kind()).takesFocus && widgetOf(*control) != nullptr) focusable.push_back(control.get());
+        if (TraitsOf(control->kind()).takesFocus && widgetOf(*control) != nullptr)
+            focusable.push_back(control.get());
     return InReadingOrder(std::move(focusable));
 }
 
@@ -98,7 +99,8 @@ bool shown(const Control& control) {
 
 }  // namespace
 
-void FocusFirstInReadingOrder(const Form& form, const std::function<QWidget*(const Control&)>& widgetOf) {
+void FocusFirstInReadingOrder(const Form& form,
+                              const std::function<QWidget*(const Control&)>& widgetOf) {
     for (const Control* control : focusableInReadingOrder(form, widgetOf)) {
         QWidget* widget = widgetOf(*control);
         if (widget->window()->focusWidget() != nullptr) return;
@@ -109,7 +111,8 @@ void FocusFirstInReadingOrder(const Form& form, const std::function<QWidget*(con
     }
 }
 
-void ChainFocusInReadingOrder(const Form& form, const std::function<QWidget*(const Control&)>& widgetOf) {
+void ChainFocusInReadingOrder(const Form& form,
+                              const std::function<QWidget*(const Control&)>& widgetOf) {
     QWidget* previous = nullptr;
     for (const Control* control : focusableInReadingOrder(form, widgetOf)) {
         QWidget* widget = widgetOf(*control);

@@ -28,10 +28,12 @@ void PressWithEnter(QPushButton& button);
 
 // Chains Tab through the form's focusable widgets in reading order (platform/reading_order.h),
 // from the places the controls have now; hidden ones are skipped by Qt itself.
-void ChainFocusInReadingOrder(const Form& form, const std::function<QWidget*(const Control&)>& widgetOf);
+void ChainFocusInReadingOrder(const Form& form,
+                              const std::function<QWidget*(const Control&)>& widgetOf);
 
 // Gives the focus to the first shown control in reading order, unless the window already has a
 // focused widget: a window opens ready for the keyboard.
-void FocusFirstInReadingOrder(const Form& form, const std::function<QWidget*(const Control&)>& widgetOf);
+void FocusFirstInReadingOrder(const Form& form,
+                              const std::function<QWidget*(const Control&)>& widgetOf);
 
 }  // namespace ventrose::platform::qt

@@ -21,7 +21,8 @@ namespace ventrose::platform::qt {
 namespace {
 
 void mirrorSelection(QWidget& widget, const Control& control) {
-    if (auto* box = dynamic_cast<TextBox*>(&widget)) box->showSelection(control.anchor(), control.caret() - control.anchor());
+    if (auto* box = dynamic_cast<TextBox*>(&widget))
+        box->showSelection(control.anchor(), control.caret() - control.anchor());
 }
 
 void mirrorValue(QWidget& widget, const Control& control) {
@@ -76,7 +77,8 @@ void MirrorChecked(QAbstractButton& button, const Control& control) {
 void MirrorPlace(QWidget& widget, const Control& control, double scale) {
     widget.setProperty(kLeftProperty, control.left());
     widget.setProperty(kTopProperty, control.top());
-    widget.setGeometry(ToPixelRect(control.left(), control.top(), control.width(), control.height(), scale));
+    widget.setGeometry(
+        ToPixelRect(control.left(), control.top(), control.width(), control.height(), scale));
 }
 
 void MirrorLine(QWidget& widget, const Control& control, double scale) {
@@ -85,8 +87,8 @@ void MirrorLine(QWidget& widget, const Control& control, double scale) {
     widget.setProperty(kX2Property, control.x2());
     widget.setProperty(kY2Property, control.y2());
     if (auto* line = dynamic_cast<LineWidget*>(&widget))
-        line->setLine(QLine(ToPixels(control.x1(), scale), ToPixels(control.y1(), scale), ToPixels(control.x2(), scale),
-                            ToPixels(control.y2(), scale)));
+        line->setLine(QLine(ToPixels(control.x1(), scale), ToPixels(control.y1(), scale),
+                            ToPixels(control.x2(), scale), ToPixels(control.y2(), scale)));
 }
 
 void MirrorProperty(QWidget& widget, const Control& control, Property property, double scale) {

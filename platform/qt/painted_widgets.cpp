@@ -13,7 +13,8 @@ LineWidget::LineWidget(QWidget* parent, QColor colour, int penWidth)
 void LineWidget::setLine(const QLine& line) {
     line_ = line;
     const int margin = penWidth_;
-    const QRect box = QRect(line.p1(), line.p2()).normalized().adjusted(-margin, -margin, margin, margin);
+    const QRect box =
+        QRect(line.p1(), line.p2()).normalized().adjusted(-margin, -margin, margin, margin);
     setGeometry(box);
     update();
 }

@@ -39,7 +39,8 @@ void QtHost::runModal(Form& form) {
 
 void QtHost::showMessageBox(const MessageBoxRequest& request) {
     messageBoxes_.push_back(request);
-    QMessageBox box(iconOf(request.style), ToQString(request.title), ToQString(request.prompt), QMessageBox::Ok);
+    QMessageBox box(iconOf(request.style), ToQString(request.title), ToQString(request.prompt),
+                    QMessageBox::Ok);
     box.setTextFormat(Qt::PlainText);
     if (answerAtOnce_) {
         box.show();

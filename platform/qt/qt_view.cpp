@@ -35,7 +35,8 @@ QWidget* QtView::widgetOf(const Control& control) const {
 }
 
 bool QtView::isCurrent(const FormWindow* window) const {
-    return window != nullptr && !window->retired() && windowOf(window->form()) == window && window->form().loaded();
+    return window != nullptr && !window->retired() && windowOf(window->form()) == window &&
+           window->form().loaded();
 }
 
 void QtView::formLoaded(Form& form) {
@@ -47,18 +48,23 @@ void QtView::formLoaded(Form& form) {
     window->setWindowTitle(ToQString(form.caption()));
     window->setFont(FontFor(Font{}));
     ApplyColours(*window, design.backColour, kDefaultColour);
-    window->setFixedSize(ToPixels(design.width, window->scale()), ToPixels(design.height, window->scale()));
-    window->onCloseRequest = [this, window] { actOnForm(window, [](Form& f) { return CloseRequest(f); }); };
+    window->setFixedSize(ToPixels(design.width, window->scale()),
+                         ToPixels(design.height, window->scale()));
+    window->onCloseRequest = [this, window] {
+        actOnForm(window, [](Form& f) { return CloseRequest(f); });
+    };
     window->onClick = [this, window] { actOnForm(window, [](Form& f) { return ClickForm(f); }); };
     for (const auto& control : form.controls()) {
         const KindBehaviour& kind = BehaviourOf(control->kind());
-        QWidget* widget = kind.create(*containerOf(*window, *control), control->design(), window->scale());
+        QWidget* widget =
+            kind.create(*containerOf(*window, *control), control->design(), window->scale());
         widget->setObjectName(ToQString(control->name()));
         widget->setFont(FontFor(control->design().font));
         widgets_[control.get()] = widget;
         MirrorAll(*widget, *control, window->scale());
         kind.connect(*widget, ControlLink(*this, *window, control->name()));
-        widget->setFocusPolicy(TraitsOf(control->kind()).takesFocus ? Qt::StrongFocus : Qt::NoFocus);
+        widget->setFocusPolicy(TraitsOf(control->kind()).takesFocus ? Qt::StrongFocus
+                                                                    : Qt::NoFocus);
     }
     ChainFocusInReadingOrder(form, lookup());
     DescribeForScreenReaders(form, lookup());
@@ -76,7 +82,8 @@ QWidget* QtView::containerOf(FormWindow& window, const Control& control) const {
     return widget != nullptr ? widget : &window;
 }
 
-void QtView::act(FormWindow* window, const std::string& name, const std::function<bool(Control&)>& action) {
+void QtView::act(FormWindow* window, const std::string& name,
+                 const std::function<bool(Control&)>& action) {
     if (!isCurrent(window)) return;
     Form& form = window->form();
     Control* control = form.find(name);
@@ -89,17 +96,21 @@ void QtView::act(FormWindow* window, const std::string& name, const std::functio
             // again, and so do the ones beside it that move with it.
             const bool exclusive = BehaviourOf(still->kind()).exclusive;
             for (const auto& other : form.controls()) {
-                const bool mirrored = other.get() == still || (exclusive && other->kind() == still->kind() &&
-                                                                other->container() == still->container());
+                const bool mirrored =
+                    other.get() == still || (exclusive && other->kind() == still->kind() &&
+                                             other->container() == still->container());
                 if (mirrored)
-                    if (QWidget* widget = widgetOf(*other)) MirrorAll(*widget, *other, window->scale());
+                    if (QWidget* widget = widgetOf(*other))
+                        MirrorAll(*widget, *other, window->scale());
             }
         }
     }
     if (onUserAction) onUserAction(taken);
 }
 
-void ControlLink::act(const std::function<bool(Control&)>& action) const { view_->act(window_, control_, action); }
+void ControlLink::act(const std::function<bool(Control&)>& action) const {
+    view_->act(window_, control_, action);
+}
 
 const Control* ControlLink::current() const {
     return view_->isCurrent(window_) ? window_->form().find(control_) : nullptr;
@@ -107,7 +118,8 @@ const Control* ControlLink::current() const {
 
 void ControlLink::mirror() const {
     if (const Control* control = current())
-        if (QWidget* widget = view_->widgetOf(*control)) MirrorAll(*widget, *control, window_->scale());
+        if (QWidget* widget = view_->widgetOf(*control))
+            MirrorAll(*widget, *control, window_->scale());
 }
 
 void QtView::actOnForm(FormWindow* window, const std::function<bool(Form&)>& action) {

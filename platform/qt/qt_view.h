@@ -49,7 +49,8 @@ private:
     QWidget* containerOf(FormWindow& window, const Control& control) const;
     // Runs a person's action on a control of the window, if the window still shows a loaded
     // form, then mirrors the control again.
-    void act(FormWindow* window, const std::string& control, const std::function<bool(Control&)>& action);
+    void act(FormWindow* window, const std::string& control,
+             const std::function<bool(Control&)>& action);
     void actOnForm(FormWindow* window, const std::function<bool(Form&)>& action);
     bool isCurrent(const FormWindow* window) const;
     WidgetLookup lookup() const;
@@ -58,7 +59,8 @@ private:
     Runtime& runtime_;
     std::unordered_map<const Form*, FormWindow*> windows_;
     std::unordered_map<const Control*, QWidget*> widgets_;
-    // Every window made, retired ones included until Qt deletes them, so that none outlives the view.
+    // Every window made, retired ones included until Qt deletes them, so that none outlives the
+    // view.
     std::vector<QPointer<FormWindow>> made_;
 };
 

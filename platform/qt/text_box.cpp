@@ -21,7 +21,8 @@ bool pairAt(const QString& text, int position) {
 // Where character `index` starts in the line edit's UTF-16 text.
 int utf16Position(const QString& text, int index) {
     int position = 0;
-    for (int k = 0; k < index && position < text.size(); ++k) position += pairAt(text, position) ? 2 : 1;
+    for (int k = 0; k < index && position < text.size(); ++k)
+        position += pairAt(text, position) ? 2 : 1;
     return position;
 }
 
@@ -36,17 +37,28 @@ int characterIndex(const QString& text, int position) {
 // expects (word moves, Home and End, their Shift forms, select all).
 bool movesCaret(const QKeyEvent& event) {
     static constexpr QKeySequence::StandardKey kMoves[] = {
-        QKeySequence::MoveToNextChar,        QKeySequence::MoveToPreviousChar,
-        QKeySequence::MoveToNextWord,        QKeySequence::MoveToPreviousWord,
-        QKeySequence::MoveToStartOfLine,     QKeySequence::MoveToEndOfLine,
-        QKeySequence::MoveToStartOfBlock,    QKeySequence::MoveToEndOfBlock,
-        QKeySequence::MoveToStartOfDocument, QKeySequence::MoveToEndOfDocument,
-        QKeySequence::SelectNextChar,        QKeySequence::SelectPreviousChar,
-        QKeySequence::SelectNextWord,        QKeySequence::SelectPreviousWord,
-        QKeySequence::SelectStartOfLine,     QKeySequence::SelectEndOfLine,
-        QKeySequence::SelectStartOfBlock,    QKeySequence::SelectEndOfBlock,
-        QKeySequence::SelectStartOfDocument, QKeySequence::SelectEndOfDocument,
-        QKeySequence::SelectAll,             QKeySequence::Deselect,
+        QKeySequence::MoveToNextChar,
+        QKeySequence::MoveToPreviousChar,
+        QKeySequence::MoveToNextWord,
+        QKeySequence::MoveToPreviousWord,
+        QKeySequence::MoveToStartOfLine,
+        QKeySequence::MoveToEndOfLine,
+        QKeySequence::MoveToStartOfBlock,
+        QKeySequence::MoveToEndOfBlock,
+        QKeySequence::MoveToStartOfDocument,
+        QKeySequence::MoveToEndOfDocument,
+        QKeySequence::SelectNextChar,
+        QKeySequence::SelectPreviousChar,
+        QKeySequence::SelectNextWord,
+        QKeySequence::SelectPreviousWord,
+        QKeySequence::SelectStartOfLine,
+        QKeySequence::SelectEndOfLine,
+        QKeySequence::SelectStartOfBlock,
+        QKeySequence::SelectEndOfBlock,
+        QKeySequence::SelectStartOfDocument,
+        QKeySequence::SelectEndOfDocument,
+        QKeySequence::SelectAll,
+        QKeySequence::Deselect,
     };
     for (const QKeySequence::StandardKey move : kMoves)
         if (event.matches(move)) return true;
@@ -55,7 +67,8 @@ bool movesCaret(const QKeyEvent& event) {
 
 // A menu entry with its usual shortcut shown beside it.
 QString entry(const char* text, QKeySequence::StandardKey key) {
-    return QString::fromUtf8(text) + QLatin1Char('\t') + QKeySequence(key).toString(QKeySequence::NativeText);
+    return QString::fromUtf8(text) + QLatin1Char('\t') +
+           QKeySequence(key).toString(QKeySequence::NativeText);
 }
 
 }  // namespace
@@ -96,7 +109,8 @@ void TextBox::showSelection(int anchor, int length) {
         return;
     }
     const int start = std::min(from, to);
-    const bool same = selectionStart() == start && selectionLength() == std::abs(to - from) && cursorPosition() == to;
+    const bool same = selectionStart() == start && selectionLength() == std::abs(to - from) &&
+                      cursorPosition() == to;
     if (!same) setSelection(from, to - from);
 }
 
@@ -128,7 +142,8 @@ void TextBox::keyPressEvent(QKeyEvent* event) {
         return;
     }
     if (event->matches(QKeySequence::Cut)) return cut();
-    if (event->matches(QKeySequence::Copy) || movesCaret(*event)) return QLineEdit::keyPressEvent(event);
+    if (event->matches(QKeySequence::Copy) || movesCaret(*event))
+        return QLineEdit::keyPressEvent(event);
     if (event->matches(QKeySequence::Delete)) {
         if (onDelete) onDelete();
         return;

@@ -18,11 +18,11 @@ class TextBox : public QLineEdit {
 public:
     explicit TextBox(QWidget* parent);
 
-    std::function<void(int code)> onKey;           // a typed character, Backspace, Enter, Escape
-    std::function<void()> onDelete;                // the Delete key, or the cut of a selection
-    std::function<void(const QString&)> onPaste;   // at the caret, over the selection
+    std::function<void(int code)> onKey;          // a typed character, Backspace, Enter, Escape
+    std::function<void()> onDelete;               // the Delete key, or the cut of a selection
+    std::function<void(const QString&)> onPaste;  // at the caret, over the selection
     std::function<void(int anchor, int length)> onSelect;  // the caret `length` from the anchor
-    std::function<void()> onStrayEdit;             // the text changed by any other path
+    std::function<void()> onStrayEdit;                     // the text changed by any other path
 
     // Shows the model's caret and selection; `length` counts from the anchor, so a negative one
     // puts the caret at the start of the selection.

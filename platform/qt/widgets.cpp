@@ -11,7 +11,8 @@ void ClickTracker::press(QMouseEvent* event) {
 }
 
 bool ClickTracker::release(QMouseEvent* event, const QRect& area) {
-    const bool click = pressed_ && event->button() == Qt::LeftButton && area.contains(event->position().toPoint());
+    const bool click =
+        pressed_ && event->button() == Qt::LeftButton && area.contains(event->position().toPoint());
     pressed_ = false;
     event->accept();
     return click;

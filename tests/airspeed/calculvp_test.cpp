@@ -99,7 +99,8 @@ TEST(CalculVp, AltitudeTexts) {
 TEST(CalculVpTempExt, StandardTemperatureShowsTheStandardKnotsButAtHalves) {
     for (std::int32_t ligne = 0; ligne < 46; ++ligne) {
         const std::int32_t Altitude = ligne * 1000;
-        const std::string typed = common::FormatNumber(table()[static_cast<std::size_t>(ligne)].TempStd, "0");
+        const std::string typed =
+            common::FormatNumber(table()[static_cast<std::size_t>(ligne)].TempStd, "0");
         for (std::int16_t Vi = 60; Vi <= 1800; ++Vi) {
             const double standard = CalculVp(Vi, Altitude, table()).Vp;
             const auto result = CalculVpTempExt(Vi, Altitude, table(), typed);

@@ -39,7 +39,9 @@ struct AirspeedSweep : ::testing::Test {
 
     static double Shown(platform::Form& f, const char* label, std::string_view pattern) {
         const std::optional<double> n = testing::ShownNumber(f[label].caption(), pattern);
-        if (!n) ADD_FAILURE() << label << " «" << f[label].caption() << "» is not of the shape of \"" << pattern << "\"";
+        if (!n)
+            ADD_FAILURE() << label << " «" << f[label].caption() << "» is not of the shape of \""
+                          << pattern << "\"";
         return n.value_or(-1);
     }
 };
@@ -69,7 +71,8 @@ TEST_F(AirspeedSweep, EveryAltitudeAndASpreadOfSpeedsShowThePureResults) {
                 const double shownAlt = Shown(f, "lblAlt", "0 pieds");
                 ASSERT_EQ(shownVi, vi);
                 ASSERT_EQ(shownAlt, row * 1000.0);
-                const ResultatVp r = CalculVp(static_cast<std::int16_t>(shownVi), static_cast<std::int32_t>(shownAlt), table);
+                const ResultatVp r = CalculVp(static_cast<std::int16_t>(shownVi),
+                                              static_cast<std::int32_t>(shownAlt), table);
                 ASSERT_EQ(f["lblVp2"].caption(), r.affichage.VpText);
                 ASSERT_EQ(f["lblVpKm"].caption(), r.affichage.VpKmText);
                 ASSERT_EQ(f["lblAltM"].caption(), r.affichage.AltMetresText);
@@ -113,7 +116,7 @@ TEST_F(AirspeedSweep, TypedTemperaturesAtEveryAltitude) {
         const char* keys;
         double celsius;
     };
-    constexpr Typed kTyped[] = {{"-70", -70},  {"-56.5", -56.5}, {"-12", -12},   {"-0", 0},  {"0", 0},
+    constexpr Typed kTyped[] = {{"-70", -70}, {"-56.5", -56.5}, {"-12", -12},   {"-0", 0}, {"0", 0},
                                 {"7.4", 7.4}, {"15", 15},       {"15.5", 15.5}, {"44", 44}};
     Run([&](platform::Form& f) {
         for (int row = 0; row <= 45; ++row) {
@@ -123,11 +126,14 @@ TEST_F(AirspeedSweep, TypedTemperaturesAtEveryAltitude) {
                 const std::string standardMach = f["lblMach"].caption();
                 double previousVp = -1, previousExacte = -1;
                 for (const Typed& typed : kTyped) {
-                    SCOPED_TRACE("row " + std::to_string(row) + " Vi " + std::to_string(vi) + " " + typed.keys);
+                    SCOPED_TRACE("row " + std::to_string(row) + " Vi " + std::to_string(vi) + " " +
+                                 typed.keys);
                     platform::ClearText(f["txtTempExt"]);
-                    for (const char* k = typed.keys; *k != '\0'; ++k) platform::KeyPress(f["txtTempExt"], *k);
+                    for (const char* k = typed.keys; *k != '\0'; ++k)
+                        platform::KeyPress(f["txtTempExt"], *k);
                     platform::Click(f["cmdTempExt"]);
-                    const auto r = CalculVpTempExt(static_cast<std::int16_t>(vi), row * 1000, table, f["txtTempExt"].text());
+                    const auto r = CalculVpTempExt(static_cast<std::int16_t>(vi), row * 1000, table,
+                                                   f["txtTempExt"].text());
                     ASSERT_TRUE(std::holds_alternative<ResultatVpTempExt>(r));
                     ASSERT_EQ(f["lblVp2"].caption(), std::get<ResultatVpTempExt>(r).VpText);
                     ASSERT_EQ(f["lblVpKm"].caption(), std::get<ResultatVpTempExt>(r).VpKmText);

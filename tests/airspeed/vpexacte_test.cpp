@@ -160,7 +160,8 @@ TEST(CalculVpExacte, SeaLevelTasIsCasAcrossTheSpeedOfSound) {
 }
 
 TEST(CalculVpExacte, TasRisesWithEveryKnotOfTheBar) {
-    for (const double Altitude : {-1000.0, 0.0, 10000.0, 25000.0, kTropopauseFeet, 40000.0, 45000.0}) {
+    for (const double Altitude :
+         {-1000.0, 0.0, 10000.0, 25000.0, kTropopauseFeet, 40000.0, 45000.0}) {
         double previous = -1;
         for (int Vi = 0; Vi <= 1800; ++Vi) {
             const std::optional<VpExacte> r = CalculVpExacte(Vi, Altitude);

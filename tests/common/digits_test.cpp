@@ -14,7 +14,8 @@ std::string Text(const DigitString& n) {
     if (n.count == 0) return n.negative ? "-0" : "0";
     int count = n.count, scale = n.scale;
     while (count > 1 && n.digits[count - 1] == '0') --count, --scale;
-    return (n.negative ? "-" : "") + std::string(n.digits, n.digits + count) + "e-" + std::to_string(scale);
+    return (n.negative ? "-" : "") + std::string(n.digits, n.digits + count) + "e-" +
+           std::to_string(scale);
 }
 
 // The quick rounding must agree with rounding the 15-digit form, above all next to halves,
@@ -28,10 +29,10 @@ TEST(RoundedDigitsOf, AgreesWithRoundingTheFifteenDigitForm) {
         const double step = std::pow(10.0, -decimals);
         for (int i = 0; i < 20000; ++i) {
             double values[] = {
-                whole(random) * step + step / 2,                             // a half, as a double
-                std::nextafter(whole(random) * step + step / 2, 0.0),        // just inside it
-                std::nextafter(whole(random) * step + step / 2, 1e300),      // just beyond it
-                whole(random) / 60.0,                                        // the base factors' quotients
+                whole(random) * step + step / 2,                         // a half, as a double
+                std::nextafter(whole(random) * step + step / 2, 0.0),    // just inside it
+                std::nextafter(whole(random) * step + step / 2, 1e300),  // just beyond it
+                whole(random) / 60.0,  // the base factors' quotients
                 60.0 / (60 + i % 741),
                 (unit(random) - 0.5) * std::pow(10.0, whole(random) % 12),  // any size
             };

@@ -17,7 +17,7 @@ TEST(LireDecimal, ReadsTheNumberTheTextDenotes) {
         const char* text;
         const char* value;
     } rows[] = {
-        {"12,5", "12.5"}, {",5", "0.5"}, {"7,", "7"},   {"007", "7"},
+        {"12,5", "12.5"}, {",5", "0.5"},  {"7,", "7"},      {"007", "7"},
         {"-40", "-40"},   {"0,1", "0.1"}, {"7,50", "7.50"},
     };
     for (const auto& row : rows) {
@@ -36,7 +36,7 @@ TEST(LireDecimal, FailsOnTextsThatDenoteNoNumber) {
 
 struct Step {
     Unit unit;
-    const char* text;      // the box's text when the option becomes selected
+    const char* text;  // the box's text when the option becomes selected
     Outcome outcome;
     const char* expected;  // the box's new text, for NewText
 };
@@ -51,10 +51,14 @@ constexpr Outcome kNew = Outcome::NewText;
 // Every step starts from the previous step's state; a sequence starts from the initial state.
 const Sequence kSequences[] = {
     {"DistanceDriftsBackAndForth",
-     {{Unit::Kms, "10", kNew, "18,53"}, {Unit::NM, "18,53", kNew, "9,988"}, {Unit::Kms, "9,988", kNew, "18,508"}}},
-    {"AltitudeRoundTrip", {{Unit::Metres, "1000", kNew, "304,8"}, {Unit::Pieds, "304,8", kNew, "999,744"}}},
+     {{Unit::Kms, "10", kNew, "18,53"},
+      {Unit::NM, "18,53", kNew, "9,988"},
+      {Unit::Kms, "9,988", kNew, "18,508"}}},
+    {"AltitudeRoundTrip",
+     {{Unit::Metres, "1000", kNew, "304,8"}, {Unit::Pieds, "304,8", kNew, "999,744"}}},
     {"AltitudeWholeResultKeepsItsComma", {{Unit::Metres, "5000", kNew, "1524,"}}},
-    {"SpeedRoundTrip", {{Unit::Kmh, "120", kNew, "222,36"}, {Unit::Noeuds, "222,36", kNew, "119,852"}}},
+    {"SpeedRoundTrip",
+     {{Unit::Kmh, "120", kNew, "222,36"}, {Unit::Noeuds, "222,36", kNew, "119,852"}}},
     {"SpeedHalfKnotIsAnExactTie", {{Unit::Kmh, "0,5", kNew, "0,927"}}},
     {"TemperatureRoundTrip", {{Unit::Celsius, "100", kNew, "38"}, {Unit::Fahr, "38", kNew, "100"}}},
     {"MinusFortyBothWays", {{Unit::Celsius, "-40", kNew, "-40"}, {Unit::Fahr, "-40", kNew, "-40"}}},
@@ -70,7 +74,8 @@ const Sequence kSequences[] = {
     {"FuelKilogramsToLitres", {{Unit::Kilo, "", kNew, ""}, {Unit::Litres, "100", kNew, "123,4"}}},
     {"FuelLitresToGallons", {{Unit::Litres, "", kNew, ""}, {Unit::USGall, "100", kNew, "26,4"}}},
     {"FuelUnitAlreadyCurrentKeepsTheText", {{Unit::USGall, "7,50", Outcome::KeepText, ""}}},
-    {"EmptyBoxShowsTheValueLastHeld", {{Unit::Kms, "10", kNew, "18,53"}, {Unit::NM, "", kNew, "10,"}}},
+    {"EmptyBoxShowsTheValueLastHeld",
+     {{Unit::Kms, "10", kNew, "18,53"}, {Unit::NM, "", kNew, "10,"}}},
     {"EmptyBoxInTheInitialStateStaysEmpty",
      {{Unit::Kms, "", kNew, ""},
       {Unit::Metres, "", kNew, ""},
@@ -89,7 +94,8 @@ const Sequence kSequences[] = {
       {Unit::Lbs, "0", kNew, "0,"},
       {Unit::Kilo, "0", kNew, "0,"},
       {Unit::USGall, "0", kNew, "0,"}}},
-    {"TextIsAlwaysTakenInThePartnerUnit", {{Unit::Kms, "10", kNew, "18,53"}, {Unit::Kms, "10", kNew, "18,53"}}},
+    {"TextIsAlwaysTakenInThePartnerUnit",
+     {{Unit::Kms, "10", kNew, "18,53"}, {Unit::Kms, "10", kNew, "18,53"}}},
     {"RefusedTextThenCorrected",
      {{Unit::Kms, "1,2,3", Outcome::Refused, ""}, {Unit::Kms, "1,5", kNew, "2,78"}}},
 };
@@ -174,7 +180,8 @@ TEST(ChoisirUnite, CurrentFuelUnitChangesNothing) {
 
 bool SameState(const EtatConversions& a, const EtatConversions& b) {
     for (int u = 0; u < 12; ++u) {
-        if (StoredValue(a, static_cast<Unit>(u)) != StoredValue(b, static_cast<Unit>(u))) return false;
+        if (StoredValue(a, static_cast<Unit>(u)) != StoredValue(b, static_cast<Unit>(u)))
+            return false;
     }
     return a.UniteCarbu == b.UniteCarbu;
 }

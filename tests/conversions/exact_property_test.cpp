@@ -29,7 +29,8 @@ struct Rational {
 // The text of the number `coefficient` / 10^scale as a person types it: comma, leading '-'.
 std::string TypedText(bool negative, std::uint64_t coefficient, int scale) {
     std::string digits = std::to_string(coefficient);
-    if (static_cast<int>(digits.size()) <= scale) digits.insert(0, static_cast<std::size_t>(scale + 1) - digits.size(), '0');
+    if (static_cast<int>(digits.size()) <= scale)
+        digits.insert(0, static_cast<std::size_t>(scale + 1) - digits.size(), '0');
     if (scale > 0) digits.insert(digits.size() - static_cast<std::size_t>(scale), 1, ',');
     return (negative ? "-" : "") + digits;
 }
@@ -76,20 +77,32 @@ struct Factor {
 };
 
 constexpr std::array<Factor, 18> kFactors = {{
-    {Unit::NM, Unit::Kms, 1853, 3},        {Unit::Kms, Unit::NM, 539, 3},
-    {Unit::Pieds, Unit::Metres, 3048, 4},  {Unit::Metres, Unit::Pieds, 328, 2},
-    {Unit::Noeuds, Unit::Kmh, 1853, 3},    {Unit::Kmh, Unit::Noeuds, 539, 3},
-    {Unit::USGall, Unit::Litres, 3785, 3}, {Unit::USGall, Unit::Lbs, 6698, 3}, {Unit::USGall, Unit::Kilo, 3065, 3},
-    {Unit::Litres, Unit::USGall, 264, 3},  {Unit::Litres, Unit::Lbs, 1768, 3}, {Unit::Litres, Unit::Kilo, 81, 2},
-    {Unit::Lbs, Unit::USGall, 1491, 4},    {Unit::Lbs, Unit::Litres, 5645, 4}, {Unit::Lbs, Unit::Kilo, 457, 3},
-    {Unit::Kilo, Unit::USGall, 325, 3},    {Unit::Kilo, Unit::Litres, 1234, 3}, {Unit::Kilo, Unit::Lbs, 2182, 3},
+    {Unit::NM, Unit::Kms, 1853, 3},
+    {Unit::Kms, Unit::NM, 539, 3},
+    {Unit::Pieds, Unit::Metres, 3048, 4},
+    {Unit::Metres, Unit::Pieds, 328, 2},
+    {Unit::Noeuds, Unit::Kmh, 1853, 3},
+    {Unit::Kmh, Unit::Noeuds, 539, 3},
+    {Unit::USGall, Unit::Litres, 3785, 3},
+    {Unit::USGall, Unit::Lbs, 6698, 3},
+    {Unit::USGall, Unit::Kilo, 3065, 3},
+    {Unit::Litres, Unit::USGall, 264, 3},
+    {Unit::Litres, Unit::Lbs, 1768, 3},
+    {Unit::Litres, Unit::Kilo, 81, 2},
+    {Unit::Lbs, Unit::USGall, 1491, 4},
+    {Unit::Lbs, Unit::Litres, 5645, 4},
+    {Unit::Lbs, Unit::Kilo, 457, 3},
+    {Unit::Kilo, Unit::USGall, 325, 3},
+    {Unit::Kilo, Unit::Litres, 1234, 3},
+    {Unit::Kilo, Unit::Lbs, 2182, 3},
 }};
 
 Rational ConvertExact(Unit from, Unit to, const Rational& x) {
     if (to == Unit::Celsius) return {(x.num - 32 * static_cast<Int128>(x.den)) * 5, x.den * 9};
     if (to == Unit::Fahr) return {x.num * 18 + 320 * static_cast<Int128>(x.den), x.den * 10};
     for (const Factor& f : kFactors) {
-        if (f.from == from && f.to == to) return {x.num * static_cast<Int128>(f.coefficient), x.den * Pow10(f.scale)};
+        if (f.from == from && f.to == to)
+            return {x.num * static_cast<Int128>(f.coefficient), x.den * Pow10(f.scale)};
     }
     ADD_FAILURE() << "no factor";
     return {};
@@ -108,7 +121,8 @@ bool IsTie(const Rational& r, int decimals) {
 std::string RandomText(std::mt19937_64& random, bool negativeAllowed) {
     const int scale = std::uniform_int_distribution<int>(0, 4)(random);
     const int digits = std::uniform_int_distribution<int>(1, 9 + scale)(random);
-    const std::uint64_t coefficient = std::uniform_int_distribution<std::uint64_t>(0, Pow10(digits) - 1)(random);
+    const std::uint64_t coefficient =
+        std::uniform_int_distribution<std::uint64_t>(0, Pow10(digits) - 1)(random);
     return TypedText(negativeAllowed && random() % 2 == 0, coefficient, scale);
 }
 
@@ -143,8 +157,8 @@ TEST(ExactArithmetic, ChainsMatchRationalComputation) {
             const std::string expected = RenderExact(exact, DecimalsOf(next));
             const UnitChange change = ChoisirUnite(state, next, box);
             ASSERT_EQ(change.outcome, UnitChange::Outcome::NewText) << box;
-            ASSERT_EQ(change.text, expected) << box << " from unit " << static_cast<int>(current) << " to "
-                                             << static_cast<int>(next);
+            ASSERT_EQ(change.text, expected) << box << " from unit " << static_cast<int>(current)
+                                             << " to " << static_cast<int>(next);
             ties += IsTie(exact, DecimalsOf(next));
             ++conversions;
             current = next;
@@ -160,19 +174,17 @@ TEST(ExactArithmetic, KnownTiesGoAwayFromZero) {
         Unit from, to;
         const char* text;
     } rows[] = {
-        {Unit::Noeuds, Unit::Kmh, "0,5"},
-        {Unit::Fahr, Unit::Celsius, "32,9"},
-        {Unit::Fahr, Unit::Celsius, "31,1"},
-        {Unit::Celsius, Unit::Fahr, "37,5"},
-        {Unit::Celsius, Unit::Fahr, "-37,5"},
-        {Unit::NM, Unit::Kms, "1,5"},
+        {Unit::Noeuds, Unit::Kmh, "0,5"},     {Unit::Fahr, Unit::Celsius, "32,9"},
+        {Unit::Fahr, Unit::Celsius, "31,1"},  {Unit::Celsius, Unit::Fahr, "37,5"},
+        {Unit::Celsius, Unit::Fahr, "-37,5"}, {Unit::NM, Unit::Kms, "1,5"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.text);
         const Rational exact = ConvertExact(row.from, row.to, ReadText(row.text));
         ASSERT_TRUE(IsTie(exact, DecimalsOf(row.to)));
         EtatConversions state;
-        EXPECT_EQ(ChoisirUnite(state, row.to, row.text).text, RenderExact(exact, DecimalsOf(row.to)));
+        EXPECT_EQ(ChoisirUnite(state, row.to, row.text).text,
+                  RenderExact(exact, DecimalsOf(row.to)));
     }
 }
 

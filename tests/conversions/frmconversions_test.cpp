@@ -13,7 +13,7 @@ namespace {
 struct Group {
     const char* box;
     const char* label;
-    const char* first;   // the default option
+    const char* first;  // the default option
     const char* second;
 };
 
@@ -37,7 +37,8 @@ struct FrmConversionsTest : ::testing::Test {
 
     bool SameState(const EtatConversions& other) const {
         for (int u = 0; u < 12; ++u) {
-            if (StoredValue(form.state(), static_cast<Unit>(u)) != StoredValue(other, static_cast<Unit>(u)))
+            if (StoredValue(form.state(), static_cast<Unit>(u)) !=
+                StoredValue(other, static_cast<Unit>(u)))
                 return false;
         }
         return form.state().UniteCarbu == other.UniteCarbu;
@@ -48,7 +49,8 @@ struct FrmConversionsTest : ::testing::Test {
 // as it was, its text kept for correcting, in every group and from either option.
 TEST_F(FrmConversionsTest, RefusedTextLeavesTheGroupAsItWas) {
     for (const Group& g : kGroups) {
-        for (const char* bad : {",", "-", "1,2,3", "5-3", "5-", "abc", "1234567890123456789012345678901"}) {
+        for (const char* bad :
+             {",", "-", "1,2,3", "5-3", "5-", "abc", "1234567890123456789012345678901"}) {
             SCOPED_TRACE(std::string(g.box) + " «" + bad + "»");
             form.cmdClear_Click();
             platform::Paste(form[g.box], "8");

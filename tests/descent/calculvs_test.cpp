@@ -27,26 +27,34 @@ struct VsRow {
 };
 
 const VsRow kRows[] = {
-    {"FirstOpening", 2000, 0, 10, 200, "- 2000 '", "011", "2,0", "3,33", "60 kts", "10 mn", false, 200},
-    {"Climb", 0, 3000, 15, 300, "+ 3000 '", "110", "2,0", "3,33", "90 kts", "10 mn", false, 300},
-    {"ZeroVarioHasNoTime", 2000, 0, 10, 0, "- 2000 '", "011", "2,0", "3,33", "0 kts", "???", false, 0},
-    {"ZeroDistanceHasNothing", 2000, 0, 0, 200, "- 2000 '", "011", "???", "???", "???", "???", false, 200},
-    {"LevelForcesVarioToZero", 2000, 2000, 10, 500, " 0 '", "100", "0,0", "0,00", "???", "???", true, 0},
-    {"LevelWithoutDistanceStillForces", 2000, 2000, kUnset, 500, " 0 '", "100", nullptr, nullptr, nullptr, nullptr,
-     true, 0},
-    {"DistanceUnsetOnlyAltitude", 2000, 0, kUnset, 200, "- 2000 '", "011", nullptr, nullptr, nullptr, nullptr, false,
+    {"FirstOpening", 2000, 0, 10, 200, "- 2000 '", "011", "2,0", "3,33", "60 kts", "10 mn", false,
      200},
-    {"VarioUnsetCountsAsZero", 2000, 0, 10, kUnset, "- 2000 '", "011", "2,0", "3,33", "0 kts", "???", false, kUnset},
+    {"Climb", 0, 3000, 15, 300, "+ 3000 '", "110", "2,0", "3,33", "90 kts", "10 mn", false, 300},
+    {"ZeroVarioHasNoTime", 2000, 0, 10, 0, "- 2000 '", "011", "2,0", "3,33", "0 kts", "???", false,
+     0},
+    {"ZeroDistanceHasNothing", 2000, 0, 0, 200, "- 2000 '", "011", "???", "???", "???", "???",
+     false, 200},
+    {"LevelForcesVarioToZero", 2000, 2000, 10, 500, " 0 '", "100", "0,0", "0,00", "???", "???",
+     true, 0},
+    {"LevelWithoutDistanceStillForces", 2000, 2000, kUnset, 500, " 0 '", "100", nullptr, nullptr,
+     nullptr, nullptr, true, 0},
+    {"DistanceUnsetOnlyAltitude", 2000, 0, kUnset, 200, "- 2000 '", "011", nullptr, nullptr,
+     nullptr, nullptr, false, 200},
+    {"VarioUnsetCountsAsZero", 2000, 0, 10, kUnset, "- 2000 '", "011", "2,0", "3,33", "0 kts",
+     "???", false, kUnset},
     // 100 ft over 150 miles: a slope of 0,0 degrees still gives a ground speed.
-    {"GentlestSlope", 100, 0, 150, 10, "- 100 '", "011", "0,0", "0,01", "900 kts", "10 mn", false, 10},
+    {"GentlestSlope", 100, 0, 150, 10, "- 100 '", "011", "0,0", "0,01", "900 kts", "10 mn", false,
+     10},
     // A ground speed under half a knot shows as 0 but still has a time.
-    {"SteepestSlowest", 0, 50000, 1, 10, "+ 50000 '", "110", "500,0", "833,33", "0 kts", "5000 mn", false, 10},
+    {"SteepestSlowest", 0, 50000, 1, 10, "+ 50000 '", "110", "500,0", "833,33", "0 kts", "5000 mn",
+     false, 10},
 };
 
 TEST(CalculVs, Cases) {
     for (const auto& row : kRows) {
         SCOPED_TRACE(row.name);
-        EtatDescente etat{.AltA = row.AltA, .AltB = row.AltB, .Dist = row.Dist, .Vs = 300, .Vz = row.Vz};
+        EtatDescente etat{
+            .AltA = row.AltA, .AltB = row.AltB, .Dist = row.Dist, .Vs = 300, .Vz = row.Vz};
         const AffichageDescente a = CalculVs(etat);
         EXPECT_EQ(a.TexteAlt, row.TexteAlt);
         EXPECT_EQ(a.Traits, Traits(row.traits));

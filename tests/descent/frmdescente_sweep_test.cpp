@@ -23,9 +23,9 @@ struct ResultPatterns {
     const char *penteDeg, *pente, *resultat, *tsv;
 };
 constexpr ResultPatterns kPatterns[] = {
-    {"0.0", "0.0", "0 ft/mn", "0 mn"},   // ModeTaux
-    {"0.0", "0.0", "0 NM", "0 mn"},      // ModeDist
-    {"0.0", "0.00", "0 kts", "0 mn"},    // ModeVs
+    {"0.0", "0.0", "0 ft/mn", "0 mn"},  // ModeTaux
+    {"0.0", "0.0", "0 NM", "0 mn"},     // ModeDist
+    {"0.0", "0.00", "0 kts", "0 mn"},   // ModeVs
 };
 
 struct DescentSweep : ::testing::Test {
@@ -74,15 +74,17 @@ void CheckMode(const FrmDescente& f, ModeDescente mode) {
                                                                  : CalculVs(copy);
     const std::string& alt = c.alt->caption();
     ASSERT_EQ(alt, a.TexteAlt);
-    ASSERT_EQ(testing::ShownNumber(alt, delta > 0 ? "+ 0 '" : " 0 '"), static_cast<double>(delta)) << alt;
-    const std::array<bool, 3> traits = delta > 0 ? std::array{true, true, false}
+    ASSERT_EQ(testing::ShownNumber(alt, delta > 0 ? "+ 0 '" : " 0 '"), static_cast<double>(delta))
+        << alt;
+    const std::array<bool, 3> traits = delta > 0    ? std::array{true, true, false}
                                        : delta == 0 ? std::array{true, false, false}
                                                     : std::array{false, true, true};
-    for (std::size_t i = 0; i < 3; ++i) ASSERT_EQ(c.traits[i]->visible(), traits[i]) << c.traits[i].name();
+    for (std::size_t i = 0; i < 3; ++i)
+        ASSERT_EQ(c.traits[i]->visible(), traits[i]) << c.traits[i].name();
 
     const ResultPatterns& p = kPatterns[static_cast<std::size_t>(mode)];
-    const auto check = [](const platform::LabelRef& label, const std::optional<std::string>& expected,
-                          const char* pattern) {
+    const auto check = [](const platform::LabelRef& label,
+                          const std::optional<std::string>& expected, const char* pattern) {
         ASSERT_TRUE(expected) << label.name();
         const std::string& text = label->caption();
         ASSERT_EQ(text, *expected) << label.name();
@@ -94,8 +96,9 @@ void CheckMode(const FrmDescente& f, ModeDescente mode) {
     check(c.resultat, a.TexteResultat, p.resultat);
     check(c.tsv, a.TexteTsv, p.tsv);
     if (c.titre) {
-        ASSERT_EQ((*c.titre)->caption(),
-                  delta > 0 ? "Vario de montée" : delta < 0 ? "Vario de descente" : "Vario nul");
+        ASSERT_EQ((*c.titre)->caption(), delta > 0   ? "Vario de montée"
+                                         : delta < 0 ? "Vario de descente"
+                                                     : "Vario nul");
     }
 }
 
@@ -116,7 +119,8 @@ TEST_F(DescentSweep, EveryAltitudePairOfEachModeAtSeveralSpeedsAndRates) {
                 platform::ThumbRelease(*bar.barre, bar.barre->lowest() + 1);
             }
             const auto spread = [](const platform::Control& bar) {
-                return std::array{bar.lowest(), bar.lowest() + (bar.highest() - bar.lowest()) / 7, bar.highest()};
+                return std::array{bar.lowest(), bar.lowest() + (bar.highest() - bar.lowest()) / 7,
+                                  bar.highest()};
             };
             for (const int xValue : spread(x)) {
                 for (const int yValue : spread(y)) {
@@ -126,10 +130,10 @@ TEST_F(DescentSweep, EveryAltitudePairOfEachModeAtSeveralSpeedsAndRates) {
                             platform::ThumbRelease(b, altB);
                             platform::ThumbRelease(x, xValue);
                             platform::ThumbRelease(y, yValue);
-                            SCOPED_TRACE(f.controles(mode).cadre.name() + " A " + std::to_string(altA) + " B " +
-                                         std::to_string(altB) + " " + bars[2].barre.name() + " " +
-                                         std::to_string(xValue) + " " + bars[3].barre.name() + " " +
-                                         std::to_string(yValue));
+                            SCOPED_TRACE(f.controles(mode).cadre.name() + " A " +
+                                         std::to_string(altA) + " B " + std::to_string(altB) + " " +
+                                         bars[2].barre.name() + " " + std::to_string(xValue) + " " +
+                                         bars[3].barre.name() + " " + std::to_string(yValue));
                             ASSERT_NO_FATAL_FAILURE(CheckMode(f, mode));
                         }
                     }

@@ -52,7 +52,9 @@ protected:
                     case Champ::Dist:
                     case Champ::Vs:
                     case Champ::Vz: {
-                        const auto& v = b.champ == Champ::Dist ? e.Dist : b.champ == Champ::Vs ? e.Vs : e.Vz;
+                        const auto& v = b.champ == Champ::Dist ? e.Dist
+                                        : b.champ == Champ::Vs ? e.Vs
+                                                               : e.Vz;
                         if (!v) {
                             ASSERT_EQ(label, "");
                             continue;
@@ -121,7 +123,8 @@ TEST_F(FrmDescenteTest, RandomSessionKeepsInputsAndResultsAsShown) {
             case 4:
                 // Point B onto point A: the level case that forces the vertical speed to 0.
                 what = "level";
-                platform::ThumbRelease(*form.barres(mode)[1].barre, form.barres(mode)[0].barre->value());
+                platform::ThumbRelease(*form.barres(mode)[1].barre,
+                                       form.barres(mode)[0].barre->value());
                 break;
             case 5:
                 what = "drag";

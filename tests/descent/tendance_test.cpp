@@ -20,7 +20,8 @@ struct AltitudeRow {
 };
 
 constexpr AltitudeRow kRows[] = {
-    {"DescentCarriesMinusBeforeBlank", 2000, 0, Tendance::Descente, "- 2000 '", "011", "Vario de descente"},
+    {"DescentCarriesMinusBeforeBlank", 2000, 0, Tendance::Descente, "- 2000 '", "011",
+     "Vario de descente"},
     {"ClimbHasPlusSign", 0, 3000, Tendance::Montee, "+ 3000 '", "110", "Vario de montée"},
     {"LevelIsBlankZero", 4500, 4500, Tendance::Nul, " 0 '", "100", "Vario nul"},
     {"SmallestClimb", 49900, 50000, Tendance::Montee, "+ 100 '", "110", "Vario de montée"},

@@ -14,7 +14,9 @@ namespace {
 
 using namespace dialect;
 
-Place px(int left, int top, int width, int height) { return {left * kPx, top * kPx, width * kPx, height * kPx}; }
+Place px(int left, int top, int width, int height) {
+    return {left * kPx, top * kPx, width * kPx, height * kPx};
+}
 
 // One of each way a window lays out a control and what names it.
 FormDesign namingDesign() {

@@ -15,7 +15,9 @@ namespace {
 
 using namespace dialect;
 
-Place px(int left, int top, int width, int height) { return {left * kPx, top * kPx, width * kPx, height * kPx}; }
+Place px(int left, int top, int width, int height) {
+    return {left * kPx, top * kPx, width * kPx, height * kPx};
+}
 
 FormDesign readingDesign() {
     FormDesign d{.name = "frmOrder", .caption = "Ordre", .width = 400 * kPx, .height = 300 * kPx};
@@ -62,14 +64,16 @@ TEST_F(ReadingOrderTest, PlacesAreCountedThroughEveryFrame) {
 }
 
 TEST_F(ReadingOrderTest, RowsFromTopToBottomEachFromLeftToRight) {
-    EXPECT_EQ(ordered({"txtBelow", "cmdBeside", "cmdRight", "optInner", "txtLeft"}),
-              (std::vector<std::string>{"txtLeft", "cmdRight", "optInner", "cmdBeside", "txtBelow"}));
+    EXPECT_EQ(
+        ordered({"txtBelow", "cmdBeside", "cmdRight", "optInner", "txtLeft"}),
+        (std::vector<std::string>{"txtLeft", "cmdRight", "optInner", "cmdBeside", "txtBelow"}));
 }
 
 TEST_F(ReadingOrderTest, AFrameMovedTakesItsControlsWithIt) {
     form["fraOuter"].setTop(170 * kPx);
-    EXPECT_EQ(ordered({"txtBelow", "cmdBeside", "cmdRight", "optInner", "txtLeft"}),
-              (std::vector<std::string>{"txtLeft", "cmdRight", "cmdBeside", "txtBelow", "optInner"}));
+    EXPECT_EQ(
+        ordered({"txtBelow", "cmdBeside", "cmdRight", "optInner", "txtLeft"}),
+        (std::vector<std::string>{"txtLeft", "cmdRight", "cmdBeside", "txtBelow", "optInner"}));
 }
 
 TEST_F(ReadingOrderTest, NothingToOrderIsNothing) { EXPECT_TRUE(InReadingOrder({}).empty()); }

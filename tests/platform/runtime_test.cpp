@@ -17,13 +17,24 @@ namespace {
 
 FormDesign makeDesign(const std::string& name) {
     FormDesign d{.name = name, .caption = name};
-    d.controls.push_back({.kind = ControlKind::HScrollBar, .name = "hsc", .min = 0, .max = 100, .smallChange = 1,
-                          .largeChange = 10, .value = 50});
+    d.controls.push_back({.kind = ControlKind::HScrollBar,
+                          .name = "hsc",
+                          .min = 0,
+                          .max = 100,
+                          .smallChange = 1,
+                          .largeChange = 10,
+                          .value = 50});
     // An upward bar: Min at the top is the larger number.
-    d.controls.push_back({.kind = ControlKind::VScrollBar, .name = "vsc", .min = 45, .max = 0, .smallChange = 1,
-                          .largeChange = 5, .value = 0});
+    d.controls.push_back({.kind = ControlKind::VScrollBar,
+                          .name = "vsc",
+                          .min = 45,
+                          .max = 0,
+                          .smallChange = 1,
+                          .largeChange = 5,
+                          .value = 0});
     d.controls.push_back({.kind = ControlKind::Frame, .name = "fra"});
-    d.controls.push_back({.kind = ControlKind::OptionButton, .name = "optA", .container = "fra", .selected = true});
+    d.controls.push_back(
+        {.kind = ControlKind::OptionButton, .name = "optA", .container = "fra", .selected = true});
     d.controls.push_back({.kind = ControlKind::OptionButton, .name = "optB", .container = "fra"});
     d.controls.push_back({.kind = ControlKind::OptionButton, .name = "optC"});
     d.controls.push_back({.kind = ControlKind::OptionButton, .name = "optD", .selected = true});
@@ -41,8 +52,10 @@ public:
             events.push_back("unload");
             if (unloadAgain) this->runtime().Unload(*this);
         });
-        onChange("hsc", [this] { events.push_back("hsc " + std::to_string((*this)["hsc"].value())); });
-        onChange("vsc", [this] { events.push_back("vsc " + std::to_string((*this)["vsc"].value())); });
+        onChange("hsc",
+                 [this] { events.push_back("hsc " + std::to_string((*this)["hsc"].value())); });
+        onChange("vsc",
+                 [this] { events.push_back("vsc " + std::to_string((*this)["vsc"].value())); });
         for (const char* opt : {"optA", "optB", "optC", "optD"})
             onClick(opt, [this, opt] { events.push_back(std::string("click ") + opt); });
         onKeyPress("txt", [](int& key) {
@@ -97,7 +110,8 @@ TEST_F(RuntimeTest, PersonMovesStayWithinTheRangeWhicheverWayRound) {
     for (const Row& row : rows) {
         for (int i = 0; i < row.times; ++i) {
             Control& bar = a[row.bar];
-            EXPECT_TRUE(row.arrow ? ArrowClick(bar, row.toward) : TroughClick(bar, row.toward)) << row.what;
+            EXPECT_TRUE(row.arrow ? ArrowClick(bar, row.toward) : TroughClick(bar, row.toward))
+                << row.what;
         }
         EXPECT_EQ(a[row.bar].value(), row.expected) << row.what;
     }
@@ -121,8 +135,8 @@ TEST_F(RuntimeTest, KeyPressGoesThroughTheFilterBeforeInsertion) {
         int key;
         const char* text;
     };
-    const Row rows[] = {{'1', "1"}, {'.', "1,"}, {'x', "1,"}, {13, "1,"}, {233, "1,é"}, {8, "1,"}, {8, "1"},
-                        {8, ""},    {8, ""}};
+    const Row rows[] = {{'1', "1"}, {'.', "1,"}, {'x', "1,"}, {13, "1,"}, {233, "1,é"},
+                        {8, "1,"},  {8, "1"},    {8, ""},     {8, ""}};
     for (const Row& row : rows) {
         EXPECT_TRUE(KeyPress(a["txt"], row.key));
         EXPECT_EQ(a["txt"].text(), row.text) << "after key " << row.key;
@@ -157,8 +171,8 @@ TEST_F(RuntimeTest, AModalWindowTakesTheInputOfTheOthers) {
     bool refusedUnder = false;
     host.onModal = [&](Form& shown) {
         EXPECT_EQ(runtime.activeForm(), &shown);
-        refusedUnder = !ArrowClick(a["hsc"], Toward::Max) && !Click(a["optB"]) && !CloseRequest(a) &&
-                       !KeyPress(a["txt"], '1') && !ClearText(a["txt"]);
+        refusedUnder = !ArrowClick(a["hsc"], Toward::Max) && !Click(a["optB"]) &&
+                       !CloseRequest(a) && !KeyPress(a["txt"], '1') && !ClearText(a["txt"]);
         EXPECT_TRUE(ArrowClick(b["hsc"], Toward::Max));
         CloseRequest(b);
     };
@@ -167,8 +181,8 @@ TEST_F(RuntimeTest, AModalWindowTakesTheInputOfTheOthers) {
     EXPECT_TRUE(a.events.empty());
     EXPECT_FALSE(b.loaded());
     EXPECT_EQ(runtime.activeForm(), &a);
-    EXPECT_EQ(runtime.log(), (std::vector<std::string>{"load frmA", "show frmA", "load frmB", "show-modal frmB",
-                                                       "unload frmB"}));
+    EXPECT_EQ(runtime.log(), (std::vector<std::string>{"load frmA", "show frmA", "load frmB",
+                                                       "show-modal frmB", "unload frmB"}));
 }
 
 TEST_F(RuntimeTest, NothingRunsAfterTheEnd) {
@@ -208,10 +222,23 @@ TEST(ControlRef, AReferenceTheDesignLacksFailsWithItsName) {
         const char* said;
     };
     const Row rows[] = {
-        {"MisspeltName", [&] { ScrollBarRef{form, "hsx"}; }, "frmA has no control hsx"},
-        {"WrongKind", [&] { TextBoxRef{form, "hsc"}; }, "the control hsc of frmA is not of the kind"},
-        {"BindingByAMisspeltName", [&] { form.onClick("optZ", [] {}); }, "frmA has no control optZ"},
-        {"UseBeforeLoad", [&] { ScrollBarRef{form, "hsc"}->value(); }, "frmA is not loaded"},
+        {"MisspeltName",
+         [&] {
+             ScrollBarRef{form, "hsx"};
+         },
+         "frmA has no control hsx"},
+        {"WrongKind",
+         [&] {
+             TextBoxRef{form, "hsc"};
+         },
+         "the control hsc of frmA is not of the kind"},
+        {"BindingByAMisspeltName", [&] { form.onClick("optZ", [] {}); },
+         "frmA has no control optZ"},
+        {"UseBeforeLoad",
+         [&] {
+             ScrollBarRef { form, "hsc" } -> value();
+         },
+         "frmA is not loaded"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);

@@ -52,7 +52,8 @@ TEST(ScrollMapping, OutsideTheRangeComesBackToItsEnds) {
     for (const ClampRow& row : kClamps) {
         SCOPED_TRACE(row.name);
         EXPECT_EQ(PositionOf(row.value, row.min, row.max), row.position);
-        EXPECT_EQ(ValueAt(PositionOf(row.value, row.min, row.max), row.min, row.max), row.valueAtPosition);
+        EXPECT_EQ(ValueAt(PositionOf(row.value, row.min, row.max), row.min, row.max),
+                  row.valueAtPosition);
     }
     EXPECT_EQ(ValueAt(-3, 10, 20), 10);
     EXPECT_EQ(ValueAt(99, 10, 20), 20);

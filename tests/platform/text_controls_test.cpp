@@ -106,8 +106,10 @@ struct Announcements : Observer {
 struct ControlTest : ::testing::Test {
     FormDesign design = [] {
         FormDesign d{.name = "frm"};
-        d.controls.push_back({.kind = ControlKind::HScrollBar, .name = "hsc", .min = 0, .max = 100, .value = 50});
-        d.controls.push_back({.kind = ControlKind::Line, .name = "lin", .x1 = 1, .y1 = 2, .x2 = 3, .y2 = 4});
+        d.controls.push_back(
+            {.kind = ControlKind::HScrollBar, .name = "hsc", .min = 0, .max = 100, .value = 50});
+        d.controls.push_back(
+            {.kind = ControlKind::Line, .name = "lin", .x1 = 1, .y1 = 2, .x2 = 3, .y2 = 4});
         return d;
     }();
     HeadlessHost host;
@@ -143,8 +145,9 @@ TEST_F(ControlTest, RangeSettersKeepTheValueInside) {
     bar.setLargeChange(7);
     EXPECT_EQ(bar.smallChange(), 32767);
     EXPECT_EQ(bar.largeChange(), 7);
-    EXPECT_EQ(views.said, (std::vector<std::string>{"hsc.Min", "hsc.Value", "hsc.Max", "hsc.Max", "hsc.Min",
-                                                    "hsc.Value", "hsc.SmallChange", "hsc.LargeChange"}));
+    EXPECT_EQ(views.said,
+              (std::vector<std::string>{"hsc.Min", "hsc.Value", "hsc.Max", "hsc.Max", "hsc.Min",
+                                        "hsc.Value", "hsc.SmallChange", "hsc.LargeChange"}));
 }
 
 TEST_F(ControlTest, ALineAnnouncesOnlyTheEndsThatMoved) {

@@ -20,7 +20,8 @@ TEST(ContrastRatio, KnownValuesOfTheFormula) {
     };
     for (const auto& row : rows) {
         EXPECT_NEAR(ContrastRatio(row.a, row.b), row.expected, 0.005) << row.what;
-        EXPECT_DOUBLE_EQ(ContrastRatio(row.a, row.b), ContrastRatio(row.b, row.a)) << row.what << ", either order";
+        EXPECT_DOUBLE_EQ(ContrastRatio(row.a, row.b), ContrastRatio(row.b, row.a))
+            << row.what << ", either order";
     }
 }
 

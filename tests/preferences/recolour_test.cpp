@@ -72,7 +72,8 @@ const Pair kShownPairs[] = {
     {"button without colours", kDefaultColour, Role::Text, kDefaultColour, Role::ControlFace},
     {"tooltip", kDefaultColour, Role::ToolTipText, kDefaultColour, Role::ToolTipBackground},
     {"message box", kDefaultColour, Role::MessageText, kDefaultColour, Role::MessageBackground},
-    {"selected text in a box", kDefaultColour, Role::SelectionText, kDefaultColour, Role::SelectionBackground},
+    {"selected text in a box", kDefaultColour, Role::SelectionText, kDefaultColour,
+     Role::SelectionBackground},
 };
 
 TEST(Recolour, EveryTextTheWindowsShowIsReadableAtNight) {
@@ -90,8 +91,8 @@ TEST(Recolour, EveryTextTheWindowsShowIsReadableAtNight) {
 TEST(Recolour, JourKeepsTheDesignsOwnLowContrastPairs) {
     std::set<std::string> below;
     for (const Pair& p : kShownPairs) {
-        const double ratio =
-            ContrastRatio(Shown(Palette::Jour, p.fore, p.foreRole), Shown(Palette::Jour, p.back, p.backRole));
+        const double ratio = ContrastRatio(Shown(Palette::Jour, p.fore, p.foreRole),
+                                           Shown(Palette::Jour, p.back, p.backRole));
         if (ratio < 4.5) below.insert(p.what);
     }
     const std::set<std::string> expected = {
@@ -128,8 +129,10 @@ TEST(Recolour, AnyDesignColoursStayReadableAtNight) {
             const Colour fore = i % 10 == 0 ? kDefaultColour : anyColour(random);
             const Colour back = i % 7 == 0 ? kDefaultColour : anyColour(random);
             for (const auto& r : roles) {
-                const double ratio = ContrastRatio(Recolour(palette, fore, r.fore), Recolour(palette, back, r.back));
-                ASSERT_GE(ratio, 4.5) << PaletteName(palette) << std::hex << " fore " << fore << " back " << back;
+                const double ratio =
+                    ContrastRatio(Recolour(palette, fore, r.fore), Recolour(palette, back, r.back));
+                ASSERT_GE(ratio, 4.5)
+                    << PaletteName(palette) << std::hex << " fore " << fore << " back " << back;
             }
         }
     }
@@ -138,9 +141,11 @@ TEST(Recolour, AnyDesignColoursStayReadableAtNight) {
 // Lines, shapes and the focus ring are not text: 3:1 is what a person needs to see them.
 TEST(Recolour, LinesAndTheFocusRingShowOnEveryGround) {
     const std::vector<std::pair<Colour, Role>> grounds = {
-        {kLightBlue, Role::Background},    {kWhite, Role::Background},         {kTooltipYellow, Role::Background},
-        {kDefaultColour, Role::Background}, {kLightYellow, Role::ControlFace},  {kLightCyan, Role::ControlFace},
-        {kLightOrange, Role::ControlFace},  {kPink, Role::ControlFace},         {kDefaultColour, Role::ControlFace},
+        {kLightBlue, Role::Background},      {kWhite, Role::Background},
+        {kTooltipYellow, Role::Background},  {kDefaultColour, Role::Background},
+        {kLightYellow, Role::ControlFace},   {kLightCyan, Role::ControlFace},
+        {kLightOrange, Role::ControlFace},   {kPink, Role::ControlFace},
+        {kDefaultColour, Role::ControlFace},
     };
     for (const Palette palette : {Palette::Nuit, Palette::NuitRouge}) {
         for (const auto& [ground, role] : grounds) {
@@ -165,11 +170,16 @@ TEST(Recolour, NuitKeepsTheAccentsRecognisable) {
         Colour design;
         bool (*looksRight)(Colour);
     } rows[] = {
-        {"red stays red", kRed, [](Colour c) { return Red(c) == 0xFF && Green(c) < 0x80 && Green(c) == Blue(c); }},
-        {"magenta stays magenta", kMagenta, [](Colour c) { return Red(c) == Blue(c) && Red(c) > 2 * Green(c); }},
-        {"blue stays blue", kBlue, [](Colour c) { return Blue(c) == 0xFF && Red(c) == Green(c) && Red(c) < 0xC0; }},
-        {"dark green becomes green", kDarkGreen, [](Colour c) { return Green(c) > 0x80 && Red(c) == 0 && Blue(c) == 0; }},
-        {"navy lines become blue", kNavy, [](Colour c) { return Blue(c) == 0xFF && Red(c) == Green(c); }},
+        {"red stays red", kRed,
+         [](Colour c) { return Red(c) == 0xFF && Green(c) < 0x80 && Green(c) == Blue(c); }},
+        {"magenta stays magenta", kMagenta,
+         [](Colour c) { return Red(c) == Blue(c) && Red(c) > 2 * Green(c); }},
+        {"blue stays blue", kBlue,
+         [](Colour c) { return Blue(c) == 0xFF && Red(c) == Green(c) && Red(c) < 0xC0; }},
+        {"dark green becomes green", kDarkGreen,
+         [](Colour c) { return Green(c) > 0x80 && Red(c) == 0 && Blue(c) == 0; }},
+        {"navy lines become blue", kNavy,
+         [](Colour c) { return Blue(c) == 0xFF && Red(c) == Green(c); }},
         {"black text becomes light grey", 0x000000,
          [](Colour c) { return Red(c) == Green(c) && Green(c) == Blue(c) && Red(c) >= 0xC0; }},
     };
@@ -182,35 +192,42 @@ TEST(Recolour, NuitKeepsTheAccentsRecognisable) {
 TEST(Recolour, NuitGroundsAreDarkAndKeepTheirTint) {
     const Colour window = Recolour(Palette::Nuit, kLightBlue, Role::Background);
     const Colour field = Recolour(Palette::Nuit, kWhite, Role::Background);
-    EXPECT_LT(RelativeLuminance(field), RelativeLuminance(window)) << "the white fields stand out, darker";
+    EXPECT_LT(RelativeLuminance(field), RelativeLuminance(window))
+        << "the white fields stand out, darker";
     EXPECT_GT(Blue(window), Red(window)) << "the window is still bluish";
     EXPECT_EQ(Red(field), Blue(field)) << "the fields are neutral";
     EXPECT_NE(Recolour(Palette::Nuit, kLightCyan, Role::ControlFace),
               Recolour(Palette::Nuit, kLightOrange, Role::ControlFace))
         << "the buttons keep their tints apart";
-    for (const Role role : {Role::Background, Role::ControlFace, Role::ToolTipBackground, Role::MessageBackground}) {
-        for (const Colour c : {kLightBlue, kWhite, kPink, kLightYellow, kTooltipYellow, kDefaultColour}) {
+    for (const Role role :
+         {Role::Background, Role::ControlFace, Role::ToolTipBackground, Role::MessageBackground}) {
+        for (const Colour c :
+             {kLightBlue, kWhite, kPink, kLightYellow, kTooltipYellow, kDefaultColour}) {
             EXPECT_LE(RelativeLuminance(Recolour(Palette::Nuit, c, role)), 0.02) << std::hex << c;
         }
     }
 }
 
 TEST(Recolour, NuitRougeEmitsOnlyRed) {
-    const Colour designs[] = {kLightBlue, kWhite, kRed, kBlue, kNavy, kMagenta, kDarkGreen, kPink,
-                              kLightYellow, kTooltipYellow, kLightCyan, kLightOrange, kDefaultColour};
+    const Colour designs[] = {kLightBlue, kWhite,       kRed,          kBlue,        kNavy,
+                              kMagenta,   kDarkGreen,   kPink,         kLightYellow, kTooltipYellow,
+                              kLightCyan, kLightOrange, kDefaultColour};
     for (const Role role : kRoles) {
         for (const Colour c : designs) {
             const Colour shown = Recolour(Palette::NuitRouge, c, role);
-            EXPECT_EQ(shown & 0x00FFFF, 0u) << std::hex << c << " in role " << static_cast<int>(role);
+            EXPECT_EQ(shown & 0x00FFFF, 0u)
+                << std::hex << c << " in role " << static_cast<int>(role);
         }
     }
-    EXPECT_EQ(Recolour(Palette::NuitRouge, kLightBlue, Role::Background), 0x000000u) << "the window is black";
+    EXPECT_EQ(Recolour(Palette::NuitRouge, kLightBlue, Role::Background), 0x000000u)
+        << "the window is black";
 }
 
 TEST(Recolour, NightPalettesNeverLeaveTheToolkitsColour) {
     for (const Palette palette : {Palette::Nuit, Palette::NuitRouge}) {
         for (const Role role : kRoles) {
-            EXPECT_NE(Recolour(palette, kDefaultColour, role), kDefaultColour) << PaletteName(palette);
+            EXPECT_NE(Recolour(palette, kDefaultColour, role), kDefaultColour)
+                << PaletteName(palette);
         }
     }
 }

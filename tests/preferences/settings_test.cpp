@@ -33,7 +33,8 @@ TEST(ReadSettings, ReadsWhatQSettingsHandsOver) {
         {"windows/frmLater_2/y", "-0"},
     });
     Preferences expected{.onTop = true, .palette = Palette::NuitRouge};
-    expected.windowPositions = {{"frmMainCalc", {120, 80}}, {"frmQuit", {-100000, -1080}}, {"frmLater_2", {100000, 0}}};
+    expected.windowPositions = {
+        {"frmMainCalc", {120, 80}}, {"frmQuit", {-100000, -1080}}, {"frmLater_2", {100000, 0}}};
     EXPECT_EQ(r.preferences, expected);
     EXPECT_TRUE(r.warnings.empty());
 }
@@ -48,7 +49,9 @@ TEST(ReadSettings, OtherSpellingsOfTheValues) {
         {"0 for false", {{"display/onTop", "0"}}, {.onTop = false}},
         {"TRUE in capitals", {{"display/onTop", "TRUE"}}, {.onTop = true}},
         {"palette in capitals", {{"display/palette", "NUIT"}}, {.palette = Palette::Nuit}},
-        {"leading zeros", {{"windows/a/x", "007"}, {"windows/a/y", "0"}}, {.windowPositions = {{"a", {7, 0}}}}},
+        {"leading zeros",
+         {{"windows/a/x", "007"}, {"windows/a/y", "0"}},
+         {.windowPositions = {{"a", {7, 0}}}}},
     };
     for (const auto& row : rows) {
         const ReadResult r = ReadSettings(row.settings);
@@ -65,9 +68,15 @@ TEST(ReadSettings, BadValuesFallBackToTheDefaultWithAWarning) {
         Settings settings;
         Warnings warnings;
     } rows[] = {
-        {"a word for on-top", {{"display/onTop", "yes"}}, {{"display/onTop", "not \"true\" or \"false\": \"yes\""}}},
-        {"empty on-top", {{"display/onTop", ""}}, {{"display/onTop", "not \"true\" or \"false\": \"\""}}},
-        {"a number for on-top", {{"display/onTop", "2"}}, {{"display/onTop", "not \"true\" or \"false\": \"2\""}}},
+        {"a word for on-top",
+         {{"display/onTop", "yes"}},
+         {{"display/onTop", "not \"true\" or \"false\": \"yes\""}}},
+        {"empty on-top",
+         {{"display/onTop", ""}},
+         {{"display/onTop", "not \"true\" or \"false\": \"\""}}},
+        {"a number for on-top",
+         {{"display/onTop", "2"}},
+         {{"display/onTop", "not \"true\" or \"false\": \"2\""}}},
         {"unknown palette",
          {{"display/palette", "bleu"}},
          {{"display/palette", "not \"jour\", \"nuit\" or \"nuit-rouge\": \"bleu\""}}},
@@ -76,11 +85,15 @@ TEST(ReadSettings, BadValuesFallBackToTheDefaultWithAWarning) {
          {{"display/palette", "not \"jour\", \"nuit\" or \"nuit-rouge\": \"nuit rouge\""}}},
         {"binary garbage, shown escaped",
          {{"display/palette", std::string("\x00\xFF\x1B[2J\"\\", 8)}},
-         {{"display/palette", "not \"jour\", \"nuit\" or \"nuit-rouge\": \"\\x00\\xFF\\x1B[2J\\\"\\\\\""}}},
+         {{"display/palette",
+           "not \"jour\", \"nuit\" or \"nuit-rouge\": \"\\x00\\xFF\\x1B[2J\\\"\\\\\""}}},
         {"a long garbage value is cut in the message",
          {{"display/palette", std::string(100, 'z')}},
-         {{"display/palette", "not \"jour\", \"nuit\" or \"nuit-rouge\": \"" + std::string(40, 'z') + "...\""}}},
-        {"value over 256 bytes", {{"display/onTop", tooLong}}, {{"display/onTop", "longer than 256 bytes (257)"}}},
+         {{"display/palette",
+           "not \"jour\", \"nuit\" or \"nuit-rouge\": \"" + std::string(40, 'z') + "...\""}}},
+        {"value over 256 bytes",
+         {{"display/onTop", tooLong}},
+         {{"display/onTop", "longer than 256 bytes (257)"}}},
         {"a QPoint written by QSettings",
          {{"windows/frmVitesse/x", "@Point(120 80)"}, {"windows/frmVitesse/y", "80"}},
          {{"windows/frmVitesse/x", "not a whole number: \"@Point(120 80)\""}}},
@@ -104,7 +117,8 @@ TEST(ReadSettings, BadValuesFallBackToTheDefaultWithAWarning) {
          {{"windows/frmVitesse/y", "out of range (-100000 to 100000): \"-100001\""}}},
         {"beyond any integer",
          {{"windows/frmVitesse/x", "99999999999999999999999"}, {"windows/frmVitesse/y", "0"}},
-         {{"windows/frmVitesse/x", "out of range (-100000 to 100000): \"99999999999999999999999\""}}},
+         {{"windows/frmVitesse/x",
+           "out of range (-100000 to 100000): \"99999999999999999999999\""}}},
         {"digits over 256 bytes",
          {{"windows/frmVitesse/x", tooLong}, {"windows/frmVitesse/y", "0"}},
          {{"windows/frmVitesse/x", "longer than 256 bytes (257)"}}},
@@ -143,7 +157,7 @@ TEST(ReadSettings, OneBadValueSparesTheOthers) {
 // Unknown keys may come from a later version of the program or another one: ignored, unreported.
 TEST(ReadSettings, UnknownKeysAreIgnoredSilently) {
     const Settings unknown = {
-        {"display/ontop", "true"},                 // keys are case-sensitive
+        {"display/ontop", "true"},  // keys are case-sensitive
         {"general/onTop", "true"},
         {"display/onTop/x", "true"},
         {"onTop", "true"},
@@ -152,7 +166,7 @@ TEST(ReadSettings, UnknownKeysAreIgnoredSilently) {
         {"windows/frmMainCalc/z", "1"},
         {"windows/frmMainCalc/X", "1"},
         {"windows//x", "1"},
-        {"windows/1frm/x", "1"},                   // a form name starts with a letter
+        {"windows/1frm/x", "1"},  // a form name starts with a letter
         {"windows/frm-Main/x", "1"},
         {"windows/frm Main/x", "1"},
         {"windows/" + std::string(65, 'a') + "/x", "1"},  // at most 64 characters
@@ -169,7 +183,8 @@ TEST(ReadSettings, UnknownKeysAreIgnoredSilently) {
 
 TEST(ReadSettings, TheLongestFormNameIsKept) {
     const std::string name = "f" + std::string(63, '_');
-    const ReadResult r = ReadSettings({{"windows/" + name + "/x", "1"}, {"windows/" + name + "/y", "2"}});
+    const ReadResult r =
+        ReadSettings({{"windows/" + name + "/x", "1"}, {"windows/" + name + "/y", "2"}});
     EXPECT_EQ(r.preferences.windowPositions.at(name), (Point{1, 2}));
 }
 
@@ -186,17 +201,19 @@ TEST(WriteSettings, WritesEveryKeyInItsOrder) {
     Preferences p{.onTop = true, .palette = Palette::NuitRouge};
     p.windowPositions = {{"frmVitesse", {-1920, 5}}, {"frmMainCalc", {120, 80}}};
     const Settings expected = {
-        {"display/onTop", "true"},          {"display/palette", "nuit-rouge"},
-        {"windows/frmMainCalc/x", "120"},   {"windows/frmMainCalc/y", "80"},
-        {"windows/frmVitesse/x", "-1920"},  {"windows/frmVitesse/y", "5"},
+        {"display/onTop", "true"},         {"display/palette", "nuit-rouge"},
+        {"windows/frmMainCalc/x", "120"},  {"windows/frmMainCalc/y", "80"},
+        {"windows/frmVitesse/x", "-1920"}, {"windows/frmVitesse/y", "5"},
     };
     EXPECT_EQ(WriteSettings(p), expected);
-    EXPECT_EQ(WriteSettings(Preferences{}), (Settings{{"display/onTop", "false"}, {"display/palette", "jour"}}));
+    EXPECT_EQ(WriteSettings(Preferences{}),
+              (Settings{{"display/onTop", "false"}, {"display/palette", "jour"}}));
 }
 
 TEST(WriteSettings, LeavesOutWhatCouldNotBeReadBack) {
     Preferences p;
-    p.windowPositions = {{"frm/Main", {1, 1}}, {"", {1, 1}}, {"far", {100001, 0}}, {"ok", {100000, -100000}}};
+    p.windowPositions = {
+        {"frm/Main", {1, 1}}, {"", {1, 1}}, {"far", {100001, 0}}, {"ok", {100000, -100000}}};
     const Settings written = WriteSettings(p);
     EXPECT_EQ(written.size(), 4u);
     EXPECT_EQ(written[2], (Setting{"windows/ok/x", "100000"}));
@@ -206,7 +223,9 @@ TEST(WriteSettings, LeavesOutWhatCouldNotBeReadBack) {
 // Random preferences, written and read back, come back the same and without a word.
 TEST(WriteSettings, RoundTripsThroughTheReader) {
     std::mt19937 random(20261207);
-    const auto pick = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(random); };
+    const auto pick = [&](int lo, int hi) {
+        return std::uniform_int_distribution<int>(lo, hi)(random);
+    };
     const std::string nameChars = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789_";
     for (int i = 0; i < 2000; ++i) {
         Preferences p{.onTop = pick(0, 1) == 1, .palette = kPalettes[pick(0, 2)]};
@@ -215,7 +234,8 @@ TEST(WriteSettings, RoundTripsThroughTheReader) {
             std::string name(1, nameChars[static_cast<std::size_t>(pick(0, 51))]);
             const int more = pick(0, 3) == 0 ? 63 : pick(0, 12);
             for (int k = 0; k < more; ++k) name += nameChars[static_cast<std::size_t>(pick(0, 62))];
-            p.windowPositions[name] = {pick(-kMaxCoordinate, kMaxCoordinate), pick(-kMaxCoordinate, kMaxCoordinate)};
+            p.windowPositions[name] = {pick(-kMaxCoordinate, kMaxCoordinate),
+                                       pick(-kMaxCoordinate, kMaxCoordinate)};
         }
         const ReadResult r = ReadSettings(WriteSettings(p));
         ASSERT_EQ(r.preferences, p) << "case " << i;

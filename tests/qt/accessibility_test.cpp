@@ -33,14 +33,17 @@ bool interactive(QAccessible::Role role) {
 }
 
 // Every interactive node under `node` without a name, by object name.
-void collectNameless(QAccessibleInterface* node, std::vector<std::string>& nameless, int& interactiveSeen) {
+void collectNameless(QAccessibleInterface* node, std::vector<std::string>& nameless,
+                     int& interactiveSeen) {
     if (node == nullptr) return;
     if (interactive(node->role())) {
         ++interactiveSeen;
         if (node->text(QAccessible::Name).trimmed().isEmpty())
-            nameless.push_back(node->object() != nullptr ? node->object()->objectName().toStdString() : "?");
+            nameless.push_back(
+                node->object() != nullptr ? node->object()->objectName().toStdString() : "?");
     }
-    for (int i = 0; i < node->childCount(); ++i) collectNameless(node->child(i), nameless, interactiveSeen);
+    for (int i = 0; i < node->childCount(); ++i)
+        collectNameless(node->child(i), nameless, interactiveSeen);
 }
 
 class AccessibilityTest : public ::testing::Test {
@@ -50,10 +53,12 @@ protected:
     }
 
     QString nameOf(platform::Form& form, const char* control) {
-        return QAccessible::queryAccessibleInterface(t_.widget(form, control))->text(QAccessible::Name);
+        return QAccessible::queryAccessibleInterface(t_.widget(form, control))
+            ->text(QAccessible::Name);
     }
     QString descriptionOf(platform::Form& form, const char* control) {
-        return QAccessible::queryAccessibleInterface(t_.widget(form, control))->text(QAccessible::Description);
+        return QAccessible::queryAccessibleInterface(t_.widget(form, control))
+            ->text(QAccessible::Description);
     }
 
     AppUnderTest t_;
@@ -69,8 +74,10 @@ TEST_F(AccessibilityTest, NoInteractiveControlOfAnyWindowIsNameless) {
         EXPECT_TRUE(nameless.empty()) << form->name() << ": " << ::testing::PrintToString(nameless);
         int controls = 0;
         for (const auto& control : form->controls())
-            if (control->kind() != platform::ControlKind::Label && control->kind() != platform::ControlKind::Frame &&
-                control->kind() != platform::ControlKind::Line && control->kind() != platform::ControlKind::Shape &&
+            if (control->kind() != platform::ControlKind::Label &&
+                control->kind() != platform::ControlKind::Frame &&
+                control->kind() != platform::ControlKind::Line &&
+                control->kind() != platform::ControlKind::Shape &&
                 control->kind() != platform::ControlKind::Image)
                 ++controls;
         EXPECT_EQ(seen, controls) << form->name() << ": every interactive control is in the tree";
@@ -87,7 +94,8 @@ TEST_F(AccessibilityTest, BarsAndBoxesAreNamedByTheCaptionBesideThem) {
     EXPECT_EQ(nameOf(main, "optDistance"), QStringLiteral("Distance"));
     EXPECT_EQ(nameOf(main, "cmdVitesse"), QStringLiteral("IAS to TAS"));
     EXPECT_EQ(nameOf(t_.app.frmVitesse(), "vscAlt"), QStringLiteral("Altitude"));
-    EXPECT_EQ(nameOf(t_.app.frmConversions(), "txtChoixDist"), QStringLiteral("Distances")) << "the frame's caption";
+    EXPECT_EQ(nameOf(t_.app.frmConversions(), "txtChoixDist"), QStringLiteral("Distances"))
+        << "the frame's caption";
     EXPECT_EQ(nameOf(t_.app.frmDescente(), "hscPtA"), QStringLiteral("Altitude point A"));
 }
 
@@ -107,10 +115,13 @@ TEST_F(AccessibilityTest, AValueLabelIsNamedByItsCaptionAndTellsItsValue) {
 // when nothing stands between (never after the frame's title).
 TEST_F(AccessibilityTest, EveryValueLabelIsNamedByACaption) {
     platform::Form& main = t_.app.frmMainCalc();
-    EXPECT_EQ(nameOf(main, "lblTsv"), QStringLiteral("TEMPS SANS VENT ( Tsv soit Vp = Vs ) ( Tsv = D . Fb )"));
-    EXPECT_EQ(nameOf(main, "lblD"), QStringLiteral("DISTANCE ( D ) en miles nautiques ( D = Tsv . Inverse Fb )"));
+    EXPECT_EQ(nameOf(main, "lblTsv"),
+              QStringLiteral("TEMPS SANS VENT ( Tsv soit Vp = Vs ) ( Tsv = D . Fb )"));
+    EXPECT_EQ(nameOf(main, "lblD"),
+              QStringLiteral("DISTANCE ( D ) en miles nautiques ( D = Tsv . Inverse Fb )"));
     EXPECT_EQ(nameOf(main, "lblTav"), QStringLiteral("Temps avec vent"));
-    // The exact speed and Mach say what they are, so that a listener does not take them for the rule's.
+    // The exact speed and Mach say what they are, so that a listener does not take them for the
+    // rule's.
     for (const char* exact : {"lblVpExacte", "lblMach"})
         EXPECT_EQ(nameOf(t_.app.frmVitesse(), exact),
                   QStringLiteral("Vp exacte et Mach ( atmosphère standard, compressibilité )"))
@@ -131,8 +142,10 @@ TEST_F(AccessibilityTest, EveryValueLabelIsNamedByACaption) {
 
 TEST_F(AccessibilityTest, OptionsAreRadioButtonsWithTheirState) {
     platform::Form& main = t_.app.frmMainCalc();
-    QAccessibleInterface* temps = QAccessible::queryAccessibleInterface(t_.widget(main, "optTemps"));
-    QAccessibleInterface* distance = QAccessible::queryAccessibleInterface(t_.widget(main, "optDistance"));
+    QAccessibleInterface* temps =
+        QAccessible::queryAccessibleInterface(t_.widget(main, "optTemps"));
+    QAccessibleInterface* distance =
+        QAccessible::queryAccessibleInterface(t_.widget(main, "optDistance"));
     EXPECT_EQ(temps->role(), QAccessible::RadioButton);
     EXPECT_TRUE(temps->state().checked);
     EXPECT_FALSE(distance->state().checked);
@@ -158,7 +171,8 @@ TEST_F(AccessibilityTest, ABarTellsTheModelsValue) {
 }
 
 TEST_F(AccessibilityTest, ACaptionLabelIsNamedByItsText) {
-    EXPECT_EQ(nameOf(t_.app.frmMainCalc(), "Label2"), QStringLiteral("FACTEUR DE BASE ( Fb = 60 / Vp )"));
+    EXPECT_EQ(nameOf(t_.app.frmMainCalc(), "Label2"),
+              QStringLiteral("FACTEUR DE BASE ( Fb = 60 / Vp )"));
 }
 
 }  // namespace

@@ -27,7 +27,9 @@ protected:
     platform::Form& main() { return t_.app.frmMainCalc(); }
     QWidget& mainWidget(const char* name) { return *t_.widget(main(), name); }
 
-    static void press(int key) { QTest::keyClick(QApplication::focusWidget(), static_cast<Qt::Key>(key)); }
+    static void press(int key) {
+        QTest::keyClick(QApplication::focusWidget(), static_cast<Qt::Key>(key));
+    }
 
     AppUnderTest t_;
     QWidget* main_ = nullptr;
@@ -41,9 +43,9 @@ TEST_F(KeyboardTest, TabFollowsTheMainWindowsReadingOrder) {
         press(Qt::Key_Tab);
         reached.push_back(QApplication::focusWidget()->objectName().toStdString());
     }
-    const std::vector<std::string> expected{"hscVp",      "hscRm",    "hscV",     "hscVw",   "optTemps",
-                                            "hscDt",      "cmdConversions", "cmdVitesse", "cmdVz", "Command1",
-                                            "cmdClear",   "cmdQuit",  "hscVp"};
+    const std::vector<std::string> expected{
+        "hscVp",      "hscRm", "hscV",     "hscVw",    "optTemps", "hscDt", "cmdConversions",
+        "cmdVitesse", "cmdVz", "Command1", "cmdClear", "cmdQuit",  "hscVp"};
     EXPECT_EQ(reached, expected);
     press(Qt::Key_Backtab);
     EXPECT_EQ(QApplication::focusWidget(), &mainWidget("cmdQuit"));
@@ -147,10 +149,12 @@ TEST_F(KeyboardTest, EscapeInEveryModalWindowIsItsCloseBox) {
         mainWidget(button).setFocus();
         press(Qt::Key_Enter);
     }
-    EXPECT_EQ(closed, (std::vector<std::string>{"frmVitesse", "frmDescente", "frmConversions", "frmQuit"}));
-    EXPECT_EQ(keptByABox, (std::vector<std::string>{"frmVitesse.txtTempExt", "frmConversions.txtChoixDist",
-                                                    "frmConversions.txtChoixAlt", "frmConversions.txtChoixVitesse",
-                                                    "frmConversions.txtChoixTemp", "frmConversions.txtChoixCarbu"}));
+    EXPECT_EQ(closed,
+              (std::vector<std::string>{"frmVitesse", "frmDescente", "frmConversions", "frmQuit"}));
+    EXPECT_EQ(keptByABox, (std::vector<std::string>{
+                              "frmVitesse.txtTempExt", "frmConversions.txtChoixDist",
+                              "frmConversions.txtChoixAlt", "frmConversions.txtChoixVitesse",
+                              "frmConversions.txtChoixTemp", "frmConversions.txtChoixCarbu"}));
 }
 
 // The ring is drawn just outside the focused widget: the pixels there change with the focus.

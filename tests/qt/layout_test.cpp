@@ -20,7 +20,8 @@ namespace {
 using platform::ControlKind;
 
 // What does not fit in one window in one state, one line per fault.
-std::vector<std::string> layoutFaults(const AppUnderTest& t, const platform::Form& form, const std::string& state) {
+std::vector<std::string> layoutFaults(const AppUnderTest& t, const platform::Form& form,
+                                      const std::string& state) {
     std::vector<std::string> faults;
     QWidget* window = t.window(form);
     const auto fault = [&](const platform::Control& control, const std::string& what) {
@@ -33,32 +34,36 @@ std::vector<std::string> layoutFaults(const AppUnderTest& t, const platform::For
             const QRect inWindow(widget->mapTo(window, QPoint(0, 0)), widget->size());
             if (!window->rect().contains(inWindow))
                 fault(*control, "outside the window at " + std::to_string(inWindow.x()) + "," +
-                                    std::to_string(inWindow.y()) + " " + std::to_string(inWindow.width()) + "x" +
+                                    std::to_string(inWindow.y()) + " " +
+                                    std::to_string(inWindow.width()) + "x" +
                                     std::to_string(inWindow.height()));
         }
-        if (auto* label = qobject_cast<QLabel*>(widget); label != nullptr && control->kind() == ControlKind::Label) {
+        if (auto* label = qobject_cast<QLabel*>(widget);
+            label != nullptr && control->kind() == ControlKind::Label) {
             const QString text = label->text();
             if (text.trimmed().isEmpty()) continue;
             const QRect area = label->contentsRect();
             if (label->wordWrap()) {
                 const int needed = label->heightForWidth(label->width());
                 if (needed > label->height())
-                    fault(*control, "wrapped text needs " + std::to_string(needed) + " px of height, has " +
-                                        std::to_string(label->height()));
+                    fault(*control, "wrapped text needs " + std::to_string(needed) +
+                                        " px of height, has " + std::to_string(label->height()));
             } else {
                 const QFontMetrics metrics(label->font());
                 for (const QString& line : text.split(QLatin1Char('\n'))) {
                     const int needed = metrics.horizontalAdvance(line);
                     if (needed > area.width())
-                        fault(*control, "«" + line.toStdString() + "» needs " + std::to_string(needed) +
-                                            " px, has " + std::to_string(area.width()));
+                        fault(*control, "«" + line.toStdString() + "» needs " +
+                                            std::to_string(needed) + " px, has " +
+                                            std::to_string(area.width()));
                 }
             }
         }
         if (auto* option = qobject_cast<QRadioButton*>(widget)) {
             const int needed = option->sizeHint().width();
             if (needed > option->width())
-                fault(*control, "option needs " + std::to_string(needed) + " px, has " + std::to_string(option->width()));
+                fault(*control, "option needs " + std::to_string(needed) + " px, has " +
+                                    std::to_string(option->width()));
         }
     }
     return faults;
@@ -91,7 +96,8 @@ TEST_P(LayoutTest, EveryLabelFitsAndEveryControlIsInsideItsWindow) {
 }
 
 std::string windowName(const ::testing::TestParamInfo<int>& info) {
-    static const char* const names[] = {"frmMainCalc", "frmVitesse", "frmDescente", "frmConversions", "frmQuit"};
+    static const char* const names[] = {"frmMainCalc", "frmVitesse", "frmDescente",
+                                        "frmConversions", "frmQuit"};
     return names[info.param];
 }
 

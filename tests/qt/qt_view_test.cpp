@@ -3,11 +3,11 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QInputMethodEvent>
-#include <functional>
 #include <QLabel>
 #include <QLineEdit>
 #include <QScrollBar>
 #include <QTest>
+#include <functional>
 
 #include "platform/control.h"
 #include "platform/form.h"
@@ -24,13 +24,30 @@ using platform::ControlKind;
 const FormDesign& TestDesign() {
     static const FormDesign design = [] {
         FormDesign d{.name = "frmTest", .caption = "Test", .width = 3000, .height = 3000};
-        d.controls.push_back({.kind = ControlKind::VScrollBar, .name = "vscAlt", .left = 150, .top = 150,
-                              .width = 255, .height = 1500, .min = 45, .max = 0, .smallChange = 1,
-                              .largeChange = 10, .value = 45});
-        d.controls.push_back({.kind = ControlKind::TextBox, .name = "txtT", .left = 600, .top = 150,
-                              .width = 1500, .height = 300});
-        d.controls.push_back({.kind = ControlKind::Label, .name = "lblL", .caption = "a\r\nb", .left = 600,
-                              .top = 600, .width = 1500, .height = 600});
+        d.controls.push_back({.kind = ControlKind::VScrollBar,
+                              .name = "vscAlt",
+                              .left = 150,
+                              .top = 150,
+                              .width = 255,
+                              .height = 1500,
+                              .min = 45,
+                              .max = 0,
+                              .smallChange = 1,
+                              .largeChange = 10,
+                              .value = 45});
+        d.controls.push_back({.kind = ControlKind::TextBox,
+                              .name = "txtT",
+                              .left = 600,
+                              .top = 150,
+                              .width = 1500,
+                              .height = 300});
+        d.controls.push_back({.kind = ControlKind::Label,
+                              .name = "lblL",
+                              .caption = "a\r\nb",
+                              .left = 600,
+                              .top = 600,
+                              .width = 1500,
+                              .height = 600});
         return d;
     }();
     return design;
@@ -106,7 +123,8 @@ TEST_F(QtViewTest, EditsOtherThanKeysReportTheWholeText) {
 TEST_F(QtViewTest, ARefusedEditIsUndoneOnTheScreen) {
     auto& edit = widget<QLineEdit>("txtT");
     QTest::keyClicks(&edit, "a");
-    static const FormDesign overDesign{.name = "frmOver", .caption = "Over", .width = 1500, .height = 1500};
+    static const FormDesign overDesign{
+        .name = "frmOver", .caption = "Over", .width = 1500, .height = 1500};
     Form over(runtime_, overDesign);
     host_.onModal = [&](Form&) {
         QTest::keyClicks(&edit, "b");
@@ -124,7 +142,9 @@ TEST_F(QtViewTest, ARefusedEditIsUndoneOnTheScreen) {
 TEST_F(QtViewTest, TheLineEditNeverDisagreesWithTheModel) {
     auto& edit = widget<QLineEdit>("txtT");
     Control& box = form_["txtT"];
-    auto key = [&edit](Qt::Key k, Qt::KeyboardModifiers m = Qt::NoModifier) { QTest::keyClick(&edit, k, m); };
+    auto key = [&edit](Qt::Key k, Qt::KeyboardModifiers m = Qt::NoModifier) {
+        QTest::keyClick(&edit, k, m);
+    };
     auto commit = [&edit](const QString& preedit, const QString& committed) {
         QInputMethodEvent event(preedit, {});
         event.setCommitString(committed);
@@ -139,12 +159,15 @@ TEST_F(QtViewTest, TheLineEditNeverDisagreesWithTheModel) {
     const Step steps[] = {
         {"TypedAtTheEnd", [&] { QTest::keyClicks(&edit, "abc"); }, "ABC", 3, 0},
         {"HomeThenTyped", [&] { key(Qt::Key_Home), QTest::keyClicks(&edit, "x"); }, "XABC", 1, 0},
-        {"ShiftRightSelects", [&] { key(Qt::Key_Right, Qt::ShiftModifier), key(Qt::Key_Right, Qt::ShiftModifier); },
+        {"ShiftRightSelects",
+         [&] { key(Qt::Key_Right, Qt::ShiftModifier), key(Qt::Key_Right, Qt::ShiftModifier); },
          "XABC", 3, 2},
         {"TypedOverTheSelection", [&] { QTest::keyClicks(&edit, "z"); }, "XZC", 2, 0},
-        {"ShiftLeftKeepsTheAnchor", [&] { key(Qt::Key_Left, Qt::ShiftModifier), key(Qt::Key_Left, Qt::ShiftModifier); },
-         "XZC", 0, 2},
-        {"CtrlAThenBackspace", [&] { key(Qt::Key_A, Qt::ControlModifier), key(Qt::Key_Backspace); }, "", 0, 0},
+        {"ShiftLeftKeepsTheAnchor",
+         [&] { key(Qt::Key_Left, Qt::ShiftModifier), key(Qt::Key_Left, Qt::ShiftModifier); }, "XZC",
+         0, 2},
+        {"CtrlAThenBackspace", [&] { key(Qt::Key_A, Qt::ControlModifier), key(Qt::Key_Backspace); },
+         "", 0, 0},
         {"InputMethodCommitIsTyped", [&] { commit({}, QStringLiteral("éa1")); }, "éA", 2, 0},
         {"CompositionIsNotShown", [&] { commit(QStringLiteral("e"), {}); }, "éA", 2, 0},
         {"CtrlVPastesAtTheCaret",
@@ -154,13 +177,18 @@ TEST_F(QtViewTest, TheLineEditNeverDisagreesWithTheModel) {
          },
          "12éA", 2, 0},
         {"ShiftInsertPastes", [&] { key(Qt::Key_Insert, Qt::ShiftModifier); }, "1212éA", 4, 0},
-        {"CtrlXCutsThroughTheModel", [&] { key(Qt::Key_End, Qt::ShiftModifier), key(Qt::Key_X, Qt::ControlModifier); },
-         "1212", 4, 0},
+        {"CtrlXCutsThroughTheModel",
+         [&] { key(Qt::Key_End, Qt::ShiftModifier), key(Qt::Key_X, Qt::ControlModifier); }, "1212",
+         4, 0},
         {"UndoAndLineKillsEditNothing",
-         [&] { key(Qt::Key_Z, Qt::ControlModifier), key(Qt::Key_U, Qt::ControlModifier), key(Qt::Key_K, Qt::ControlModifier); },
+         [&] {
+             key(Qt::Key_Z, Qt::ControlModifier), key(Qt::Key_U, Qt::ControlModifier),
+                 key(Qt::Key_K, Qt::ControlModifier);
+         },
          "1212", 4, 0},
         {"DeleteAfterTheCaret", [&] { key(Qt::Key_Home), key(Qt::Key_Delete); }, "212", 0, 0},
-        {"DoubleClickSelectsTheWord", [&] { QTest::mouseDClick(&edit, Qt::LeftButton, {}, QPoint(4, edit.height() / 2)); },
+        {"DoubleClickSelectsTheWord",
+         [&] { QTest::mouseDClick(&edit, Qt::LeftButton, {}, QPoint(4, edit.height() / 2)); },
          "212", 3, 3},
         {"ATextSetFromOutsideIsUndone", [&] { edit.setText(QStringLiteral("zzz")); }, "212", 3, 3},
     };

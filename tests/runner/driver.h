@@ -34,7 +34,8 @@ public:
     virtual void setModalPump(std::function<void(platform::Form&)> pump) = 0;
 
     virtual bool click(const std::string& form, const std::string& control) = 0;
-    virtual bool arrow(const std::string& form, const std::string& bar, platform::Toward toward) = 0;
+    virtual bool arrow(const std::string& form, const std::string& bar,
+                       platform::Toward toward) = 0;
     virtual bool page(const std::string& form, const std::string& bar, platform::Toward toward) = 0;
     virtual bool drag(const std::string& form, const std::string& bar, int value) = 0;
     virtual bool key(const std::string& form, const std::string& box, int code) = 0;
@@ -44,7 +45,8 @@ public:
     // The caret before character `start`, with `length` characters selected after it.
     virtual bool select(const std::string& form, const std::string& box, int start, int length) = 0;
     // One notch of the mouse wheel over the bar, toward its Min or its Max.
-    virtual bool wheel(const std::string& form, const std::string& bar, platform::Toward toward) = 0;
+    virtual bool wheel(const std::string& form, const std::string& bar,
+                       platform::Toward toward) = 0;
     virtual bool close(const std::string& form) = 0;
 
     // The property as the person sees it, in the file's syntax: a quoted string for Caption and

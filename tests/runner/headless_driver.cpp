@@ -14,7 +14,8 @@ platform::Form& FindForm(app::Application& application, const std::string& name)
     return *form;
 }
 
-platform::Control& FindControl(app::Application& application, const std::string& form, const std::string& control) {
+platform::Control& FindControl(app::Application& application, const std::string& form,
+                               const std::string& control) {
     platform::Form& f = FindForm(application, form);
     if (!f.loaded()) throw std::runtime_error(form + " is not loaded");
     platform::Control* c = f.find(control);
@@ -29,11 +30,13 @@ bool HeadlessDriver::click(const std::string& form, const std::string& control) 
     return platform::Click(FindControl(*application_, form, control));
 }
 
-bool HeadlessDriver::arrow(const std::string& form, const std::string& bar, platform::Toward toward) {
+bool HeadlessDriver::arrow(const std::string& form, const std::string& bar,
+                           platform::Toward toward) {
     return platform::ArrowClick(FindControl(*application_, form, bar), toward);
 }
 
-bool HeadlessDriver::page(const std::string& form, const std::string& bar, platform::Toward toward) {
+bool HeadlessDriver::page(const std::string& form, const std::string& bar,
+                          platform::Toward toward) {
     return platform::TroughClick(FindControl(*application_, form, bar), toward);
 }
 
@@ -57,15 +60,19 @@ bool HeadlessDriver::deleteKey(const std::string& form, const std::string& box) 
     return platform::DeleteKey(FindControl(*application_, form, box));
 }
 
-bool HeadlessDriver::select(const std::string& form, const std::string& box, int start, int length) {
+bool HeadlessDriver::select(const std::string& form, const std::string& box, int start,
+                            int length) {
     return platform::Select(FindControl(*application_, form, box), start, length);
 }
 
-bool HeadlessDriver::wheel(const std::string& form, const std::string& bar, platform::Toward toward) {
+bool HeadlessDriver::wheel(const std::string& form, const std::string& bar,
+                           platform::Toward toward) {
     return platform::ArrowClick(FindControl(*application_, form, bar), toward);
 }
 
-bool HeadlessDriver::close(const std::string& form) { return platform::CloseRequest(FindForm(*application_, form)); }
+bool HeadlessDriver::close(const std::string& form) {
+    return platform::CloseRequest(FindForm(*application_, form));
+}
 
 std::optional<std::string> HeadlessDriver::read(const std::string& form, const std::string& control,
                                                 const std::string& property) {

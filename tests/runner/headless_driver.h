@@ -15,8 +15,12 @@ public:
     HeadlessDriver();
 
     app::Application& application() override { return *application_; }
-    const std::vector<platform::MessageBoxRequest>& messageBoxes() override { return host_.messageBoxes; }
-    void setModalPump(std::function<void(platform::Form&)> pump) override { host_.onModal = std::move(pump); }
+    const std::vector<platform::MessageBoxRequest>& messageBoxes() override {
+        return host_.messageBoxes;
+    }
+    void setModalPump(std::function<void(platform::Form&)> pump) override {
+        host_.onModal = std::move(pump);
+    }
 
     bool click(const std::string& form, const std::string& control) override;
     bool arrow(const std::string& form, const std::string& bar, platform::Toward toward) override;
@@ -42,6 +46,7 @@ private:
 // The form of that name, loaded or not; the control of that name in a loaded form.
 // Both throw std::runtime_error with a readable message when there is none.
 platform::Form& FindForm(app::Application& application, const std::string& form);
-platform::Control& FindControl(app::Application& application, const std::string& form, const std::string& control);
+platform::Control& FindControl(app::Application& application, const std::string& form,
+                               const std::string& control);
 
 }  // namespace ventrose::scenario

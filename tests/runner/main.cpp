@@ -65,8 +65,8 @@ int main(int argc, char** argv) {
         }
         const ventrose::scenario::Scenario scenario = ventrose::scenario::ParseScenario(text);
         if (scenario.error) {
-            std::cout << file << ":" << scenario.error->line << ": " << scenario.error->message << "\nFAIL " << file
-                      << "\n";
+            std::cout << file << ":" << scenario.error->line << ": " << scenario.error->message
+                      << "\nFAIL " << file << "\n";
             ++failed;
             unreadable = true;
             continue;

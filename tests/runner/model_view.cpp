@@ -10,10 +10,11 @@ using platform::ControlKind;
 
 const std::vector<std::string>& PropertiesOf(const platform::Control& control) {
     static const std::vector<std::string> label = {"Caption", "Visible", "Left", "Top"};
-    static const std::vector<std::string> bar = {"Value", "Min", "Max", "SmallChange", "LargeChange",
-                                                 "Visible", "Left", "Top"};
+    static const std::vector<std::string> bar = {"Value",       "Min",     "Max",  "SmallChange",
+                                                 "LargeChange", "Visible", "Left", "Top"};
     static const std::vector<std::string> option = {"Caption", "Value", "Visible", "Left", "Top"};
-    static const std::vector<std::string> box = {"Text", "SelStart", "SelLength", "Visible", "Left", "Top"};
+    static const std::vector<std::string> box = {"Text",    "SelStart", "SelLength",
+                                                 "Visible", "Left",     "Top"};
     static const std::vector<std::string> line = {"X1", "Y1", "X2", "Y2", "Visible"};
     static const std::vector<std::string> picture = {"Visible", "Left", "Top"};
     switch (control.kind()) {
@@ -38,7 +39,9 @@ std::optional<std::string> ReadModel(const platform::Control& c, const std::stri
     auto flag = [](bool b) { return std::string(b ? "true" : "false"); };
     if (property == "Caption") return Quote(c.caption());
     if (property == "Text") return Quote(c.text());
-    if (property == "Value") return c.kind() == ControlKind::OptionButton ? flag(c.selected()) : std::to_string(c.value());
+    if (property == "Value")
+        return c.kind() == ControlKind::OptionButton ? flag(c.selected())
+                                                     : std::to_string(c.value());
     if (property == "Visible") return flag(c.visible());
     if (property == "Left") return std::to_string(c.left());
     if (property == "Top") return std::to_string(c.top());
@@ -65,7 +68,8 @@ std::vector<std::string> DumpModel(const platform::Form& form) {
     lines.push_back(form.name() + ".Caption " + Quote(form.caption()));
     for (const auto& control : form.controls())
         for (const auto& property : PropertiesOf(*control))
-            lines.push_back(form.name() + "." + control->name() + "." + property + " " + *ReadModel(*control, property));
+            lines.push_back(form.name() + "." + control->name() + "." + property + " " +
+                            *ReadModel(*control, property));
     return lines;
 }
 

@@ -55,7 +55,8 @@ bool Runner::run() {
         const auto& boxes = driver_.messageBoxes();
         for (std::size_t i = boxesSeen_; i < boxes.size(); ++i) {
             out_ << file_ << ":" << (scenario_.steps.empty() ? 0 : scenario_.steps.back().line)
-                 << ": end of file: every message box checked, got unchecked " << describe(boxes[i]) << "\n";
+                 << ": end of file: every message box checked, got unchecked " << describe(boxes[i])
+                 << "\n";
             passed_ = false;
         }
     }
@@ -76,7 +77,8 @@ bool Runner::step() {
 }
 
 void Runner::fail(const Step& step, const std::string& expected, const std::string& got) {
-    out_ << file_ << ":" << step.line << ": " << step.source << ": " << expected << ", got " << got << "\n";
+    out_ << file_ << ":" << step.line << ": " << step.source << ": " << expected << ", got " << got
+         << "\n";
     passed_ = false;
 }
 
@@ -87,7 +89,7 @@ void Runner::execute(const Step& s) {
         fail(s, "an application still running", "it has ended");
         return;
     }
-    if (w == "expect" ) return expect(s);
+    if (w == "expect") return expect(s);
     if (w == "refused") return refused(s);
     auto& runtime = driver_.application().runtime();
     const auto& boxes = driver_.messageBoxes();
@@ -161,7 +163,8 @@ bool Runner::person(const Step& s) {
     if (w == "clear") return driver_.clear(t.form, t.control);
     if (w == "delete") return driver_.deleteKey(t.form, t.control);
     if (w == "select")
-        return driver_.select(t.form, t.control, std::stoi(s.args[1]), s.args.size() > 2 ? std::stoi(s.args[2]) : 0);
+        return driver_.select(t.form, t.control, std::stoi(s.args[1]),
+                              s.args.size() > 2 ? std::stoi(s.args[2]) : 0);
     if (w == "type") {
         const std::string& text = s.args[1];
         std::size_t i = 0;
@@ -179,14 +182,16 @@ void Runner::expect(const Step& s) {
     const std::string control = parts.size() == 3 ? parts[1] : std::string();
     const std::string& property = parts.back();
     const std::optional<std::string> seen = driver_.read(parts[0], control, property);
-    const std::string expected = (property == "Caption" || property == "Text") ? Quote(s.args[1]) : s.args[1];
+    const std::string expected =
+        (property == "Caption" || property == "Text") ? Quote(s.args[1]) : s.args[1];
     if (!seen) return fail(s, expected, "no property " + property + " on " + s.args[0]);
     if (*seen != expected) fail(s, expected, *seen);
 }
 
 std::string Runner::snapshot() {
     auto& application = driver_.application();
-    std::string all = joinLog(application.runtime().log(), 0) + "|" + std::to_string(driver_.messageBoxes().size());
+    std::string all = joinLog(application.runtime().log(), 0) + "|" +
+                      std::to_string(driver_.messageBoxes().size());
     for (platform::Form* form : application.runtime().Forms())
         for (const auto& line : driver_.dump(form->name())) all += "\n" + line;
     return all;

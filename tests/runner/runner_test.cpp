@@ -35,15 +35,20 @@ TEST(Runner, ReportsWhatDidNotHold) {
     const Row rows[] = {
         {"a caption", "expect frmMainCalc.lblVp.Caption \"12 kts\"\n",
          "t.scn:1: expect frmMainCalc.lblVp.Caption \"12 kts\": \"12 kts\", got \"120 kts\"\n"},
-        {"a step after the end", "click frmMainCalc.cmdQuit\nclick frmQuit\n\nexpect frmMainCalc.Caption \"x\"\n",
-         "t.scn:4: expect frmMainCalc.Caption \"x\": an application still running, got it has ended\n"},
+        {"a step after the end",
+         "click frmMainCalc.cmdQuit\nclick frmQuit\n\nexpect frmMainCalc.Caption \"x\"\n",
+         "t.scn:4: expect frmMainCalc.Caption \"x\": an application still running, got it has "
+         "ended\n"},
         {"a step that was not refused", "refused click frmMainCalc.cmdClear\n",
-         "t.scn:1: refused click frmMainCalc.cmdClear: frmMainCalc refusing input, got it takes input\n"},
+         "t.scn:1: refused click frmMainCalc.cmdClear: frmMainCalc refusing input, got it takes "
+         "input\n"},
         {"an unknown control", "drag frmMainCalc.hscNone 3\n",
-         "t.scn:1: drag frmMainCalc.hscNone 3: a step that runs, got an exception: no control hscNone in "
+         "t.scn:1: drag frmMainCalc.hscNone 3: a step that runs, got an exception: no control "
+         "hscNone in "
          "frmMainCalc\n"},
         {"the log", "expect-log \"load frmMainCalc\"\n",
-         "t.scn:1: expect-log \"load frmMainCalc\": \"load frmMainCalc\", got \"load frmMainCalc; show "
+         "t.scn:1: expect-log \"load frmMainCalc\": \"load frmMainCalc\", got \"load frmMainCalc; "
+         "show "
          "frmMainCalc\"\n"},
         {"a message box that never came", "expect-msgbox \"a\" \"b\" 48\n",
          "t.scn:1: expect-msgbox \"a\" \"b\" 48: a message box, got none\n"},
@@ -83,7 +88,9 @@ TEST(Runner, ReadsEscapesInStrings) {
     const Scenario s = ParseScenario("paste a.b \"\\\"\\\\\\r\\n\\t\\b\\x41\\xE9 x\"\n");
     ASSERT_FALSE(s.error);
     EXPECT_EQ(s.steps[0].args[1], "\"\\\r\n\t\bA\xC3\xA9 x");
-    EXPECT_EQ(Quote(s.steps[0].args[1]), "\"\\\"\\\\\\r\\n\\t\\b" "A\xC3\xA9 x\"");
+    EXPECT_EQ(Quote(s.steps[0].args[1]),
+              "\"\\\"\\\\\\r\\n\\t\\b"
+              "A\xC3\xA9 x\"");
 }
 
 }  // namespace

@@ -53,7 +53,8 @@ std::optional<std::string> splitWords(const std::string& line, std::vector<std::
                 case 't': text += '\t'; break;
                 case 'b': text += '\b'; break;
                 case 'x': {
-                    if (i + 2 > line.size() || !std::isxdigit(static_cast<unsigned char>(line[i])) ||
+                    if (i + 2 > line.size() ||
+                        !std::isxdigit(static_cast<unsigned char>(line[i])) ||
                         !std::isxdigit(static_cast<unsigned char>(line[i + 1])))
                         return "\\x needs two hexadecimal digits";
                     const int code = std::stoi(line.substr(i, 2), nullptr, 16);
@@ -95,9 +96,9 @@ bool isPath(const std::string& s, std::size_t minParts, std::size_t maxParts) {
     return true;
 }
 
-const std::set<std::string> kProperties = {"Caption", "Text", "Value", "Visible", "Left", "Top", "Min", "Max",
-                                           "SmallChange", "LargeChange", "X1", "Y1", "X2", "Y2",
-                                           "SelStart", "SelLength"};
+const std::set<std::string> kProperties = {
+    "Caption",     "Text",        "Value", "Visible", "Left", "Top", "Min",      "Max",
+    "SmallChange", "LargeChange", "X1",    "Y1",      "X2",   "Y2",  "SelStart", "SelLength"};
 
 // Checks a step's arguments; returns what is wrong, or nothing.
 std::optional<std::string> check(Step& step);
@@ -115,11 +116,13 @@ std::optional<std::string> checkPerson(Step& s) {
     if (w == "arrow" || w == "page" || w == "wheel") {
         if (n < 2 || n > 3 || !needTarget(0) || (a[1] != "-" && a[1] != "+"))
             return w + " takes a bar, - or +, and an optional count";
-        if (n == 3 && (!isInteger(a[2]) || std::stoi(a[2]) < 0)) return "the count must be a whole number";
+        if (n == 3 && (!isInteger(a[2]) || std::stoi(a[2]) < 0))
+            return "the count must be a whole number";
         return std::nullopt;
     }
     if (w == "drag") {
-        if (n != 2 || !needTarget(0) || !isInteger(a[1])) return "drag takes a bar and a whole number";
+        if (n != 2 || !needTarget(0) || !isInteger(a[1]))
+            return "drag takes a bar and a whole number";
         return std::nullopt;
     }
     if (w == "type" || w == "paste") {
@@ -127,7 +130,8 @@ std::optional<std::string> checkPerson(Step& s) {
         return std::nullopt;
     }
     if (w == "key") {
-        if (n != 2 || !needTarget(0) || !isInteger(a[1]) || std::stoi(a[1]) < 0 || std::stoi(a[1]) > 0x10FFFF)
+        if (n != 2 || !needTarget(0) || !isInteger(a[1]) || std::stoi(a[1]) < 0 ||
+            std::stoi(a[1]) > 0x10FFFF)
             return "key takes a box and a character code";
         return std::nullopt;
     }
@@ -136,7 +140,9 @@ std::optional<std::string> checkPerson(Step& s) {
         return std::nullopt;
     }
     if (w == "select") {
-        auto whole = [&](std::size_t i) { return !s.quoted[i] && isInteger(a[i]) && std::stoi(a[i]) >= 0; };
+        auto whole = [&](std::size_t i) {
+            return !s.quoted[i] && isInteger(a[i]) && std::stoi(a[i]) >= 0;
+        };
         if (n < 2 || n > 3 || !needTarget(0) || !whole(1) || (n == 3 && !whole(2)))
             return "select takes a box, a start and an optional length";
         return std::nullopt;
@@ -149,7 +155,8 @@ std::optional<std::string> check(Step& s) {
     const auto n = a.size();
     const std::string& w = s.word;
     if (w == "expect") {
-        if (n != 2 || s.quoted[0] || !isPath(a[0], 2, 3)) return "expect takes TARGET.PROPERTY and a value";
+        if (n != 2 || s.quoted[0] || !isPath(a[0], 2, 3))
+            return "expect takes TARGET.PROPERTY and a value";
         const auto parts = SplitPath(a[0]);
         const std::string& property = parts.back();
         if (!kProperties.count(property)) return "unknown property '" + property + "'";
@@ -184,7 +191,12 @@ std::optional<std::string> check(Step& s) {
     }
     if (w == "refused") {
         if (n == 0 || s.quoted[0]) return "refused takes a person's step";
-        Step inner{s.line, s.source, a[0], {a.begin() + 1, a.end()}, {s.quoted.begin() + 1, s.quoted.end()}, {}};
+        Step inner{s.line,
+                   s.source,
+                   a[0],
+                   {a.begin() + 1, a.end()},
+                   {s.quoted.begin() + 1, s.quoted.end()},
+                   {}};
         if (auto e = checkPerson(inner)) return e;
         s.inner.push_back(std::move(inner));
         return std::nullopt;
@@ -206,7 +218,8 @@ std::vector<std::string> SplitPath(const std::string& path) {
     std::size_t start = 0;
     while (true) {
         const std::size_t dot = path.find('.', start);
-        parts.push_back(path.substr(start, dot == std::string::npos ? std::string::npos : dot - start));
+        parts.push_back(
+            path.substr(start, dot == std::string::npos ? std::string::npos : dot - start));
         if (dot == std::string::npos) break;
         start = dot + 1;
     }

@@ -21,8 +21,10 @@ const airspeed::TableAtmo& table() {
 }
 
 std::string speeds(scenario::Driver& driver) {
-    return Seen(driver, kForm, "lblVp2", "Caption") + " " + Seen(driver, kForm, "lblVpKm", "Caption") + " " +
-           Seen(driver, kForm, "lblVpExacte", "Caption") + " " + Seen(driver, kForm, "lblMach", "Caption");
+    return Seen(driver, kForm, "lblVp2", "Caption") + " " +
+           Seen(driver, kForm, "lblVpKm", "Caption") + " " +
+           Seen(driver, kForm, "lblVpExacte", "Caption") + " " +
+           Seen(driver, kForm, "lblMach", "Caption");
 }
 
 bool rowMatches(scenario::Driver& driver, const airspeed::AffichageVp& a) {
@@ -33,9 +35,10 @@ bool rowMatches(scenario::Driver& driver, const airspeed::AffichageVp& a) {
 }
 
 // The four speeds as speeds() reads them: the rule's in knots and km/h, then the exact ones.
-std::string quoted(const std::string& vp, const std::string& km, const airspeed::AffichageVpExacte& exacte) {
-    return scenario::Quote(vp) + " " + scenario::Quote(km) + " " + scenario::Quote(exacte.VpText) + " " +
-           scenario::Quote(exacte.MachText);
+std::string quoted(const std::string& vp, const std::string& km,
+                   const airspeed::AffichageVpExacte& exacte) {
+    return scenario::Quote(vp) + " " + scenario::Quote(km) + " " + scenario::Quote(exacte.VpText) +
+           " " + scenario::Quote(exacte.MachText);
 }
 
 }  // namespace
@@ -47,29 +50,39 @@ std::optional<int> AirspeedCheck::altitude(scenario::Driver& driver) const {
     const int bar = SeenValue(driver, kForm, "vscAlt");
     if (bar % airspeed::kAltBarStep == 0) {
         const int alt = 2 * (airspeed::kAltBarSeaLevel - bar);
-        if (rowMatches(driver, airspeed::CalculVp(static_cast<std::int16_t>(vi), alt, table()).affichage)) return alt;
+        if (rowMatches(driver,
+                       airspeed::CalculVp(static_cast<std::int16_t>(vi), alt, table()).affichage))
+            return alt;
         return std::nullopt;
     }
     for (int alt = 0; alt <= 45000; alt += 1000)
-        if (rowMatches(driver, airspeed::CalculVp(static_cast<std::int16_t>(vi), alt, table()).affichage)) return alt;
+        if (rowMatches(driver,
+                       airspeed::CalculVp(static_cast<std::int16_t>(vi), alt, table()).affichage))
+            return alt;
     return std::nullopt;
 }
 
 Check AirspeedCheck::check(scenario::Driver& driver) const {
     const int vi = SeenValue(driver, kForm, "hscVi");
-    if (auto f = ExpectCaption(driver, kForm, "lblVi", common::FormatWhole(vi), "the bar's value")) return f;
+    if (auto f = ExpectCaption(driver, kForm, "lblVi", common::FormatWhole(vi), "the bar's value"))
+        return f;
     const auto alt = altitude(driver);
     if (!alt)
-        return Failure{kForm + ".lblAlt", kForm + ": the altitude labels show no row of the standard atmosphere for vscAlt " +
-                                              std::to_string(SeenValue(driver, kForm, "vscAlt")) + ": " +
-                                              Seen(driver, kForm, "lblAlt", "Caption")};
+        return Failure{
+            kForm + ".lblAlt",
+            kForm + ": the altitude labels show no row of the standard atmosphere for vscAlt " +
+                std::to_string(SeenValue(driver, kForm, "vscAlt")) + ": " +
+                Seen(driver, kForm, "lblAlt", "Caption")};
     const auto rule = airspeed::CalculVp(static_cast<std::int16_t>(vi), *alt, table()).affichage;
-    const std::string standard = quoted(rule.VpText, rule.VpKmText, airspeed::AfficheVpExacte(vi, *alt));
+    const std::string standard =
+        quoted(rule.VpText, rule.VpKmText, airspeed::AfficheVpExacte(vi, *alt));
     const std::string seen = speeds(driver);
     if (seen == standard) return std::nullopt;
     if (confirmed_ && seen == *confirmed_) return std::nullopt;
-    return Failure{kForm + ".lblVp2", kForm + ": the speeds show " + seen + ", the standard atmosphere gives " + standard +
-                                          (confirmed_ ? ", the confirmed temperature " + *confirmed_ : std::string())};
+    return Failure{kForm + ".lblVp2",
+                   kForm + ": the speeds show " + seen + ", the standard atmosphere gives " +
+                       standard +
+                       (confirmed_ ? ", the confirmed temperature " + *confirmed_ : std::string())};
 }
 
 void AirspeedCheck::before(scenario::Driver& driver, bool okClicked) {
@@ -82,36 +95,45 @@ void AirspeedCheck::before(scenario::Driver& driver, bool okClicked) {
     const auto alt = altitude(driver);
     if (!alt) return;
     const std::string text = driver.application().frmVitesse()["txtTempExt"].text();
-    const auto result = airspeed::CalculVpTempExt(static_cast<std::int16_t>(viBefore_), *alt, table(), text);
+    const auto result =
+        airspeed::CalculVpTempExt(static_cast<std::int16_t>(viBefore_), *alt, table(), text);
     if (const auto* r = std::get_if<airspeed::ResultatVpTempExt>(&result)) {
-        predicted_ = quoted(r->VpText, r->VpKmText, airspeed::AfficheVpExacte(viBefore_, *alt, r->TempExtLue));
+        predicted_ = quoted(r->VpText, r->VpKmText,
+                            airspeed::AfficheVpExacte(viBefore_, *alt, r->TempExtLue));
     } else {
-        refusalPredicted_ = std::get<airspeed::TempExtRefusal>(result) != airspeed::TempExtRefusal::Empty;
+        refusalPredicted_ =
+            std::get<airspeed::TempExtRefusal>(result) != airspeed::TempExtRefusal::Empty;
     }
 }
 
 Check AirspeedCheck::after(scenario::Driver& driver, bool okClicked, std::size_t newBoxes) {
-    const bool barMoved =
-        SeenValue(driver, kForm, "hscVi") != viBefore_ || SeenValue(driver, kForm, "vscAlt") != altBarBefore_;
+    const bool barMoved = SeenValue(driver, kForm, "hscVi") != viBefore_ ||
+                          SeenValue(driver, kForm, "vscAlt") != altBarBefore_;
     if (barMoved) {
         confirmed_.reset();
         const std::string text = Seen(driver, kForm, "txtTempExt", "Text");
-        if (text != "\"\"") return Failure{kForm + ".txtTempExt", kForm + ": a bar moved and the temperature box still holds " + text};
+        if (text != "\"\"")
+            return Failure{kForm + ".txtTempExt",
+                           kForm + ": a bar moved and the temperature box still holds " + text};
     }
     if (!okClicked) return std::nullopt;
     if (predicted_) {
         confirmed_ = predicted_;
         const std::string seen = speeds(driver);
         if (seen != *predicted_)
-            return Failure{kForm + ".cmdTempExt", kForm + ": OK shows " + seen + ", the temperature correction gives " +
-                                                      *predicted_};
+            return Failure{
+                kForm + ".cmdTempExt",
+                kForm + ": OK shows " + seen + ", the temperature correction gives " + *predicted_};
         return std::nullopt;
     }
     if (refusalPredicted_ && newBoxes != 1)
-        return Failure{kForm + ".cmdTempExt", kForm + ": OK on a refused temperature showed " + std::to_string(newBoxes) +
+        return Failure{kForm + ".cmdTempExt", kForm + ": OK on a refused temperature showed " +
+                                                  std::to_string(newBoxes) +
                                                   " message boxes, not one"};
     if (speeds(driver) != speedsBefore_)
-        return Failure{kForm + ".cmdTempExt", kForm + ": OK on a refused or empty temperature changed the speeds to " + speeds(driver)};
+        return Failure{kForm + ".cmdTempExt",
+                       kForm + ": OK on a refused or empty temperature changed the speeds to " +
+                           speeds(driver)};
     return std::nullopt;
 }
 

@@ -44,46 +44,58 @@ BeforeStep Checker::before(scenario::Driver& driver, const scenario::Step& step)
     const platform::Form* active = runtime.activeForm();
     noted.active = active ? active->name() : std::string();
     const platform::Form* target = runtime.form(FormOf(step));
-    noted.targetAcceptsInput = target != nullptr && target->loaded() && runtime.acceptsInput(*target);
+    noted.targetAcceptsInput =
+        target != nullptr && target->loaded() && runtime.acceptsInput(*target);
     noted.boxes = driver.messageBoxes().size();
-    if (noted.targetAcceptsInput && (isClick(step, "frmMainCalc", "cmdQuit") || (step.word == "close" && FormOf(step) == "frmMainCalc")))
+    if (noted.targetAcceptsInput && (isClick(step, "frmMainCalc", "cmdQuit") ||
+                                     (step.word == "close" && FormOf(step) == "frmMainCalc")))
         quitAsked_ = true;
 
     if (loaded(application, "frmMainCalc")) main_.before(driver);
     if (loaded(application, "frmVitesse")) {
-        airspeed_.before(driver, noted.targetAcceptsInput && isClick(step, "frmVitesse", "cmdTempExt"));
+        airspeed_.before(driver,
+                         noted.targetAcceptsInput && isClick(step, "frmVitesse", "cmdTempExt"));
     } else {
         airspeed_.reset();
     }
-    if (loaded(application, "frmConversions")) conversions_.before(driver, step, noted.targetAcceptsInput);
+    if (loaded(application, "frmConversions"))
+        conversions_.before(driver, step, noted.targetAcceptsInput);
     return noted;
 }
 
-Check Checker::after(scenario::Driver& driver, const scenario::Step& step, const BeforeStep& noted, bool taken) {
+Check Checker::after(scenario::Driver& driver, const scenario::Step& step, const BeforeStep& noted,
+                     bool taken) {
     auto& application = driver.application();
     auto& runtime = application.runtime();
     if (taken && !noted.targetAcceptsInput)
         return Failure{"refusal", step.source + ": taken by a window that takes no input"};
     if (runtime.ended()) {
-        if (!quitAsked_) return Failure{"ended", "the application ended without the person quitting"};
+        if (!quitAsked_)
+            return Failure{"ended", "the application ended without the person quitting"};
         return std::nullopt;
     }
     const platform::Form* active = runtime.activeForm();
     if (!loaded(application, "frmMainCalc") || active == nullptr)
-        return Failure{"alive", "the application runs without its main window or a window taking input"};
+        return Failure{"alive",
+                       "the application runs without its main window or a window taking input"};
 
     const auto& boxes = driver.messageBoxes();
     for (; boxesChecked_ < boxes.size(); ++boxesChecked_) {
         const auto& box = boxes[boxesChecked_];
-        if (box.prompt != kPrompt || box.title != kTitle || box.style != kStyle || box.owner != noted.active)
-            return Failure{"msgbox", "a message box \"" + box.prompt + "\" \"" + box.title + "\" " + std::to_string(box.style) +
-                                         " owned by " + box.owner + " after a step in " + noted.active};
+        if (box.prompt != kPrompt || box.title != kTitle || box.style != kStyle ||
+            box.owner != noted.active)
+            return Failure{"msgbox", "a message box \"" + box.prompt + "\" \"" + box.title + "\" " +
+                                         std::to_string(box.style) + " owned by " + box.owner +
+                                         " after a step in " + noted.active};
     }
     const std::size_t newBoxes = boxes.size() - std::min(noted.boxes, boxes.size());
 
-    if (loaded(application, "frmMainCalc")) main_.after(driver, taken && isClick(step, "frmMainCalc", "cmdClear"));
+    if (loaded(application, "frmMainCalc"))
+        main_.after(driver, taken && isClick(step, "frmMainCalc", "cmdClear"));
     if (loaded(application, "frmVitesse"))
-        if (auto f = airspeed_.after(driver, noted.targetAcceptsInput && isClick(step, "frmVitesse", "cmdTempExt"), newBoxes))
+        if (auto f = airspeed_.after(
+                driver, noted.targetAcceptsInput && isClick(step, "frmVitesse", "cmdTempExt"),
+                newBoxes))
             return f;
     if (loaded(application, "frmConversions"))
         if (auto f = conversions_.after(driver, newBoxes)) return f;
@@ -101,18 +113,22 @@ Check Checker::bars(scenario::Driver& driver, const std::string& form) const {
             // What the box shows is what the model holds: the text, the caret and the selection.
             const std::string seen = Seen(driver, form, control->name(), "SelStart") + " " +
                                      Seen(driver, form, control->name(), "SelLength");
-            const std::string held = std::to_string(control->selStart()) + " " + std::to_string(control->selLength());
-            if (seen != held || control->selStart() + control->selLength() > platform::CharacterCount(control->text()))
-                return Failure{form + "." + control->name(), form + "." + control->name() + " shows the selection " + seen +
-                                                                 " of " + held + " in \"" + control->text() + "\""};
+            const std::string held =
+                std::to_string(control->selStart()) + " " + std::to_string(control->selLength());
+            if (seen != held || control->selStart() + control->selLength() >
+                                    platform::CharacterCount(control->text()))
+                return Failure{form + "." + control->name(),
+                               form + "." + control->name() + " shows the selection " + seen +
+                                   " of " + held + " in \"" + control->text() + "\""};
         }
         if (!control->isScrollBar()) continue;
         const int value = SeenValue(driver, form, control->name());
         const int min = std::stoi(Seen(driver, form, control->name(), "Min"));
         const int max = std::stoi(Seen(driver, form, control->name(), "Max"));
         if (value < std::min(min, max) || value > std::max(min, max))
-            return Failure{form + "." + control->name(), form + "." + control->name() + ".Value " + std::to_string(value) +
-                                                             " outside " + std::to_string(min) + ".." + std::to_string(max)};
+            return Failure{form + "." + control->name(),
+                           form + "." + control->name() + ".Value " + std::to_string(value) +
+                               " outside " + std::to_string(min) + ".." + std::to_string(max)};
     }
     return std::nullopt;
 }

@@ -16,9 +16,9 @@ namespace ventrose::soak {
 // returns only once that window is closed, with the steps played in it checked in between;
 // so each step keeps its own notes.
 struct BeforeStep {
-    std::string active;          // the window taking input
+    std::string active;  // the window taking input
     bool targetAcceptsInput = false;
-    std::size_t boxes = 0;       // message boxes shown so far
+    std::size_t boxes = 0;  // message boxes shown so far
 };
 
 // Every invariant the soak checks after each step: the application is alive unless the person
@@ -30,7 +30,8 @@ public:
     // The application has just started (again).
     void started(scenario::Driver& driver);
     BeforeStep before(scenario::Driver& driver, const scenario::Step& step);
-    Check after(scenario::Driver& driver, const scenario::Step& step, const BeforeStep& noted, bool taken);
+    Check after(scenario::Driver& driver, const scenario::Step& step, const BeforeStep& noted,
+                bool taken);
 
 private:
     Check bars(scenario::Driver& driver, const std::string& form) const;

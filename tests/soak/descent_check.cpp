@@ -22,12 +22,9 @@ const std::string kForm = "frmDescente";
 
 AffichageDescente compute(ModeDescente mode, descent::EtatDescente etat) {
     switch (mode) {
-        case ModeDescente::ModeDist:
-            return descent::CalculDist(etat);
-        case ModeDescente::ModeVs:
-            return descent::CalculVs(etat);
-        case ModeDescente::ModeTaux:
-            break;
+        case ModeDescente::ModeDist: return descent::CalculDist(etat);
+        case ModeDescente::ModeVs: return descent::CalculVs(etat);
+        case ModeDescente::ModeTaux: break;
     }
     return descent::CalculTaux(etat);
 }
@@ -39,8 +36,9 @@ Check compare(scenario::Driver& driver, ModeDescente mode, const AffichageDescen
     for (std::size_t i = 0; i < c.traits.size(); ++i) {
         const std::string& line = c.traits[i].name();
         if (SeenFlag(driver, kForm, line, "Visible") != a.Traits[i])
-            return Failure{kForm + "." + line, kForm + "." + line + ".Visible is not " + (a.Traits[i] ? "true" : "false") +
-                                                   " as " + why + " gives"};
+            return Failure{kForm + "." + line, kForm + "." + line + ".Visible is not " +
+                                                   (a.Traits[i] ? "true" : "false") + " as " + why +
+                                                   " gives"};
     }
     const auto optional = [&](const std::optional<platform::LabelRef>& label,
                               const std::optional<std::string>& text) -> Check {
@@ -67,7 +65,8 @@ Check checkFrame(scenario::Driver& driver, ModeDescente mode) {
             case Champ::Vs: etat.Vs = static_cast<std::int16_t>(value); break;
             case Champ::Vz: etat.Vz = static_cast<std::int16_t>(value); break;
         }
-        if (b.champ != Champ::AltA && b.champ != Champ::AltB && value == b.valeurChargement) mayBeAbsent.push_back(b.champ);
+        if (b.champ != Champ::AltA && b.champ != Champ::AltB && value == b.valeurChargement)
+            mayBeAbsent.push_back(b.champ);
     }
     Check first;
     for (unsigned unset = 0; unset < (1u << mayBeAbsent.size()); ++unset) {

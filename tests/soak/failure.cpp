@@ -26,8 +26,8 @@ Check ExpectCaption(scenario::Driver& driver, const std::string& form, const std
                     const std::string& expected, const std::string& why) {
     const std::string seen = Seen(driver, form, control, "Caption");
     if (seen == scenario::Quote(expected)) return std::nullopt;
-    return Failure{form + "." + control,
-                   form + "." + control + ".Caption shows " + seen + ", " + why + " gives " + scenario::Quote(expected)};
+    return Failure{form + "." + control, form + "." + control + ".Caption shows " + seen + ", " +
+                                             why + " gives " + scenario::Quote(expected)};
 }
 
 }  // namespace ventrose::soak

@@ -53,7 +53,9 @@ int main(int argc, char** argv) {
         return usage();
     }
 
-    soak::DriverFactory factory = [] { return std::unique_ptr<scenario::Driver>(std::make_unique<scenario::HeadlessDriver>()); };
+    soak::DriverFactory factory = [] {
+        return std::unique_ptr<scenario::Driver>(std::make_unique<scenario::HeadlessDriver>());
+    };
 #ifdef VENTROSE_SOAK_QT
     std::unique_ptr<soak::QtDrivers> qtDrivers;
 #endif
@@ -68,12 +70,15 @@ int main(int argc, char** argv) {
     }
 
     const std::string mode = qt ? "qt" : "headless";
-    std::cout << "ventrose-soak " << mode << " --seed " << seed << " --steps " << steps << std::endl;
+    std::cout << "ventrose-soak " << mode << " --seed " << seed << " --steps " << steps
+              << std::endl;
     const auto began = std::chrono::steady_clock::now();
     soak::RandomSource source(seed, steps);
     soak::SoakResult result = soak::Soak(factory, true).run(source);
-    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - began).count();
-    std::cout << result.steps << " steps, " << result.starts << " starts, " << seconds << " s" << std::endl;
+    const double seconds =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - began).count();
+    std::cout << result.steps << " steps, " << result.starts << " starts, " << seconds << " s"
+              << std::endl;
     if (!result.failure) {
         std::cout << "PASS seed " << seed << "\n";
         return 0;
@@ -85,12 +90,15 @@ int main(int argc, char** argv) {
         soak::ListSource replayed(list);
         return soak::Soak(factory, false).run(replayed).failure;
     };
-    const auto shortest = soak::Shrink(result.life, *result.failure, replay, std::chrono::seconds(120));
+    const auto shortest =
+        soak::Shrink(result.life, *result.failure, replay, std::chrono::seconds(120));
     const auto last = replay(shortest);
     const soak::Failure& shown = last ? *last : *result.failure;
     const std::string text = soak::ScenarioText(seed, shown, shortest);
     const std::string path = out + "/soak-seed-" + std::to_string(seed) + ".scn";
     std::ofstream(path) << text;
-    std::cout << "shortest reproduction (" << shortest.size() << " steps), written to " << path << ":\n" << text;
+    std::cout << "shortest reproduction (" << shortest.size() << " steps), written to " << path
+              << ":\n"
+              << text;
     return 1;
 }

@@ -18,7 +18,9 @@ const std::string kForm = "frmMainCalc";
 
 bool modeTemps(scenario::Driver& driver) { return !SeenFlag(driver, kForm, "optDistance"); }
 
-int entryBar(scenario::Driver& driver, bool temps) { return SeenValue(driver, kForm, temps ? "hscDt" : "hscTsv"); }
+int entryBar(scenario::Driver& driver, bool temps) {
+    return SeenValue(driver, kForm, temps ? "hscDt" : "hscTsv");
+}
 
 }  // namespace
 
@@ -49,19 +51,31 @@ Check MainWindowCheck::check(scenario::Driver& driver) const {
     const wind::Facteurs facteurs = wind::CalculFacteurs(Vp);
     const wind::TypeVent type = wind::CalculTypeVent(V, Rm);
     const wind::SinCos sc = wind::CalculSinCos(type.Alpha);
-    const wind::Triangle t = wind::CalculTriangle(Vp, Rm, Vw, facteurs.Fb, type.CasVent, sc.SinAlpha, sc.CosAlpha);
+    const wind::Triangle t =
+        wind::CalculTriangle(Vp, Rm, Vw, facteurs.Fb, type.CasVent, sc.SinAlpha, sc.CosAlpha);
 
     std::vector<std::pair<const char*, std::string>> labels = {
-        {"lblVp", entrees.VpText},        {"lblRm", entrees.RmText},      {"lblV", entrees.VText},
-        {"lblVw", entrees.VwText},        {"lblFb", facteurs.FbText},     {"lblInvFb", facteurs.InvFbText},
-        {"lblMultSin", sc.SinAlphaText},  {"lblMultCos", sc.CosAlphaText}, {"lblAlpha", type.AlphaText},
+        {"lblVp", entrees.VpText},
+        {"lblRm", entrees.RmText},
+        {"lblV", entrees.VText},
+        {"lblVw", entrees.VwText},
+        {"lblFb", facteurs.FbText},
+        {"lblInvFb", facteurs.InvFbText},
+        {"lblMultSin", sc.SinAlphaText},
+        {"lblMultCos", sc.CosAlphaText},
+        {"lblAlpha", type.AlphaText},
         {"lblTypeVent", std::string(type.TypeVent)},
-        {"lblX", t.XText},                {"lblVt", t.VtText},            {"lblVe", t.VeText},
-        {"lblDerive", t.DeriveText},      {"lblTc", t.TcText},            {"lblNewCap", t.CapText},
+        {"lblX", t.XText},
+        {"lblVt", t.VtText},
+        {"lblVe", t.VeText},
+        {"lblDerive", t.DeriveText},
+        {"lblTc", t.TcText},
+        {"lblNewCap", t.CapText},
         {"lblVs", t.VsText},
     };
-    const wind::TempsDistance td = wind::CalculTempsDistance(temps ? wind::ModeVol::Temps : wind::ModeVol::Distance,
-                                                             entryBar(driver, temps), facteurs.Fb, facteurs.InvFb);
+    const wind::TempsDistance td =
+        wind::CalculTempsDistance(temps ? wind::ModeVol::Temps : wind::ModeVol::Distance,
+                                  entryBar(driver, temps), facteurs.Fb, facteurs.InvFb);
     if (legFromBar_) {
         const wind::TempsAvecVent tav = wind::CalculTempsAvecVent(td.D, t.Vs);
         labels.insert(labels.end(), {{"lblDt", td.DEntryText},
@@ -71,13 +85,16 @@ Check MainWindowCheck::check(scenario::Driver& driver) const {
                                      {"lblTav", tav.TavText}});
     }
     for (const auto& [label, text] : labels)
-        if (auto failure = ExpectCaption(driver, kForm, label, text, "the wind computation for its bars")) return failure;
+        if (auto failure =
+                ExpectCaption(driver, kForm, label, text, "the wind computation for its bars"))
+            return failure;
     if (legFromBar_) {
         const char* hidden = temps ? "hscTsv" : "hscDt";
         const int seen = SeenValue(driver, kForm, hidden);
         if (seen != td.computedEntry)
-            return Failure{kForm + "." + hidden, kForm + "." + hidden + ".Value is " + std::to_string(seen) +
-                                                     ", the leg computation gives " + std::to_string(td.computedEntry)};
+            return Failure{kForm + "." + hidden,
+                           kForm + "." + hidden + ".Value is " + std::to_string(seen) +
+                               ", the leg computation gives " + std::to_string(td.computedEntry)};
     }
     return std::nullopt;
 }

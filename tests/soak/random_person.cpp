@@ -30,12 +30,10 @@ bool reachable(const platform::Form& form, const platform::Control& control) {
         case ControlKind::VScrollBar:
         case ControlKind::OptionButton:
         case ControlKind::TextBox:
-        case ControlKind::Image:
-            return true;
+        case ControlKind::Image: return true;
         case ControlKind::Frame:
         case ControlKind::Line:
-        case ControlKind::Shape:
-            break;
+        case ControlKind::Shape: break;
     }
     return false;
 }
@@ -43,8 +41,8 @@ bool reachable(const platform::Form& form, const platform::Control& control) {
 // What a number box sees most (digits and the signs and separators of numbers), what it must
 // refuse, and characters beyond ASCII; "\b" and "\r" are Backspace and Enter.
 constexpr std::array<std::string_view, 24> kCharacters = {
-    "0", "1", "2", "5", "7", "9", "9", "0", "-", "-", ",", ",", ".", ".",
-    "a", "E", "+", " ", "\b", "\r", "\t", "é", "°", "€",
+    "0", "1", "2", "5", "7", "9", "9",  "0",  "-",  "-", ",", ",",
+    ".", ".", "a", "E", "+", " ", "\b", "\r", "\t", "é", "°", "€",
 };
 
 }  // namespace
@@ -57,9 +55,13 @@ std::uint64_t RandomPerson::draw() {
     return z ^ (z >> 31);
 }
 
-std::size_t RandomPerson::below(std::size_t n) { return n == 0 ? 0 : static_cast<std::size_t>(draw() % n); }
+std::size_t RandomPerson::below(std::size_t n) {
+    return n == 0 ? 0 : static_cast<std::size_t>(draw() % n);
+}
 
-std::string RandomPerson::character() { return std::string(kCharacters[below(kCharacters.size())]); }
+std::string RandomPerson::character() {
+    return std::string(kCharacters[below(kCharacters.size())]);
+}
 
 std::string RandomPerson::text(std::size_t maxLength) {
     // Now and then a long run of digits, for results that no longer fit.
@@ -95,13 +97,17 @@ scenario::Step RandomPerson::next(app::Application& application) {
 
     const platform::Control& control = *controls[below(controls.size())];
     const std::string target = name + "." + control.name();
-    if (control.name() == "cmdQuit" && name == "frmMainCalc" && !chance(30)) return MakeStep("click", {name});
+    if (control.name() == "cmdQuit" && name == "frmMainCalc" && !chance(30))
+        return MakeStep("click", {name});
     switch (control.kind()) {
         case ControlKind::HScrollBar:
         case ControlKind::VScrollBar: {
             const std::size_t what = below(10);
             const std::string toward = chance(50) ? "-" : "+";
-            if (what < 3) return MakeStep("arrow", {target, toward, std::to_string(chance(10) ? 1 + below(60) : 1 + below(3))});
+            if (what < 3)
+                return MakeStep(
+                    "arrow",
+                    {target, toward, std::to_string(chance(10) ? 1 + below(60) : 1 + below(3))});
             if (what < 5) return MakeStep("page", {target, toward, std::to_string(1 + below(3))});
             if (what < 6) return MakeStep("wheel", {target, toward, std::to_string(1 + below(3))});
             const int low = control.lowest(), high = control.highest();
@@ -118,13 +124,13 @@ scenario::Step RandomPerson::next(app::Application& application) {
             if (what < 20) {
                 // Anywhere in the text, now and then past its end.
                 const std::size_t size = control.text().size() + 2;
-                return MakeStep("select", {target, std::to_string(below(size)), std::to_string(chance(50) ? 0 : below(size))});
+                return MakeStep("select", {target, std::to_string(below(size)),
+                                           std::to_string(chance(50) ? 0 : below(size))});
             }
             if (what < 22) return MakeStep("delete", {target});
             return MakeStep("clear", {target});
         }
-        default:
-            return MakeStep("click", {target});
+        default: return MakeStep("click", {target});
     }
 }
 

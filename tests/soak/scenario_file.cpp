@@ -13,10 +13,12 @@ std::string oneLine(std::string text) {
 
 }  // namespace
 
-std::string ScenarioText(std::uint64_t seed, const Failure& failure, const std::vector<scenario::Step>& steps) {
+std::string ScenarioText(std::uint64_t seed, const Failure& failure,
+                         const std::vector<scenario::Step>& steps) {
     std::string text = "# Found by ventrose-soak --seed " + std::to_string(seed) + "\n";
     text += "# " + oneLine(failure.message) + "\n";
-    text += "# Add the expectation that the last step breaks before keeping this file as a scenario.\n";
+    text +=
+        "# Add the expectation that the last step breaks before keeping this file as a scenario.\n";
     for (const auto& step : steps) text += step.source + "\n";
     text += "ignore-msgboxes\n";
     return text;

@@ -11,6 +11,7 @@ namespace ventrose::soak {
 
 // The steps as a scenario file that `ventrose-scenario` plays: what broke and how to get it
 // again in comments, then the steps; the message boxes they show are not its point.
-std::string ScenarioText(std::uint64_t seed, const Failure& failure, const std::vector<scenario::Step>& steps);
+std::string ScenarioText(std::uint64_t seed, const Failure& failure,
+                         const std::vector<scenario::Step>& steps);
 
 }  // namespace ventrose::soak

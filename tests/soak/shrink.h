@@ -16,7 +16,7 @@ using Replay = std::function<std::optional<Failure>(const std::vector<scenario::
 // The shortest list found by deleting steps, halves first, then ever smaller runs down to single
 // steps, for as long as the replay still fails with the same kind of failure. Stops improving
 // when `budget` is spent and returns the best list so far.
-std::vector<scenario::Step> Shrink(std::vector<scenario::Step> steps, const Failure& failure, const Replay& replay,
-                                   std::chrono::seconds budget);
+std::vector<scenario::Step> Shrink(std::vector<scenario::Step> steps, const Failure& failure,
+                                   const Replay& replay, std::chrono::seconds budget);
 
 }  // namespace ventrose::soak

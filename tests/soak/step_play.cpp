@@ -14,7 +14,8 @@ Step MakeStep(std::string word, std::vector<std::string> args, std::vector<bool>
     quoted.resize(args.size(), false);
     Step step;
     step.source = word;
-    for (std::size_t i = 0; i < args.size(); ++i) step.source += " " + (quoted[i] ? scenario::Quote(args[i]) : args[i]);
+    for (std::size_t i = 0; i < args.size(); ++i)
+        step.source += " " + (quoted[i] ? scenario::Quote(args[i]) : args[i]);
     step.word = std::move(word);
     step.args = std::move(args);
     step.quoted = std::move(quoted);
@@ -55,7 +56,8 @@ bool PlayStep(scenario::Driver& driver, const Step& s) {
     if (w == "paste") return driver.paste(form, control, s.args[1]);
     if (w == "clear") return driver.clear(form, control);
     if (w == "delete") return driver.deleteKey(form, control);
-    if (w == "select") return driver.select(form, control, std::stoi(s.args[1]), std::stoi(s.args[2]));
+    if (w == "select")
+        return driver.select(form, control, std::stoi(s.args[1]), std::stoi(s.args[2]));
     if (w == "type") {
         const std::string& text = s.args[1];
         std::size_t i = 0;

@@ -10,7 +10,8 @@ namespace ventrose::soak {
 
 // A person's step built from its words, with its source line in the scenario syntax so that a
 // list of steps can be written out as a scenario file. `quoted` marks the string arguments.
-scenario::Step MakeStep(std::string word, std::vector<std::string> args, std::vector<bool> quoted = {});
+scenario::Step MakeStep(std::string word, std::vector<std::string> args,
+                        std::vector<bool> quoted = {});
 
 // The form a step acts on ("frmMainCalc" for "frmMainCalc.hscVp"), and the control, if any.
 std::string FormOf(const scenario::Step& step);

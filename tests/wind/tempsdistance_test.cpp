@@ -39,8 +39,8 @@ constexpr LegRow kLegRows[] = {
     {"DistanceTieLabelUpBarEven", kDistance, 90, 3, 4.5, 3, " 5 NM", "5 NM", "3 mn", " 3mn", 4},
     {"TempsBeyond16BitsPinned", kTemps, 60, 40000, 40000, 40000, " 40000 NM", "40000 NM",
      "40000 mn", " 40000 mn", 240},
-    {"DistanceBarPinned", kDistance, 800, 240, 3192, 240, " 3192 NM", "3192 NM", "240 mn",
-     " 240mn", 400},
+    {"DistanceBarPinned", kDistance, 800, 240, 3192, 240, " 3192 NM", "3192 NM", "240 mn", " 240mn",
+     400},
 };
 
 TEST(CalculTempsDistance, Examples) {
@@ -67,10 +67,10 @@ struct WindTimeRow {
 
 const WindTimeRow kWindTimeRows[] = {
     {"Start", 0, 120, 0, "0 mn"},
-    {"RoundsUp", 100, 102, 59, "59 mn"},     // 58.8
-    {"TieToEven", 5, 120, 2, "2 mn"},        // 2.5, while Tsv shows «3 mn»
-    {"TieToEvenUp", 7, 120, 4, "4 mn"},      // 3.5
-    {"TailWind", 75, 170, 26, "26 mn"},      // 26.47
+    {"RoundsUp", 100, 102, 59, "59 mn"},  // 58.8
+    {"TieToEven", 5, 120, 2, "2 mn"},     // 2.5, while Tsv shows «3 mn»
+    {"TieToEvenUp", 7, 120, 4, "4 mn"},   // 3.5
+    {"TailWind", 75, 170, 26, "26 mn"},   // 26.47
     // 60 x (41 / 40) is just below 61.5; 60 x 41 / 40 would be the tie 61.5, going to 62.
     {"QuotientFirst", 41, 40, 61, "61 mn"},
     {"LargestThatFits", 32767, 60, 32767, "32767 mn"},

@@ -67,8 +67,8 @@ TEST(CalculTypeVent, WholeRangeAgreesWithBearingSectors) {
             int expectedCase = V >= Rm ? sector.caseVAtLeastRm : sector.caseVBelowRm;
             if (V - Rm == 360) expectedCase = 9;  // same bearing as V == Rm, a case of its own
             std::string expectedText = sector.text != nullptr ? sector.text
-                                       : V >= Rm               ? "vent perpendiculaire à droite"
-                                                               : "vent perpendicailaire à droite";
+                                       : V >= Rm              ? "vent perpendiculaire à droite"
+                                                              : "vent perpendicailaire à droite";
             const int offCourse = std::abs(V - Rm) % 180;
             const int acute = offCourse <= 90 ? offCourse : 180 - offCourse;
 

@@ -33,7 +33,8 @@ std::pair<Qt::Key, QString> keyFor(int code) {
     if (code >= 'a' && code <= 'z') return {static_cast<Qt::Key>(code - 'a' + 'A'), text};
     if (code > 32 && code < 127) return {static_cast<Qt::Key>(code), text};
     if (code == 32) return {Qt::Key_Space, text};
-    // Other control codes and characters beyond ASCII: a key the keyboard layout gives only as text.
+    // Other control codes and characters beyond ASCII: a key the keyboard layout gives only as
+    // text.
     return {Qt::Key_unknown, text};
 }
 
@@ -43,7 +44,8 @@ QPoint freePoint(const QWidget& window) {
     for (int y = area.top() + 2; y < area.bottom(); y += 4)
         for (int x = area.left() + 2; x < area.right(); x += 4)
             if (window.childAt(QPoint(x, y)) == nullptr) return QPoint(x, y);
-    throw std::runtime_error("no free point on the window " + window.objectName().toStdString() + " to click");
+    throw std::runtime_error("no free point on the window " + window.objectName().toStdString() +
+                             " to click");
 }
 
 }  // namespace
@@ -84,17 +86,21 @@ template <class WidgetType>
 WidgetType& QtDriver::widget(const std::string& form, const std::string& control) {
     const platform::Control& c = FindControl(*application_, form, control);
     auto* w = qobject_cast<WidgetType*>(view_->widgetOf(c));
-    if (w == nullptr) throw std::runtime_error(form + "." + control + " has no widget of the kind the step needs");
+    if (w == nullptr)
+        throw std::runtime_error(form + "." + control +
+                                 " has no widget of the kind the step needs");
     return *w;
 }
 
-bool QtDriver::deliver(const std::string& form, const std::function<void()>& event, bool mayDoNothing) {
+bool QtDriver::deliver(const std::string& form, const std::function<void()>& event,
+                       bool mayDoNothing) {
     QCoreApplication::processEvents();
     const bool accepts = application_->runtime().acceptsInput(FindForm(*application_, form));
     const int before = actions_;
     event();
     if (actions_ != before) return lastTaken_;
-    if (accepts && !mayDoNothing) throw std::logic_error("the step on " + form + " never reached the model");
+    if (accepts && !mayDoNothing)
+        throw std::logic_error("the step on " + form + " never reached the model");
     return false;
 }
 
@@ -102,10 +108,12 @@ bool QtDriver::click(const std::string& form, const std::string& control) {
     if (control.empty()) {
         QWidget& w = window(form);
         const QPoint point = freePoint(w);
-        return deliver(form, [&w, point] { QTest::mouseClick(&w, Qt::LeftButton, Qt::NoModifier, point); });
+        return deliver(
+            form, [&w, point] { QTest::mouseClick(&w, Qt::LeftButton, Qt::NoModifier, point); });
     }
     QWidget& w = widget<QWidget>(form, control);
-    return deliver(form, [&w] { QTest::mouseClick(&w, Qt::LeftButton, Qt::NoModifier, w.rect().center()); });
+    return deliver(
+        form, [&w] { QTest::mouseClick(&w, Qt::LeftButton, Qt::NoModifier, w.rect().center()); });
 }
 
 bool QtDriver::arrow(const std::string& form, const std::string& bar, platform::Toward toward) {
@@ -136,7 +144,9 @@ bool QtDriver::drag(const std::string& form, const std::string& bar, int value) 
 bool QtDriver::key(const std::string& form, const std::string& box, int code) {
     QLineEdit& w = widget<QLineEdit>(form, box);
     const auto [key, text] = keyFor(code);
-    return deliver(form, [&w, key = key, text = text] { QTest::sendKeyEvent(QTest::Click, &w, key, text, Qt::NoModifier); });
+    return deliver(form, [&w, key = key, text = text] {
+        QTest::sendKeyEvent(QTest::Click, &w, key, text, Qt::NoModifier);
+    });
 }
 
 bool QtDriver::paste(const std::string& form, const std::string& box, std::string_view text) {
@@ -186,8 +196,8 @@ bool QtDriver::wheel(const std::string& form, const std::string& bar, platform::
                                                           : -QWheelEvent::DefaultDeltasPerStep);
     return deliver(form, [&w, angle] {
         const QPointF at = w.rect().center();
-        QWheelEvent event(at, w.mapToGlobal(at), QPoint(), angle, Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase,
-                          false);
+        QWheelEvent event(at, w.mapToGlobal(at), QPoint(), angle, Qt::NoButton, Qt::NoModifier,
+                          Qt::NoScrollPhase, false);
         QCoreApplication::sendEvent(&w, &event);
     });
 }
@@ -218,7 +228,8 @@ std::vector<std::string> QtDriver::dump(const std::string& form) {
         const QWidget* widget = view_->widgetOf(*control);
         for (const auto& property : PropertiesOf(*control)) {
             const auto value = widget ? ReadWidget(*widget, *control, property) : std::nullopt;
-            lines.push_back(form + "." + control->name() + "." + property + " " + value.value_or("(no widget)"));
+            lines.push_back(form + "." + control->name() + "." + property + " " +
+                            value.value_or("(no widget)"));
         }
     }
     return lines;

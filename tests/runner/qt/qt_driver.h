@@ -21,7 +21,9 @@ public:
     ~QtDriver() override;
 
     app::Application& application() override { return *application_; }
-    const std::vector<platform::MessageBoxRequest>& messageBoxes() override { return host_.messageBoxes(); }
+    const std::vector<platform::MessageBoxRequest>& messageBoxes() override {
+        return host_.messageBoxes();
+    }
     void setModalPump(std::function<void(platform::Form&)> pump) override;
 
     bool click(const std::string& form, const std::string& control) override;
@@ -48,7 +50,8 @@ private:
     // one still gets the event (a person can still click it) and must refuse it. When the
     // window takes input, the event must reach the model, unless `mayDoNothing` (a step that
     // can leave the widget with nothing to report, such as clearing an empty box).
-    bool deliver(const std::string& form, const std::function<void()>& event, bool mayDoNothing = false);
+    bool deliver(const std::string& form, const std::function<void()>& event,
+                 bool mayDoNothing = false);
 
     platform::qt::QtHost host_;
     std::unique_ptr<app::Application> application_;

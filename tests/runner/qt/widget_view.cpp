@@ -67,12 +67,16 @@ std::optional<std::string> ReadWidget(const QWidget& widget, const platform::Con
     if (property == "Left") return integer(widget, pq::kLeftProperty);
     if (property == "Top") return integer(widget, pq::kTopProperty);
     if ((property == "Min" || property == "Max") && bar != nullptr &&
-        (bar->minimum() != platform::PositionsOf(min, max).low || bar->maximum() != platform::PositionsOf(min, max).high))
-        return "(a widget range of " + std::to_string(bar->minimum()) + ".." + std::to_string(bar->maximum()) + ")";
+        (bar->minimum() != platform::PositionsOf(min, max).low ||
+         bar->maximum() != platform::PositionsOf(min, max).high))
+        return "(a widget range of " + std::to_string(bar->minimum()) + ".." +
+               std::to_string(bar->maximum()) + ")";
     if (property == "Min") return integer(widget, pq::kMinProperty);
     if (property == "Max") return integer(widget, pq::kMaxProperty);
-    if (property == "SmallChange") return bar ? std::to_string(bar->singleStep()) : std::string("(none)");
-    if (property == "LargeChange") return bar ? std::to_string(bar->pageStep()) : std::string("(none)");
+    if (property == "SmallChange")
+        return bar ? std::to_string(bar->singleStep()) : std::string("(none)");
+    if (property == "LargeChange")
+        return bar ? std::to_string(bar->pageStep()) : std::string("(none)");
     if (property == "X1") return integer(widget, pq::kX1Property);
     if (property == "Y1") return integer(widget, pq::kY1Property);
     if (property == "X2") return integer(widget, pq::kX2Property);
