@@ -25,6 +25,13 @@ expect "share/icons/hicolor/scalable/apps/$id.svg"
 for size in $sizes; do
   expect "share/icons/hicolor/${size}x${size}/apps/$id.png"
 done
+# The documents a package carries, and the manual pages, the compressed ones whole.
+for file in share/doc/ventrose/copyright share/doc/ventrose/changelog.gz \
+            share/doc/ventrose/README.md.gz share/man/man1/ventrose.1.gz \
+            share/man/en/man1/ventrose.1.gz; do
+  expect "$file"
+  case $file in *.gz) gzip -t "$prefix/$file" ;; esac
+done
 
 desktop-file-validate "$prefix/share/applications/$id.desktop"
 appstreamcli validate --no-net "$prefix/share/metainfo/$id.metainfo.xml"

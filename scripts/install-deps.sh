@@ -14,6 +14,8 @@ packages=(
   xvfb xfonts-base xdotool x11-utils imagemagick time libx11-dev
   clang libclang-rt-14-dev gcovr clang-format
   appstream desktop-file-utils dpkg-dev
+  # The package checked as a distribution would (lintian; man-db and groff for its page checks).
+  lintian man-db groff-base
   python3
 )
 
