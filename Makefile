@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # One command for each thing a developer or CI does. Every target installs what is missing first.
 .PHONY: deps build test test-default test-asan test-fuzz coverage run bench package format \
 	check-format clean
@@ -25,7 +26,7 @@ test-asan: deps
 test-fuzz: deps
 	@bash scripts/fuzz.sh
 
-test: test-default test-asan test-fuzz
+test: check-format test-default test-asan test-fuzz
 
 # Line and branch coverage of the product's code by the whole test suite, with GCC and gcovr.
 coverage: deps

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // ventrose: the flight computer on the screen.
 #include <QApplication>
 #include <QIcon>

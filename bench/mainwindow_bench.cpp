@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One recomputation of the main window as a person causes it: a bar's new value, its Change
 // handler, CalculVent with every label written through the forms runtime, and the nested pass
 // that the hidden bar's move starts.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The yardstick for ventrose's start-up: the least a Qt 6 Widgets program can do to show a
 // window with as many widgets of the same kinds as the main window (frmMainCalc): 45 labels,
 // 6 scroll bars, 2 radio buttons, 6 push buttons, 3 group boxes, with a few of them hidden as the

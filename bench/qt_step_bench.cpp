@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The cost of one step while a person holds an arrow of the wind-force bar down: the scroll
 // bar's action reaches the model, the main window recomputes, the view mirrors every changed
 // label and Qt repaints what changed. Runs on the offscreen platform unless told otherwise.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Measures how long a program takes from launch until its window with a given caption is mapped
 // on the X server, by listening to the server's own MapNotify events. Polling with
 // `xdotool search --sync` is too coarse for this (it sleeps half a second between looks).

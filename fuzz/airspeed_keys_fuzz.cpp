@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A person working the airspeed window, opened from the main window: keys typed into the
 // outside-temperature box, "OK", the two bars and "Quitter" in any order. The box only ever
 // holds what its filter admits, a refused key is told once and dropped, and the results always

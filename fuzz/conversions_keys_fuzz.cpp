@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A person working the conversions window, opened from the main window: keys typed and texts
 // pasted into the five boxes, boxes cleared, options selected, "Rafraichir" and "Quitter" in any
 // order. A typed box only holds what its filter admits; a unit change either converts the box's

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Decimal sums, differences, products and quotients against exact digit-string arithmetic:
 // a result is the exact value rounded half away from zero at its own scale, that scale is the
 // greatest that fits (so a result that fits exactly is exact), and nothing comes back only when

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The exact decimal reader, directly and as the conversions window reads its boxes: it takes
 // exactly the number-shaped texts whose value fits, holds that value exactly, and its plain
 // rendering reads back to the same number with the same decimals.

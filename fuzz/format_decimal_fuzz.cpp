@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // FormatNumber on exact decimals with each pattern the windows use: the text has the pattern's
 // shape and shows exactly the value rounded half away from zero to the pattern's decimals.
 #include <fuzzer/FuzzedDataProvider.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // FormatNumber on doubles with each pattern the windows use: the text has the pattern's shape
 // (valid UTF-8, its literals, ',' only for '.', no minus zero), its sign is the value's, it reads
 // back within the pattern's rounding of the value, it is exactly the value's 15-significant-digit

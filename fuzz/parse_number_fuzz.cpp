@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // ParseNumber against the C library's own reader: the same texts are accepted, and an accepted
 // text gives the same double.
 #include <cerrno>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings reader on whatever a settings file may hold: the input is one "key=value" per
 // line (split at the first '='), as QSettings would hand the pairs over. The reader never fails,
 // what it gives is always in range, its warnings are printable and name only known keys, and

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build into a private prefix and checks what a desktop needs is there and valid.
 # Usage: check_install.sh BUILD_DIR PREFIX "SIZES"
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package of a build directory and runs lintian on it as a distribution's
 # packager would: any error or warning fails. A tag that must stay is overridden in the package
 # (usr/share/lintian/overrides/ventrose), each override under a comment saying why.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs every benchmark program of a build (BUILD_DIR/bench/*_bench), then the start-up and
 # memory comparison, and prints one table at the end: what, measured, goal, met?
 #

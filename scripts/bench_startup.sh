@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Measures ventrose's start-up time (launch until the main window is mapped) and peak resident
 # memory side by side with a minimal Qt window holding as many widgets, on a private X server.
 # The two programs are run alternately, so that load from other work on the machine falls on

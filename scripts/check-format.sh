@@ -1,7 +1,10 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Checks, without changing anything, that every tracked .h and .cpp file is laid out as
 # .clang-format says: lists the files clang-format would change and fails if there is any.
-# With --fix, reformats those files in place instead (make format).
+# With --fix, reformats those files in place instead (make format). Then checks that every
+# source file (C++, CMake, shell, Python, the Makefile) names its licence in an SPDX line at
+# its top (after the #! line of a script).
 #
 # The layout depends on clang-format's version; the project's is Debian 12's, clang-format 14.
 # CLANG_FORMAT=path picks another executable.
@@ -40,3 +43,15 @@ if [ ${#differ[@]} -ne 0 ]; then
   exit 1
 fi
 echo "check-format: all ${#files[@]} files are formatted"
+
+spdx='SPDX-License-Identifier: GPL-3.0-or-later'
+unlicensed=()
+while IFS= read -r -d '' file; do
+  head -n 2 "$file" | grep -qF "$spdx" || unlicensed+=("$file")
+done < <(git ls-files -z -- '*.h' '*.cpp' '*.cmake' '*.sh' '*.py' '*CMakeLists.txt' Makefile)
+if [ ${#unlicensed[@]} -ne 0 ]; then
+  printf '%s\n' "${unlicensed[@]}"
+  echo "check-format: ${#unlicensed[@]} source files lack the line '$spdx' at their top" >&2
+  exit 1
+fi
+echo "check-format: every source file names its licence"

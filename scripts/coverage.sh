@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Line and branch coverage of the product's code by the whole test suite: builds the coverage
 # preset (GCC --coverage, Debug, without the Qt view) in build/coverage, runs ctest from fresh
 # counters, and prints gcovr's per-file tables and totals. Tests, benchmarks, fuzz targets and the

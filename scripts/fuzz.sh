@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the libFuzzer targets of fuzz/ (the fuzz preset: clang, AddressSanitizer and
 # UndefinedBehaviorSanitizer) and runs each for a bounded time, FUZZ_SECONDS (30 by default),
 # starting from its committed seeds in fuzz/corpus/<target>/ and from what earlier runs found.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian 12 packages that building, testing and running Ventrose need.
 # Fast when everything is already there: it only asks dpkg, and calls apt-get only for
 # what is missing.

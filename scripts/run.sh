@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs the ventrose executable built by `make build`. Without a display the program itself says
 # so in one line and how to run it (xvfb-run, or the VNC platform).
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Takes a screenshot of every window of ventrose on a private X server, for docs/.
 # Usage: screenshots.sh BUILD_DIR OUTPUT_DIR [SCALE]
 set -euo pipefail

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Draws the About window's picture: a floatplane flying low over water at dusk. The picture is
 // drawn at build time rather than stored, so that it is ours and can be changed by editing code.
 // Raster painting on a QImage needs no application object.

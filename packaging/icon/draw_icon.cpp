@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Draws the application icon at one size: a wind triangle (heading, wind, track) over a compass
 // rose, the figures of org.ventrose.Ventrose.svg painted with QPainter, so that the PNGs need no
 // SVG renderer. Raster painting on a QImage needs no application object.

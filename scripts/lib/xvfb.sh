@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # shellcheck shell=bash
 # A private X server for the scripts that show real windows. Source this file, then call
 #

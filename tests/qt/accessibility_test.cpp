@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a screen reader finds: every interactive control of every window has a name, taken from
 // the caption beside it, and a value label tells its current value.
 #include <gtest/gtest.h>

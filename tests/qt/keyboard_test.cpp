@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A person without a mouse: Tab through each window in reading order, the keys of a focused
 // scroll bar, option and button, Escape in a modal window, and a focus that can be seen.
 #include <gtest/gtest.h>

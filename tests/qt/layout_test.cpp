@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every window at the scale factor of the run (QT_SCALE_FACTOR, one CTest test per factor): no
 // label's text is wider than the label (or, wrapped, taller), no option's text is cut, and no
 // control lies outside its window, in each window's state after loading and after each of its

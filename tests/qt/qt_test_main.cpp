@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main of the Qt view's test programs: a QApplication on the offscreen platform unless the
 // environment chose one.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // ventrose-scenario [--qt] FILE.scn...
 // Plays each scenario file against a fresh start of the application and reports every
 // expectation that does not hold. Exit status: 0 all passed, 1 a file failed, 2 a file could not

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs the real ventrose executable on a private X server, the way a person would use it once:
 # the main window appears and is drawn, a close request brings up the About window, a click on
 # it ends the application with status 0.

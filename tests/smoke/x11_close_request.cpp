@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Asks an X11 window to close the way a window manager's close box does: a WM_DELETE_WINDOW
 // client message. Under a bare X server there is no window manager to send it, and
 // `xdotool windowclose` destroys the window instead, which a toolkit takes as a crash of its

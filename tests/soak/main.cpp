@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // ventrose-soak [--qt] --seed N --steps N [--out DIR]
 // A random person works the application for N steps, headless or on the Qt widgets, and every
 // invariant is checked after each step. On a failure the shortest step list that still fails
