@@ -1,5 +1,7 @@
 #include "navlog/calcullog.h"
 
+#include <algorithm>
+
 #include "common/format.h"
 #include "wind/facteurs.h"
 #include "wind/sincos.h"
@@ -22,11 +24,51 @@ int TimeOfDay(int minutes) {
     return ((minutes % kMinutesParJour) + kMinutesParJour) % kMinutesParJour;
 }
 
+// As CalculVent in mode Temps: the distance is the entry, the rest follows from it.
+void WindFigures(ResultatEtape& re, const wind::Facteurs& facteurs, const EntreesEtape& in) {
+    const wind::TempsDistance td =
+        wind::CalculTempsDistance(wind::ModeVol::Temps, in.D, facteurs.Fb, facteurs.InvFb);
+    const wind::TypeVent type = wind::CalculTypeVent(in.V, in.Rm);
+    const wind::SinCos sc = wind::CalculSinCos(type.Alpha);
+    wind::Triangle t = wind::CalculTriangle(in.Vp, in.Rm, in.Vw, facteurs.Fb, type.CasVent,
+                                            sc.SinAlpha, sc.CosAlpha);
+    wind::TempsAvecVent tav = wind::CalculTempsAvecVent(td.D, t.Vs);
+
+    re.entrees = in;
+    re.Derive = t.Derive;
+    re.Cap = t.Cap;
+    re.Vs = t.Vs;
+    re.Tsv = td.Tsv;
+    re.Tav = tav.Tav;
+    re.DeriveText = std::move(t.DeriveText);
+    re.CapText = std::move(t.CapText);
+    re.VsText = std::move(t.VsText);
+    re.TsvText = td.TsvText;
+    re.TavText = std::move(tav.TavText);
+}
+
+// Sets a count and its text, writing the text only when the count changed (or was never
+// written).
+template <typename T, typename Text>
+void Count(std::optional<T>& count, std::string& text, const std::optional<T>& value, bool fresh,
+           Text toText) {
+    if (!fresh && count == value) return;
+    count = value;
+    text = value ? toText(*value) : kX;
+}
+
 }  // namespace
 
 ResultatLog CalculLog(const LogNav& log) {
     ResultatLog r;
-    r.etapes.reserve(log.etapes.size());
+    RecalculLog(log, r);
+    return r;
+}
+
+void RecalculLog(const LogNav& log, ResultatLog& r) {
+    // Legs beyond the earlier result have no figures yet: each is written whatever its value.
+    const std::size_t known = std::min(r.etapes.size(), log.etapes.size());
+    r.etapes.resize(log.etapes.size());
 
     const wind::Facteurs facteurs = wind::CalculFacteurs(log.Vp);
     const double reserve = Round1(log.finalReserve);
@@ -34,69 +76,58 @@ ResultatLog CalculLog(const LogNav& log) {
     std::optional<std::int32_t> cumul = 0;
     std::optional<double> reste = Round1(log.fuelAtDeparture);
     std::optional<double> used = 0;
-    TotauxLog& totaux = r.totaux;
+    TotauxLog totaux;
 
-    for (const Etape& e : log.etapes) {
-        ResultatEtape& re = r.etapes.emplace_back();
-
-        // As CalculVent in mode Temps: the distance is the entry, the rest follows from it.
-        const wind::TempsDistance td =
-            wind::CalculTempsDistance(wind::ModeVol::Temps, e.D, facteurs.Fb, facteurs.InvFb);
-        const wind::TypeVent type = wind::CalculTypeVent(e.V, e.Rm);
-        const wind::SinCos sc = wind::CalculSinCos(type.Alpha);
-        wind::Triangle t = wind::CalculTriangle(log.Vp, e.Rm, e.Vw, facteurs.Fb, type.CasVent,
-                                                sc.SinAlpha, sc.CosAlpha);
-        wind::TempsAvecVent tav = wind::CalculTempsAvecVent(td.D, t.Vs);
-
-        re.Derive = t.Derive;
-        re.Cap = t.Cap;
-        re.Vs = t.Vs;
-        re.Tsv = td.Tsv;
-        re.Tav = tav.Tav;
-        re.DeriveText = std::move(t.DeriveText);
-        re.CapText = std::move(t.CapText);
-        re.VsText = std::move(t.VsText);
-        re.TsvText = td.TsvText;
-        re.TavText = std::move(tav.TavText);
+    for (std::size_t i = 0; i < log.etapes.size(); ++i) {
+        const Etape& e = log.etapes[i];
+        ResultatEtape& re = r.etapes[i];
+        const bool fresh = i >= known;
+        const EntreesEtape in{log.Vp, e.Rm, e.D, e.V, e.Vw};
+        if (fresh || re.entrees != in) WindFigures(re, facteurs, in);
 
         if (cumul && re.Tav) {
             *cumul += *re.Tav;
         } else {
             cumul.reset();
         }
-        re.cumul = cumul;
-        re.CumulText = cumul ? MinutesText(*cumul) : kX;
+        Count(re.cumul, re.CumulText, cumul, fresh, MinutesText);
 
-        if (clock && re.Tav) re.HE = TimeOfDay(*clock + *re.Tav);
-        re.HEText = re.HE ? HeureText(*re.HE) : kX;
+        std::optional<int> HE;
+        if (clock && re.Tav) HE = TimeOfDay(*clock + *re.Tav);
+        Count(re.HE, re.HEText, HE, fresh, HeureText);
 
+        std::optional<double> madeGood;
+        if (e.HR && clock) {
+            const int flown = TimeOfDay(*e.HR - *clock);
+            if (flown > 0) madeGood = e.D / static_cast<double>(flown) * 60;
+        }
         if (e.HR) {
-            if (clock) {
-                const int flown = TimeOfDay(*e.HR - *clock);
-                if (flown > 0) re.VsMadeGood = e.D / static_cast<double>(flown) * 60;
-            }
-            re.VsMadeGoodText = re.VsMadeGood ? common::FormatNumber(*re.VsMadeGood, "0 kts") : kX;
+            // Written anew when the leg had no actual time before, whose text is empty.
+            Count(re.VsMadeGood, re.VsMadeGoodText, madeGood, fresh || re.VsMadeGoodText.empty(),
+                  [](double v) { return common::FormatNumber(v, "0 kts"); });
             clock = *e.HR;
         } else {
-            clock = re.HE;
+            re.VsMadeGood.reset();
+            re.VsMadeGoodText.clear();
+            clock = HE;
         }
 
-        if (re.Tav) re.carburant = Round1(log.fuelPerHour * *re.Tav / 60);
-        re.CarburantText = re.carburant ? FuelText(*re.carburant) : kX;
-        if (reste && re.carburant) {
-            reste = Round1(*reste - *re.carburant);
+        std::optional<double> carburant;
+        if (re.Tav) carburant = Round1(log.fuelPerHour * *re.Tav / 60);
+        Count(re.carburant, re.CarburantText, carburant, fresh, FuelText);
+        if (reste && carburant) {
+            reste = Round1(*reste - *carburant);
         } else {
             reste.reset();
         }
-        re.reste = reste;
-        re.ResteText = reste ? FuelText(*reste) : kX;
+        Count(re.reste, re.ResteText, reste, fresh, FuelText);
         re.belowReserve = reste && *reste < reserve;
 
         totaux.D += e.D;
         // The leg's Tsv as its text shows it: FormatNumber rounds a half away from zero.
-        totaux.Tsv += static_cast<int>(common::RoundDecimals(td.Tsv, 0));
-        if (used && re.carburant) {
-            used = Round1(*used + *re.carburant);
+        totaux.Tsv += static_cast<int>(common::RoundDecimals(re.Tsv, 0));
+        if (used && carburant) {
+            used = Round1(*used + *carburant);
         } else {
             used.reset();
         }
@@ -111,7 +142,7 @@ ResultatLog CalculLog(const LogNav& log) {
     totaux.reste = reste;
     totaux.ResteText = reste ? FuelText(*reste) : kX;
     totaux.belowReserve = reste && *reste < reserve;
-    return r;
+    r.totaux = std::move(totaux);
 }
 
 }  // namespace ventrose::navlog

@@ -34,7 +34,16 @@
 //   the remaining fuel do not.
 namespace ventrose::navlog {
 
+// What a leg's wind figures were computed from: RecalculLog computes them again only when these
+// change.
+struct EntreesEtape {
+    int Vp = 0, Rm = 0, D = 0, V = 0, Vw = 0;
+    friend bool operator==(const EntreesEtape&, const EntreesEtape&) = default;
+};
+
 struct ResultatEtape {
+    EntreesEtape entrees;
+
     // The main window's figures for the leg.
     double Derive = 0;                // drift, degrees
     double Cap = 0;                   // heading to fly, degrees
@@ -61,6 +70,7 @@ struct ResultatEtape {
     std::optional<double> reste;      // fuel remaining at the waypoint
     std::string ResteText;            // "0.0" or "X"
     bool belowReserve = false;        // the window shows `reste` in red
+    friend bool operator==(const ResultatEtape&, const ResultatEtape&) = default;
 };
 
 struct TotauxLog {
@@ -76,15 +86,25 @@ struct TotauxLog {
     std::optional<double> reste;      // fuel at arrival; the departure fuel without legs
     std::string ResteText;            // "0.0" or "X"
     bool belowReserve = false;
+    friend bool operator==(const TotauxLog&, const TotauxLog&) = default;
 };
 
 struct ResultatLog {
     std::vector<ResultatEtape> etapes;  // one per leg of the log, in order
     TotauxLog totaux;
+    friend bool operator==(const ResultatLog&, const ResultatLog&) = default;
 };
 
 // The log's figures. The log's values are taken to be within their ranges (VerifierLog says so);
 // any number of legs is computed, the limit of kMaxEtapes being the file's and the window's.
 ResultatLog CalculLog(const LogNav& log);
+
+// Makes `resultat` CalculLog(log) again after a change of the log, computing only what changed:
+// `resultat` must hold the figures of an earlier state of the log (or nothing). A leg whose
+// inputs are those its figures were computed from keeps its wind figures, leg by leg at the
+// same place; a count (cumul, HE, speed made good, fuel) that comes out equal keeps its text.
+// Nearly all the time of a recomputation goes into writing texts, so after one change this
+// writes one leg's and the counts that moved, rather than every text of every leg.
+void RecalculLog(const LogNav& log, ResultatLog& resultat);
 
 }  // namespace ventrose::navlog

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
 #include <string>
 #include <vector>
 
@@ -205,6 +206,80 @@ TEST(CalculLog, TotalTimeWithoutWindAddsTheShownFigures) {
     EXPECT_EQ(r.etapes[0].TsvText, "2 mn");
     EXPECT_EQ(r.totaux.Tsv, 4);
     EXPECT_EQ(r.totaux.TsvText, "4 mn");
+}
+
+// A person editing a log one change at a time; after each, the figures kept and recomputed are
+// those of a computation from nothing.
+TEST(RecalculLog, AfterEachChangeTheFiguresOfAFreshComputation) {
+    std::mt19937 random(4242);
+    const auto pick = [&](int low, int high) {
+        return std::uniform_int_distribution<int>(low, high)(random);
+    };
+    LogNav log = ThreeLegs();
+    ResultatLog r = CalculLog(log);
+    for (int step = 0; step < 3000; ++step) {
+        std::string change;
+        const auto leg = [&]() -> Etape& {
+            return log
+                .etapes[static_cast<std::size_t>(pick(0, static_cast<int>(log.etapes.size()) - 1))];
+        };
+        switch (log.etapes.empty() ? 0 : pick(0, 11)) {
+            case 0:
+                change = "add a leg";
+                log.etapes.insert(log.etapes.begin() + pick(0, static_cast<int>(log.etapes.size())),
+                                  NouvelleEtape(log));
+                break;
+            case 1:
+                change = "remove a leg";
+                log.etapes.erase(log.etapes.begin() +
+                                 pick(0, static_cast<int>(log.etapes.size()) - 1));
+                break;
+            case 2:
+                change = "Rm";
+                leg().Rm = pick(0, 360);
+                break;
+            case 3:
+                change = "D";
+                leg().D = pick(0, 400);
+                break;
+            case 4:
+                change = "V";
+                leg().V = pick(0, 360);
+                break;
+            case 5:
+                change = "Vw";
+                leg().Vw = pick(0, 360);
+                break;
+            case 6:
+                change = "type an actual time";
+                leg().HR = pick(0, 1439);
+                break;
+            case 7:
+                change = "clear an actual time";
+                leg().HR.reset();
+                break;
+            case 8:
+                change = "Vp";
+                log.Vp = pick(60, 800);
+                break;
+            case 9:
+                change = "departure";
+                log.departure = pick(0, 1439);
+                break;
+            case 10:
+                change = "fuel";
+                log.fuelAtDeparture = pick(0, 3000) / 10.0;
+                log.fuelPerHour = pick(0, 500) / 10.0;
+                break;
+            default:
+                change = "reserve";
+                log.finalReserve = pick(0, 1000) / 10.0;
+                break;
+        }
+        if (log.etapes.size() > kMaxEtapes) log.etapes.pop_back();
+        RecalculLog(log, r);
+        ASSERT_EQ(r, CalculLog(log)) << "step " << step << ": " << change;
+    }
 }
 
 }  // namespace
