@@ -81,6 +81,10 @@ timing("FormatNumber, double, per call", "format_bench", "FormatDouble/", 100, "
 timing("FormatNumber, decimal, per call", "format_bench", "FormatDecimal/", 100, "< 100 ns")
 timing("exact true airspeed and Mach", "airspeed_bench", "BM_VpExacte/", 1e3, "< 1 µs")
 timing("main window pass through the runtime", "mainwindow_bench", "BM_CalculVent", 3e3, "< 3 µs")
+timing("navigation log of 100 legs, computed from nothing", "navlog_bench", "BM_CalculLog", 200e3, "< 200 µs")
+timing("navigation log of 100 legs, after one change", "navlog_bench", "BM_RecalculLog", 200e3, "< 200 µs")
+timing("open a 100-leg log (ReadLog)", "navlog_bench", "BM_ReadLog", 20e6, "< 20 ms")
+timing("save a 100-leg log (WriteLog)", "navlog_bench", "BM_WriteLog", 20e6, "< 20 ms")
 timing("one step on the Qt view", "qt_step_bench", "BM_Qt", 200e3, "< 200 µs")
 
 startup = open(os.path.join(work, "startup.txt")).read() if os.path.exists(os.path.join(work, "startup.txt")) else ""

@@ -1,0 +1,148 @@
+#include "navlog/calcullog.h"
+
+#include <algorithm>
+
+#include "common/format.h"
+#include "wind/facteurs.h"
+#include "wind/sincos.h"
+#include "wind/tempsdistance.h"
+#include "wind/triangle.h"
+#include "wind/typevent.h"
+
+namespace ventrose::navlog {
+
+namespace {
+
+constexpr const char* kX = "X";
+
+// Fuel is kept as it is shown, to one decimal.
+double Round1(double value) { return common::RoundDecimals(value, 1); }
+std::string FuelText(double value) { return common::FormatNumber(value, "0.0"); }
+std::string MinutesText(double value) { return common::FormatNumber(value, "0 mn"); }
+
+int TimeOfDay(int minutes) {
+    return ((minutes % kMinutesParJour) + kMinutesParJour) % kMinutesParJour;
+}
+
+// As CalculVent in mode Temps: the distance is the entry, the rest follows from it.
+void WindFigures(ResultatEtape& re, const wind::Facteurs& facteurs, const EntreesEtape& in) {
+    const wind::TempsDistance td =
+        wind::CalculTempsDistance(wind::ModeVol::Temps, in.D, facteurs.Fb, facteurs.InvFb);
+    const wind::TypeVent type = wind::CalculTypeVent(in.V, in.Rm);
+    const wind::SinCos sc = wind::CalculSinCos(type.Alpha);
+    wind::Triangle t = wind::CalculTriangle(in.Vp, in.Rm, in.Vw, facteurs.Fb, type.CasVent,
+                                            sc.SinAlpha, sc.CosAlpha);
+    wind::TempsAvecVent tav = wind::CalculTempsAvecVent(td.D, t.Vs);
+
+    re.entrees = in;
+    re.Derive = t.Derive;
+    re.Cap = t.Cap;
+    re.Vs = t.Vs;
+    re.Tsv = td.Tsv;
+    re.Tav = tav.Tav;
+    re.DeriveText = std::move(t.DeriveText);
+    re.CapText = std::move(t.CapText);
+    re.VsText = std::move(t.VsText);
+    re.TsvText = td.TsvText;
+    re.TavText = std::move(tav.TavText);
+}
+
+// Sets a count and its text, writing the text only when the count changed (or was never
+// written).
+template <typename T, typename Text>
+void Count(std::optional<T>& count, std::string& text, const std::optional<T>& value, bool fresh,
+           Text toText) {
+    if (!fresh && count == value) return;
+    count = value;
+    text = value ? toText(*value) : kX;
+}
+
+}  // namespace
+
+ResultatLog CalculLog(const LogNav& log) {
+    ResultatLog r;
+    RecalculLog(log, r);
+    return r;
+}
+
+void RecalculLog(const LogNav& log, ResultatLog& r) {
+    // Legs beyond the earlier result have no figures yet: each is written whatever its value.
+    const std::size_t known = std::min(r.etapes.size(), log.etapes.size());
+    r.etapes.resize(log.etapes.size());
+
+    const wind::Facteurs facteurs = wind::CalculFacteurs(log.Vp);
+    const double reserve = Round1(log.finalReserve);
+    std::optional<int> clock = log.departure;  // time of day at the previous waypoint
+    std::optional<std::int32_t> cumul = 0;
+    std::optional<double> reste = Round1(log.fuelAtDeparture);
+    std::optional<double> used = 0;
+    TotauxLog totaux;
+
+    for (std::size_t i = 0; i < log.etapes.size(); ++i) {
+        const Etape& e = log.etapes[i];
+        ResultatEtape& re = r.etapes[i];
+        const bool fresh = i >= known;
+        const EntreesEtape in{log.Vp, e.Rm, e.D, e.V, e.Vw};
+        if (fresh || re.entrees != in) WindFigures(re, facteurs, in);
+
+        if (cumul && re.Tav) {
+            *cumul += *re.Tav;
+        } else {
+            cumul.reset();
+        }
+        Count(re.cumul, re.CumulText, cumul, fresh, MinutesText);
+
+        std::optional<int> HE;
+        if (clock && re.Tav) HE = TimeOfDay(*clock + *re.Tav);
+        Count(re.HE, re.HEText, HE, fresh, HeureText);
+
+        std::optional<double> madeGood;
+        if (e.HR && clock) {
+            const int flown = TimeOfDay(*e.HR - *clock);
+            if (flown > 0) madeGood = e.D / static_cast<double>(flown) * 60;
+        }
+        if (e.HR) {
+            // Written anew when the leg had no actual time before, whose text is empty.
+            Count(re.VsMadeGood, re.VsMadeGoodText, madeGood, fresh || re.VsMadeGoodText.empty(),
+                  [](double v) { return common::FormatNumber(v, "0 kts"); });
+            clock = *e.HR;
+        } else {
+            re.VsMadeGood.reset();
+            re.VsMadeGoodText.clear();
+            clock = HE;
+        }
+
+        std::optional<double> carburant;
+        if (re.Tav) carburant = Round1(log.fuelPerHour * *re.Tav / 60);
+        Count(re.carburant, re.CarburantText, carburant, fresh, FuelText);
+        if (reste && carburant) {
+            reste = Round1(*reste - *carburant);
+        } else {
+            reste.reset();
+        }
+        Count(re.reste, re.ResteText, reste, fresh, FuelText);
+        re.belowReserve = reste && *reste < reserve;
+
+        totaux.D += e.D;
+        // The leg's Tsv as its text shows it: FormatNumber rounds a half away from zero.
+        totaux.Tsv += static_cast<int>(common::RoundDecimals(re.Tsv, 0));
+        if (used && carburant) {
+            used = Round1(*used + *carburant);
+        } else {
+            used.reset();
+        }
+    }
+
+    totaux.DText = common::FormatNumber(totaux.D, "0 NM");
+    totaux.TsvText = MinutesText(totaux.Tsv);
+    totaux.Tav = cumul;
+    totaux.TavText = cumul ? MinutesText(*cumul) : kX;
+    totaux.carburant = used;
+    totaux.CarburantText = used ? FuelText(*used) : kX;
+    totaux.reste = reste;
+    totaux.ResteText = reste ? FuelText(*reste) : kX;
+    totaux.belowReserve = reste && *reste < reserve;
+    r.totaux = std::move(totaux);
+}
+
+}  // namespace ventrose::navlog

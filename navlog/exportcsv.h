@@ -1,0 +1,27 @@
+#pragma once
+
+#include <string>
+
+#include "navlog/calcullog.h"
+#include "navlog/lognav.h"
+
+namespace ventrose::navlog {
+
+// The log as a CSV text for French spreadsheets (LibreOffice Calc, Excel in a French locale):
+// UTF-8 with a byte order mark (Excel reads a CSV without one in the machine's code page, and
+// LibreOffice skips it), ';' between fields, CRLF line ends (the last line too), numbers with a
+// decimal comma. A header row of French column names with their units, one row per leg, then a
+// "Total" row (distance, times without and with wind, fuel used, fuel at arrival).
+//
+// The figures are those the window shows, without their unit, which is in the column's name:
+// «095 °» is 095, «102 kts» is 102, «12,5» stays 12,5. A figure that cannot be counted stays
+// «X», a time with wind too long for the main window «> 32767»; an actual time or a ground speed
+// made good that the leg does not have is an empty field, and so is "Sous la réserve" when the
+// fuel remaining is not below the reserve ("oui" when it is).
+//
+// A field holding ';', '"', CR or LF is quoted, its quotes doubled. A waypoint that starts with
+// '=', '+', '-', '@', a tab or CR gets a leading apostrophe, so that no spreadsheet takes it for
+// a formula. `resultat` must be CalculLog(log).
+std::string ExportCsv(const LogNav& log, const ResultatLog& resultat);
+
+}  // namespace ventrose::navlog

@@ -1,0 +1,270 @@
+#include "navlog/logfile.h"
+
+#include <array>
+#include <charconv>
+#include <cmath>
+
+#include "navlog/json.h"
+#include "navlog/messages.h"
+#include "navlog/utf8.h"
+
+namespace ventrose::navlog {
+
+namespace {
+
+using Kind = JsonValue::Kind;
+
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+constexpr std::string_view kNotOurs = "Le fichier n'est pas un log Ventrose : ";
+
+// The units' names in the file, in the order of UniteCarbu.
+constexpr std::array<std::string_view, 4> kUnitNames = {"usgal", "l", "lb", "kg"};
+
+struct Refusal {
+    std::string message;
+};
+
+[[noreturn]] void Refuse(std::string message) { throw Refusal{std::move(message)}; }
+
+// `where` ("", "Carburant : ", "Étape 3 : ") then the rest; a message without a place starts
+// with a capital.
+std::string Sentence(std::string_view where, std::string_view rest) {
+    std::string m(where);
+    m += rest;
+    if (where.empty() && !m.empty() && m[0] >= 'a' && m[0] <= 'z')
+        m[0] = static_cast<char>(m[0] - 'a' + 'A');
+    return m;
+}
+
+std::string_view KindName(Kind kind) {
+    switch (kind) {
+        case Kind::Null: return "pas null";
+        case Kind::Boolean: return "pas un booléen";
+        case Kind::Number: return "pas un nombre";
+        case Kind::String: return "pas du texte";
+        case Kind::Array: return "pas un tableau";
+        case Kind::Object: return "pas un objet";
+    }
+    return "";
+}
+
+std::string Key(std::string_view key) { return "«" + std::string(key) + "»"; }
+
+const JsonValue& Field(const JsonValue& object, std::string_view key, std::string_view where) {
+    const JsonValue* v = object.find(key);
+    if (!v) Refuse(Sentence(where, "le champ " + Key(key) + " manque."));
+    return *v;
+}
+
+const JsonValue& Typed(const JsonValue& object, std::string_view key, std::string_view where,
+                       Kind kind, std::string_view expected) {
+    const JsonValue& v = Field(object, key, where);
+    if (v.kind != kind) {
+        Refuse(Sentence(where, Key(key) + " doit être " + std::string(expected) + ", " +
+                                   std::string(KindName(v.kind)) + "."));
+    }
+    return v;
+}
+
+int Whole(const JsonValue& object, std::string_view key, std::string_view where, int min, int max) {
+    const JsonValue& v = Typed(object, key, where, Kind::Number, "un nombre entier");
+    if (std::floor(v.number) != v.number) {
+        Refuse(Sentence(
+            where, Key(key) + " vaut " + std::string(v.numberText) + ", pas un nombre entier."));
+    }
+    if (v.number < min || v.number > max) {
+        Refuse(
+            detail::OutOfRange(where, key, v.numberText, std::to_string(min), std::to_string(max)));
+    }
+    return static_cast<int>(v.number);
+}
+
+double Fuel(const JsonValue& fuel, std::string_view key) {
+    const JsonValue& v = Typed(fuel, key, "Carburant : ", Kind::Number, "un nombre");
+    if (v.number < 0 || v.number > kMaxCarburant) {
+        Refuse(detail::OutOfRange("Carburant : ", key, v.numberText, "0", "100000"));
+    }
+    return v.number;
+}
+
+int Time(const JsonValue& v, std::string_view key, std::string_view where) {
+    if (v.kind != Kind::String) {
+        Refuse(Sentence(where, Key(key) + " doit être une heure «HH:MM», " +
+                                   std::string(KindName(v.kind)) + "."));
+    }
+    const std::optional<int> minutes = LireHeure(v.text);
+    if (!minutes) {
+        Refuse(Sentence(where, Key(key) + " vaut " + detail::Quote(v.text) +
+                                   ", pas une heure «HH:MM» de 00:00 à 23:59."));
+    }
+    return *minutes;
+}
+
+UniteCarbu Unit(const JsonValue& fuel) {
+    const JsonValue& v = Typed(fuel, "unit", "Carburant : ", Kind::String, "du texte");
+    for (std::size_t i = 0; i < kUnitNames.size(); ++i) {
+        if (v.text == kUnitNames[i]) return static_cast<UniteCarbu>(i);
+    }
+    Refuse("Carburant : «unit» vaut " + detail::Quote(v.text) +
+           ", pas une des unités «usgal», «l», «lb» ou «kg».");
+}
+
+Etape Leg(const JsonValue& leg, std::size_t index) {
+    const std::string where = detail::OfLeg(index);
+    if (leg.kind != Kind::Object)
+        Refuse(where + "l'étape doit être un objet, " + std::string(KindName(leg.kind)) + ".");
+    Etape e;
+    e.repere = Typed(leg, "waypoint", where, Kind::String, "du texte").text;
+    if (auto m = detail::CheckRepere(where, e.repere)) Refuse(std::move(*m));
+    e.Rm = Whole(leg, "Rm", where, 0, kRmMax);
+    e.D = Whole(leg, "D", where, 0, kDMax);
+    e.V = Whole(leg, "V", where, 0, kVMax);
+    e.Vw = Whole(leg, "Vw", where, 0, kVwMax);
+    if (const JsonValue* actual = leg.find("actual"); actual && actual->kind != Kind::Null) {
+        e.HR = Time(*actual, "actual", where);
+    }
+    return e;
+}
+
+void CheckFormat(const JsonValue& root) {
+    if (root.kind != Kind::Object) {
+        Refuse(std::string(kNotOurs) + "le JSON est " + std::string(KindName(root.kind)).substr(4) +
+               ", pas un objet.");
+    }
+    const JsonValue* format = root.find("format");
+    if (!format) Refuse(std::string(kNotOurs) + "le champ «format» manque.");
+    if (format->kind != Kind::String || format->text != kFormatName) {
+        Refuse(std::string(kNotOurs) + "«format» n'est pas «ventrose-log».");
+    }
+    const JsonValue* version = root.find("version");
+    if (!version) Refuse(std::string(kNotOurs) + "le champ «version» manque.");
+    if (version->kind != Kind::Number) {
+        Refuse(std::string(kNotOurs) + "«version» doit être un nombre, " +
+               std::string(KindName(version->kind)) + ".");
+    }
+    if (version->number != kFormatVersion) {
+        Refuse(std::string(kNotOurs) + "version " + std::string(version->numberText) +
+               " inconnue.");
+    }
+}
+
+LogNav Log(const JsonValue& root) {
+    CheckFormat(root);
+    LogNav log;
+    log.Vp = Whole(root, "Vp", "", kVpMin, kVpMax);
+    log.departure = Time(Field(root, "departure", ""), "departure", "");
+    const JsonValue& fuel = Typed(root, "fuel", "", Kind::Object, "un objet");
+    log.fuelUnit = Unit(fuel);
+    log.fuelAtDeparture = Fuel(fuel, "atDeparture");
+    log.fuelPerHour = Fuel(fuel, "perHour");
+    log.finalReserve = Fuel(fuel, "reserve");
+    const JsonValue& legs = Typed(root, "legs", "", Kind::Array, "un tableau");
+    if (legs.items.size() > kMaxEtapes) {
+        Refuse("Le log a " + std::to_string(legs.items.size()) + " étapes, plus que les " +
+               std::to_string(kMaxEtapes) + " permises.");
+    }
+    log.etapes.reserve(legs.items.size());
+    for (std::size_t i = 0; i < legs.items.size(); ++i) log.etapes.push_back(Leg(legs.items[i], i));
+    return log;
+}
+
+std::string Position(const JsonError& e) {
+    return "ligne " + std::to_string(e.line) + ", colonne " + std::to_string(e.column);
+}
+
+// The first byte that is not UTF-8, or nothing.
+std::optional<std::size_t> FirstNonUtf8(std::string_view text) {
+    for (std::size_t i = 0; i < text.size();) {
+        const std::size_t length = detail::Utf8SequenceLength(text, i);
+        if (length == 0) return i;
+        i += length;
+    }
+    return std::nullopt;
+}
+
+void AppendWhole(std::string& out, int value) {
+    char buffer[16];
+    const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value);
+    out.append(buffer, end);
+}
+
+void AppendTime(std::string& out, int minutes) {
+    out += '"';
+    out += HeureText(minutes);
+    out += '"';
+}
+
+}  // namespace
+
+std::variant<LogNav, LogError> ReadLog(std::string_view text) {
+    if (text.size() > kMaxFichier) {
+        return LogError{"Le fichier est trop gros : " + std::to_string(text.size()) +
+                        " octets, pour " + std::to_string(kMaxFichier) + " au plus."};
+    }
+    if (text.starts_with(kByteOrderMark)) text.remove_prefix(kByteOrderMark.size());
+    if (text.find_first_not_of(" \t\r\n") == std::string_view::npos) {
+        return LogError{"Le fichier est vide."};
+    }
+    if (const auto bad = FirstNonUtf8(text)) {
+        JsonError where;
+        PositionOf(text, *bad, where.line, where.column);
+        return LogError{"Le fichier n'est pas du texte UTF-8 valide (" + Position(where) + ")."};
+    }
+    auto parsed = ParseJson(text);
+    if (const auto* e = std::get_if<JsonError>(&parsed)) {
+        if (e->truncated)
+            return LogError{"Le fichier est tronqué : " + e->what + " (" + Position(*e) + ")."};
+        return LogError{"Le fichier n'est pas du JSON valide (" + Position(*e) + ") : " + e->what +
+                        "."};
+    }
+    try {
+        return Log(std::get<JsonValue>(parsed));
+    } catch (Refusal& r) {
+        return LogError{std::move(r.message)};
+    }
+}
+
+std::string WriteLog(const LogNav& log) {
+    std::string out;
+    out.reserve(256 + 96 * log.etapes.size());
+    out += "{\n  \"format\": ";
+    AppendJsonString(out, kFormatName);
+    out += ",\n  \"version\": ";
+    AppendWhole(out, kFormatVersion);
+    out += ",\n  \"Vp\": ";
+    AppendWhole(out, log.Vp);
+    out += ",\n  \"departure\": ";
+    AppendTime(out, log.departure);
+    out += ",\n  \"fuel\": {\"unit\": ";
+    const auto unit = static_cast<std::size_t>(log.fuelUnit);
+    AppendJsonString(out, unit < kUnitNames.size() ? kUnitNames[unit] : "");
+    out += ", \"atDeparture\": ";
+    AppendJsonNumber(out, log.fuelAtDeparture);
+    out += ", \"perHour\": ";
+    AppendJsonNumber(out, log.fuelPerHour);
+    out += ", \"reserve\": ";
+    AppendJsonNumber(out, log.finalReserve);
+    out += "},\n  \"legs\": [";
+    for (std::size_t i = 0; i < log.etapes.size(); ++i) {
+        const Etape& e = log.etapes[i];
+        out += i == 0 ? "\n    {\"waypoint\": " : ",\n    {\"waypoint\": ";
+        AppendJsonString(out, e.repere);
+        out += ", \"Rm\": ";
+        AppendWhole(out, e.Rm);
+        out += ", \"D\": ";
+        AppendWhole(out, e.D);
+        out += ", \"V\": ";
+        AppendWhole(out, e.V);
+        out += ", \"Vw\": ";
+        AppendWhole(out, e.Vw);
+        if (e.HR) {
+            out += ", \"actual\": ";
+            AppendTime(out, *e.HR);
+        }
+        out += '}';
+    }
+    out += log.etapes.empty() ? "]\n}\n" : "\n  ]\n}\n";
+    return out;
+}
+
+}  // namespace ventrose::navlog

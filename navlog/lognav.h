@@ -1,0 +1,76 @@
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace ventrose::navlog {
+
+// The fuel units of the conversions window, in its order. A log holds all its fuel figures in
+// one of them; nothing is converted.
+enum class UniteCarbu { USGall, Litres, Lbs, Kilo };
+
+// The unit as the conversions window labels its fuel box: "US Gallons", "Litres", "Lbs", "Kilo".
+std::string_view UniteText(UniteCarbu unite);
+
+// Ranges of what a log holds. The wind and the course are whole numbers as the main window's
+// bars give them, and so is the distance: a leg's figures are then exactly the main window's for
+// the same bars. Fuel figures are any number within 0..kMaxCarburant.
+inline constexpr int kVpMin = 60;
+inline constexpr int kVpMax = 800;
+inline constexpr int kVpDefaut = 120;
+inline constexpr int kRmMax = 360;
+inline constexpr int kDMax = 400;
+inline constexpr int kVMax = 360;
+inline constexpr int kVwMax = 360;
+inline constexpr double kMaxCarburant = 100000;
+inline constexpr std::size_t kMaxEtapes = 100;
+// Characters (Unicode code points) of a waypoint's name.
+inline constexpr std::size_t kMaxRepere = 40;
+inline constexpr int kMinutesParJour = 24 * 60;
+
+// One leg, flown from the previous waypoint (or the departure) to `repere`.
+struct Etape {
+    std::string repere;  // UTF-8, at most kMaxRepere characters, no control character
+    int Rm = 0;          // magnetic course, 0..360
+    int D = 0;           // distance, NM, 0..400
+    int V = 0;           // direction the wind comes from, 0..360
+    int Vw = 0;          // wind speed, kt, 0..360
+    // Actual time at the waypoint, typed in flight: minutes after midnight, 0..1439.
+    std::optional<int> HR;
+    friend bool operator==(const Etape&, const Etape&) = default;
+};
+
+struct LogNav {
+    int Vp = kVpDefaut;                        // true airspeed, kt, 60..800
+    int departure = 0;                         // departure time, minutes after midnight, 0..1439
+    UniteCarbu fuelUnit = UniteCarbu::USGall;  // the conversions window's first unit
+    double fuelAtDeparture = 0;                // in fuelUnit, 0..kMaxCarburant
+    double fuelPerHour = 0;                    // consumption per hour, in fuelUnit
+    double finalReserve = 0;                   // in fuelUnit
+    std::vector<Etape> etapes;                 // at most kMaxEtapes in a file or the window
+    friend bool operator==(const LogNav&, const LogNav&) = default;
+};
+
+// The leg that the window adds after the last one: no waypoint, course or distance yet, and the
+// wind of the previous leg, since the wind changes little from one leg to the next.
+Etape NouvelleEtape(const LogNav& log);
+
+// What is wrong with a log, in French for a person («Étape 3 : «Rm» vaut 400, hors de 0 à 360.»),
+// or nothing when every value is in its range. The first fault found is named: the log's own
+// values, then the legs in order.
+std::optional<std::string> VerifierLog(const LogNav& log);
+
+// Number of code points of a UTF-8 waypoint name, or nothing when it is not valid UTF-8 (shortest
+// forms only, no surrogates, nothing above U+10FFFF).
+std::optional<std::size_t> Utf8Length(std::string_view text);
+
+// A time of day as the log shows it: "HH:MM", minutes taken modulo 24 h (so 1500 reads «01:00»,
+// -10 reads «23:50»).
+std::string HeureText(int minutes);
+// "HH:MM" with two digits each, 00:00 to 23:59, as minutes after midnight; nothing otherwise.
+std::optional<int> LireHeure(std::string_view text);
+
+}  // namespace ventrose::navlog
