@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The .vlog reader on any text: it never crashes, a refusal is a printable French message, and a
 // log it accepts is within every range, computes, exports, and written back reads back equal and
 // writes back byte for byte the same.
