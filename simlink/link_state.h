@@ -20,8 +20,8 @@ namespace ventrose::simlink {
 enum class Simulator : std::uint8_t { XPlane, FlightGear };
 
 // X-Plane forgets its subscriptions when it quits. While it sends nothing, they are sent again
-// at this interval, so that a restarted X-Plane is answering within 5 s of listening (4 s, plus
-// the adapter's tick of at most a second).
+// at this interval, so that a restarted X-Plane answers within 5 s of listening: 4 s, plus the
+// adapter's tick (at most half a second) and X-Plane's first reply (a fifth of a second).
 inline constexpr std::int64_t kResubscribeEveryMs = 4000;
 // The windows get new values at most this often: a few updates a second, whatever arrives.
 inline constexpr std::int64_t kReleaseEveryMs = 250;
@@ -73,7 +73,7 @@ public:
     LinkActions Received(std::string_view bytes, std::int64_t nowMs);
     // FlightGear: the connection was refused, failed or was closed by the simulator.
     LinkActions Disconnected(std::int64_t nowMs);
-    // The adapter's timer, at least once a second: due subscriptions, polls, retries, releases.
+    // The adapter's timer, at least twice a second: due subscriptions, polls, retries, releases.
     LinkActions Tick(std::int64_t nowMs);
 
     // "X-Plane : données reçues" while a value arrived in the last kNoDataAfterMs, else

@@ -66,7 +66,7 @@ inline constexpr std::array<XPlaneDataref, 12> kXPlaneDatarefs = {{
     {6, "sim/flightmodel/position/magnetic_variation", Quantity::MagVar,
      XPlaneUnit::DegreesWestPositive, "11, 12"},
     {7, "sim/flightmodel2/position/pressure_altitude", Quantity::PressureAlt, XPlaneUnit::Feet,
-     "late 11, 12"},
+     "12, not every 11"},
     {8, "sim/weather/barometer_current_inhg", Quantity::PressureAlt, XPlaneUnit::InchesOfMercury,
      "11, 12 (deprecated)"},
     {9, "sim/weather/aircraft/temperature_ambient_deg_c", Quantity::Oat, XPlaneUnit::Celsius, "12"},
