@@ -16,10 +16,12 @@ int ClampTo16(long long value) {
                                                   std::numeric_limits<std::int16_t>::max()));
 }
 
-Control::Control(Form& form, const ControlDesign& design, std::size_t row)
+Control::Control(Form& form, const ControlDesign& design, std::size_t row, int index)
     : form_(form),
       design_(design),
       row_(row),
+      index_(index),
+      name_(index == 0 ? design.name : design.name + "(" + std::to_string(index) + ")"),
       caption_(design.kind == ControlKind::TextBox ? std::string() : design.caption),
       text_(design.kind == ControlKind::TextBox ? design.caption : std::string()),
       selStart_(CharacterCount(text_)),
@@ -31,7 +33,7 @@ Control::Control(Form& form, const ControlDesign& design, std::size_t row)
       selected_(design.selected),
       visible_(design.visible),
       left_(design.left),
-      top_(design.top),
+      top_(design.top + (index > 0 ? (index - 1) * design.rowPitch : 0)),
       x1_(design.x1),
       y1_(design.y1),
       x2_(design.x2),

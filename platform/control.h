@@ -18,15 +18,18 @@ class Form;
 // nothing at all.
 class Control {
 public:
-    Control(Form& form, const ControlDesign& design, std::size_t row);
+    // `index` is the element's row, from 1, in a control array; 0 for a single control.
+    Control(Form& form, const ControlDesign& design, std::size_t row, int index = 0);
     Control(const Control&) = delete;
     Control& operator=(const Control&) = delete;
 
     Form& form() const { return form_; }
     const ControlDesign& design() const { return design_; }
     std::size_t row() const { return row_; }  // its row in the form's design
+    int index() const { return index_; }      // its row in its array, from 1; 0 when single
     ControlKind kind() const { return design_.kind; }
-    const std::string& name() const { return design_.name; }
+    // The design's name, or `name(index)` for an element of an array.
+    const std::string& name() const { return name_; }
     const std::string& container() const { return design_.container; }
     bool isScrollBar() const {
         return kind() == ControlKind::HScrollBar || kind() == ControlKind::VScrollBar;
@@ -96,6 +99,8 @@ private:
     Form& form_;
     const ControlDesign& design_;
     std::size_t row_;
+    int index_;
+    std::string name_;
     std::string caption_;
     std::string text_;
     int selStart_ = 0, selLength_ = 0;

@@ -20,6 +20,16 @@ namespace ventrose::platform {
 // bound through it, and only the events of its kind can be bound.
 class ControlRef {
 public:
+    // One element of a control array, found again at each use (controls are made anew at each
+    // load).
+    struct Element {
+        Form& form;
+        std::size_t row;
+        int index;
+        Control& operator*() const { return form.elementAt(row, index); }
+        Control* operator->() const { return &form.elementAt(row, index); }
+    };
+
     Control& operator*() const { return form_.controlAt(row_); }
     Control* operator->() const { return &form_.controlAt(row_); }
     const std::string& name() const { return form_.design().controls[row_].name; }
@@ -69,5 +79,48 @@ public:
 using FrameRef = PlainRef<ControlKind::Frame>;
 using LineRef = PlainRef<ControlKind::Line>;
 using ShapeRef = PlainRef<ControlKind::Shape>;
+
+// A window's typed reference to a control array of its design, declared as for one control:
+//
+//     platform::TextBoxArrayRef txtRm{*this, "txtRm"};
+//     txtRm[i]->setText("095");
+//
+// `[i]` is the element of row i, from 1, of the current load. Handlers are bound once for every
+// element and receive the element's row.
+class ControlArrayRef {
+public:
+    ControlRef::Element operator[](int index) const { return {form_, row_, index}; }
+    int rows() const { return form_.design().controls[row_].rows; }
+    const std::string& name() const { return form_.design().controls[row_].name; }
+    std::size_t row() const { return row_; }
+
+protected:
+    ControlArrayRef(Form& form, std::string_view name, std::initializer_list<ControlKind> kinds)
+        : form_(form), row_(form.designRow(name, kinds, true)) {}
+
+    Form& form_;
+    std::size_t row_;
+};
+
+template <ControlKind Kind>
+class ClickableArrayRef : public ControlArrayRef {
+public:
+    ClickableArrayRef(Form& form, std::string_view name) : ControlArrayRef(form, name, {Kind}) {}
+    void onClick(std::function<void(int)> handler) const {
+        form_.onRowClick(row_, std::move(handler));
+    }
+};
+using ButtonArrayRef = ClickableArrayRef<ControlKind::CommandButton>;
+using OptionArrayRef = ClickableArrayRef<ControlKind::OptionButton>;
+using LabelArrayRef = ClickableArrayRef<ControlKind::Label>;
+
+class TextBoxArrayRef : public ControlArrayRef {
+public:
+    TextBoxArrayRef(Form& form, std::string_view name)
+        : ControlArrayRef(form, name, {ControlKind::TextBox}) {}
+    void onKeyPress(std::function<void(int, int&)> handler) const {
+        form_.onRowKeyPress(row_, std::move(handler));
+    }
+};
 
 }  // namespace ventrose::platform

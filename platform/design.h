@@ -58,6 +58,12 @@ struct ControlDesign {
     // The label that names the control for screen readers where no caption stands beside it
     // (a result at the far end of its caption's row, a readout with its caption elsewhere).
     std::string labelledBy{};
+    // A control array: `rows` elements named `name(1)` to `name(rows)`, element i standing
+    // (i - 1) * rowPitch twips below the first. 0 is a single control. A table of legs is so
+    // many ordinary controls, each reached by its column and its row, which every view and
+    // every test already knows how to show, type into and read.
+    int rows = 0;
+    int rowPitch = 0;
 };
 
 struct FormDesign {

@@ -135,4 +135,10 @@ ControlDesign LabelledBy(ControlDesign design, std::string label) {
     return design;
 }
 
+ControlDesign Rows(ControlDesign design, int rows, int pitch) {
+    design.rows = rows;
+    design.rowPitch = pitch;
+    return design;
+}
+
 }  // namespace ventrose::platform::dialect

@@ -46,5 +46,8 @@ ControlDesign WithFont(ControlDesign design, Font font);
 ControlDesign Aligned(ControlDesign design, Alignment alignment);
 ControlDesign OneLine(ControlDesign design);  // a caption that never wraps
 ControlDesign LabelledBy(ControlDesign design, std::string label);
+// A control array: `rows` elements NAME(1)..NAME(rows), each `pitch` twips below the one before,
+// the design's place being the first's.
+ControlDesign Rows(ControlDesign design, int rows, int pitch);
 
 }  // namespace ventrose::platform::dialect

@@ -35,18 +35,31 @@ Control* Form::find(std::string_view name) const {
 }
 
 Control& Form::controlAt(std::size_t row) const {
-    if (!loaded_ || row >= controls_.size())
+    if (!loaded_ || row >= firstOf_.size())
         throw std::logic_error(
             design_.name + " is not loaded: its control " +
             (row < design_.controls.size() ? design_.controls[row].name : std::string("?")) +
             " does not exist");
-    return *controls_[row];
+    return *controls_[firstOf_[row]];
 }
 
-std::size_t Form::designRow(std::string_view name, std::initializer_list<ControlKind> kinds) const {
+Control& Form::elementAt(std::size_t row, int index) const {
+    Control& first = controlAt(row);
+    if (index < 1 || index > first.design().rows)
+        throw std::out_of_range("no element " + std::to_string(index) + " in " + design_.name +
+                                "." + first.design().name + "(1.." +
+                                std::to_string(first.design().rows) + ")");
+    return *controls_[firstOf_[row] + static_cast<std::size_t>(index - 1)];
+}
+
+std::size_t Form::designRow(std::string_view name, std::initializer_list<ControlKind> kinds,
+                            bool array) const {
     for (std::size_t row = 0; row < design_.controls.size(); ++row) {
         const ControlDesign& d = design_.controls[row];
         if (d.name != name) continue;
+        if ((d.rows > 0) != array)
+            throw std::logic_error("the control " + std::string(name) + " of " + design_.name +
+                                   (array ? " is not an array" : " is an array"));
         for (ControlKind kind : kinds)
             if (d.kind == kind) return row;
         throw std::logic_error("the control " + std::string(name) + " of " + design_.name +
@@ -75,6 +88,16 @@ void Form::onKeyPress(std::size_t row, std::function<void(int&)> handler) {
     handlers_.at(row).keyPress = std::move(handler);
 }
 
+void Form::onRowChange(std::size_t row, std::function<void(int)> handler) {
+    handlers_.at(row).rowChange = std::move(handler);
+}
+void Form::onRowClick(std::size_t row, std::function<void(int)> handler) {
+    handlers_.at(row).rowClick = std::move(handler);
+}
+void Form::onRowKeyPress(std::size_t row, std::function<void(int, int&)> handler) {
+    handlers_.at(row).rowKeyPress = std::move(handler);
+}
+
 void Form::onChange(std::string_view control, std::function<void()> handler) {
     onChange(designRow(control, kAnyKind), std::move(handler));
 }
@@ -95,15 +118,33 @@ const ControlHandlers* Form::handlersOf(const Control& control) const {
 // A handler may unload this very form and so destroy the control that fired: nothing here
 // touches the control after the call, and the handler itself lives in the form.
 void Form::fireChange(const Control& control) {
-    if (const ControlHandlers* h = handlersOf(control); h && h->change) h->change();
+    const ControlHandlers* h = handlersOf(control);
+    if (!h) return;
+    if (control.index() > 0) {
+        if (h->rowChange) h->rowChange(control.index());
+    } else if (h->change) {
+        h->change();
+    }
 }
 
 void Form::fireClick(const Control& control) {
-    if (const ControlHandlers* h = handlersOf(control); h && h->click) h->click();
+    const ControlHandlers* h = handlersOf(control);
+    if (!h) return;
+    if (control.index() > 0) {
+        if (h->rowClick) h->rowClick(control.index());
+    } else if (h->click) {
+        h->click();
+    }
 }
 
 void Form::fireKeyPress(const Control& control, int& keyAscii) {
-    if (const ControlHandlers* h = handlersOf(control); h && h->keyPress) h->keyPress(keyAscii);
+    const ControlHandlers* h = handlersOf(control);
+    if (!h) return;
+    if (control.index() > 0) {
+        if (h->rowKeyPress) h->rowKeyPress(control.index(), keyAscii);
+    } else if (h->keyPress) {
+        h->keyPress(keyAscii);
+    }
 }
 
 void Form::fireFormClick() {
@@ -120,16 +161,23 @@ void Form::fireUnload() {
 
 void Form::createControls() {
     caption_ = design_.caption;
-    controls_.reserve(design_.controls.size());
+    firstOf_.clear();
+    firstOf_.reserve(design_.controls.size());
     for (std::size_t row = 0; row < design_.controls.size(); ++row) {
-        controls_.push_back(std::make_unique<Control>(*this, design_.controls[row], row));
-        byName_.emplace(design_.controls[row].name, controls_.back().get());
+        const ControlDesign& d = design_.controls[row];
+        firstOf_.push_back(controls_.size());
+        const int elements = d.rows > 0 ? d.rows : 1;
+        for (int i = 1; i <= elements; ++i) {
+            controls_.push_back(std::make_unique<Control>(*this, d, row, d.rows > 0 ? i : 0));
+            byName_.emplace(controls_.back()->name(), controls_.back().get());
+        }
     }
 }
 
 void Form::destroyControls() {
     byName_.clear();
     controls_.clear();
+    firstOf_.clear();
 }
 
 }  // namespace ventrose::platform

@@ -17,11 +17,15 @@ namespace ventrose::platform {
 class Runtime;
 
 // What a control does on its events. Bound once by the window that owns the form; the
-// bindings outlive the controls, which are made anew from the design at every load.
+// bindings outlive the controls, which are made anew from the design at every load. The
+// elements of a control array share one set, which receives the element's row (from 1).
 struct ControlHandlers {
     std::function<void()> change;
     std::function<void()> click;
     std::function<void(int& keyAscii)> keyPress;
+    std::function<void(int index)> rowChange;
+    std::function<void(int index)> rowClick;
+    std::function<void(int index, int& keyAscii)> rowKeyPress;
 };
 
 // One window: its design, its controls while it is loaded, and its handlers. A window class
@@ -53,9 +57,14 @@ public:
     // The loaded control of design row `row`; asking while the form is not loaded is a
     // programming error (std::logic_error).
     Control& controlAt(std::size_t row) const;
-    // The design row of the control of that name and one of those kinds; anything else fails
-    // with std::logic_error naming the form and the control.
-    std::size_t designRow(std::string_view name, std::initializer_list<ControlKind> kinds) const;
+    // Element `index` (from 1) of the control array of design row `row`; an index outside
+    // 1..rows is std::out_of_range, as for a name that is not there.
+    Control& elementAt(std::size_t row, int index) const;
+    // The design row of the control of that name and one of those kinds, a single control or
+    // an array as asked; anything else fails with std::logic_error naming the form and the
+    // control.
+    std::size_t designRow(std::string_view name, std::initializer_list<ControlKind> kinds,
+                          bool array = false) const;
 
     void onLoad(std::function<void()> handler) { load_ = std::move(handler); }
     void onUnload(std::function<void()> handler) { unload_ = std::move(handler); }
@@ -65,6 +74,10 @@ public:
     void onChange(std::size_t row, std::function<void()> handler);
     void onClick(std::size_t row, std::function<void()> handler);
     void onKeyPress(std::size_t row, std::function<void(int&)> handler);
+    // The same for the elements of a control array, each told the element's row.
+    void onRowChange(std::size_t row, std::function<void(int)> handler);
+    void onRowClick(std::size_t row, std::function<void(int)> handler);
+    void onRowKeyPress(std::size_t row, std::function<void(int, int&)> handler);
     void onChange(std::string_view control, std::function<void()> handler);
     void onClick(std::string_view control, std::function<void()> handler);
     void onKeyPress(std::string_view control, std::function<void(int&)> handler);
@@ -95,7 +108,8 @@ private:
     std::string caption_;
     bool loaded_ = false;
     bool unloading_ = false;
-    std::vector<std::unique_ptr<Control>> controls_;
+    std::vector<std::unique_ptr<Control>> controls_;  // design order, an array's elements together
+    std::vector<std::size_t> firstOf_;                // by design row: its first in controls_
     std::unordered_map<std::string, Control*, NameHash, std::equal_to<>> byName_;
     std::vector<ControlHandlers> handlers_;  // by design row
     std::function<void()> load_, unload_, click_;
