@@ -3,6 +3,7 @@
 
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "tests/runner/headless_driver.h"
 #include "tests/runner/runner.h"
@@ -77,12 +78,31 @@ TEST(Runner, RejectsMalformedStepsWithTheirLine) {
         {"type a.b \"\\q\"\n", 1},
         {"refused expect frmMainCalc.Caption \"x\"\n", 1},
         {"fly frmMainCalc\n", 1},
+        {"click frmLog(1).cmdAjouter\n", 1},
+        {"type frmLog.txtRm(0) \"1\"\n", 1},
+        {"type frmLog.txtRm() \"1\"\n", 1},
+        {"type frmLog.txtRm(01) \"1\"\n", 1},
+        {"type frmLog.txtRm(x) \"1\"\n", 1},
+        {"type frmLog.txtRm(2 \"1\"\n", 1},
+        {"expect frmLog.lblCap.Caption(2) \"1\"\n", 1},
     };
     for (const Row& row : rows) {
         const Scenario s = ParseScenario(row.text);
         ASSERT_TRUE(s.error) << row.text;
         EXPECT_EQ(s.error->line, row.line) << row.text;
     }
+}
+
+// A row of a window's table is named by its column and its row, from 1, in targets and in
+// properties alike.
+TEST(Runner, ReadsElementsOfControlArrays) {
+    const Scenario s = ParseScenario(
+        "type frmLog.txtRm(2) \"095\"\n"
+        "expect frmLog.lblCap(100).Caption \"095 \xC2\xB0\"\n");
+    ASSERT_FALSE(s.error) << s.error->message;
+    EXPECT_EQ(SplitPath(s.steps[0].args[0]), (std::vector<std::string>{"frmLog", "txtRm(2)"}));
+    EXPECT_EQ(SplitPath(s.steps[1].args[0]),
+              (std::vector<std::string>{"frmLog", "lblCap(100)", "Caption"}));
 }
 
 TEST(Runner, ReadsEscapesInStrings) {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tests/runner/scenario.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cstdio>
 #include <map>
@@ -89,11 +90,23 @@ bool isName(const std::string& s) {
     return true;
 }
 
+// An element of a control array, `NAME(ROW)` with ROW from 1, as the windows name their rows.
+bool isElement(const std::string& s) {
+    const std::size_t open = s.find('(');
+    if (open == std::string::npos || s.back() != ')') return false;
+    const std::string row = s.substr(open + 1, s.size() - open - 2);
+    return isName(s.substr(0, open)) && !row.empty() && row.size() <= 4 && row[0] != '0' &&
+           std::all_of(row.begin(), row.end(),
+                       [](char c) { return std::isdigit(static_cast<unsigned char>(c)); });
+}
+
+// The window comes first and is never an element; a control may be one. A property written as
+// an element is caught as an unknown property.
 bool isPath(const std::string& s, std::size_t minParts, std::size_t maxParts) {
     const auto parts = SplitPath(s);
     if (parts.size() < minParts || parts.size() > maxParts) return false;
-    for (const auto& p : parts)
-        if (!isName(p)) return false;
+    for (std::size_t i = 0; i < parts.size(); ++i)
+        if (!isName(parts[i]) && (i == 0 || !isElement(parts[i]))) return false;
     return true;
 }
 
