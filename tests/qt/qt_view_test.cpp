@@ -9,6 +9,8 @@
 #include <QScrollBar>
 #include <QTest>
 #include <functional>
+#include <string>
+#include <vector>
 
 #include "platform/control.h"
 #include "platform/form.h"
@@ -204,6 +206,46 @@ TEST_F(QtViewTest, TheLineEditNeverDisagreesWithTheModel) {
         EXPECT_EQ(edit.selectedText().toUcs4().size(), box.selLength());
     }
     EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("éA")) << "the cut text";
+}
+
+// A column of a table: each element is a widget of its own, named and placed by its row, and a
+// key typed into one reaches the column's filter with that row.
+TEST(QtViewArrays, EachElementIsAWidgetAndItsKeysCarryItsRow) {
+    static const FormDesign design = [] {
+        FormDesign d{.name = "frmRows", .caption = "Rows", .width = 3000, .height = 3000};
+        d.controls.push_back({.kind = ControlKind::TextBox,
+                              .name = "txtR",
+                              .left = 150,
+                              .top = 150,
+                              .width = 1500,
+                              .height = 300,
+                              .rows = 3,
+                              .rowPitch = 450});
+        return d;
+    }();
+    HeadlessHost host;
+    Runtime runtime(host);
+    Form form(runtime, design);
+    std::vector<int> rows;
+    form.onRowKeyPress(0, [&rows](int index, int& key) {
+        rows.push_back(index);
+        if (key == 'x') key = 0;
+    });
+    QtView view(runtime);
+    runtime.Show(form, ShowMode::Modeless);
+    for (int i = 1; i <= 3; ++i) {
+        const std::string name = "txtR(" + std::to_string(i) + ")";
+        auto* edit = qobject_cast<QLineEdit*>(view.widgetOf(form[name]));
+        ASSERT_NE(edit, nullptr) << name;
+        EXPECT_EQ(edit->objectName().toStdString(), name);
+        EXPECT_EQ(edit->y(), view.widgetOf(form["txtR(1)"])->y() + (i - 1) * 30);
+    }
+    auto& second = *qobject_cast<QLineEdit*>(view.widgetOf(form["txtR(2)"]));
+    QTest::keyClicks(&second, "4x2");
+    EXPECT_EQ(form["txtR(2)"].text(), "42");
+    EXPECT_EQ(second.text(), QStringLiteral("42"));
+    EXPECT_EQ(form["txtR(1)"].text(), "");
+    EXPECT_EQ(rows, (std::vector<int>{2, 2, 2}));
 }
 
 TEST_F(QtViewTest, CrLfInACaptionIsALineBreak) {
