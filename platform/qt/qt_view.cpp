@@ -55,21 +55,42 @@ void QtView::formLoaded(Form& form) {
         actOnForm(window, [](Form& f) { return CloseRequest(f); });
     };
     window->onClick = [this, window] { actOnForm(window, [](Form& f) { return ClickForm(f); }); };
-    for (const auto& control : form.controls()) {
-        const KindBehaviour& kind = BehaviourOf(control->kind());
-        QWidget* widget =
-            kind.create(*containerOf(*window, *control), control->design(), window->scale());
-        widget->setObjectName(ToQString(control->name()));
-        widget->setFont(FontFor(control->design().font));
-        widgets_[control.get()] = widget;
-        MirrorAll(*widget, *control, window->scale());
-        kind.connect(*widget, ControlLink(*this, *window, control->name()));
-        widget->setFocusPolicy(TraitsOf(control->kind()).takesFocus ? Qt::StrongFocus
-                                                                    : Qt::NoFocus);
-    }
+    for (const auto& control : form.controls())
+        if (control->index() == 0 || control->visible()) makeWidget(*window, *control);
     ChainFocusInReadingOrder(form, lookup());
     DescribeForScreenReaders(form, lookup());
     new FocusRing(*window);
+}
+
+void QtView::makeWidget(FormWindow& window, const Control& control) {
+    const KindBehaviour& kind = BehaviourOf(control.kind());
+    QWidget* widget = kind.create(*containerOf(window, control), control.design(), window.scale());
+    widget->setObjectName(ToQString(control.name()));
+    widget->setFont(FontFor(control.design().font));
+    widgets_[&control] = widget;
+    MirrorAll(*widget, control, window.scale());
+    kind.connect(*widget, ControlLink(*this, window, control.name()));
+    widget->setFocusPolicy(TraitsOf(control.kind()).takesFocus ? Qt::StrongFocus : Qt::NoFocus);
+}
+
+// An element of a control array has a widget only while it is shown: a table of 100 rows of 16
+// columns would otherwise hold 1600 widgets (some 9 MB) for the screenful a person sees, the
+// window showing the rows in view and hiding the others.
+void QtView::elementShownOrHidden(FormWindow& window, Control& control) {
+    if (control.visible()) {
+        if (widgetOf(control) != nullptr) return;
+        makeWidget(window, control);
+    } else {
+        auto it = widgets_.find(&control);
+        if (it == widgets_.end()) return;
+        QWidget* widget = it->second;
+        widgets_.erase(it);
+        widget->hide();
+        // Never at once: the element may be the one whose key or click is being handled.
+        widget->deleteLater();
+    }
+    DescribeForScreenReaders(control.form(), lookup());
+    ChainFocusInReadingOrder(control.form(), lookup());
 }
 
 WidgetLookup QtView::lookup() const {
@@ -148,8 +169,12 @@ void QtView::formCaptionChanged(Form& form) {
 }
 
 void QtView::propertyChanged(Control& control, Property property) {
-    QWidget* widget = widgetOf(control);
     FormWindow* window = windowOf(control.form());
+    if (window != nullptr && control.index() > 0 && property == Property::Visible) {
+        elementShownOrHidden(*window, control);
+        return;
+    }
+    QWidget* widget = widgetOf(control);
     if (widget == nullptr || window == nullptr) return;
     MirrorProperty(*widget, control, property, window->scale());
     RedescribeAfterChange(control, property, lookup());

@@ -48,6 +48,8 @@ private:
     friend class ControlLink;
 
     QWidget* containerOf(FormWindow& window, const Control& control) const;
+    void makeWidget(FormWindow& window, const Control& control);
+    void elementShownOrHidden(FormWindow& window, Control& control);
     // Runs a person's action on a control of the window, if the window still shows a loaded
     // form, then mirrors the control again.
     void act(FormWindow* window, const std::string& control,

@@ -6,6 +6,7 @@
 #include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QScrollBar>
 #include <QTest>
 #include <functional>
@@ -246,6 +247,57 @@ TEST(QtViewArrays, EachElementIsAWidgetAndItsKeysCarryItsRow) {
     EXPECT_EQ(second.text(), QStringLiteral("42"));
     EXPECT_EQ(form["txtR(1)"].text(), "");
     EXPECT_EQ(rows, (std::vector<int>{2, 2, 2}));
+}
+
+// Hidden rows have no widget, so that a long table costs only the rows in view; a row the window
+// shows gets its widget then, with the model's text, and loses it when hidden again.
+TEST(QtViewArrays, OnlyTheShownElementsHaveWidgets) {
+    static const FormDesign design = [] {
+        FormDesign d{.name = "frmRows", .caption = "Rows", .width = 3000, .height = 3000};
+        d.controls.push_back({.kind = ControlKind::TextBox,
+                              .name = "txtR",
+                              .left = 150,
+                              .top = 150,
+                              .width = 1500,
+                              .height = 300,
+                              .visible = false,
+                              .rows = 100,
+                              .rowPitch = 450});
+        d.controls.push_back({.kind = ControlKind::CommandButton,
+                              .name = "cmdOk",
+                              .left = 1800,
+                              .top = 150,
+                              .width = 900,
+                              .height = 300});
+        return d;
+    }();
+    HeadlessHost host;
+    Runtime runtime(host);
+    Form form(runtime, design);
+    std::vector<int> rows;
+    form.onRowKeyPress(0, [&rows](int index, int&) { rows.push_back(index); });
+    QtView view(runtime);
+    runtime.Show(form, ShowMode::Modeless);
+    for (const auto& control : form.controls())
+        EXPECT_EQ(view.widgetOf(*control) != nullptr, control->name() == "cmdOk")
+            << control->name();
+
+    form["txtR(2)"].setText("95");
+    form["txtR(2)"].setVisible(true);
+    auto* edit = qobject_cast<QLineEdit*>(view.widgetOf(form["txtR(2)"]));
+    ASSERT_NE(edit, nullptr);
+    EXPECT_TRUE(edit->isVisible());
+    EXPECT_EQ(edit->text(), QStringLiteral("95"));
+    EXPECT_EQ(edit->objectName(), QStringLiteral("txtR(2)"));
+    QTest::keyClicks(edit, "1");
+    EXPECT_EQ(form["txtR(2)"].text(), "951");
+    EXPECT_EQ(rows, (std::vector<int>{2}));
+
+    QPointer<QLineEdit> gone(edit);
+    form["txtR(2)"].setVisible(false);
+    EXPECT_EQ(view.widgetOf(form["txtR(2)"]), nullptr);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(gone.isNull());
 }
 
 TEST_F(QtViewTest, CrLfInACaptionIsALineBreak) {

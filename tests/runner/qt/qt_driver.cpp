@@ -217,6 +217,8 @@ std::optional<std::string> QtDriver::read(const std::string& form, const std::st
     }
     const platform::Control& c = FindControl(*application_, form, control);
     const QWidget* w = view_->widgetOf(c);
+    // A hidden row of a table has no widget: all a person can tell of it is that it is hidden.
+    if (w == nullptr && c.index() > 0 && !c.visible() && property == "Visible") return "false";
     if (w == nullptr) throw std::runtime_error(form + "." + control + " has no widget");
     return ReadWidget(*w, c, property);
 }
