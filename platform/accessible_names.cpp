@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cctype>
 #include <limits>
+#include <string>
 #include <tuple>
 
 #include "platform/control.h"
@@ -39,12 +40,16 @@ bool overlaps(int aStart, int aEnd, int bStart, int bEnd) { return aStart < bEnd
 
 // The caption label beside the control, in the same container; one shown or hidden with the
 // control is preferred to one that is not (windows stack alternative captions in one place).
+// An element of a control array is placed as the design places its column's first row, wherever
+// the window has moved it.
 const Control* captionBeside(const Control& control) {
     if (!control.design().labelledBy.empty())
         return control.form().find(control.design().labelledBy);
     const Control* best = nullptr;
     std::tuple<bool, int, int> bestScore{true, std::numeric_limits<int>::max(), 0};
-    const int left = control.left(), top = control.top();
+    const bool element = control.index() > 0;
+    const int left = element ? control.design().left : control.left();
+    const int top = element ? control.design().top : control.top();
     const int right = left + control.width(), bottom = top + control.height();
     for (const auto& candidate : control.form().controls()) {
         const Control& c = *candidate;
@@ -119,7 +124,10 @@ std::string AccessibleNameOf(const Control& control) {
         case NamedBy::Place: break;
     }
     const Control* beside = captionBeside(control);
-    return beside != nullptr ? Spoken(beside->caption()) : frameCaption(control);
+    std::string name = beside != nullptr ? Spoken(beside->caption()) : frameCaption(control);
+    // The rows of a table are told apart by their number after their column's caption ("Rm 5").
+    if (control.index() > 0) name += (name.empty() ? "" : " ") + std::to_string(control.index());
+    return name;
 }
 
 std::string AccessibleDescriptionOf(const Control& control) {

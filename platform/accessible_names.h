@@ -16,7 +16,8 @@ class Control;
 // the caption label beside them: the nearest one on the same row to the left, else on the row
 // just above; failing that, a bar or a box takes its frame's caption and a value label its own
 // text. A label whose text the window writes at length (a wrapped placeholder) is named by that
-// text. Lines, shapes and pictures say nothing.
+// text. Lines, shapes and pictures say nothing. An element of a control array named by its place
+// is named as the first row of its column stands in the design, followed by its row ("Rm 5").
 std::string AccessibleNameOf(const Control& control);
 
 // A value label's current text, so that a reader that gave the caption can give the value too.

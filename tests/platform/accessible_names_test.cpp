@@ -105,6 +105,38 @@ TEST_F(AccessibleNamesTest, ACaptionThatNamesAnotherIsKnownAsSuch) {
     EXPECT_FALSE(NamesAnother(form["lblVent"]));
 }
 
+// A table: its columns' captions above the first row, and rows that the window may have moved.
+TEST(AccessibleNamesOfRows, EachRowIsNamedByItsColumnAndItsNumber) {
+    static const FormDesign design = [] {
+        FormDesign d{.name = "frmRows", .caption = "Log", .width = 600 * kPx, .height = 400 * kPx};
+        d.controls = {
+            Caption("lblRmTitre", "", "Rm", px(10, 10, 60, 17)),
+            Rows(Box("txtRm", "", px(10, 30, 60, 20)), 100, 22 * kPx),
+            Caption("lblCapTitre", "", "Cap", px(80, 10, 60, 17)),
+            Rows(Value("lblCap", "", px(80, 30, 60, 20)), 100, 22 * kPx),
+            Rows(Button("cmdSuppr", "", "Supprimer", px(150, 30, 60, 20)), 100, 22 * kPx),
+            Rows(Box("txtSans", "", px(300, 30, 60, 20)), 3, 22 * kPx),
+        };
+        return d;
+    }();
+    HeadlessHost host;
+    Runtime runtime{host};
+    Form form{runtime, design};
+    runtime.Load(form);
+    EXPECT_EQ(AccessibleNameOf(form["txtRm(1)"]), "Rm 1");
+    EXPECT_EQ(AccessibleNameOf(form["txtRm(57)"]), "Rm 57");
+    form["txtRm(57)"].setTop(30 * kPx);  // scrolled up to the first row's place
+    form["txtRm(1)"].setTop(1000 * kPx);
+    EXPECT_EQ(AccessibleNameOf(form["txtRm(57)"]), "Rm 57");
+    EXPECT_EQ(AccessibleNameOf(form["txtRm(1)"]), "Rm 1");
+    EXPECT_EQ(AccessibleNameOf(form["lblCap(100)"]), "Cap 100");
+    form["lblCap(100)"].setCaption("095 °");
+    EXPECT_EQ(AccessibleNameOf(form["lblCap(100)"]), "Cap 100");
+    EXPECT_EQ(AccessibleDescriptionOf(form["lblCap(100)"]), "095 °");
+    EXPECT_EQ(AccessibleNameOf(form["cmdSuppr(4)"]), "Supprimer");  // its own caption
+    EXPECT_EQ(AccessibleNameOf(form["txtSans(2)"]), "Log 2");       // no caption: the window's
+}
+
 TEST(Spoken, LineBreaksAndRunsOfBlanksAreOneSpace) {
     EXPECT_EQ(Spoken("  Vitesse\r\n\tpropre  "), "Vitesse propre");
     EXPECT_EQ(Spoken(" \r\n "), "");
