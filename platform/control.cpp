@@ -32,6 +32,7 @@ Control::Control(Form& form, const ControlDesign& design, std::size_t row, int i
       largeChange_(ClampTo16(design.largeChange)),
       selected_(design.selected),
       visible_(design.visible),
+      foreColour_(design.foreColour),
       left_(design.left),
       top_(design.top + (index > 0 ? (index - 1) * design.rowPitch : 0)),
       x1_(design.x1),
@@ -139,6 +140,12 @@ void Control::setVisible(bool visible) {
     if (visible == visible_) return;
     visible_ = visible;
     changed(Property::Visible);
+}
+
+void Control::setForeColour(Colour colour) {
+    if (colour == foreColour_) return;
+    foreColour_ = colour;
+    changed(Property::ForeColour);
 }
 
 void Control::setLeft(int left) {

@@ -78,6 +78,11 @@ public:
     bool visible() const { return visible_; }
     void setVisible(bool visible);
 
+    // The colour of the text, as the design gives it at each load; kDefaultColour is the
+    // toolkit's own. A window sets it to call attention to a value (a fuel below the reserve).
+    Colour foreColour() const { return foreColour_; }
+    void setForeColour(Colour colour);
+
     int left() const { return left_; }
     int top() const { return top_; }
     void setLeft(int left);
@@ -109,6 +114,7 @@ private:
     int min_, max_, smallChange_, largeChange_;
     bool selected_;
     bool visible_;
+    Colour foreColour_;
     int left_, top_;
     int x1_, y1_, x2_, y2_;
 };

@@ -20,6 +20,7 @@ std::string_view PropertyName(Property property) {
         case Property::X2: return "X2";
         case Property::Y2: return "Y2";
         case Property::SelStart: return "SelStart";
+        case Property::ForeColour: return "ForeColor";
     }
     return "?";
 }

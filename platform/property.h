@@ -22,7 +22,8 @@ enum class Property {
     Y1,
     X2,
     Y2,
-    SelStart
+    SelStart,
+    ForeColour
 };
 
 std::string_view PropertyName(Property property);

@@ -15,5 +15,6 @@ inline constexpr char kX1Property[] = "ventroseX1";
 inline constexpr char kY1Property[] = "ventroseY1";
 inline constexpr char kX2Property[] = "ventroseX2";
 inline constexpr char kY2Property[] = "ventroseY2";
+inline constexpr char kForeColourProperty[] = "ventroseForeColour";
 
 }  // namespace ventrose::platform::qt

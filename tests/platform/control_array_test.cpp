@@ -104,15 +104,25 @@ TEST_F(Fixture, AKeyPressReachesTheColumnsHandlerWithItsRow) {
     EXPECT_EQ(form.events.back(), "click 3");
 }
 
+// A window colours a row's figure to call attention to it; the colour is each element's own.
+TEST_F(Fixture, EachElementHasItsOwnTextColour) {
+    EXPECT_EQ(form.lblCap[2]->foreColour(), kDefaultColour);
+    form.lblCap[2]->setForeColour(0xD00000);
+    EXPECT_EQ(form.lblCap[2]->foreColour(), 0xD00000u);
+    EXPECT_EQ(form.lblCap[1]->foreColour(), kDefaultColour);
+}
+
 TEST_F(Fixture, ElementsAreMadeAnewAtEachLoad) {
     // Another window stays loaded, so that unloading this one does not end the application.
     static const FormDesign other{.name = "frmOther"};
     Form keeper(runtime, other);
     runtime.Load(keeper);
     form.txtRm[3]->setText("270");
+    form.lblCap[3]->setForeColour(0xD00000);
     runtime.Unload(form);
     runtime.Load(form);
     EXPECT_EQ(form.txtRm[3]->text(), "0");
+    EXPECT_EQ(form.lblCap[3]->foreColour(), kDefaultColour);
 }
 
 // A reference of the wrong shape is a programming error caught when the window is built.

@@ -300,6 +300,40 @@ TEST(QtViewArrays, OnlyTheShownElementsHaveWidgets) {
     EXPECT_TRUE(gone.isNull());
 }
 
+// A colour the window sets replaces the text's colour; the toolkit's own comes back after it. A
+// row shown after its colour was set is drawn in it.
+TEST(QtViewColours, TheTextTakesTheColourTheWindowSets) {
+    static const FormDesign design = [] {
+        FormDesign d{.name = "frmColours", .caption = "C", .width = 3000, .height = 3000};
+        d.controls.push_back({.kind = ControlKind::Label,
+                              .name = "lblReste",
+                              .caption = "1",
+                              .width = 900,
+                              .height = 300,
+                              .visible = false,
+                              .rows = 2,
+                              .rowPitch = 300});
+        return d;
+    }();
+    HeadlessHost host;
+    Runtime runtime(host);
+    Form form(runtime, design);
+    QtView view(runtime);
+    runtime.Show(form, ShowMode::Modeless);
+    form["lblReste(1)"].setVisible(true);
+    QWidget& first = *view.widgetOf(form["lblReste(1)"]);
+    const QColor toolkit = first.palette().color(first.foregroundRole());
+    form["lblReste(1)"].setForeColour(0xD00000);
+    EXPECT_EQ(first.palette().color(first.foregroundRole()), QColor(0xD0, 0, 0));
+    form["lblReste(1)"].setForeColour(kDefaultColour);
+    EXPECT_EQ(first.palette().color(first.foregroundRole()), toolkit);
+
+    form["lblReste(2)"].setForeColour(0xD00000);
+    form["lblReste(2)"].setVisible(true);
+    QWidget& second = *view.widgetOf(form["lblReste(2)"]);
+    EXPECT_EQ(second.palette().color(second.foregroundRole()), QColor(0xD0, 0, 0));
+}
+
 TEST_F(QtViewTest, CrLfInACaptionIsALineBreak) {
     EXPECT_EQ(widget<QLabel>("lblL").text(), QStringLiteral("a\nb"));
 }

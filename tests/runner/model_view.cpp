@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tests/runner/model_view.h"
 
+#include <cstdio>
+
 #include "platform/control.h"
+#include "platform/design.h"
 #include "platform/form.h"
 #include "tests/runner/scenario.h"
 
@@ -9,8 +12,16 @@ namespace ventrose::scenario {
 
 using platform::ControlKind;
 
+std::string ColourText(platform::Colour colour) {
+    if (colour == platform::kDefaultColour) return {};
+    char text[8];
+    std::snprintf(text, sizeof text, "#%06X", static_cast<unsigned>(colour & 0xFFFFFFu));
+    return text;
+}
+
 const std::vector<std::string>& PropertiesOf(const platform::Control& control) {
-    static const std::vector<std::string> label = {"Caption", "Visible", "Left", "Top"};
+    static const std::vector<std::string> label = {"Caption", "ForeColor", "Visible", "Left",
+                                                   "Top"};
     static const std::vector<std::string> bar = {"Value",       "Min",     "Max",  "SmallChange",
                                                  "LargeChange", "Visible", "Left", "Top"};
     static const std::vector<std::string> option = {"Caption", "Value", "Visible", "Left", "Top"};
@@ -43,6 +54,7 @@ std::optional<std::string> ReadModel(const platform::Control& c, const std::stri
     if (property == "Value")
         return c.kind() == ControlKind::OptionButton ? flag(c.selected())
                                                      : std::to_string(c.value());
+    if (property == "ForeColor") return Quote(ColourText(c.foreColour()));
     if (property == "Visible") return flag(c.visible());
     if (property == "Left") return std::to_string(c.left());
     if (property == "Top") return std::to_string(c.top());

@@ -5,12 +5,17 @@
 #include <string>
 #include <vector>
 
+#include "platform/design.h"
+
 namespace ventrose::platform {
 class Control;
 class Form;
 }  // namespace ventrose::platform
 
 namespace ventrose::scenario {
+
+// A colour in the file's syntax: "#RRGGBB", or "" for the toolkit's own.
+std::string ColourText(platform::Colour colour);
 
 // The properties that a scenario can name for a control of this kind, in dump order.
 const std::vector<std::string>& PropertiesOf(const platform::Control& control);

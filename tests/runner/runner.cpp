@@ -183,8 +183,7 @@ void Runner::expect(const Step& s) {
     const std::string control = parts.size() == 3 ? parts[1] : std::string();
     const std::string& property = parts.back();
     const std::optional<std::string> seen = driver_.read(parts[0], control, property);
-    const std::string expected =
-        (property == "Caption" || property == "Text") ? Quote(s.args[1]) : s.args[1];
+    const std::string expected = s.quoted[1] ? Quote(s.args[1]) : s.args[1];
     if (!seen) return fail(s, expected, "no property " + property + " on " + s.args[0]);
     if (*seen != expected) fail(s, expected, *seen);
 }

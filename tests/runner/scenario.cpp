@@ -111,8 +111,9 @@ bool isPath(const std::string& s, std::size_t minParts, std::size_t maxParts) {
 }
 
 const std::set<std::string> kProperties = {
-    "Caption",     "Text",        "Value", "Visible", "Left", "Top", "Min",      "Max",
-    "SmallChange", "LargeChange", "X1",    "Y1",      "X2",   "Y2",  "SelStart", "SelLength"};
+    "Caption", "Text", "Value",       "Visible",     "Left",     "Top",
+    "Min",     "Max",  "SmallChange", "LargeChange", "X1",       "Y1",
+    "X2",      "Y2",   "SelStart",    "SelLength",   "ForeColor"};
 
 // Checks a step's arguments; returns what is wrong, or nothing.
 std::optional<std::string> check(Step& step);
@@ -174,7 +175,7 @@ std::optional<std::string> check(Step& s) {
         const auto parts = SplitPath(a[0]);
         const std::string& property = parts.back();
         if (!kProperties.count(property)) return "unknown property '" + property + "'";
-        if (property == "Caption" || property == "Text") {
+        if (property == "Caption" || property == "Text" || property == "ForeColor") {
             if (!s.quoted[1]) return property + " takes a string";
         } else if (s.quoted[1] || (!isInteger(a[1]) && a[1] != "true" && a[1] != "false")) {
             return property + " takes an integer or true/false";

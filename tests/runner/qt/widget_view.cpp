@@ -64,6 +64,15 @@ std::optional<std::string> ReadWidget(const QWidget& widget, const platform::Con
         const auto* button = qobject_cast<const QAbstractButton*>(&widget);
         return flag(button != nullptr && button->isChecked());
     }
+    if (property == "ForeColor") {
+        // The colour the view was given, provided the text is drawn in it.
+        const auto given =
+            static_cast<platform::Colour>(widget.property(pq::kForeColourProperty).toUInt());
+        const QColor drawn = widget.palette().color(widget.foregroundRole());
+        if (given != platform::kDefaultColour && drawn != pq::ToQColor(given))
+            return "(a widget colour of " + drawn.name().toStdString() + ")";
+        return Quote(ColourText(given));
+    }
     if (property == "Visible") return flag(!widget.isHidden());
     if (property == "Left") return integer(widget, pq::kLeftProperty);
     if (property == "Top") return integer(widget, pq::kTopProperty);
