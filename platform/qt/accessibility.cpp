@@ -45,7 +45,13 @@ void RedescribeAfterChange(const Control& control, Property property,
             break;
         case Property::Visible:
         case Property::Left:
-        case Property::Top: break;
+        case Property::Top:
+            if (control.index() > 0 &&
+                (control.kind() != ControlKind::Label || IsValueLabel(control))) {
+                if (QWidget* widget = widgetOf(control)) describe(*widget, control);
+                return;
+            }
+            break;
         default: return;
     }
     DescribeForScreenReaders(control.form(), widgetOf);

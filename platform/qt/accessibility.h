@@ -22,7 +22,10 @@ using WidgetLookup = std::function<QWidget*(const Control&)>;
 void DescribeForScreenReaders(const Form& form, const WidgetLookup& widgetOf);
 
 // After a property of one control changed: the value label's own text when only that changed,
-// else the whole window again (a caption, a place or a visibility may name other controls).
+// else the whole window again (a caption, a place or a visibility may name other controls). A
+// row of a table that moves or is shown names nothing else and keeps its name (it is named as
+// its column's first row stands in the design): only its own widget is described, so that
+// scrolling a long table stays quick.
 void RedescribeAfterChange(const Control& control, Property property, const WidgetLookup& widgetOf);
 
 }  // namespace ventrose::platform::qt

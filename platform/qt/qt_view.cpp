@@ -89,7 +89,7 @@ void QtView::elementShownOrHidden(FormWindow& window, Control& control) {
         // Never at once: the element may be the one whose key or click is being handled.
         widget->deleteLater();
     }
-    DescribeForScreenReaders(control.form(), lookup());
+    RedescribeAfterChange(control, Property::Visible, lookup());
     ChainFocusInReadingOrder(control.form(), lookup());
 }
 

@@ -254,6 +254,13 @@ TEST(QtViewArrays, EachElementIsAWidgetAndItsKeysCarryItsRow) {
 TEST(QtViewArrays, OnlyTheShownElementsHaveWidgets) {
     static const FormDesign design = [] {
         FormDesign d{.name = "frmRows", .caption = "Rows", .width = 3000, .height = 3000};
+        d.controls.push_back({.kind = ControlKind::Label,
+                              .name = "lblRoute",
+                              .caption = "Route",
+                              .left = 150,
+                              .top = 0,
+                              .width = 1500,
+                              .height = 150});
         d.controls.push_back({.kind = ControlKind::TextBox,
                               .name = "txtR",
                               .left = 150,
@@ -275,12 +282,12 @@ TEST(QtViewArrays, OnlyTheShownElementsHaveWidgets) {
     Runtime runtime(host);
     Form form(runtime, design);
     std::vector<int> rows;
-    form.onRowKeyPress(0, [&rows](int index, int&) { rows.push_back(index); });
+    form.onRowKeyPress(form.designRow("txtR", {ControlKind::TextBox}, true),
+                       [&rows](int index, int&) { rows.push_back(index); });
     QtView view(runtime);
     runtime.Show(form, ShowMode::Modeless);
     for (const auto& control : form.controls())
-        EXPECT_EQ(view.widgetOf(*control) != nullptr, control->name() == "cmdOk")
-            << control->name();
+        EXPECT_EQ(view.widgetOf(*control) != nullptr, control->index() == 0) << control->name();
 
     form["txtR(2)"].setText("95");
     form["txtR(2)"].setVisible(true);
@@ -289,6 +296,9 @@ TEST(QtViewArrays, OnlyTheShownElementsHaveWidgets) {
     EXPECT_TRUE(edit->isVisible());
     EXPECT_EQ(edit->text(), QStringLiteral("95"));
     EXPECT_EQ(edit->objectName(), QStringLiteral("txtR(2)"));
+    EXPECT_EQ(edit->accessibleName(), QStringLiteral("Route 2"));
+    form["txtR(2)"].setTop(2000);  // scrolled: the same row, the same name
+    EXPECT_EQ(edit->accessibleName(), QStringLiteral("Route 2"));
     QTest::keyClicks(edit, "1");
     EXPECT_EQ(form["txtR(2)"].text(), "951");
     EXPECT_EQ(rows, (std::vector<int>{2}));
