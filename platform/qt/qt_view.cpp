@@ -48,7 +48,7 @@ void QtView::formLoaded(Form& form) {
     window->setObjectName(ToQString(form.name()));
     window->setWindowTitle(ToQString(form.caption()));
     window->setFont(FontFor(Font{}));
-    ApplyColours(*window, design.backColour, kDefaultColour);
+    ApplyColours(*window, design.backColour, kDefaultColour, palette_);
     window->setFixedSize(ToPixels(design.width, window->scale()),
                          ToPixels(design.height, window->scale()));
     window->onCloseRequest = [this, window] {
@@ -61,6 +61,7 @@ void QtView::formLoaded(Form& form) {
             kind.create(*containerOf(*window, *control), control->design(), window->scale());
         widget->setObjectName(ToQString(control->name()));
         widget->setFont(FontFor(control->design().font));
+        kind.colour(*widget, control->design(), palette_);
         widgets_[control.get()] = widget;
         MirrorAll(*widget, *control, window->scale());
         kind.connect(*widget, ControlLink(*this, *window, control->name()));

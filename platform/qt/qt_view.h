@@ -10,6 +10,7 @@
 #include "platform/observer.h"
 #include "platform/qt/accessibility.h"
 #include "platform/qt/form_window.h"
+#include "preferences/palette.h"
 
 class QWidget;
 
@@ -58,6 +59,7 @@ private:
     void retire(FormWindow& window);
 
     Runtime& runtime_;
+    preferences::Palette palette_ = preferences::Palette::Jour;
     std::unordered_map<const Form*, FormWindow*> windows_;
     std::unordered_map<const Control*, QWidget*> widgets_;
     // Every window made, retired ones included until Qt deletes them, so that none outlives the
