@@ -48,6 +48,10 @@ int main(int argc, char** argv) {
     ventrose::platform::qt::QtHost host;
     ventrose::app::Application application(host);
     ventrose::platform::qt::QtView view(application.runtime());
+    host.setWindowOf([&](const std::string& name) -> QWidget* {
+        const ventrose::platform::Form* form = application.runtime().form(name);
+        return form != nullptr ? view.windowOf(*form) : nullptr;
+    });
     application.Start();
     // Reading the icon's pictures costs a few milliseconds: the main window is shown first, and
     // every title bar gets the icon as soon as the event loop runs.

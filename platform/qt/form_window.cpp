@@ -6,7 +6,8 @@
 
 namespace ventrose::platform::qt {
 
-FormWindow::FormWindow(Form& form, double scale) : QWidget(nullptr), form_(form), scale_(scale) {}
+FormWindow::FormWindow(Form& form, double scale, QWidget* owner)
+    : QWidget(owner, owner != nullptr ? Qt::Dialog : Qt::Window), form_(form), scale_(scale) {}
 
 void FormWindow::retire() {
     retired_ = true;

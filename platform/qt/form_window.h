@@ -17,7 +17,10 @@ namespace ventrose::platform::qt {
 // never closes itself: the model unloads the form and the view then retires the window.
 class FormWindow : public QWidget {
 public:
-    FormWindow(Form& form, double scale);
+    // A window shown over another has it as `owner`: the window system then keeps it above its
+    // owner (X11's WM_TRANSIENT_FOR, which Qt gives only to dialogs), so that it never hides
+    // behind a window kept on top. The main window has none.
+    FormWindow(Form& form, double scale, QWidget* owner = nullptr);
 
     Form& form() const { return form_; }
     double scale() const { return scale_; }

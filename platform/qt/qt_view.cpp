@@ -41,7 +41,11 @@ bool QtView::isCurrent(const FormWindow* window) const {
 }
 
 void QtView::formLoaded(Form& form) {
-    auto* window = new FormWindow(form, DpiScale());
+    // The window taking input now is the one this form opens over (the main window, or the
+    // modal window whose button loaded it).
+    Form* under = runtime_.activeForm();
+    FormWindow* owner = under != nullptr && under != &form ? windowOf(*under) : nullptr;
+    auto* window = new FormWindow(form, DpiScale(), owner);
     made_.emplace_back(window);
     windows_[&form] = window;
     const FormDesign& design = form.design();
