@@ -96,6 +96,8 @@ QWidget* createBar(QWidget& parent, Qt::Orientation orientation) {
     auto* bar = new QScrollBar(orientation, &parent);
     // A drag changes the value once, at the release.
     bar->setTracking(false);
+    // A right click opens the window's menu, which every control shares, not the bar's own.
+    bar->setContextMenuPolicy(Qt::NoContextMenu);
     return bar;
 }
 
@@ -200,6 +202,7 @@ void connectBox(QWidget& widget, const ControlLink& link) {
     // Any other way into the line edit (an accessibility client setting its text, say) is
     // undone: the box shows the model's text and nothing else.
     box.onStrayEdit = [link] { link.mirror(); };
+    box.onMenu = [link](QMenu& menu) { link.addWindowEntries(menu); };
 }
 
 void mirrorBox(QWidget& widget, const Control& control, double scale) {
@@ -248,8 +251,14 @@ QWidget* createImage(QWidget& parent, const ControlDesign& d, double) {
     return image;
 }
 
+// A picture keeps its colours, but in Nuit rouge, where nothing may be another hue than red.
+void colourImage(QWidget& widget, const ControlDesign& d, preferences::Palette palette) {
+    filled(widget, d, palette);
+    static_cast<ClickableLabel&>(widget).setRedOnly(palette == preferences::Palette::NuitRouge);
+}
+
 constexpr KindBehaviour kImage{
-    .create = createImage, .colour = filled, .connect = connectLabel, .mirror = MirrorPlace};
+    .create = createImage, .colour = colourImage, .connect = connectLabel, .mirror = MirrorPlace};
 
 // Shape.
 

@@ -7,6 +7,7 @@
 #include "platform/design.h"
 #include "preferences/palette.h"
 
+class QMenu;
 class QWidget;
 
 namespace ventrose::platform {
@@ -32,6 +33,8 @@ public:
     const Control* current() const;
     // Shows the model's control again in its widget, which has moved on its own.
     void mirror() const;
+    // Adds the entries every window's context menu has, for a control with a menu of its own.
+    void addWindowEntries(QMenu& menu) const;
 
 private:
     QtView* view_;
