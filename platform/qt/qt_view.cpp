@@ -46,6 +46,8 @@ QtView::QtView(Runtime& runtime) : runtime_(runtime) {
 
 QtView::~QtView() {
     runtime_.removeObserver(*this);
+    // The application's palette was this view's to set; it goes back to the style's with it.
+    ShowApplicationIn(preferences::Palette::Jour);
     for (const QPointer<FormWindow>& window : made_) delete window.data();
 }
 
@@ -164,7 +166,12 @@ void QtView::place(FormWindow& window) const {
         const QRect area = screen->availableGeometry();
         screens.push_back({area.x(), area.y(), area.width(), area.height()});
     }
-    const QSize size = window.frameGeometry().size();
+    // The window system tells a window's frame only once it is shown: until then, the frame of
+    // a window shown already stands for it.
+    QSize size = window.frameGeometry().size();
+    for (const auto& [form, other] : windows_)
+        if (size == window.size() && other != &window && other->isVisible())
+            size += other->frameGeometry().size() - other->size();
     const preferences::Point at =
         preferences::OnScreen(saved->second, {size.width(), size.height()}, screens);
     window.move(at.x, at.y);
