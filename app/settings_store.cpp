@@ -62,6 +62,16 @@ preferences::Preferences SettingsStore::Read() {
         return {};
     }
     QSettings& s = settings();
+    // QSettings reads the file when first asked, and tells what went wrong only then.
+    std::vector<preferences::Setting> pairs;
+    {
+        // Qt's own warnings about a value it cannot decode (an unknown type in @Variant) would
+        // say again what the core says of the value, in Qt's words.
+        const QtMessageHandler previous =
+            qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
+        for (const QString& key : s.allKeys()) pairs.push_back({Utf8(key), TextOf(s.value(key))});
+        qInstallMessageHandler(previous);
+    }
     switch (s.status()) {
         case QSettings::NoError: break;
         case QSettings::AccessError:
@@ -76,8 +86,6 @@ preferences::Preferences SettingsStore::Read() {
             replaceWhole_ = true;
             return {};
     }
-    std::vector<preferences::Setting> pairs;
-    for (const QString& key : s.allKeys()) pairs.push_back({Utf8(key), TextOf(s.value(key))});
     preferences::ReadResult result = preferences::ReadSettings(pairs);
     for (const preferences::SettingWarning& warning : result.warnings) {
         errors_ << "ventrose: " << Utf8(file_) << ": "
@@ -89,10 +97,17 @@ preferences::Preferences SettingsStore::Read() {
 
 void SettingsStore::Write(const preferences::Preferences& preferences) {
     if (unreadable_) return;
-    if (replaceWhole_) {
-        // Nothing of it was read, so nothing of it is kept: QSettings would otherwise read it
-        // all again to merge it into what it saves, and its status would still tell the reading's
-        // error rather than the saving's.
+    // A fresh QSettings for each save: its status tells only what happens from now on (QSettings
+    // keeps the first error it meets), and it reads the file as it is now, so that what another
+    // run saved meanwhile is merged rather than overwritten.
+    settings_.reset();
+    bool replace = replaceWhole_;
+    if (!replace) {
+        settings().allKeys();  // the file is read when first asked
+        replace = settings().status() == QSettings::FormatError;
+    }
+    if (replace) {
+        // Nothing of it is kept: a file QSettings cannot parse, or one too large to read.
         settings_.reset();
         QFile::remove(file_);
         replaceWhole_ = false;
