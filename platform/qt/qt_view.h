@@ -25,7 +25,8 @@ namespace ventrose::platform::qt {
 
 // Mirrors every loaded form of a runtime into a window of real widgets, and turns what a person
 // does to them into the model's user actions. It decides nothing: after each action it shows
-// again what the model holds, whether the model took the action or not.
+// again what the model holds, whether the model took the action or not. What it holds of its
+// own is only how the windows are shown (colours, on top, places), which no form has.
 class QtView : public Observer {
 public:
     explicit QtView(Runtime& runtime);
