@@ -6,6 +6,9 @@
 
 timeout_seconds=${timeout_seconds:-15}
 app_pid=""
+# Under LeakSanitizer (the asan build) the list of suppressions used would end every run's
+# standard error, which the tests read for what the program itself says.
+export LSAN_OPTIONS="${LSAN_OPTIONS:+$LSAN_OPTIONS:}print_suppressions=0"
 
 # Prints the id of the first visible window whose caption is exactly $1, waiting for it.
 wait_for_window() {
