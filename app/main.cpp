@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // ventrose: the flight computer on the screen.
 #include <QApplication>
+#include <QCoreApplication>
 #include <QIcon>
 #include <QSize>
 #include <QTimer>
@@ -8,6 +9,10 @@
 #include <iostream>
 
 #include "app/application.h"
+#include "app/command_line.h"
+#include "app/settings_store.h"
+#include "platform/form.h"
+#include "platform/qt/display_menu.h"
 #include "platform/qt/qt_host.h"
 #include "platform/qt/qt_view.h"
 #include "platform/runtime.h"
@@ -33,21 +38,47 @@ QIcon ApplicationIcon() {
 }  // namespace
 
 int main(int argc, char** argv) {
+    using ventrose::app::ReadCommandLine;
+    using ventrose::app::StartUp;
     if (!hasDisplay()) {
+        // --help and --version need no display.
+        const QCoreApplication core(argc, argv);
+        ventrose::app::NameTheApplication();
+        const StartUp start = ReadCommandLine(QCoreApplication::arguments(), std::cout, std::cerr);
+        if (!start.options) return start.exitStatus;
         std::cerr << "ventrose: no display (neither DISPLAY nor WAYLAND_DISPLAY is set); run it on "
                      "a desktop, "
                      "or under `xvfb-run ventrose`, or with `QT_QPA_PLATFORM=vnc ventrose`\n";
         return 1;
     }
     QApplication qtApplication(argc, argv);
+    ventrose::app::NameTheApplication();
+    const StartUp start = ReadCommandLine(QCoreApplication::arguments(), std::cout, std::cerr);
+    if (!start.options) return start.exitStatus;
     // On Wayland the compositor finds the icon through the launcher, named after the desktop file.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.ventrose.Ventrose"));
     // Only the model ends the application (its main window's unloading, or Quitter).
     QApplication::setQuitOnLastWindowClosed(false);
 
+    ventrose::app::SettingsStore settings(std::cerr);
+    const bool reset = start.options->resetSettings;
+    const ventrose::preferences::Preferences preferences = ventrose::preferences::Apply(
+        *start.options, reset ? ventrose::preferences::Preferences{} : settings.Read());
+    // Forgotten at once, not only at the next save.
+    if (reset) settings.Write(preferences);
+    if (start.options->onTop && !ventrose::platform::qt::CanKeepOnTop())
+        std::cerr << "ventrose: --on-top: under Wayland a window cannot keep itself above the "
+                     "others; run Ventrose with QT_QPA_PLATFORM=xcb for that\n";
+
     ventrose::platform::qt::QtHost host;
     ventrose::app::Application application(host);
     ventrose::platform::qt::QtView view(application.runtime());
+    host.setWindowOf([&](const std::string& name) -> QWidget* {
+        const ventrose::platform::Form* form = application.runtime().form(name);
+        return form != nullptr ? view.windowOf(*form) : nullptr;
+    });
+    view.setPreferences(preferences);
+    view.onPreferencesChanged = [&] { settings.Write(view.preferences()); };
     application.Start();
     // Reading the icon's pictures costs a few milliseconds: the main window is shown first, and
     // every title bar gets the icon as soon as the event loop runs.

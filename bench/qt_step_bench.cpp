@@ -1,17 +1,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The cost of one step while a person holds an arrow of the wind-force bar down: the scroll
 // bar's action reaches the model, the main window recomputes, the view mirrors every changed
-// label and Qt repaints what changed. Runs on the offscreen platform unless told otherwise.
+// label and Qt repaints what changed; and of a change of palette with every window open. Runs
+// on the offscreen platform unless told otherwise.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
 #include <QScrollBar>
 #include <cstdlib>
+#include <iterator>
+#include <vector>
 
 #include "app/application.h"
 #include "platform/control.h"
+#include "platform/form.h"
 #include "platform/qt/qt_host.h"
 #include "platform/qt/qt_view.h"
+#include "platform/runtime.h"
 
 namespace {
 
@@ -43,6 +48,36 @@ void BM_QtArrowStepOnWindForce(benchmark::State& state) {
     benchmark::DoNotOptimize(form["lblVs"].caption());
 }
 BENCHMARK(BM_QtArrowStepOnWindForce)->Unit(benchmark::kMicrosecond);
+
+// A pilot switching palettes with every window open at once (the main window, a calculator and
+// the About window over it, and the others): the recolouring of every widget and the repaint of
+// every window, done before the call returns. Each iteration moves on to the next palette.
+void BM_SwitchPalette(benchmark::State& state) {
+    ventrose::platform::qt::QtHost host;
+    ventrose::app::Application application(host);
+    ventrose::platform::qt::QtView view(application.runtime());
+    application.Start();
+    // Shown without waiting, each over the main window: every window is open at once.
+    std::vector<QWidget*> windows;
+    for (ventrose::platform::Form* form :
+         {static_cast<ventrose::platform::Form*>(&application.frmMainCalc()),
+          static_cast<ventrose::platform::Form*>(&application.frmVitesse()),
+          static_cast<ventrose::platform::Form*>(&application.frmDescente()),
+          static_cast<ventrose::platform::Form*>(&application.frmConversions()),
+          static_cast<ventrose::platform::Form*>(&application.frmQuit())}) {
+        application.runtime().Show(*form, ventrose::platform::ShowMode::Modeless);
+        windows.push_back(view.windowOf(*form));
+    }
+    QApplication::processEvents();
+    std::size_t next = 1;
+    for (auto _ : state) {
+        view.setPalette(ventrose::preferences::kPalettes[next]);
+        next = (next + 1) % std::size(ventrose::preferences::kPalettes);
+        for (QWidget* window : windows) window->repaint();
+    }
+    state.counters["windows"] = static_cast<double>(windows.size());
+}
+BENCHMARK(BM_SwitchPalette)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

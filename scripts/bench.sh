@@ -85,11 +85,14 @@ timing("navigation log of 100 legs, computed from nothing", "navlog_bench", "BM_
 timing("navigation log of 100 legs, after one change", "navlog_bench", "BM_RecalculLog", 200e3, "< 200 µs")
 timing("open a 100-leg log (ReadLog)", "navlog_bench", "BM_ReadLog", 20e6, "< 20 ms")
 timing("save a 100-leg log (WriteLog)", "navlog_bench", "BM_WriteLog", 20e6, "< 20 ms")
-timing("one step on the Qt view", "qt_step_bench", "BM_Qt", 200e3, "< 200 µs")
+timing("one step on the Qt view", "qt_step_bench", "BM_QtArrowStep", 200e3, "< 200 µs")
+timing("palette switch, every open window repainted", "qt_step_bench", "BM_SwitchPalette", 50e6,
+       "< 50 ms")
 
 startup = open(os.path.join(work, "startup.txt")).read() if os.path.exists(os.path.join(work, "startup.txt")) else ""
 cells = {}
-for label in ("minimal Qt window", "ventrose", "ventrose vs minimal"):
+for label in ("minimal Qt window", "ventrose", "ventrose vs minimal", "ventrose, settings",
+              "ventrose, settings vs minimal"):
     m = re.search(r"^\s+" + re.escape(label) + r"\s{2,}(\S+ \S+|\S+)\s+(\S+ \S+|\S+)\s*$", startup, re.M)
     if m:
         cells[label] = (m.group(1), m.group(2))
@@ -102,6 +105,12 @@ if "ventrose vs minimal" in cells:
                  "≤ 1.15×", "yes" if ratio <= 1.15 else "NO"))
     rows.append(("peak memory against the minimal Qt program", "%+.1f MB (%s against %s)" % (extra, vk, mk),
                  "≤ +8 MB", "yes" if extra <= 8 else "NO"))
+    if "ventrose, settings vs minimal" in cells:
+        saved_ratio = float(cells["ventrose, settings vs minimal"][0].rstrip("x"))
+        sm = cells["ventrose, settings"][0]
+        rows.append(("start-up with a settings file (night, on top, places)",
+                     "%.2f× (%s against %s)" % (saved_ratio, sm, mm), "≤ 1.15×",
+                     "yes" if saved_ratio <= 1.15 else "NO"))
 else:
     why = startup.strip().splitlines()[0] if startup.strip() else "not measured"
     rows.append(("start-up against the minimal Qt program", why, "≤ 1.15×", "-"))

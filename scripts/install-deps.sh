@@ -13,6 +13,9 @@ packages=(
   # platform plugin (real windows, the smoke test) and the font the windows are drawn in.
   qt6-qpa-plugins fonts-dejavu-core
   xvfb xfonts-base xdotool x11-utils imagemagick time libx11-dev
+  # A window manager for the keep-on-top test: only a window manager turns a running window's
+  # request to stay above the others into _NET_WM_STATE_ABOVE, as a desktop's does.
+  openbox
   clang libclang-rt-14-dev gcovr clang-format
   appstream desktop-file-utils dpkg-dev
   # The package checked as a distribution would (lintian; man-db and groff for its page checks).

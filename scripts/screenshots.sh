@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Takes a screenshot of every window of ventrose on a private X server, for docs/.
-# Usage: screenshots.sh BUILD_DIR OUTPUT_DIR [SCALE]
+# Usage: screenshots.sh BUILD_DIR OUTPUT_DIR [SCALE] [PALETTE]
+# PALETTE is jour (the default), nuit or nuit-rouge; the night ones are named NAME-PALETTE.png.
 set -euo pipefail
 # shellcheck source-path=SCRIPTDIR source=lib/xvfb.sh
 source "$(dirname "${BASH_SOURCE[0]}")/lib/xvfb.sh"
@@ -9,18 +10,23 @@ source "$(dirname "${BASH_SOURCE[0]}")/lib/xvfb.sh"
 build=$1
 out=$2
 scale=${3:-1}
+palette=${4:-jour}
 suffix=""
-[ "$scale" != "1" ] && suffix="-${scale}x"
+[ "$palette" != "jour" ] && suffix="-$palette"
+[ "$scale" != "1" ] && suffix="$suffix-${scale}x"
 mkdir -p "$out"
 
 app_pid=""
+# Settings of its own, empty: what a person saved on this machine changes no screenshot.
+settings=$(mktemp -d)
 cleanup() {
   [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null || true
+  rm -rf "$settings"
 }
 trap cleanup EXIT
 xvfb_start 2400x2000x24 || { echo "screenshots: the X server did not start" >&2; exit 1; }
 
-QT_SCALE_FACTOR=$scale "$build/app/ventrose" &
+XDG_CONFIG_HOME=$settings QT_SCALE_FACTOR=$scale "$build/app/ventrose" --palette "$palette" &
 app_pid=$!
 
 window() { xdotool search --sync --onlyvisible --name "^$1\$" | head -n 1; }

@@ -3,7 +3,12 @@
 
 #include <QWidget>
 
+#include "preferences/recolour.h"
+
 namespace ventrose::platform::qt {
+
+// The preferences core names the design's default colour again; both must be the same value.
+static_assert(kDefaultColour == preferences::kDefaultColour);
 
 QString ToQString(std::string_view utf8) {
     return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
@@ -31,21 +36,34 @@ QFont FontFor(const Font& font) {
     return qfont;
 }
 
-void ApplyColours(QWidget& widget, Colour back, Colour fore, bool fill) {
-    if (back == kDefaultColour && fore == kDefaultColour) return;
-    QPalette palette = widget.palette();
-    if (back != kDefaultColour) {
-        palette.setColor(widget.backgroundRole(), ToQColor(back));
+void ApplyColours(QWidget& widget, Colour back, Colour fore, preferences::Palette palette,
+                  Ground ground) {
+    using preferences::Recolour;
+    using preferences::Role;
+    // A default colour stays inherited in every palette: what the widget stands on, or the
+    // application palette, is recoloured already.
+    const Role backRole = ground == Ground::Face ? Role::ControlFace : Role::Background;
+    const Colour shownBack = back == kDefaultColour ? back : Recolour(palette, back, backRole);
+    const Colour shownFore = fore == kDefaultColour ? fore : Recolour(palette, fore, Role::Text);
+    // An empty palette sets no role: every role the design leaves is inherited again.
+    QPalette colours;
+    if (shownBack != kDefaultColour) {
+        colours.setColor(widget.backgroundRole(), ToQColor(shownBack));
         // Frames and forms draw their own face in Window; option buttons fill with Button.
-        palette.setColor(QPalette::Window, ToQColor(back));
-        if (fill) widget.setAutoFillBackground(true);
+        colours.setColor(QPalette::Window, ToQColor(shownBack));
     }
-    if (fore != kDefaultColour) {
-        palette.setColor(widget.foregroundRole(), ToQColor(fore));
-        palette.setColor(QPalette::WindowText, ToQColor(fore));
-        palette.setColor(QPalette::ButtonText, ToQColor(fore));
+    if (shownFore != kDefaultColour) {
+        colours.setColor(widget.foregroundRole(), ToQColor(shownFore));
+        colours.setColor(QPalette::WindowText, ToQColor(shownFore));
+        colours.setColor(QPalette::ButtonText, ToQColor(shownFore));
     }
-    widget.setPalette(palette);
+    widget.setPalette(colours);
+    widget.setAutoFillBackground(ground == Ground::Filled && shownBack != kDefaultColour);
+}
+
+QColor StrokeColour(Colour design, preferences::Palette palette) {
+    const Colour shown = preferences::Recolour(palette, design, preferences::Role::Stroke);
+    return ToQColor(shown == kDefaultColour ? 0x000000 : shown);
 }
 
 }  // namespace ventrose::platform::qt

@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "platform/design.h"
+#include "preferences/palette.h"
 
 class QWidget;
 
@@ -26,10 +27,23 @@ QColor ToQColor(Colour colour);
 // font of the designs.
 QFont FontFor(const Font& font);
 
-// Paints the widget's background and text in the design's colours, leaving the style's own
-// where the design keeps the default. The colours go to the roles the widget itself paints
-// with (a button's face, a line edit's base); `fill` paints the whole area in the background
-// colour (not for push buttons, whose face the style draws).
-void ApplyColours(QWidget& widget, Colour back, Colour fore, bool fill = true);
+// What a widget's background colour is: how it is drawn, and what it is to the palettes.
+enum class Ground {
+    Filled,  // the widget fills its whole area with it (labels, options, frames, windows)
+    Field,   // the style draws a field with it (a line edit's base)
+    Face,    // the style draws a push button's face with it
+};
+
+// Paints the widget's background and text in the design's colours as `palette` shows them,
+// leaving where the design keeps the default the colour the widget inherits (its container's,
+// or the application palette's, which ShowApplicationIn sets for the palette). The colours go to
+// the roles the widget itself paints with (a button's face, a line edit's base). Each call
+// replaces what an earlier one set, so that a widget can be shown again in another palette.
+void ApplyColours(QWidget& widget, Colour back, Colour fore, preferences::Palette palette,
+                  Ground ground = Ground::Filled);
+
+// The colour to draw a design's line or shape in, in `palette`; a line the design leaves in the
+// default colour is black in the designs' own colours.
+QColor StrokeColour(Colour design, preferences::Palette palette);
 
 }  // namespace ventrose::platform::qt

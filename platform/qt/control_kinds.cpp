@@ -33,9 +33,8 @@ void showsCaption(QWidget& widget, const Control& control, double scale) {
     MirrorPlace(widget, control, scale);
 }
 
-// Drawn decorations default to black, not to the style's text colour.
-QColor penColour(const ControlDesign& design) {
-    return ToQColor(design.foreColour == kDefaultColour ? 0x000000 : design.foreColour);
+void filled(QWidget& widget, const ControlDesign& d, preferences::Palette palette) {
+    ApplyColours(widget, d.backColour, d.foreColour, palette);
 }
 
 int penWidth(const ControlDesign& design, double scale) {
@@ -57,7 +56,6 @@ QWidget* createLabel(QWidget& parent, const ControlDesign& d, double) {
     auto* label = new ClickableLabel(&parent);
     label->setWordWrap(d.wordWrap);
     label->setAlignment(alignmentOf(d.alignment));
-    ApplyColours(*label, d.backColour, d.foreColour);
     return label;
 }
 
@@ -66,16 +64,19 @@ void connectLabel(QWidget& widget, const ControlLink& link) {
 }
 
 constexpr KindBehaviour kLabel{
-    .create = createLabel, .connect = connectLabel, .mirror = showsCaption};
+    .create = createLabel, .colour = filled, .connect = connectLabel, .mirror = showsCaption};
 
 // Command button.
 
-QWidget* createButton(QWidget& parent, const ControlDesign& d, double) {
+QWidget* createButton(QWidget& parent, const ControlDesign&, double) {
     auto* button = new QPushButton(&parent);
     button->setAutoDefault(false);
-    // The style draws the face: only the palette's roles, no fill.
-    ApplyColours(*button, d.backColour, d.foreColour, false);
     return button;
+}
+
+// The style draws the face: only the palette's roles, no fill.
+void colourButton(QWidget& widget, const ControlDesign& d, preferences::Palette palette) {
+    ApplyColours(widget, d.backColour, d.foreColour, palette, Ground::Face);
 }
 
 void connectButton(QWidget& widget, const ControlLink& link) {
@@ -84,24 +85,27 @@ void connectButton(QWidget& widget, const ControlLink& link) {
     PressWithEnter(button);
 }
 
-constexpr KindBehaviour kButton{
-    .create = createButton, .connect = connectButton, .mirror = showsCaption};
+constexpr KindBehaviour kButton{.create = createButton,
+                                .colour = colourButton,
+                                .connect = connectButton,
+                                .mirror = showsCaption};
 
 // Scroll bars.
 
-QWidget* createBar(QWidget& parent, Qt::Orientation orientation, const ControlDesign& d) {
+QWidget* createBar(QWidget& parent, Qt::Orientation orientation) {
     auto* bar = new QScrollBar(orientation, &parent);
     // A drag changes the value once, at the release.
     bar->setTracking(false);
-    ApplyColours(*bar, d.backColour, d.foreColour);
+    // A right click opens the window's menu, which every control shares, not the bar's own.
+    bar->setContextMenuPolicy(Qt::NoContextMenu);
     return bar;
 }
 
-QWidget* createHBar(QWidget& parent, const ControlDesign& d, double) {
-    return createBar(parent, Qt::Horizontal, d);
+QWidget* createHBar(QWidget& parent, const ControlDesign&, double) {
+    return createBar(parent, Qt::Horizontal);
 }
-QWidget* createVBar(QWidget& parent, const ControlDesign& d, double) {
-    return createBar(parent, Qt::Vertical, d);
+QWidget* createVBar(QWidget& parent, const ControlDesign&, double) {
+    return createBar(parent, Qt::Vertical);
 }
 
 void connectBar(QWidget& widget, const ControlLink& link) {
@@ -143,15 +147,15 @@ void mirrorBar(QWidget& widget, const Control& control, double scale) {
     MirrorPlace(widget, control, scale);
 }
 
-constexpr KindBehaviour kHBar{.create = createHBar, .connect = connectBar, .mirror = mirrorBar};
-constexpr KindBehaviour kVBar{.create = createVBar, .connect = connectBar, .mirror = mirrorBar};
+constexpr KindBehaviour kHBar{
+    .create = createHBar, .colour = filled, .connect = connectBar, .mirror = mirrorBar};
+constexpr KindBehaviour kVBar{
+    .create = createVBar, .colour = filled, .connect = connectBar, .mirror = mirrorBar};
 
 // Option button.
 
-QWidget* createOption(QWidget& parent, const ControlDesign& d, double) {
-    auto* option = new OptionWidget(&parent);
-    ApplyColours(*option, d.backColour, d.foreColour);
-    return option;
+QWidget* createOption(QWidget& parent, const ControlDesign&, double) {
+    return new OptionWidget(&parent);
 }
 
 void connectOption(QWidget& widget, const ControlLink& link) {
@@ -169,15 +173,18 @@ void mirrorOption(QWidget& widget, const Control& control, double scale) {
     MirrorPlace(widget, control, scale);
 }
 
-constexpr KindBehaviour kOption{
-    .create = createOption, .connect = connectOption, .mirror = mirrorOption, .exclusive = true};
+constexpr KindBehaviour kOption{.create = createOption,
+                                .colour = filled,
+                                .connect = connectOption,
+                                .mirror = mirrorOption,
+                                .exclusive = true};
 
 // Text box.
 
-QWidget* createBox(QWidget& parent, const ControlDesign& d, double) {
-    auto* box = new TextBox(&parent);
-    ApplyColours(*box, d.backColour, d.foreColour, false);
-    return box;
+QWidget* createBox(QWidget& parent, const ControlDesign&, double) { return new TextBox(&parent); }
+
+void colourBox(QWidget& widget, const ControlDesign& d, preferences::Palette palette) {
+    ApplyColours(widget, d.backColour, d.foreColour, palette, Ground::Field);
 }
 
 void connectBox(QWidget& widget, const ControlLink& link) {
@@ -195,6 +202,7 @@ void connectBox(QWidget& widget, const ControlLink& link) {
     // Any other way into the line edit (an accessibility client setting its text, say) is
     // undone: the box shows the model's text and nothing else.
     box.onStrayEdit = [link] { link.mirror(); };
+    box.onMenu = [link](QMenu& menu) { link.addWindowEntries(menu); };
 }
 
 void mirrorBox(QWidget& widget, const Control& control, double scale) {
@@ -202,14 +210,13 @@ void mirrorBox(QWidget& widget, const Control& control, double scale) {
     MirrorPlace(widget, control, scale);
 }
 
-constexpr KindBehaviour kBox{.create = createBox, .connect = connectBox, .mirror = mirrorBox};
+constexpr KindBehaviour kBox{
+    .create = createBox, .colour = colourBox, .connect = connectBox, .mirror = mirrorBox};
 
 // Frame.
 
-QWidget* createFrame(QWidget& parent, const ControlDesign& d, double) {
-    auto* frame = new FrameWidget(&parent);
-    ApplyColours(*frame, d.backColour, d.foreColour);
-    return frame;
+QWidget* createFrame(QWidget& parent, const ControlDesign&, double) {
+    return new FrameWidget(&parent);
 }
 
 // A frame's own click runs nothing in the model, but it must not fall through to the window.
@@ -218,18 +225,22 @@ void connectFrame(QWidget& widget, const ControlLink& link) {
 }
 
 constexpr KindBehaviour kFrame{
-    .create = createFrame, .connect = connectFrame, .mirror = showsCaption};
+    .create = createFrame, .colour = filled, .connect = connectFrame, .mirror = showsCaption};
 
 // Line.
 
 QWidget* createLine(QWidget& parent, const ControlDesign& d, double scale) {
-    auto* line = new LineWidget(&parent, penColour(d), penWidth(d, scale));
-    ApplyColours(*line, d.backColour, d.foreColour);
-    return line;
+    return new LineWidget(&parent, penWidth(d, scale));
+}
+
+void colourLine(QWidget& widget, const ControlDesign& d, preferences::Palette palette) {
+    filled(widget, d, palette);
+    static_cast<LineWidget&>(widget).setColour(StrokeColour(d.foreColour, palette));
 }
 
 // A line has no place of its own: its two ends place it.
-constexpr KindBehaviour kLine{.create = createLine, .connect = takesNothing, .mirror = MirrorLine};
+constexpr KindBehaviour kLine{
+    .create = createLine, .colour = colourLine, .connect = takesNothing, .mirror = MirrorLine};
 
 // Image.
 
@@ -237,23 +248,31 @@ QWidget* createImage(QWidget& parent, const ControlDesign& d, double) {
     auto* image = new ClickableLabel(&parent);
     image->setAlignment(Qt::AlignCenter);
     image->setPicture(ToQString(d.picture));
-    ApplyColours(*image, d.backColour, d.foreColour);
     return image;
 }
 
+// A picture keeps its colours, but in Nuit rouge, where nothing may be another hue than red.
+void colourImage(QWidget& widget, const ControlDesign& d, preferences::Palette palette) {
+    filled(widget, d, palette);
+    static_cast<ClickableLabel&>(widget).setRedOnly(palette == preferences::Palette::NuitRouge);
+}
+
 constexpr KindBehaviour kImage{
-    .create = createImage, .connect = connectLabel, .mirror = MirrorPlace};
+    .create = createImage, .colour = colourImage, .connect = connectLabel, .mirror = MirrorPlace};
 
 // Shape.
 
 QWidget* createShape(QWidget& parent, const ControlDesign& d, double scale) {
-    auto* shape = new ShapeWidget(&parent, penColour(d), penWidth(d, scale));
-    ApplyColours(*shape, d.backColour, d.foreColour);
-    return shape;
+    return new ShapeWidget(&parent, penWidth(d, scale));
+}
+
+void colourShape(QWidget& widget, const ControlDesign& d, preferences::Palette palette) {
+    filled(widget, d, palette);
+    static_cast<ShapeWidget&>(widget).setColour(StrokeColour(d.foreColour, palette));
 }
 
 constexpr KindBehaviour kShape{
-    .create = createShape, .connect = takesNothing, .mirror = MirrorPlace};
+    .create = createShape, .colour = colourShape, .connect = takesNothing, .mirror = MirrorPlace};
 
 }  // namespace
 

@@ -5,7 +5,9 @@
 #include <string>
 
 #include "platform/design.h"
+#include "preferences/palette.h"
 
+class QMenu;
 class QWidget;
 
 namespace ventrose::platform {
@@ -31,6 +33,8 @@ public:
     const Control* current() const;
     // Shows the model's control again in its widget, which has moved on its own.
     void mirror() const;
+    // Adds the entries every window's context menu has, for a control with a menu of its own.
+    void addWindowEntries(QMenu& menu) const;
 
 private:
     QtView* view_;
@@ -43,10 +47,13 @@ private:
 // click goes, what a screen reader names it by) is in platform/control_kinds.h; the widget made
 // here gives the kind its accessible role.
 struct KindBehaviour {
-    // Makes the widget in `parent` with what the design fixes for the widget's life (colours,
-    // alignment, picture, pen); `scale` is the window's dpi scale. The view gives it its name
-    // and font.
+    // Makes the widget in `parent` with what the design fixes for the widget's life (alignment,
+    // picture, pen width); `scale` is the window's dpi scale. The view gives it its name, font
+    // and colours.
     QWidget* (*create)(QWidget& parent, const ControlDesign& design, double scale);
+    // Paints the widget in the design's colours as `palette` shows them: once made, and again at
+    // each change of palette.
+    void (*colour)(QWidget& widget, const ControlDesign& design, preferences::Palette palette);
     // Hands what a person does to the widget (mouse, wheel, keys) to the model through `link`.
     void (*connect)(QWidget& widget, const ControlLink& link);
     // Shows every property the kind has but visibility, the widget's signals being blocked.

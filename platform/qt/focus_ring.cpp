@@ -6,6 +6,8 @@
 #include <QPainter>
 #include <QPen>
 
+#include "platform/qt/appearance.h"
+
 namespace ventrose::platform::qt {
 
 FocusRing::FocusRing(QWidget& window) : QWidget(&window) {
@@ -18,6 +20,12 @@ FocusRing::FocusRing(QWidget& window) : QWidget(&window) {
     follow(window.focusWidget());
     raise();
     show();
+}
+
+void FocusRing::setColour(Colour colour) {
+    if (colour == colour_) return;
+    colour_ = colour;
+    update();
 }
 
 void FocusRing::follow(QWidget* focused) {
@@ -50,7 +58,10 @@ void FocusRing::paintEvent(QPaintEvent*) {
                      target_->size());
     QPainter painter(this);
     // Two pixels wide, just outside the widget, so that it hides nothing of the control itself.
-    QPen pen(palette().color(QPalette::Highlight).darker(130), 2);
+    const QColor colour = colour_ == kDefaultColour
+                              ? palette().color(QPalette::Highlight).darker(130)
+                              : ToQColor(colour_);
+    QPen pen(colour, 2);
     pen.setJoinStyle(Qt::MiterJoin);
     painter.setPen(pen);
     painter.drawRect(QRectF(area).adjusted(-1, -1, 1, 1));

@@ -4,6 +4,8 @@
 #include <QPointer>
 #include <QWidget>
 
+#include "platform/design.h"
+
 namespace ventrose::platform::qt {
 
 // Draws a ring around whichever widget of its window has the keyboard focus, above every
@@ -13,6 +15,9 @@ class FocusRing : public QWidget {
 public:
     explicit FocusRing(QWidget& window);
 
+    // The ring's colour; kDefaultColour draws it in a darker shade of the style's highlight.
+    void setColour(Colour colour);
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
@@ -21,6 +26,7 @@ private:
     void follow(QWidget* focused);
 
     QPointer<QWidget> target_;
+    Colour colour_ = kDefaultColour;
 };
 
 }  // namespace ventrose::platform::qt

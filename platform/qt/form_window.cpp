@@ -2,16 +2,20 @@
 #include "platform/qt/form_window.h"
 
 #include <QCloseEvent>
+#include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QKeyEvent>
 
 namespace ventrose::platform::qt {
 
-FormWindow::FormWindow(Form& form, double scale) : QWidget(nullptr), form_(form), scale_(scale) {}
+FormWindow::FormWindow(Form& form, double scale, QWidget* owner)
+    : QWidget(owner, owner != nullptr ? Qt::Dialog : Qt::Window), form_(form), scale_(scale) {}
 
 void FormWindow::retire() {
     retired_ = true;
     onCloseRequest = nullptr;
     onClick = nullptr;
+    onContextMenu = nullptr;
 }
 
 // Nothing here touches the window after a callback: the model may unload its form and the
@@ -32,7 +36,24 @@ void FormWindow::keyPressEvent(QKeyEvent* event) {
         if (onCloseRequest) onCloseRequest();
         return;
     }
+    // Shift+F10 opens the menu of the control that has the focus, as the Menu key does (the
+    // window system turns that one into a context menu event itself): a text box's edit menu,
+    // or the window's own.
+    if (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier) {
+        event->accept();
+        QWidget* target = focusWidget() != nullptr ? focusWidget() : this;
+        const QPoint at = target->rect().center();
+        QContextMenuEvent menu(QContextMenuEvent::Keyboard, at, target->mapToGlobal(at));
+        QCoreApplication::sendEvent(target, &menu);
+        return;
+    }
     QWidget::keyPressEvent(event);
+}
+
+// Controls without a menu of their own leave the event to their window.
+void FormWindow::contextMenuEvent(QContextMenuEvent* event) {
+    event->accept();
+    if (onContextMenu) onContextMenu(event->globalPos());
 }
 
 void FormWindow::mousePressEvent(QMouseEvent* event) { tracker_.press(event); }

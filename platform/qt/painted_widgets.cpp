@@ -6,9 +6,15 @@
 
 namespace ventrose::platform::qt {
 
-LineWidget::LineWidget(QWidget* parent, QColor colour, int penWidth)
-    : QWidget(parent), colour_(colour), penWidth_(std::max(1, penWidth)) {
+LineWidget::LineWidget(QWidget* parent, int penWidth)
+    : QWidget(parent), colour_(Qt::black), penWidth_(std::max(1, penWidth)) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void LineWidget::setColour(const QColor& colour) {
+    if (colour == colour_) return;
+    colour_ = colour;
+    update();
 }
 
 void LineWidget::setLine(const QLine& line) {
@@ -26,9 +32,15 @@ void LineWidget::paintEvent(QPaintEvent*) {
     painter.drawLine(line_.translated(-pos()));
 }
 
-ShapeWidget::ShapeWidget(QWidget* parent, QColor colour, int penWidth)
-    : QWidget(parent), colour_(colour), penWidth_(std::max(1, penWidth)) {
+ShapeWidget::ShapeWidget(QWidget* parent, int penWidth)
+    : QWidget(parent), colour_(Qt::black), penWidth_(std::max(1, penWidth)) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void ShapeWidget::setColour(const QColor& colour) {
+    if (colour == colour_) return;
+    colour_ = colour;
+    update();
 }
 
 void ShapeWidget::paintEvent(QPaintEvent*) {

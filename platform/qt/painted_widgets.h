@@ -11,10 +11,12 @@ namespace ventrose::platform::qt {
 // model routes a click on a drawn shape to its window.
 
 // A line between two points of its container, in pixels; the widget covers their bounding box.
+// Lines and shapes are drawn in black until given their colour.
 class LineWidget : public QWidget {
 public:
-    LineWidget(QWidget* parent, QColor colour, int penWidth);
+    LineWidget(QWidget* parent, int penWidth);
     void setLine(const QLine& line);
+    void setColour(const QColor& colour);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -28,7 +30,8 @@ private:
 // A rectangle's border drawn inside the widget's area.
 class ShapeWidget : public QWidget {
 public:
-    ShapeWidget(QWidget* parent, QColor colour, int penWidth);
+    ShapeWidget(QWidget* parent, int penWidth);
+    void setColour(const QColor& colour);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -40,8 +40,9 @@ void QtHost::runModal(Form& form) {
 
 void QtHost::showMessageBox(const MessageBoxRequest& request) {
     messageBoxes_.push_back(request);
+    QWidget* owner = windowOf_ && !request.owner.empty() ? windowOf_(request.owner) : nullptr;
     QMessageBox box(iconOf(request.style), ToQString(request.title), ToQString(request.prompt),
-                    QMessageBox::Ok);
+                    QMessageBox::Ok, owner);
     box.setTextFormat(Qt::PlainText);
     if (answerAtOnce_) {
         box.show();

@@ -2,9 +2,12 @@
 #pragma once
 
 #include <functional>
+#include <string>
 #include <vector>
 
 #include "platform/host.h"
+
+class QWidget;
 
 namespace ventrose::platform::qt {
 
@@ -24,10 +27,16 @@ public:
     void setModalPump(std::function<void(Form&)> pump) { pump_ = std::move(pump); }
     // Each message box is still made and shown, then answered with its OK button at once.
     void setAnswerAtOnce(bool atOnce) { answerAtOnce_ = atOnce; }
+    // The window of a form, by the form's name, or null: a message box is owned by the window
+    // that was taking input, so that it stays above it (and centred on it).
+    void setWindowOf(std::function<QWidget*(const std::string& form)> windowOf) {
+        windowOf_ = std::move(windowOf);
+    }
 
 private:
     std::vector<MessageBoxRequest> messageBoxes_;
     std::function<void(Form&)> pump_;
+    std::function<QWidget*(const std::string&)> windowOf_;
     bool answerAtOnce_ = false;
 };
 

@@ -1,13 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/qt/qt_view.h"
 
-#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QScreen>
+#include <QWindow>
 
 #include "platform/control.h"
 #include "platform/control_kinds.h"
 #include "platform/form.h"
 #include "platform/qt/accessibility.h"
 #include "platform/qt/appearance.h"
+#include "platform/qt/application_palette.h"
 #include "platform/qt/control_kinds.h"
 #include "platform/qt/focus_ring.h"
 #include "platform/qt/geometry.h"
@@ -15,13 +19,35 @@
 #include "platform/qt/mirror.h"
 #include "platform/runtime.h"
 #include "platform/user_actions.h"
+#include "preferences/on_screen.h"
+#include "preferences/recolour.h"
 
 namespace ventrose::platform::qt {
 
-QtView::QtView(Runtime& runtime) : runtime_(runtime) { runtime_.addObserver(*this); }
+namespace {
+
+Colour ringColour(preferences::Palette palette) {
+    return preferences::Recolour(palette, kDefaultColour, preferences::Role::FocusRing);
+}
+
+}  // namespace
+
+QtView::QtView(Runtime& runtime) : runtime_(runtime) {
+    runtime_.addObserver(*this);
+    menu_.onTopChosen = [this](bool onTop) {
+        setOnTop(onTop);
+        changed();
+    };
+    menu_.paletteChosen = [this](preferences::Palette palette) {
+        setPalette(palette);
+        changed();
+    };
+}
 
 QtView::~QtView() {
     runtime_.removeObserver(*this);
+    // The application's palette was this view's to set; it goes back to the style's with it.
+    ShowApplicationIn(preferences::Palette::Jour);
     for (const QPointer<FormWindow>& window : made_) delete window.data();
 }
 
@@ -41,25 +67,119 @@ bool QtView::isCurrent(const FormWindow* window) const {
 }
 
 void QtView::formLoaded(Form& form) {
-    auto* window = new FormWindow(form, DpiScale());
+    // The window taking input now is the one this form opens over (the main window, or the
+    // modal window whose button loaded it).
+    Form* under = runtime_.activeForm();
+    FormWindow* owner = under != nullptr && under != &form ? windowOf(*under) : nullptr;
+    auto* window = new FormWindow(form, DpiScale(), owner);
     made_.emplace_back(window);
     windows_[&form] = window;
     const FormDesign& design = form.design();
     window->setObjectName(ToQString(form.name()));
     window->setWindowTitle(ToQString(form.caption()));
     window->setFont(FontFor(Font{}));
-    ApplyColours(*window, design.backColour, kDefaultColour);
+    ApplyColours(*window, design.backColour, kDefaultColour, preferences_.palette);
     window->setFixedSize(ToPixels(design.width, window->scale()),
                          ToPixels(design.height, window->scale()));
     window->onCloseRequest = [this, window] {
         actOnForm(window, [](Form& f) { return CloseRequest(f); });
     };
     window->onClick = [this, window] { actOnForm(window, [](Form& f) { return ClickForm(f); }); };
+    window->onContextMenu = [this, window](const QPoint& at) { showMenu(*window, at); };
+    menu_.addTo(*window);
+    keepOnTop(*window);
     for (const auto& control : form.controls())
         if (control->index() == 0 || control->visible()) makeWidget(*window, *control);
     ChainFocusInReadingOrder(form, lookup());
     DescribeForScreenReaders(form, lookup());
-    new FocusRing(*window);
+    window->focusRing = new FocusRing(*window);
+    window->focusRing->setColour(ringColour(preferences_.palette));
+}
+
+void QtView::setPreferences(preferences::Preferences preferences) {
+    const bool onTop = preferences.onTop;
+    const preferences::Palette palette = preferences.palette;
+    preferences_ = std::move(preferences);
+    setPalette(palette);
+    setOnTop(onTop);
+}
+
+void QtView::setPalette(preferences::Palette palette) {
+    preferences_.palette = palette;
+    menu_.show(preferences_.onTop, palette);
+    // The application's palette first: the windows' own colours resolve against it.
+    ShowApplicationIn(palette);
+    for (const auto& [form, window] : windows_) colour(*window);
+}
+
+void QtView::colour(FormWindow& window) {
+    const Form& form = window.form();
+    const preferences::Palette palette = preferences_.palette;
+    ApplyColours(window, form.design().backColour, kDefaultColour, palette);
+    for (const auto& control : form.controls())
+        if (QWidget* widget = widgetOf(*control))
+            BehaviourOf(control->kind()).colour(*widget, control->design(), palette);
+    if (window.focusRing != nullptr) window.focusRing->setColour(ringColour(palette));
+}
+
+void QtView::setOnTop(bool onTop) {
+    preferences_.onTop = onTop;
+    menu_.show(onTop, preferences_.palette);
+    for (const auto& [form, window] : windows_) keepOnTop(*window);
+}
+
+// Only a window over no other takes the hint: the windows it owns stay above it, and so above
+// other applications too.
+void QtView::keepOnTop(FormWindow& window) const {
+    if (window.parentWidget() != nullptr) return;
+    Qt::WindowFlags flags = window.windowFlags();
+    flags.setFlag(Qt::WindowStaysOnTopHint, preferences_.onTop);
+    if (flags == window.windowFlags()) return;
+    if (QWindow* native = window.windowHandle()) {
+        // Changing a shown widget's flags makes Qt hide it and build a new native window, and the
+        // windows transient for the old one would be left owned by none: the native window takes
+        // the hint in place, and the window manager applies it at once.
+        window.overrideWindowFlags(flags);
+        native->setFlags(flags);
+    } else {
+        window.setWindowFlags(flags);
+    }
+}
+
+// A window goes where it was last seen, if it was, once, before it is first shown.
+void QtView::place(FormWindow& window) const {
+    const auto saved = preferences_.windowPositions.find(window.form().name());
+    if (saved == preferences_.windowPositions.end()) return;
+    std::vector<preferences::Rect> screens;
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        const QRect area = screen->availableGeometry();
+        screens.push_back({area.x(), area.y(), area.width(), area.height()});
+    }
+    // The window system tells a window's frame only once it is shown: until then, the frame of
+    // a window shown already stands for it.
+    QSize size = window.frameGeometry().size();
+    for (const auto& [form, other] : windows_)
+        if (size == window.size() && other != &window && other->isVisible())
+            size += other->frameGeometry().size() - other->size();
+    const preferences::Point at =
+        preferences::OnScreen(saved->second, {size.width(), size.height()}, screens);
+    window.move(at.x, at.y);
+}
+
+void QtView::remember(const FormWindow& window) {
+    if (!window.isVisible()) return;
+    const QPoint at = window.pos();
+    preferences_.windowPositions[window.form().name()] = {at.x(), at.y()};
+}
+
+void QtView::showMenu(FormWindow& window, const QPoint& at) {
+    QMenu menu(&window);
+    menu_.fill(menu);
+    menu.exec(at);
+}
+
+void QtView::changed() const {
+    if (onPreferencesChanged) onPreferencesChanged();
 }
 
 void QtView::makeWidget(FormWindow& window, const Control& control) {
@@ -67,6 +187,7 @@ void QtView::makeWidget(FormWindow& window, const Control& control) {
     QWidget* widget = kind.create(*containerOf(window, control), control.design(), window.scale());
     widget->setObjectName(ToQString(control.name()));
     widget->setFont(FontFor(control.design().font));
+    kind.colour(*widget, control.design(), preferences_.palette);
     widgets_[&control] = widget;
     MirrorAll(*widget, control, window.scale());
     kind.connect(*widget, ControlLink(*this, window, control.name()));
@@ -144,6 +265,8 @@ void ControlLink::mirror() const {
             MirrorAll(*widget, *control, window_->scale());
 }
 
+void ControlLink::addWindowEntries(QMenu& menu) const { view_->menu_.fill(menu); }
+
 void QtView::actOnForm(FormWindow* window, const std::function<bool(Form&)>& action) {
     if (!isCurrent(window)) return;
     const bool taken = action(window->form());
@@ -160,6 +283,10 @@ void QtView::formShown(Form& form, bool modal) {
         window->setWindowModality(modality);
     }
     FocusFirstInReadingOrder(form, lookup());
+    if (!window->placed) {
+        window->placed = true;
+        place(*window);
+    }
     window->show();
     window->activateWindow();
 }
@@ -192,13 +319,20 @@ void QtView::retire(FormWindow& window) {
 void QtView::formUnloaded(Form& form) {
     FormWindow* window = windowOf(form);
     if (window == nullptr) return;
+    remember(*window);
     for (const auto& control : form.controls()) widgets_.erase(control.get());
     windows_.erase(&form);
     retire(*window);
+    // At the end every window goes this way, and the end itself tells once for all.
+    if (!runtime_.ended()) changed();
 }
 
 void QtView::applicationEnded() {
-    for (auto& [form, window] : windows_) retire(*window);
+    for (auto& [form, window] : windows_) {
+        remember(*window);
+        retire(*window);
+    }
+    changed();
     windows_.clear();
     widgets_.clear();
     // exit() rather than quit(): quit() would first ask every window to close.

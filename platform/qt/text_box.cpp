@@ -182,6 +182,10 @@ void TextBox::contextMenuEvent(QContextMenuEvent* event) {
     deleteAction->setEnabled(selected);
     pasteAction->setEnabled(!clipboard.isEmpty());
     selectAllAction->setEnabled(!text().isEmpty());
+    if (onMenu) {
+        menu.addSeparator();
+        onMenu(menu);
+    }
     event->accept();
     QAction* chosen = menu.exec(event->globalPos());
     if (chosen == cutAction) {

@@ -5,6 +5,7 @@
 #include <functional>
 
 class QKeyEvent;
+class QMenu;
 
 namespace ventrose::platform::qt {
 
@@ -24,6 +25,7 @@ public:
     std::function<void(const QString&)> onPaste;  // at the caret, over the selection
     std::function<void(int anchor, int length)> onSelect;  // the caret `length` from the anchor
     std::function<void()> onStrayEdit;                     // the text changed by any other path
+    std::function<void(QMenu&)> onMenu;  // adds the window's own entries after the edit menu's
 
     // Shows the model's caret and selection; `length` counts from the anchor, so a negative one
     // puts the caret at the start of the selection.

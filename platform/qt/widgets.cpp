@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/qt/widgets.h"
 
+#include <QImage>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -29,6 +30,12 @@ void ClickableLabel::setPicture(const QString& resourcePath) {
     showPicture();
 }
 
+void ClickableLabel::setRedOnly(bool redOnly) {
+    if (redOnly == redOnly_) return;
+    redOnly_ = redOnly;
+    showPicture();
+}
+
 void ClickableLabel::showPicture() {
     if (picture_.isNull()) {
         clear();
@@ -36,6 +43,20 @@ void ClickableLabel::showPicture() {
     }
     const qreal ratio = devicePixelRatioF();
     QPixmap scaled = picture_.scaled(size() * ratio, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    if (redOnly_) {
+        // Each pixel's relative luminance as red: eyes adapted to the dark meet no other hue.
+        QImage image = scaled.toImage().convertToFormat(QImage::Format_ARGB32);
+        for (int y = 0; y < image.height(); ++y) {
+            auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+            for (int x = 0; x < image.width(); ++x) {
+                const QRgb pixel = line[x];
+                const int lightness =
+                    (2126 * qRed(pixel) + 7152 * qGreen(pixel) + 722 * qBlue(pixel)) / 10000;
+                line[x] = qRgba(lightness, 0, 0, qAlpha(pixel));
+            }
+        }
+        scaled = QPixmap::fromImage(image);
+    }
     scaled.setDevicePixelRatio(ratio);
     setPixmap(scaled);
 }

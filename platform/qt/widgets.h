@@ -28,6 +28,8 @@ public:
     std::function<void()> onClick;
     // The picture scaled to the label; a missing picture shows nothing.
     void setPicture(const QString& resourcePath);
+    // The picture in shades of red only, its lightness kept (for Nuit rouge).
+    void setRedOnly(bool redOnly);
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
@@ -38,6 +40,7 @@ private:
     void showPicture();
     ClickTracker tracker_;
     QPixmap picture_;
+    bool redOnly_ = false;
 };
 
 // The whole control area takes the click, not only the indicator and the text. Exclusive, so

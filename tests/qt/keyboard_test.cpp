@@ -20,9 +20,11 @@ protected:
         activate(*main_);
     }
 
+    // Waits for the window itself to take the keyboard: Qt counts a window owned by the active
+    // one as active already (QWindow::isActive), so qWaitForWindowActive would not wait.
     static void activate(QWidget& window) {
         window.activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == &window; }));
     }
 
     platform::Form& main() { return t_.app.frmMainCalc(); }

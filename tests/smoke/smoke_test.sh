@@ -42,6 +42,9 @@ done
 artifacts=$PWD/smoke-artifacts
 mkdir -p "$artifacts"
 app_pid=""
+# A first run on a fresh account: no settings, and none left behind in the real one.
+export XDG_CONFIG_HOME=$artifacts/config
+rm -rf "$XDG_CONFIG_HOME"
 
 cleanup() {
   if [ -n "$app_pid" ] && kill -0 "$app_pid" 2>/dev/null; then

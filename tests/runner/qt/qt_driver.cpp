@@ -55,6 +55,10 @@ QtDriver::QtDriver() {
     host_.setAnswerAtOnce(true);
     application_ = std::make_unique<app::Application>(host_);
     view_ = std::make_unique<pq::QtView>(application_->runtime());
+    host_.setWindowOf([this](const std::string& name) -> QWidget* {
+        const platform::Form* form = application_->runtime().form(name);
+        return form != nullptr ? view_->windowOf(*form) : nullptr;
+    });
     view_->onUserAction = [this](bool taken) {
         ++actions_;
         lastTaken_ = taken;

@@ -1,0 +1,133 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/command_line.h"
+
+#include <QCommandLineOption>
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QTranslator>
+#include <cstring>
+#include <string>
+#include <variant>
+
+namespace ventrose::app {
+
+namespace {
+
+std::vector<std::string> Utf8(const QStringList& texts) {
+    std::vector<std::string> result;
+    for (const QString& text : texts) result.push_back(text.toStdString());
+    return result;
+}
+
+// The few texts QCommandLineParser writes itself, in French like the rest of the help, for as
+// long as the parser is in use; every other text keeps its own language.
+class FrenchParserTexts : public QTranslator {
+public:
+    FrenchParserTexts() { QCoreApplication::installTranslator(this); }
+    ~FrenchParserTexts() override { QCoreApplication::removeTranslator(this); }
+    FrenchParserTexts(const FrenchParserTexts&) = delete;
+    FrenchParserTexts& operator=(const FrenchParserTexts&) = delete;
+
+    bool isEmpty() const override { return false; }
+
+    QString translate(const char* context, const char* source, const char*, int) const override {
+        static constexpr struct {
+            const char* source;
+            const char* french;
+        } kTexts[] = {
+            {"Displays help on commandline options.", "Affiche l'aide des options et s'arrête."},
+            {"Displays help including Qt specific options.",
+             "Affiche l'aide, options de Qt comprises, et s'arrête."},
+            {"Displays version information.", "Affiche la version et s'arrête."},
+            {"Usage: %1", "Utilisation : %1"},
+            {"Options:", "Options :"},
+            {"Arguments:", "Arguments :"},
+        };
+        if (context == nullptr || std::strcmp(context, "QCommandLineParser") != 0) return {};
+        for (const auto& text : kTexts)
+            if (std::strcmp(source, text.source) == 0) return QString::fromUtf8(text.french);
+        return {};
+    }
+};
+
+// The parser stops at a value it cannot place: `--palette` last with nothing after it, or a
+// value given to a flag (`--on-top=oui`). Unknown options are the core's to report.
+std::string ValueProblem(const QStringList& arguments) {
+    for (const QString& argument : arguments.mid(1)) {
+        for (const char* flag : {"--on-top=", "--reset-settings=", "--help=", "--version="}) {
+            if (argument.startsWith(QLatin1String(flag))) {
+                const std::string name(flag, std::strlen(flag) - 1);
+                return "L'option « " + name + " » ne prend pas de valeur. Voir ventrose --help.";
+            }
+        }
+    }
+    return "L'option « --palette » demande une palette : jour, nuit ou nuit-rouge. Voir "
+           "ventrose --help.";
+}
+
+}  // namespace
+
+void NameTheApplication() {
+    QCoreApplication::setOrganizationName(QStringLiteral("Ventrose"));
+    QCoreApplication::setApplicationName(QStringLiteral("Ventrose"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(VENTROSE_VERSION));
+}
+
+StartUp ReadCommandLine(const QStringList& arguments, std::ostream& out, std::ostream& errors) {
+    const FrenchParserTexts french;
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Calculateur de vol pour les pilotes de simulateur de vol."));
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
+    const QCommandLineOption onTop(
+        QStringLiteral("on-top"),
+        QStringLiteral("Garde les fenêtres de Ventrose au-dessus des autres applications, par "
+                       "exemple au-dessus du simulateur."));
+    const QCommandLineOption palette(
+        QStringLiteral("palette"),
+        QStringLiteral("Dessine les fenêtres en jour (les couleurs du programme), nuit (des "
+                       "couleurs sombres) ou nuit-rouge (du rouge sur du noir)."),
+        QStringLiteral("palette"));
+    const QCommandLineOption resetSettings(
+        QStringLiteral("reset-settings"),
+        QStringLiteral("Oublie ce que le programme a retenu des séances précédentes : la place "
+                       "des fenêtres, le premier plan et les couleurs."));
+    parser.addOptions({onTop, palette, resetSettings});
+
+    const bool parsed = parser.parse(arguments);
+    const preferences::CommandLine commandLine{
+        .onTop = parser.isSet(onTop),
+        .resetSettings = parser.isSet(resetSettings),
+        .paletteValues = Utf8(parser.values(palette)),
+        .positionalArguments = Utf8(parser.positionalArguments()),
+        .unknownOptions = Utf8(parser.unknownOptionNames()),
+    };
+    if (parsed && parser.isSet(QStringLiteral("help-all"))) {
+        // Qt's own options are known only to process(), which prints them and leaves at once.
+        parser.process(arguments);
+    }
+    if (parsed && parser.isSet(help)) {
+        out << parser.helpText().toStdString();
+        return {std::nullopt, 0};
+    }
+    if (parsed && parser.isSet(version)) {
+        out << (QCoreApplication::applicationName() + QLatin1Char(' ') +
+                QCoreApplication::applicationVersion())
+                   .toStdString()
+            << '\n';
+        return {std::nullopt, 0};
+    }
+    const auto checked = preferences::ValidateCommandLine(commandLine);
+    if (const auto* error = std::get_if<preferences::CommandLineError>(&checked)) {
+        errors << "ventrose: " << error->message << '\n';
+        return {std::nullopt, 2};
+    }
+    if (!parsed) {
+        errors << "ventrose: " << ValueProblem(arguments) << '\n';
+        return {std::nullopt, 2};
+    }
+    return {std::get<preferences::Options>(checked), 0};
+}
+
+}  // namespace ventrose::app

@@ -1,0 +1,62 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# shellcheck shell=bash
+# What the tests that run the real program under Xvfb share: starting it, finding its windows
+# and quitting it as a person does. Source it after scripts/lib/xvfb.sh, with `ventrose` and
+# `close_request` (tests/smoke/x11_close_request.cpp) set, and a die function defined.
+
+timeout_seconds=${timeout_seconds:-15}
+app_pid=""
+# Under LeakSanitizer (the asan build) the list of suppressions used would end every run's
+# standard error, which the tests read for what the program itself says.
+export LSAN_OPTIONS="${LSAN_OPTIONS:+$LSAN_OPTIONS:}print_suppressions=0"
+
+# Prints the id of the first visible window whose caption is exactly $1, waiting for it.
+wait_for_window() {
+  local pattern
+  # shellcheck disable=SC2016 # a sed expression, not a shell one
+  pattern="^$(printf '%s' "$1" | sed 's/[][\.*^$()+?{}|]/\\&/g')\$"
+  timeout "$timeout_seconds" xdotool search --sync --onlyvisible --name "$pattern" | head -n 1
+}
+
+# Starts ventrose with the arguments given, its standard error in $log; prints nothing.
+start_ventrose() {
+  local log=$1
+  shift
+  QT_QPA_PLATFORM=xcb "$ventrose" "$@" >"$log" 2>&1 &
+  app_pid=$!
+}
+
+stop_ventrose() {
+  if [ -n "$app_pid" ] && kill -0 "$app_pid" 2>/dev/null; then
+    kill "$app_pid" 2>/dev/null || true
+    wait "$app_pid" 2>/dev/null || true
+  fi
+  app_pid=""
+}
+
+# Closes the main window with its close box, then the About window that follows with a click,
+# and checks that the program ends by itself with status 0.
+quit_ventrose() {
+  local main about status=0
+  main=$(wait_for_window "Ventrose pour FS") || true
+  [ -n "$main" ] || die "no main window to close"
+  "$close_request" "$main" || die "could not send the close request"
+  about=$(wait_for_window "A propos de ....") || true
+  [ -n "$about" ] || die "the About window did not follow the close request"
+  sleep 0.3
+  xdotool mousemove --window "$about" 100 100 click 1
+  for _ in $(seq $((timeout_seconds * 10))); do
+    kill -0 "$app_pid" 2>/dev/null || break
+    sleep 0.1
+  done
+  kill -0 "$app_pid" 2>/dev/null && die "ventrose still runs ${timeout_seconds}s after the About window"
+  wait "$app_pid" || status=$?
+  app_pid=""
+  [ "$status" -eq 0 ] || die "ventrose ended with status $status"
+}
+
+# The mean lightness (0 to 1) of a window's picture: a night palette is dark.
+lightness_of() {
+  import -window "$1" "$2"
+  convert "$2" -colorspace Gray -format '%[fx:mean]' info:
+}
