@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "platform/print_job.h"
+#include "common/print_job.h"
 
 namespace ventrose::platform {
 
@@ -53,10 +53,13 @@ public:
 
     // Prints the pages to a printer or a PDF file, as the person chooses. Nothing when printed
     // or cancelled, else why it failed, in French.
-    virtual std::optional<std::string> Print(const PrintJob& job) = 0;
+    virtual std::optional<std::string> Print(const common::PrintJob& job) = 0;
 
     // Asks whether to save `documentName` before it is closed.
     virtual SaveChangesAnswer AskSaveChanges(std::string_view documentName) = 0;
+
+    // A question answered Oui (true) or Non, such as whether to take back unsaved work.
+    virtual bool AskYesNo(std::string_view prompt, std::string_view title) = 0;
 };
 
 }  // namespace ventrose::platform

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-namespace ventrose::platform {
+namespace ventrose::common {
 
 // Printed pages described without any toolkit: texts and strokes placed in millimetres from
 // the top left corner of an A5 or A4 page. The window's own layout code builds it; the adapter
@@ -35,4 +35,4 @@ struct PrintJob {
     std::vector<PrintPage> pages;
 };
 
-}  // namespace ventrose::platform
+}  // namespace ventrose::common
