@@ -1,12 +1,227 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "navlog/kneeboard.h"
 
+#include <algorithm>
+#include <cstddef>
+#include <string>
+
+#include "common/format.h"
+
 namespace ventrose::navlog {
 
-common::PrintJob PagesKneeboard(const LogNav& /*log*/, const ResultatLog& /*resultat*/,
+namespace {
+
+using common::PrintPage;
+using common::PrintStroke;
+using common::PrintText;
+using Align = PrintText::Align;
+
+// A5 portrait: the size of a kneeboard's clip, read on the thigh without turning it. Twenty
+// rows of 7.5 mm leave room to write an actual time by hand in each.
+constexpr double kPageWidth = 148;
+constexpr double kMargin = 6;
+constexpr double kTitleTop = kMargin;
+constexpr double kDataTop = 14;
+constexpr double kDataHeight = 11;
+constexpr double kTableTop = 29;
+constexpr double kHeaderHeight = 8;
+constexpr double kRowHeight = 7.5;
+constexpr double kRowsTop = kTableTop + kHeaderHeight;
+constexpr double kTotalTop = kRowsTop + kEtapesParPage * kRowHeight;
+constexpr double kNoteTop = kTotalTop + kRowHeight + 2;
+constexpr double kRowPoints = 8;
+
+struct Column {
+    const char* name;
+    const char* unit;
+    double width;  // mm
+    Align align;
+};
+
+// The columns in the order a pilot reads a leg: where to, the route and wind, what to fly,
+// the times, then the fuel. The widths add up to the page less its margins (136 mm).
+constexpr Column kColumns[] = {
+    {"Repère", "", 22, Align::Left},   {"Rm", "°", 7, Align::Centre},
+    {"Dist.", "NM", 7, Align::Centre}, {"Vent", "° / kt", 12, Align::Centre},
+    {"Dérive", "°", 7, Align::Centre}, {"Cap", "°", 8, Align::Centre},
+    {"Vs", "kt", 8, Align::Centre},    {"Tsv", "mn", 8, Align::Centre},
+    {"Tav", "mn", 8, Align::Centre},   {"Cumul", "mn", 9, Align::Centre},
+    {"HE", "", 10, Align::Centre},     {"HR", "", 11, Align::Centre},
+    {"Carbu.", "", 9, Align::Right},   {"Reste", "", 10, Align::Right},
+};
+constexpr std::size_t kColumnCount = std::size(kColumns);
+enum Col : std::size_t {
+    cRepere,
+    cRm,
+    cDist,
+    cVent,
+    cDerive,
+    cCap,
+    cVs,
+    cTsv,
+    cTav,
+    cCumul,
+    cHE,
+    cHR,
+    cCarbu,
+    cReste
+};
+
+double ColumnLeft(std::size_t column) {
+    double x = kMargin;
+    for (std::size_t i = 0; i < column; ++i) x += kColumns[i].width;
+    return x;
+}
+
+constexpr double kTableRight = kPageWidth - kMargin;
+
+// A figure as the window shows it, without the unit that the column's header gives.
+std::string Figure(std::string_view text, std::string_view unit) {
+    if (text.ends_with(unit)) text.remove_suffix(unit.size());
+    return std::string(text);
+}
+
+std::string Whole(double value, std::string_view pattern) {
+    return common::FormatNumber(value, pattern);
+}
+
+std::string Fuel(double value) { return common::FormatNumber(value, "0.0"); }
+
+class PageBuilder {
+public:
+    explicit PageBuilder(PrintPage& page) : page_(page) {}
+
+    void text(double x, double y, double width, double height, std::string text, double points,
+              bool bold = false, Align align = Align::Left) {
+        if (text.empty()) return;
+        page_.texts.push_back(PrintText{x, y, width, height, std::move(text), points, bold, align});
+    }
+
+    // A cell of the table: its text inset from the column's rules.
+    void cell(std::size_t column, double top, std::string text, bool bold = false) {
+        const double inset = 0.8;
+        this->text(ColumnLeft(column) + inset, top, kColumns[column].width - 2 * inset, kRowHeight,
+                   std::move(text), kRowPoints, bold, kColumns[column].align);
+    }
+
+    void stroke(double x1, double y1, double x2, double y2, double width = 0.2) {
+        page_.strokes.push_back(PrintStroke{x1, y1, x2, y2, width});
+    }
+
+private:
+    PrintPage& page_;
+};
+
+void LogData(PageBuilder& b, const LogNav& log) {
+    const std::string unit(UniteText(log.fuelUnit));
+    const struct {
+        const char* label;
+        std::string value;
+    } boxes[] = {
+        {"Vp (kt)", Whole(log.Vp, "0")},          {"Départ", HeureText(log.departure)},
+        {"Carburant", Fuel(log.fuelAtDeparture)}, {"Conso. / h", Fuel(log.fuelPerHour)},
+        {"Réserve", Fuel(log.finalReserve)},      {"Unité", unit},
+    };
+    const double width = (kTableRight - kMargin) / static_cast<double>(std::size(boxes));
+    double x = kMargin;
+    for (const auto& box : boxes) {
+        b.text(x + 1, kDataTop + 0.5, width - 2, 3.5, box.label, 6.5);
+        b.text(x + 1, kDataTop + 4.5, width - 2, 6, box.value, 10, true);
+        b.stroke(x, kDataTop, x, kDataTop + kDataHeight);
+        x += width;
+    }
+    b.stroke(x, kDataTop, x, kDataTop + kDataHeight);
+    b.stroke(kMargin, kDataTop, kTableRight, kDataTop);
+    b.stroke(kMargin, kDataTop + kDataHeight, kTableRight, kDataTop + kDataHeight);
+}
+
+void Header(PageBuilder& b, const std::string& unit) {
+    for (std::size_t c = 0; c < kColumnCount; ++c) {
+        const Column& column = kColumns[c];
+        const double x = ColumnLeft(c) + 0.5;
+        const double w = column.width - 1;
+        b.text(x, kTableTop + 0.5, w, 4, column.name, 7, true, Align::Centre);
+        const std::string second = c == cCarbu || c == cReste ? unit : column.unit;
+        b.text(x, kTableTop + 4.2, w, 3.3, second, 6, false, Align::Centre);
+    }
+}
+
+void Rules(PageBuilder& b, double bottom) {
+    for (std::size_t c = 0; c <= kColumnCount; ++c) {
+        const double x = c == kColumnCount ? kTableRight : ColumnLeft(c);
+        b.stroke(x, kTableTop, x, bottom, c == 0 || c == kColumnCount ? 0.4 : 0.2);
+    }
+    b.stroke(kMargin, kTableTop, kTableRight, kTableTop, 0.4);
+    b.stroke(kMargin, kRowsTop, kTableRight, kRowsTop, 0.4);
+    for (int row = 1; row <= kEtapesParPage; ++row) {
+        const double y = kRowsTop + row * kRowHeight;
+        b.stroke(kMargin, y, kTableRight, y, row == kEtapesParPage ? 0.4 : 0.15);
+    }
+    if (bottom > kTotalTop) b.stroke(kMargin, bottom, kTableRight, bottom, 0.4);
+}
+
+void Leg(PageBuilder& b, double top, const Etape& e, const ResultatEtape& r) {
+    b.cell(cRepere, top, e.repere);
+    b.cell(cRm, top, Whole(e.Rm, "000"));
+    b.cell(cDist, top, Whole(e.D, "0"));
+    b.cell(cVent, top, Whole(e.V, "000") + "/" + Whole(e.Vw, "0"));
+    b.cell(cDerive, top, Figure(r.DeriveText, " °"));
+    b.cell(cCap, top, Figure(r.CapText, " °"), true);
+    b.cell(cVs, top, Figure(r.VsText, " kts"), true);
+    b.cell(cTsv, top, Figure(r.TsvText, " mn"));
+    b.cell(cTav, top, Figure(r.TavText, " mn"));
+    b.cell(cCumul, top, Figure(r.CumulText, " mn"));
+    b.cell(cHE, top, r.HEText, true);
+    // The actual time is written by hand in flight; one already typed is printed, so that a log
+    // printed again agrees with the estimates it revised.
+    if (e.HR) b.cell(cHR, top, HeureText(*e.HR));
+    b.cell(cCarbu, top, r.CarburantText);
+    b.cell(cReste, top, r.ResteText, r.belowReserve);
+}
+
+void Totals(PageBuilder& b, const ResultatLog& resultat) {
+    const TotauxLog& t = resultat.totaux;
+    b.cell(cRepere, kTotalTop, "Total", true);
+    b.cell(cDist, kTotalTop, Figure(t.DText, " NM"), true);
+    b.cell(cTsv, kTotalTop, Figure(t.TsvText, " mn"), true);
+    b.cell(cTav, kTotalTop, Figure(t.TavText, " mn"), true);
+    if (!resultat.etapes.empty()) b.cell(cHE, kTotalTop, resultat.etapes.back().HEText, true);
+    b.cell(cCarbu, kTotalTop, t.CarburantText, true);
+    b.cell(cReste, kTotalTop, t.ResteText, true);
+}
+
+}  // namespace
+
+common::PrintJob PagesKneeboard(const LogNav& log, const ResultatLog& resultat,
                                 std::string_view title) {
     common::PrintJob job;
     job.title = std::string(title);
+    job.pageSize = common::PrintJob::PageSize::A5;
+    const std::size_t legs = std::min(log.etapes.size(), resultat.etapes.size());
+    const std::size_t perPage = kEtapesParPage;
+    const std::size_t pages = std::max<std::size_t>(1, (legs + perPage - 1) / perPage);
+    const std::string unit(UniteText(log.fuelUnit));
+    job.pages.resize(pages);
+    for (std::size_t p = 0; p < pages; ++p) {
+        PageBuilder b(job.pages[p]);
+        const bool last = p + 1 == pages;
+        const double pageWidth = kTableRight - kMargin;
+        b.text(kMargin, kTitleTop, pageWidth - 24, 6, "Log de navigation — " + job.title, 11, true);
+        b.text(kTableRight - 24, kTitleTop, 24, 6,
+               "Page " + std::to_string(p + 1) + "/" + std::to_string(pages), 9, false,
+               Align::Right);
+        LogData(b, log);
+        Header(b, unit);
+        for (std::size_t i = p * perPage; i < legs && i < (p + 1) * perPage; ++i)
+            Leg(b, kRowsTop + static_cast<double>(i - p * perPage) * kRowHeight, log.etapes[i],
+                resultat.etapes[i]);
+        Rules(b, last ? kTotalTop + kRowHeight : kTotalTop);
+        if (last) Totals(b, resultat);
+        b.text(kMargin, kNoteTop, pageWidth, 4,
+               "HR : heure réelle au repère, à noter en vol. HE : heure estimée. Reste en gras : "
+               "sous la réserve.",
+               6.5);
+    }
     return job;
 }
 
