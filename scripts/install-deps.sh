@@ -21,6 +21,8 @@ packages=(
   # The package checked as a distribution would (lintian; man-db and groff for its page checks).
   lintian man-db groff-base
   python3
+  # pdftotext and pdftoppm: the printed log's PDF read back by its tests.
+  poppler-utils
 )
 
 missing=()
