@@ -7,8 +7,42 @@ namespace ventrose::app {
 
 using platform::ShowMode;
 
-Application::Application(platform::Host& host)
-    : runtime_(host),
+namespace {
+
+// Documents that cancel every dialog and find no file: an application built without any.
+class NoDocuments : public platform::Documents {
+public:
+    std::optional<std::string> AskFileName(const platform::FileDialogRequest&) override {
+        return std::nullopt;
+    }
+    ReadResult ReadFile(const std::string&, std::size_t) override {
+        return {std::nullopt, "Aucun fichier n'est accessible."};
+    }
+    std::optional<std::string> WriteFileAtomic(const std::string&, std::string_view) override {
+        return "Aucun fichier n'est accessible.";
+    }
+    bool FileExists(const std::string&) override { return false; }
+    void RemoveFile(const std::string&) override {}
+    std::string RecoveryPath(std::string_view) override { return {}; }
+    std::optional<std::string> Print(const common::PrintJob&) override { return std::nullopt; }
+    platform::SaveChangesAnswer AskSaveChanges(std::string_view) override {
+        return platform::SaveChangesAnswer::Cancel;
+    }
+    bool AskYesNo(std::string_view, std::string_view) override { return false; }
+};
+
+platform::Documents& NoDocumentsAtAll() {
+    static NoDocuments none;
+    return none;
+}
+
+}  // namespace
+
+Application::Application(platform::Host& host) : Application(host, NoDocumentsAtAll()) {}
+
+Application::Application(platform::Host& host, platform::Documents& documents)
+    : documents_(documents),
+      runtime_(host),
       frmMainCalc_(runtime_),
       frmVitesse_(runtime_),
       frmDescente_(runtime_),

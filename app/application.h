@@ -5,6 +5,7 @@
 #include "airspeed/frmvitesse.h"
 #include "conversions/frmconversions.h"
 #include "descent/frmdescente.h"
+#include "platform/documents.h"
 #include "platform/host.h"
 #include "platform/runtime.h"
 #include "wind/frmmaincalc.h"
@@ -16,6 +17,9 @@ namespace ventrose::app {
 class Application {
 public:
     explicit Application(platform::Host& host);
+    // `documents` is where the windows' files, dialogs and printing go; without it every
+    // dialog is cancelled and every file is missing.
+    Application(platform::Host& host, platform::Documents& documents);
     Application(const Application&) = delete;
     Application& operator=(const Application&) = delete;
 
@@ -23,6 +27,7 @@ public:
     void Start();
 
     platform::Runtime& runtime() { return runtime_; }
+    platform::Documents& documents() { return documents_; }
     wind::FrmMainCalc& frmMainCalc() { return frmMainCalc_; }
     about::FrmQuit& frmQuit() { return frmQuit_; }
     airspeed::FrmVitesse& frmVitesse() { return frmVitesse_; }
@@ -37,6 +42,7 @@ private:
     void cmdQuit_Click();
     void frmMainCalc_Unload();
 
+    platform::Documents& documents_;
     platform::Runtime runtime_;
     wind::FrmMainCalc frmMainCalc_;
     airspeed::FrmVitesse frmVitesse_;
