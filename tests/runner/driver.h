@@ -9,6 +9,7 @@
 
 #include "platform/host.h"
 #include "platform/user_actions.h"
+#include "tests/runner/scripted_documents.h"
 
 namespace ventrose::app {
 class Application;
@@ -28,6 +29,8 @@ public:
     virtual ~Driver() = default;
 
     virtual app::Application& application() = 0;
+    // The application's documents: dialogs answered from the script, files in its folder.
+    virtual ScriptedDocuments& documents() = 0;
     // The message boxes shown so far, each answered with OK at once.
     virtual const std::vector<platform::MessageBoxRequest>& messageBoxes() = 0;
     // Called when a window is shown modally: the runner plays its next steps in it until the

@@ -24,7 +24,9 @@ platform::Control& FindControl(app::Application& application, const std::string&
     return *c;
 }
 
-HeadlessDriver::HeadlessDriver() : application_(std::make_unique<app::Application>(host_)) {}
+HeadlessDriver::HeadlessDriver(platform::DocumentFiles* files)
+    : documents_(files != nullptr ? *files : ownFiles_),
+      application_(std::make_unique<app::Application>(host_, documents_)) {}
 
 bool HeadlessDriver::click(const std::string& form, const std::string& control) {
     if (control.empty()) return platform::ClickForm(FindForm(*application_, form));

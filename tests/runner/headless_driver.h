@@ -6,6 +6,8 @@
 #include "app/application.h"
 #include "platform/headless_host.h"
 #include "tests/runner/driver.h"
+#include "tests/runner/scripted_documents.h"
+#include "tests/runner/std_document_files.h"
 
 namespace ventrose::scenario {
 
@@ -13,9 +15,11 @@ namespace ventrose::scenario {
 // actions, and what is seen is read from the model.
 class HeadlessDriver : public Driver {
 public:
-    HeadlessDriver();
+    // The files go through `files`, or the standard library's when it is null.
+    explicit HeadlessDriver(platform::DocumentFiles* files = nullptr);
 
     app::Application& application() override { return *application_; }
+    ScriptedDocuments& documents() override { return documents_; }
     const std::vector<platform::MessageBoxRequest>& messageBoxes() override {
         return host_.messageBoxes;
     }
@@ -40,6 +44,8 @@ public:
     std::vector<std::string> dump(const std::string& form) override;
 
 private:
+    StdDocumentFiles ownFiles_;
+    ScriptedDocuments documents_;
     platform::HeadlessHost host_;
     std::unique_ptr<app::Application> application_;
 };

@@ -79,7 +79,11 @@ int main(int argc, char** argv) {
         } else
 #endif
         {
+#ifdef VENTROSE_SCENARIO_QT
+            ventrose::scenario::HeadlessDriver driver(&session.files());
+#else
             ventrose::scenario::HeadlessDriver driver;
+#endif
             ventrose::scenario::Runner runner(file, scenario, driver, std::cout);
             ok = runner.run();
         }

@@ -53,11 +53,17 @@ bool Runner::run() {
     while (step()) {
     }
     if (!stopped_) {
+        const int last = scenario_.steps.empty() ? 0 : scenario_.steps.back().line;
         const auto& boxes = driver_.messageBoxes();
         for (std::size_t i = boxesSeen_; i < boxes.size(); ++i) {
-            out_ << file_ << ":" << (scenario_.steps.empty() ? 0 : scenario_.steps.back().line)
+            out_ << file_ << ":" << last
                  << ": end of file: every message box checked, got unchecked " << describe(boxes[i])
                  << "\n";
+            passed_ = false;
+        }
+        for (const std::string& answer : driver_.documents().UnusedAnswers()) {
+            out_ << file_ << ":" << last << ": end of file: every answer taken by a dialog, got "
+                 << answer << " unused\n";
             passed_ = false;
         }
     }
@@ -74,6 +80,9 @@ bool Runner::step() {
         fail(s, "a step that runs", std::string("an exception: ") + e.what());
         if (!dynamic_cast<const std::runtime_error*>(&e)) stopped_ = true;
     }
+    // A dialog that found no answer was cancelled; the step that opened it fails.
+    for (const std::string& dialog : driver_.documents().TakeUnanswered())
+        fail(s, "an answer before the dialog", dialog);
     return !stopped_;
 }
 
@@ -92,6 +101,7 @@ void Runner::execute(const Step& s) {
     }
     if (w == "expect") return expect(s);
     if (w == "refused") return refused(s);
+    if (documents(s)) return;
     auto& runtime = driver_.application().runtime();
     const auto& boxes = driver_.messageBoxes();
     if (w == "expect-msgbox") {
@@ -139,6 +149,29 @@ void Runner::execute(const Step& s) {
         return;
     }
     if (!person(s)) fail(s, "the step taken", "refused: another window is shown modally over it");
+}
+
+// The answers to the next dialogs, and the files they leave; false for any other step.
+bool Runner::documents(const Step& s) {
+    const std::string& w = s.word;
+    ScriptedDocuments& documents = driver_.documents();
+    if (w == "answer-file") {
+        documents.AnswerFile(s.args[0]);
+    } else if (w == "answer-save") {
+        using platform::SaveChangesAnswer;
+        documents.AnswerSave(s.args[0] == "save"      ? SaveChangesAnswer::Save
+                             : s.args[0] == "discard" ? SaveChangesAnswer::Discard
+                                                      : SaveChangesAnswer::Cancel);
+    } else if (w == "answer-yesno") {
+        documents.AnswerYesNo(s.args[0] == "yes");
+    } else if (w == "expect-file" || w == "expect-no-file") {
+        const bool wanted = w == "expect-file";
+        if (documents.FileExists(documents.Resolve(s.args[0])) != wanted)
+            fail(s, (wanted ? "a file " : "no file ") + Quote(s.args[0]), wanted ? "none" : "one");
+    } else {
+        return false;
+    }
+    return true;
 }
 
 // Plays a person's step; false when the window refused it.

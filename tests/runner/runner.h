@@ -29,6 +29,7 @@ private:
     bool person(const Step& step);
     void expect(const Step& step);
     void refused(const Step& step);
+    bool documents(const Step& step);
     void fail(const Step& step, const std::string& expected, const std::string& got);
     std::string snapshot();
     bool ended();

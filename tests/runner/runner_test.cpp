@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -56,6 +57,14 @@ TEST(Runner, ReportsWhatDidNotHold) {
          "t.scn:1: expect-msgbox \"a\" \"b\" 48: a message box, got none\n"},
         {"the window taking input", "expect-modal frmQuit\n",
          "t.scn:1: expect-modal frmQuit: frmQuit taking input, got frmMainCalc\n"},
+        {"a file that was never written", "expect-file \"log.vlog\"\n",
+         "t.scn:1: expect-file \"log.vlog\": a file \"log.vlog\", got none\n"},
+        {"answers no dialog took",
+         "answer-file \"log.vlog\"\nanswer-save cancel\nanswer-yesno no\n",
+         "t.scn:3: end of file: every answer taken by a dialog, got answer-file \"log.vlog\" "
+         "unused\n"
+         "t.scn:3: end of file: every answer taken by a dialog, got answer-save cancel unused\n"
+         "t.scn:3: end of file: every answer taken by a dialog, got answer-yesno no unused\n"},
     };
     for (const Row& row : rows) {
         const Played played = play(row.scenario);
@@ -85,6 +94,11 @@ TEST(Runner, RejectsMalformedStepsWithTheirLine) {
         {"type frmLog.txtRm(x) \"1\"\n", 1},
         {"type frmLog.txtRm(2 \"1\"\n", 1},
         {"expect frmLog.lblCap.Caption(2) \"1\"\n", 1},
+        {"answer-file log.vlog\n", 1},
+        {"expect-file \"\"\n", 1},
+        {"expect-no-file\n", 1},
+        {"answer-save later\n", 1},
+        {"answer-yesno oui\n", 1},
     };
     for (const Row& row : rows) {
         const Scenario s = ParseScenario(row.text);
@@ -103,6 +117,47 @@ TEST(Runner, ReadsElementsOfControlArrays) {
     EXPECT_EQ(SplitPath(s.steps[0].args[0]), (std::vector<std::string>{"frmLog", "txtRm(2)"}));
     EXPECT_EQ(SplitPath(s.steps[1].args[0]),
               (std::vector<std::string>{"frmLog", "lblCap(100)", "Caption"}));
+}
+
+// Each dialog takes the next answer of its kind; relative paths are in the scenario's own
+// folder, which goes with it; a dialog that finds no answer fails the step that opened it.
+TEST(Runner, AnswersDialogsFromTheScript) {
+    const Scenario s = ParseScenario(
+        "answer-file \"log.vlog\"\n"
+        "answer-file \"\"\n"
+        "answer-save discard\n"
+        "answer-yesno yes\n"
+        "expect-file \"log.vlog\"\n"
+        "expect-no-file \"log.vlog\"\n"
+        "expect-no-msgbox\n");
+    ASSERT_FALSE(s.error) << s.error->message;
+    std::ostringstream out;
+    std::string folder;
+    {
+        HeadlessDriver driver;
+        Runner runner("t.scn", s, driver, out);
+        ScriptedDocuments& documents = driver.documents();
+        folder = documents.folder();
+        for (int i = 0; i < 4; ++i) runner.step();
+        const platform::FileDialogRequest save{platform::FileDialogRequest::Mode::Save,
+                                               "Enregistrer", "(*.vlog)", ""};
+        const auto path = documents.AskFileName(save);
+        ASSERT_EQ(path, folder + "/log.vlog");
+        EXPECT_EQ(documents.WriteFileAtomic(*path, "{}"), std::nullopt);
+        EXPECT_EQ(documents.AskFileName(save), std::nullopt);
+        EXPECT_EQ(documents.AskSaveChanges("log.vlog"), platform::SaveChangesAnswer::Discard);
+        EXPECT_TRUE(documents.AskYesNo("Reprendre ?", "Log"));
+        runner.step();
+        EXPECT_EQ(documents.AskSaveChanges("log.vlog"), platform::SaveChangesAnswer::Cancel);
+        runner.step();
+        EXPECT_TRUE(documents.UnusedAnswers().empty());
+        EXPECT_EQ(documents.RecoveryPath("secours.vlog"), folder + "/recovery/secours.vlog");
+    }
+    EXPECT_EQ(out.str(),
+              "t.scn:6: expect-no-file \"log.vlog\": no file \"log.vlog\", got one\n"
+              "t.scn:6: expect-no-file \"log.vlog\": an answer before the dialog, got question "
+              "whether to save \"log.vlog\" with no answer-save\n");
+    EXPECT_FALSE(std::filesystem::exists(folder));
 }
 
 TEST(Runner, ReadsEscapesInStrings) {

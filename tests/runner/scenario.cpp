@@ -191,6 +191,21 @@ std::optional<std::string> check(Step& s) {
         if (n != 0) return w + " takes nothing";
         return std::nullopt;
     }
+    if (w == "answer-file" || w == "expect-file" || w == "expect-no-file") {
+        if (n != 1 || !s.quoted[0]) return w + " takes a path as a string";
+        if (w != "answer-file" && a[0].empty()) return w + " takes a path";
+        return std::nullopt;
+    }
+    if (w == "answer-save") {
+        if (n != 1 || s.quoted[0] || (a[0] != "save" && a[0] != "discard" && a[0] != "cancel"))
+            return "answer-save takes save, discard or cancel";
+        return std::nullopt;
+    }
+    if (w == "answer-yesno") {
+        if (n != 1 || s.quoted[0] || (a[0] != "yes" && a[0] != "no"))
+            return "answer-yesno takes yes or no";
+        return std::nullopt;
+    }
     if (w == "expect-loaded") {
         if (n != 2 || !isPath(a[0], 1, 1) || (a[1] != "true" && a[1] != "false"))
             return "expect-loaded takes a window and true or false";

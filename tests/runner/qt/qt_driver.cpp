@@ -51,9 +51,10 @@ QPoint freePoint(const QWidget& window) {
 
 }  // namespace
 
-QtDriver::QtDriver() {
+QtDriver::QtDriver(platform::DocumentFiles* files)
+    : documents_(files != nullptr ? *files : ownFiles_) {
     host_.setAnswerAtOnce(true);
-    application_ = std::make_unique<app::Application>(host_);
+    application_ = std::make_unique<app::Application>(host_, documents_);
     view_ = std::make_unique<pq::QtView>(application_->runtime());
     host_.setWindowOf([this](const std::string& name) -> QWidget* {
         const platform::Form* form = application_->runtime().form(name);

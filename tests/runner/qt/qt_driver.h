@@ -8,6 +8,8 @@
 #include "platform/qt/qt_host.h"
 #include "platform/qt/qt_view.h"
 #include "tests/runner/driver.h"
+#include "tests/runner/scripted_documents.h"
+#include "tests/runner/std_document_files.h"
 
 class QWidget;
 
@@ -18,10 +20,12 @@ namespace ventrose::scenario {
 // read from the widgets. Needs a QApplication.
 class QtDriver : public Driver {
 public:
-    QtDriver();
+    // The files go through `files`, or the standard library's when it is null.
+    explicit QtDriver(platform::DocumentFiles* files = nullptr);
     ~QtDriver() override;
 
     app::Application& application() override { return *application_; }
+    ScriptedDocuments& documents() override { return documents_; }
     const std::vector<platform::MessageBoxRequest>& messageBoxes() override {
         return host_.messageBoxes();
     }
@@ -54,6 +58,8 @@ private:
     bool deliver(const std::string& form, const std::function<void()>& event,
                  bool mayDoNothing = false);
 
+    StdDocumentFiles ownFiles_;
+    ScriptedDocuments documents_;
     platform::qt::QtHost host_;
     std::unique_ptr<app::Application> application_;
     std::unique_ptr<platform::qt::QtView> view_;

@@ -2,6 +2,7 @@
 #include "tests/runner/qt/qt_session.h"
 
 #include <QApplication>
+#include <QGuiApplication>
 #include <QString>
 #include <iostream>
 
@@ -11,7 +12,7 @@
 
 namespace ventrose::scenario {
 
-QtSession::QtSession(int& argc, char** argv, bool qt) {
+QtSession::QtSession(int& argc, char** argv, bool qt) : argc_(argc), argv_(argv) {
     if (!qt) return;
     // Without a display the widgets still exist and take events, off the screen.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
@@ -26,9 +27,19 @@ QtSession::QtSession(int& argc, char** argv, bool qt) {
 QtSession::~QtSession() = default;
 
 bool QtSession::run(const std::string& file, const Scenario& scenario, std::ostream& out) {
-    QtDriver driver;
+    QtDriver driver(&files_);
     Runner runner(file, scenario, driver, out);
     return runner.run();
+}
+
+std::optional<std::string> QtSession::Files::PrintToPdf(const common::PrintJob& job,
+                                                        const std::string& path) {
+    if (!session_.application_) {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+        QuietOffscreenNotices();
+        session_.application_ = std::make_unique<QGuiApplication>(session_.argc_, session_.argv_);
+    }
+    return files_.PrintToPdf(job, path);
 }
 
 }  // namespace ventrose::scenario

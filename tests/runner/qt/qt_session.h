@@ -5,14 +5,17 @@
 #include <ostream>
 #include <string>
 
+#include "documents/qt_document_files.h"
+#include "platform/document_files.h"
 #include "tests/runner/scenario.h"
 
-class QApplication;
+class QGuiApplication;
 
 namespace ventrose::scenario {
 
 // The Qt side of the runner for one process: the QApplication (made only in the --qt mode, so
-// that the headless mode needs no display) and one fresh application per file.
+// that the headless mode needs no display), one fresh application per file, and the program's
+// own files and PDF writer for both modes.
 class QtSession {
 public:
     QtSession(int& argc, char** argv, bool qt);
@@ -22,8 +25,36 @@ public:
 
     bool run(const std::string& file, const Scenario& scenario, std::ostream& out);
 
+    platform::DocumentFiles& files() { return files_; }
+
 private:
-    std::unique_ptr<QApplication> application_;
+    // The program's files; a PDF needs fonts, so in the headless mode the first one printed
+    // starts an off-screen QGuiApplication, kept for the rest of the run.
+    class Files : public platform::DocumentFiles {
+    public:
+        explicit Files(QtSession& session) : session_(session) {}
+        platform::Documents::ReadResult ReadFile(const std::string& path,
+                                                 std::size_t maxBytes) override {
+            return files_.ReadFile(path, maxBytes);
+        }
+        std::optional<std::string> WriteFileAtomic(const std::string& path,
+                                                   std::string_view bytes) override {
+            return files_.WriteFileAtomic(path, bytes);
+        }
+        bool FileExists(const std::string& path) override { return files_.FileExists(path); }
+        void RemoveFile(const std::string& path) override { files_.RemoveFile(path); }
+        std::optional<std::string> PrintToPdf(const common::PrintJob& job,
+                                              const std::string& path) override;
+
+    private:
+        QtSession& session_;
+        documents::QtDocumentFiles files_;
+    };
+
+    int& argc_;
+    char** argv_;
+    std::unique_ptr<QGuiApplication> application_;
+    Files files_{*this};
 };
 
 }  // namespace ventrose::scenario
