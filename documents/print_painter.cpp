@@ -40,7 +40,8 @@ void PaintText(QPainter& painter, const common::PrintText& text, double unitsPer
     QFontMetricsF metrics(font, painter.device());
     const double wide = metrics.horizontalAdvance(shown);
     if (wide > box.width() && wide > 0) {
-        font = FontFor(text, std::max(size * 2 / 3, size * box.width() / wide));
+        // A little under the exact ratio: glyph widths do not scale exactly with the size.
+        font = FontFor(text, std::max(size / 2, 0.95 * size * box.width() / wide));
         metrics = QFontMetricsF(font, painter.device());
         shown = metrics.elidedText(shown, Qt::ElideRight, box.width());
     }

@@ -14,8 +14,8 @@ void SetUpPage(const common::PrintJob& job, QPagedPaintDevice& device);
 
 // Paints every page of the job on a painter begun on `device` (a printer or a PDF writer),
 // millimetres turned into the device's units. A text wider than its box is drawn smaller, down
-// to two thirds of its size, then cut with an ellipsis: nothing spills into the next column.
-// False when the device refused a new page.
+// to half its size (a figure must be read whole), then cut with an ellipsis: nothing spills into
+// the next column. False when the device refused a new page.
 bool PaintJob(const common::PrintJob& job, QPagedPaintDevice& device, QPainter& painter);
 
 }  // namespace ventrose::documents

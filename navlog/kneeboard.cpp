@@ -19,7 +19,7 @@ using Align = PrintText::Align;
 // A5 portrait: the size of a kneeboard's clip, read on the thigh without turning it. Twenty
 // rows of 7.5 mm leave room to write an actual time by hand in each.
 constexpr double kPageWidth = 148;
-constexpr double kMargin = 6;
+constexpr double kMargin = 5;
 constexpr double kTitleTop = kMargin;
 constexpr double kDataTop = 14;
 constexpr double kDataHeight = 11;
@@ -39,15 +39,16 @@ struct Column {
 };
 
 // The columns in the order a pilot reads a leg: where to, the route and wind, what to fly,
-// the times, then the fuel. The widths add up to the page less its margins (136 mm).
+// the times, then the fuel. The widths add up to the page less its margins (138 mm): three
+// digits in bold at 8 points in every figure column, four in the cumulated time.
 constexpr Column kColumns[] = {
-    {"Repère", "", 22, Align::Left},   {"Rm", "°", 7, Align::Centre},
-    {"Dist.", "NM", 7, Align::Centre}, {"Vent", "° / kt", 12, Align::Centre},
-    {"Dérive", "°", 7, Align::Centre}, {"Cap", "°", 8, Align::Centre},
+    {"Repère", "", 18, Align::Left},   {"Rm", "°", 8, Align::Centre},
+    {"Dist.", "NM", 8, Align::Centre}, {"Vent", "° / kt", 12, Align::Centre},
+    {"Dérive", "°", 8, Align::Centre}, {"Cap", "°", 8, Align::Centre},
     {"Vs", "kt", 8, Align::Centre},    {"Tsv", "mn", 8, Align::Centre},
-    {"Tav", "mn", 8, Align::Centre},   {"Cumul", "mn", 9, Align::Centre},
+    {"Tav", "mn", 8, Align::Centre},   {"Cumul", "mn", 10, Align::Centre},
     {"HE", "", 10, Align::Centre},     {"HR", "", 11, Align::Centre},
-    {"Carbu.", "", 9, Align::Right},   {"Reste", "", 10, Align::Right},
+    {"Carbu.", "", 10, Align::Right},  {"Reste", "", 11, Align::Right},
 };
 constexpr std::size_t kColumnCount = std::size(kColumns);
 enum Col : std::size_t {
@@ -140,7 +141,7 @@ void Header(PageBuilder& b, const std::string& unit) {
         const Column& column = kColumns[c];
         const double x = ColumnLeft(c) + 0.5;
         const double w = column.width - 1;
-        b.text(x, kTableTop + 0.5, w, 4, column.name, 7, true, Align::Centre);
+        b.text(x, kTableTop + 0.5, w, 4, column.name, 6.5, true, Align::Centre);
         const std::string second = c == cCarbu || c == cReste ? unit : column.unit;
         b.text(x, kTableTop + 4.2, w, 3.3, second, 6, false, Align::Centre);
     }
@@ -182,7 +183,9 @@ void Leg(PageBuilder& b, double top, const Etape& e, const ResultatEtape& r) {
 void Totals(PageBuilder& b, const ResultatLog& resultat) {
     const TotauxLog& t = resultat.totaux;
     b.cell(cRepere, kTotalTop, "Total", true);
-    b.cell(cDist, kTotalTop, Figure(t.DText, " NM"), true);
+    // The route's distance may take five digits: it spans the course's empty cell too.
+    b.text(ColumnLeft(cRm) + 0.8, kTotalTop, ColumnLeft(cVent) - ColumnLeft(cRm) - 1.6, kRowHeight,
+           Figure(t.DText, " NM"), kRowPoints, true, Align::Right);
     b.cell(cTsv, kTotalTop, Figure(t.TsvText, " mn"), true);
     b.cell(cTav, kTotalTop, Figure(t.TavText, " mn"), true);
     if (!resultat.etapes.empty()) b.cell(cHE, kTotalTop, resultat.etapes.back().HEText, true);

@@ -85,6 +85,9 @@ timing("navigation log of 100 legs, computed from nothing", "navlog_bench", "BM_
 timing("navigation log of 100 legs, after one change", "navlog_bench", "BM_RecalculLog", 200e3, "< 200 µs")
 timing("open a 100-leg log (ReadLog)", "navlog_bench", "BM_ReadLog", 20e6, "< 20 ms")
 timing("save a 100-leg log (WriteLog)", "navlog_bench", "BM_WriteLog", 20e6, "< 20 ms")
+timing("open a 100-leg .vlog file (read, ReadLog)", "documents_bench", "BM_OpenLogFile", 20e6, "< 20 ms")
+timing("save a 100-leg .vlog file (WriteLog, QSaveFile)", "documents_bench", "BM_SaveLogFile", 20e6, "< 20 ms")
+timing("PDF of a 100-leg log (5 kneeboard pages)", "documents_bench", "BM_PdfLog", 1e9, "< 1 s")
 timing("one step on the Qt view", "qt_step_bench", "BM_QtArrowStep", 200e3, "< 200 µs")
 timing("palette switch, every open window repainted", "qt_step_bench", "BM_SwitchPalette", 50e6,
        "< 50 ms")
