@@ -35,10 +35,8 @@ QString DefaultSuffix(const QString& filter) {
     return match.hasMatch() ? match.captured(1) : QString();
 }
 
-QtDocuments::QtDocuments(platform::DocumentFiles& files, std::function<QWidget*()> owner)
-    : files_(files),
-      owner_(std::move(owner)),
-      folder_(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)) {}
+QtDocuments::QtDocuments(platform::DocumentFiles& files)
+    : files_(files), folder_(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)) {}
 
 std::optional<std::string> QtDocuments::AskFileName(const platform::FileDialogRequest& request) {
     const bool save = request.mode == platform::FileDialogRequest::Mode::Save;

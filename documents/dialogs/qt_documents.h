@@ -16,8 +16,11 @@ namespace ventrose::documents {
 // it, as the message boxes of the forms do); files and PDF files through the shared part.
 class QtDocuments : public platform::Documents {
 public:
-    // `owner` gives the window taking input when a dialog opens, or null.
-    QtDocuments(platform::DocumentFiles& files, std::function<QWidget*()> owner);
+    explicit QtDocuments(platform::DocumentFiles& files);
+
+    // The window taking input when a dialog opens, or null: the dialog is owned by it. Set once
+    // the windows exist, as QtHost::setWindowOf is.
+    void setOwner(std::function<QWidget*()> owner) { owner_ = std::move(owner); }
 
     std::optional<std::string> AskFileName(const platform::FileDialogRequest& request) override;
     ReadResult ReadFile(const std::string& path, std::size_t maxBytes) override;

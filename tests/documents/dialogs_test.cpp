@@ -46,8 +46,11 @@ void Click(QMessageBox& box, const QString& text) {
 struct Fixture {
     QWidget window;
     QtDocumentFiles files;
-    QtDocuments documents{files, [this] { return &window; }};
-    Fixture() { window.setWindowTitle(QStringLiteral("Log de navigation")); }
+    QtDocuments documents{files};
+    Fixture() {
+        window.setWindowTitle(QStringLiteral("Log de navigation"));
+        documents.setOwner([this] { return &window; });
+    }
 };
 
 TEST(QtDocuments, SaveChangesAnswers) {
