@@ -89,8 +89,11 @@ std::optional<LinkChoice> AskLink(QWidget* parent, Simulator simulator,
     QDialog dialog(parent);
     dialog.setWindowTitle(Text(simlink::SimulatorName(simulator)));
     auto* layout = new QVBoxLayout(&dialog);
+    // The dialog grows with the message of a wrong value rather than squeezing the others.
+    layout->setSizeConstraint(QLayout::SetFixedSize);
     auto* advice = new QLabel(QString::fromUtf8(Advice(simulator)));
     advice->setWordWrap(true);
+    advice->setFixedWidth(advice->fontMetrics().averageCharWidth() * 48);
     layout->addWidget(advice);
     auto* form = new QFormLayout;
     const bool same = current && current->simulator == simulator;
@@ -105,6 +108,7 @@ std::optional<LinkChoice> AskLink(QWidget* parent, Simulator simulator,
     layout->addLayout(form);
     auto* problem = new QLabel;
     problem->setWordWrap(true);
+    problem->setFixedWidth(advice->width());
     problem->setAccessibleName(QStringLiteral("Erreur"));
     problem->hide();
     layout->addWidget(problem);

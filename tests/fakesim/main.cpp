@@ -13,12 +13,15 @@
 // a second (X-Plane) to whoever subscribed.
 #include <unistd.h>
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QRandomGenerator>
 #include <QSocketNotifier>
 #include <QStringList>
 #include <QTimer>
+#include <algorithm>
 #include <cstdio>
 #include <iostream>
+#include <optional>
 #include <string>
 
 #include "simlink/flightgear_props.h"
@@ -115,9 +118,18 @@ int main(int argc, char** argv) {
         randomTimer.start(200);
     }
     QTimer floodTimer;
+    QElapsedTimer floodClock;
+    std::int64_t floodSent = 0;
     if (flood > 0) {
-        // A burst every millisecond.
-        QObject::connect(&floodTimer, &QTimer::timeout, [&] { xplane.sendBurst(flood / 1000); });
+        // Every millisecond, what the rate asks for by now: a late timer is caught up.
+        floodClock.start();
+        QObject::connect(&floodTimer, &QTimer::timeout, [&] {
+            const std::int64_t due = floodClock.nsecsElapsed() * flood / 1'000'000'000;
+            const auto burst =
+                static_cast<int>(std::min<std::int64_t>(due - floodSent, flood / 10));
+            xplane.sendBurst(burst);
+            floodSent = due;
+        });
         floodTimer.setTimerType(Qt::PreciseTimer);
         floodTimer.start(1);
     }
