@@ -50,8 +50,8 @@ public:
     }
 };
 
-// The parser stops at a value it cannot place: `--palette` last with nothing after it, or a
-// value given to a flag (`--on-top=oui`). Unknown options are the core's to report.
+// The parser stops at a value it cannot place: `--palette` or `--sim` last with nothing after it,
+// or a value given to a flag (`--on-top=oui`). Unknown options are the core's to report.
 std::string ValueProblem(const QStringList& arguments) {
     for (const QString& argument : arguments.mid(1)) {
         for (const char* flag : {"--on-top=", "--reset-settings=", "--help=", "--version="}) {
@@ -60,6 +60,10 @@ std::string ValueProblem(const QStringList& arguments) {
                 return "L'option « " + name + " » ne prend pas de valeur. Voir ventrose --help.";
             }
         }
+    }
+    if (!arguments.isEmpty() && arguments.last() == QLatin1String("--sim")) {
+        return "L'option « --sim » demande un simulateur : xplane, flightgear ou aucun. Voir "
+               "ventrose --help.";
     }
     return "L'option « --palette » demande une palette : jour, nuit ou nuit-rouge. Voir "
            "ventrose --help.";
@@ -93,7 +97,14 @@ StartUp ReadCommandLine(const QStringList& arguments, std::ostream& out, std::os
         QStringLiteral("reset-settings"),
         QStringLiteral("Oublie ce que le programme a retenu des séances précédentes : la place "
                        "des fenêtres, le premier plan et les couleurs."));
-    parser.addOptions({onTop, palette, resetSettings});
+    const QCommandLineOption sim(
+        QStringLiteral("sim"),
+        QStringLiteral("Suit le simulateur : xplane[:MACHINE[:PORT]] (X-Plane, port UDP 49000 par "
+                       "défaut), flightgear[:MACHINE[:PORT]] (FlightGear lancé avec "
+                       "--telnet=5401, port 5401 par défaut) ou aucun. MACHINE : 127.0.0.1 par "
+                       "défaut. Retenu pour les séances suivantes."),
+        QStringLiteral("simulateur"));
+    parser.addOptions({onTop, palette, resetSettings, sim});
 
     const bool parsed = parser.parse(arguments);
     const preferences::CommandLine commandLine{
@@ -102,6 +113,7 @@ StartUp ReadCommandLine(const QStringList& arguments, std::ostream& out, std::os
         .paletteValues = Utf8(parser.values(palette)),
         .positionalArguments = Utf8(parser.positionalArguments()),
         .unknownOptions = Utf8(parser.unknownOptionNames()),
+        .simValues = Utf8(parser.values(sim)),
     };
     if (parsed && parser.isSet(QStringLiteral("help-all"))) {
         // Qt's own options are known only to process(), which prints them and leaves at once.

@@ -21,8 +21,9 @@ struct StartUp {
 };
 
 // Reads the arguments (the program's name first) with Qt's QCommandLineParser: --help and
-// --version, whose texts it writes on `out`, and --on-top, --palette jour|nuit|nuit-rouge and
-// --reset-settings, which the preferences core checks. What is wrong is one French line on
+// --version, whose texts it writes on `out`, and --on-top, --palette jour|nuit|nuit-rouge,
+// --reset-settings and --sim xplane|flightgear[:HOST[:PORT]]|aucun, which the preferences core
+// checks. What is wrong is one French line on
 // `errors`. The help is in French. A QCoreApplication must exist, named.
 StartUp ReadCommandLine(const QStringList& arguments, std::ostream& out, std::ostream& errors);
 

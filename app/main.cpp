@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QIcon>
+#include <QMenu>
 #include <QSize>
 #include <QTimer>
 #include <cstdlib>
@@ -11,6 +12,8 @@
 #include "app/application.h"
 #include "app/command_line.h"
 #include "app/settings_store.h"
+#include "app/sim_link_qt.h"
+#include "app/sim_menu.h"
 #include "platform/form.h"
 #include "platform/qt/display_menu.h"
 #include "platform/qt/qt_host.h"
@@ -34,6 +37,14 @@ QIcon ApplicationIcon() {
         icon.addFile(QStringLiteral(":/icons/%1/ventrose.png").arg(size), QSize(size, size));
     return icon;
 }
+
+// Until the windows take the simulator's values, the link runs without them.
+class NoWindowsFeed : public ventrose::app::SimFeed {
+public:
+    void SetLink(std::optional<ventrose::simlink::Simulator>) override {}
+    void SetStatus(std::string_view) override {}
+    void Deliver(const ventrose::simlink::SimValues&) override {}
+};
 
 }  // namespace
 
@@ -78,8 +89,38 @@ int main(int argc, char** argv) {
         return form != nullptr ? view.windowOf(*form) : nullptr;
     });
     view.setPreferences(preferences);
-    view.onPreferencesChanged = [&] { settings.Write(view.preferences()); };
+
+    // The simulator link: chosen on the command line, in the settings or in any window's menu,
+    // and remembered with the rest. No socket exists until a link is chosen.
+    std::optional<ventrose::simlink::LinkChoice> simLink = preferences.simLink;
+    const auto save = [&] {
+        ventrose::preferences::Preferences kept = view.preferences();
+        kept.simLink = simLink;
+        settings.Write(kept);
+    };
+    view.onPreferencesChanged = save;
+    NoWindowsFeed feed;
+    ventrose::app::SimLinkQt link(feed);
+    link.onProblem = [&](const std::string& message) {
+        std::cerr << "ventrose: " << message << '\n';
+        // Out of the resolver's callback, from the event loop itself.
+        QTimer::singleShot(0, [&application, message] {
+            if (!application.runtime().ended())
+                application.runtime().MsgBox(message, 48, "Ventrose");
+        });
+    };
+    ventrose::app::SimMenu simMenu;
+    simMenu.show(simLink);
+    view.displayMenu().moreEntries = [&](QMenu& menu) { simMenu.fill(menu); };
+    simMenu.linkChosen = [&](const std::optional<ventrose::simlink::LinkChoice>& chosen) {
+        simLink = chosen;
+        simMenu.show(simLink);
+        link.setLink(simLink);
+        save();
+    };
+
     application.Start();
+    if (simLink) link.setLink(simLink);
     // Reading the icon's pictures costs a few milliseconds: the main window is shown first, and
     // every title bar gets the icon as soon as the event loop runs.
     QTimer::singleShot(0, [] { QApplication::setWindowIcon(ApplicationIcon()); });

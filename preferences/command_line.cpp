@@ -33,6 +33,20 @@ std::variant<Options, CommandLineError> ValidateCommandLine(const CommandLine& c
         }
         options.palette = palette;
     }
+    for (const std::string& value : commandLine.simValues) {
+        const simlink::ParsedLink parsed = simlink::ParseLinkChoice(value);
+        if (const auto* error = std::get_if<simlink::LinkChoiceError>(&parsed)) {
+            return Error(error->message);
+        }
+        const auto& link = std::get<std::optional<simlink::LinkChoice>>(parsed);
+        if (options.simGiven && options.simLink != link) {
+            return Error("Deux simulateurs demandés : « " +
+                         simlink::LinkChoiceText(options.simLink) + " » et « " +
+                         simlink::LinkChoiceText(link) + " ».");
+        }
+        options.simGiven = true;
+        options.simLink = link;
+    }
     return options;
 }
 
@@ -40,6 +54,7 @@ Preferences Apply(const Options& options, Preferences saved) {
     if (options.resetSettings) saved = Preferences{};
     if (options.onTop) saved.onTop = true;
     if (options.palette) saved.palette = *options.palette;
+    if (options.simGiven) saved.simLink = options.simLink;
     return saved;
 }
 

@@ -8,6 +8,7 @@
 
 #include "preferences/palette.h"
 #include "preferences/preferences.h"
+#include "simlink/link_choice.h"
 
 namespace ventrose::preferences {
 
@@ -21,13 +22,18 @@ struct CommandLine {
     std::vector<std::string> paletteValues{};
     std::vector<std::string> positionalArguments{};
     std::vector<std::string> unknownOptions{};
+    std::vector<std::string> simValues{};  // every value given to --sim
 };
 
-// What the command line asks for: --on-top, --palette jour|nuit|nuit-rouge, --reset-settings.
+// What the command line asks for: --on-top, --palette jour|nuit|nuit-rouge, --reset-settings,
+// --sim xplane[:HOST[:PORT]]|flightgear[:HOST[:PORT]]|aucun.
 struct Options {
     bool onTop = false;
     std::optional<Palette> palette{};
     bool resetSettings = false;
+    // --sim was given: with a link (simlink/link_choice.h), or with "aucun".
+    bool simGiven = false;
+    std::optional<simlink::LinkChoice> simLink{};
     friend bool operator==(const Options&, const Options&) = default;
 };
 
@@ -40,11 +46,12 @@ struct CommandLineError {
 
 // The options, or the first thing wrong with them: an unknown option, then an argument the
 // program does not take, then the --palette values in their order (a palette it does not know,
-// or a second palette different from the first).
+// or a second palette different from the first), then the --sim values likewise.
 std::variant<Options, CommandLineError> ValidateCommandLine(const CommandLine& commandLine);
 
 // The preferences of this run: --reset-settings starts again from the defaults (every window at
-// the place the window system gives it), then --on-top and --palette override what was saved.
+// the place the window system gives it), then --on-top, --palette and --sim override what was
+// saved.
 Preferences Apply(const Options& options, Preferences saved);
 
 }  // namespace ventrose::preferences

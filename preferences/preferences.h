@@ -2,11 +2,13 @@
 #pragma once
 
 #include <map>
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include "preferences/geometry.h"
 #include "preferences/palette.h"
+#include "simlink/link_choice.h"
 
 namespace ventrose::preferences {
 
@@ -21,6 +23,8 @@ struct Preferences {
     // Each window's last position (its frame's top-left corner), by form name ("frmMainCalc",
     // "frmVitesse", "frmDescente", "frmConversions", "frmQuit"); a window never moved has none.
     std::map<std::string, Point, std::less<>> windowPositions{};
+    // The simulator the windows follow, if any.
+    std::optional<simlink::LinkChoice> simLink{};
     friend bool operator==(const Preferences&, const Preferences&) = default;
 };
 

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <map>
 #include <optional>
+#include <variant>
 
 namespace ventrose::preferences {
 
@@ -119,6 +120,16 @@ public:
             } else {
                 warn(s.key, "not \"jour\", \"nuit\" or \"nuit-rouge\": " + Quoted(s.value));
             }
+        } else if (s.key == kSimLinkKey) {
+            result_.preferences.simLink.reset();
+            if (!fits(s)) return;
+            const simlink::ParsedLink parsed = simlink::ParseLinkChoice(s.value);
+            if (const auto* link = std::get_if<std::optional<simlink::LinkChoice>>(&parsed)) {
+                result_.preferences.simLink = *link;
+            } else {
+                warn(s.key,
+                     "not \"aucun\" or a simulator with its host and port: " + Quoted(s.value));
+            }
         } else if (const auto key = ParseWindowKey(s.key)) {
             PartialPosition& p = windows_[std::string(key->form)];
             std::optional<int>& coordinate = key->axis == Axis::X ? p.x : p.y;
@@ -179,6 +190,7 @@ std::vector<Setting> WriteSettings(const Preferences& preferences) {
     std::vector<Setting> out;
     out.push_back({std::string(kOnTopKey), preferences.onTop ? "true" : "false"});
     out.push_back({std::string(kPaletteKey), std::string(PaletteName(preferences.palette))});
+    out.push_back({std::string(kSimLinkKey), simlink::LinkChoiceText(preferences.simLink)});
     for (const auto& [form, position] : preferences.windowPositions) {
         if (!IsWindowName(form) || !IsSavedPosition(position)) continue;
         out.push_back({PositionKey(form, Axis::X), std::to_string(position.x)});

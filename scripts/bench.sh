@@ -92,6 +92,35 @@ timing("one step on the Qt view", "qt_step_bench", "BM_QtArrowStep", 200e3, "< 2
 timing("palette switch, every open window repainted", "qt_step_bench", "BM_SwitchPalette", 50e6,
        "< 50 ms")
 
+def raw(program, name):
+    path = os.path.join(work, program + ".json")
+    if not os.path.exists(path):
+        return None
+    with open(path) as f:
+        for b in json.load(f).get("benchmarks", []):
+            if b["name"] == name:
+                return b["real_time"]
+    return None
+
+def sim(what, name, goal, below, shown):
+    value = raw("sim_link_bench", name)
+    if value is None:
+        rows.append((what, "not measured (sim_link_bench not built)", goal, "-"))
+        return
+    rows.append((what, shown(value), goal, "yes" if value >= 0 and value < below else "NO"))
+
+sim("simulator datagram to the windows' feed, 99th percentile", "DatagramToDeliver_p99", "< 1 ms",
+    1e6, show)
+flood_rate = raw("sim_link_bench", "FloodDatagramsPerSecond") or 0
+sim("event loop during a flood of X-Plane replies, worst lateness", "FloodEventLoopLateness_max",
+    "< 50 ms", 50e6, lambda ns: "%s (%.0f datagrams/s read)" % (show(ns), flood_rate))
+sim("memory growth during that flood", "FloodMemoryGrowth", "flat (< 1 MB)", 1024,
+    lambda kib: "%+.0f KiB" % kib)
+sim("CPU, X-Plane chosen, no simulator", "IdleCpu_XPlane", "< 0.5 % of a core", 0.5,
+    lambda p: "%.3f %%" % p)
+sim("CPU, FlightGear chosen, no simulator", "IdleCpu_FlightGear", "< 0.5 % of a core", 0.5,
+    lambda p: "%.3f %%" % p)
+
 startup = open(os.path.join(work, "startup.txt")).read() if os.path.exists(os.path.join(work, "startup.txt")) else ""
 cells = {}
 for label in ("minimal Qt window", "ventrose", "ventrose vs minimal", "ventrose, settings",

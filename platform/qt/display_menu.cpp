@@ -78,6 +78,7 @@ void DisplayMenu::fill(QMenu& menu) const {
     }
     QMenu* colours = menu.addMenu(QStringLiteral("Couleurs"));
     for (QAction* action : palettes_) colours->addAction(action);
+    if (moreEntries) moreEntries(menu);
 }
 
 // setChecked() runs no callback: they follow triggered(), which only a person's choice emits.

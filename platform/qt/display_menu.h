@@ -29,7 +29,8 @@ public:
 
     // The shortcuts work in `window` from now on.
     void addTo(QWidget& window) const;
-    // Appends "Toujours au premier plan" and the "Couleurs" submenu to `menu`.
+    // Appends "Toujours au premier plan" and the "Couleurs" submenu to `menu`, then whatever
+    // moreEntries adds.
     void fill(QMenu& menu) const;
     // Shows the choices in force, without calling back.
     void show(bool onTop, preferences::Palette palette);
@@ -37,6 +38,9 @@ public:
     // A person's choice, through a menu or a shortcut.
     std::function<void(bool onTop)> onTopChosen;
     std::function<void(preferences::Palette palette)> paletteChosen;
+    // The application's own entries, added after the display's each time a menu opens; the
+    // view does not know what they do.
+    std::function<void(QMenu& menu)> moreEntries;
 
     QAction* onTopAction() const { return onTop_; }
     QAction* paletteAction(preferences::Palette palette) const;

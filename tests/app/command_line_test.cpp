@@ -45,6 +45,11 @@ TEST(ReadCommandLine, StartsWithWhatTheOptionsAskFor) {
          {"--palette", "jour", "--palette=jour"},
          {.palette = Palette::Jour}},
         {"reset", {"--reset-settings"}, {.resetSettings = true}},
+        {"a simulator, its host and port",
+         {"--sim=xplane:192.168.1.20:49001"},
+         {.simGiven = true,
+          .simLink = simlink::LinkChoice{simlink::Simulator::XPlane, "192.168.1.20", 49001}}},
+        {"no simulator", {"--sim", "aucun"}, {.simGiven = true}},
         {"all three",
          {"--reset-settings", "--on-top", "--palette", "nuit"},
          {.onTop = true, .palette = Palette::Nuit, .resetSettings = true}},
@@ -71,6 +76,8 @@ TEST(ReadCommandLine, AWrongOptionIsOneFrenchLineAndStatusTwo) {
         {"a palette missing", {"--palette"}, "« --palette » demande une palette"},
         {"an unknown palette", {"--palette", "bleu"}, "Palette inconnue « bleu »"},
         {"two palettes", {"--palette", "jour", "--palette", "nuit"}, "Deux palettes demandées"},
+        {"a simulator missing", {"--sim"}, "« --sim » demande un simulateur"},
+        {"a bad port", {"--sim", "flightgear:pc:99999"}, "Port « 99999 » invalide"},
         {"a value given to a flag", {"--on-top=oui"}, "« --on-top » ne prend pas de valeur"},
         {"an argument", {"vent.txt"}, "Argument inattendu « vent.txt »"},
         {"unknown before help", {"--help", "--bogus"}, "Option inconnue « --bogus »"},
@@ -93,8 +100,9 @@ TEST(ReadCommandLine, HelpListsTheOptionsInFrench) {
         EXPECT_EQ(run.errors, "");
         for (const char* expected :
              {"Utilisation : ", "[options]", "Options :", "--on-top", "--palette <palette>",
-              "--reset-settings", "--version", "Garde les fenêtres de Ventrose au-dessus",
-              "nuit-rouge", "Oublie ce que le programme a retenu", "Affiche la version"}) {
+              "--reset-settings", "--sim <simulateur>", "xplane[:MACHINE[:PORT]]", "--version",
+              "Garde les fenêtres de Ventrose au-dessus", "nuit-rouge",
+              "Oublie ce que le programme a retenu", "Affiche la version"}) {
             EXPECT_NE(run.out.find(expected), std::string::npos) << help << ": " << expected;
         }
     }

@@ -5,6 +5,7 @@
 
 #include <string>
 #include <variant>
+#include <vector>
 
 namespace ventrose::preferences {
 namespace {
@@ -23,6 +24,15 @@ TEST(ValidateCommandLine, AcceptsTheOptions) {
          {.paletteValues = {"NUIT-ROUGE"}},
          {.palette = Palette::NuitRouge}},
         {"the same palette twice", {.paletteValues = {"jour", "Jour"}}, {.palette = Palette::Jour}},
+        {"--sim xplane",
+         {.simValues = {"xplane"}},
+         {.simGiven = true,
+          .simLink = simlink::LinkChoice{simlink::Simulator::XPlane, "127.0.0.1", 49000}}},
+        {"--sim aucun", {.simValues = {"Aucun"}}, {.simGiven = true}},
+        {"the same link twice, written two ways",
+         {.simValues = {"flightgear", "flightgear:127.0.0.1:5401"}},
+         {.simGiven = true,
+          .simLink = simlink::LinkChoice{simlink::Simulator::FlightGear, "127.0.0.1", 5401}}},
         {"all three",
          {.onTop = true, .resetSettings = true, .paletteValues = {"jour"}},
          {.onTop = true, .palette = Palette::Jour, .resetSettings = true}},
@@ -49,6 +59,13 @@ TEST(ValidateCommandLine, SaysInFrenchWhatIsWrong) {
         {"two different palettes",
          {.paletteValues = {"nuit", "jour"}},
          "Deux palettes demandées : « nuit » et « jour ». Voir ventrose --help."},
+        {"a bad link",
+         {.simValues = {"xplane:pc:0"}},
+         "Port « 0 » invalide : un nombre entier de 1 à 65535. Voir ventrose --help."},
+        {"two different links",
+         {.simValues = {"xplane", "aucun"}},
+         "Deux simulateurs demandés : « xplane:127.0.0.1:49000 » et « aucun ». Voir ventrose "
+         "--help."},
         {"unknown long option",
          {.unknownOptions = {"ontop"}},
          "Option inconnue « --ontop ». Voir ventrose --help."},
@@ -72,32 +89,24 @@ TEST(ValidateCommandLine, SaysInFrenchWhatIsWrong) {
 TEST(ApplyOptions, TheCommandLineOverridesWhatWasSaved) {
     Preferences saved{.onTop = false, .palette = Palette::Nuit};
     saved.windowPositions = {{"frmMainCalc", {10, 20}}};
-    const struct {
-        const char* what;
-        Options options;
-        Preferences expected;
-    } rows[] = {
-        {"no option keeps everything", {}, saved},
-        {"--on-top",
-         {.onTop = true},
-         [&] {
-             Preferences p = saved;
-             p.onTop = true;
-             return p;
-         }()},
-        {"--palette",
-         {.palette = Palette::NuitRouge},
-         [&] {
-             Preferences p = saved;
-             p.palette = Palette::NuitRouge;
-             return p;
-         }()},
-        {"--reset-settings forgets the positions too", {.resetSettings = true}, Preferences{}},
-        {"--reset-settings then --palette",
-         {.palette = Palette::Nuit, .resetSettings = true},
-         Preferences{.palette = Palette::Nuit}},
+    const auto changed = [&](auto change) {
+        Preferences p = saved;
+        change(p);
+        return p;
     };
-    for (const auto& row : rows) EXPECT_EQ(Apply(row.options, saved), row.expected) << row.what;
+    const auto withLink = changed([](Preferences& p) {
+        p.simLink = simlink::LinkChoice{simlink::Simulator::XPlane, "127.0.0.1", 49000};
+    });
+    EXPECT_EQ(Apply({}, saved), saved) << "no option keeps everything";
+    EXPECT_EQ(Apply({.onTop = true}, saved), changed([](Preferences& p) { p.onTop = true; }));
+    EXPECT_EQ(Apply({.palette = Palette::NuitRouge}, saved),
+              changed([](Preferences& p) { p.palette = Palette::NuitRouge; }));
+    EXPECT_EQ(Apply({.resetSettings = true}, saved), Preferences{})
+        << "--reset-settings forgets the positions too";
+    EXPECT_EQ(Apply({.palette = Palette::Nuit, .resetSettings = true}, saved),
+              Preferences{.palette = Palette::Nuit});
+    EXPECT_EQ(Apply({.simGiven = true}, withLink), saved) << "--sim aucun forgets the link";
+    EXPECT_EQ(Apply({}, withLink), withLink);
 }
 
 }  // namespace

@@ -50,6 +50,10 @@ TEST(ReadSettings, OtherSpellingsOfTheValues) {
         {"0 for false", {{"display/onTop", "0"}}, {.onTop = false}},
         {"TRUE in capitals", {{"display/onTop", "TRUE"}}, {.onTop = true}},
         {"palette in capitals", {{"display/palette", "NUIT"}}, {.palette = Palette::Nuit}},
+        {"a simulator alone takes its defaults",
+         {{"sim/link", "FlightGear"}},
+         {.simLink = simlink::LinkChoice{simlink::Simulator::FlightGear, "127.0.0.1", 5401}}},
+        {"no simulator", {{"sim/link", "aucun"}}, {}},
         {"leading zeros",
          {{"windows/a/x", "007"}, {"windows/a/y", "0"}},
          {.windowPositions = {{"a", {7, 0}}}}},
@@ -129,6 +133,17 @@ TEST(ReadSettings, BadValuesFallBackToTheDefaultWithAWarning) {
         {"only the y of a window",
          {{"windows/frmDescente/y", "10"}},
          {{"windows/frmDescente/x", "missing, so the window's position is not used"}}},
+        {"an unknown simulator",
+         {{"sim/link", "msfs:127.0.0.1:500"}},
+         {{"sim/link",
+           "not \"aucun\" or a simulator with its host and port: \"msfs:127.0.0.1:500\""}}},
+        {"a port out of range",
+         {{"sim/link", "xplane:127.0.0.1:65536"}},
+         {{"sim/link",
+           "not \"aucun\" or a simulator with its host and port: \"xplane:127.0.0.1:65536\""}}},
+        {"a later bad link undoes an earlier good one",
+         {{"sim/link", "xplane"}, {"sim/link", "xplane:"}},
+         {{"sim/link", "not \"aucun\" or a simulator with its host and port: \"xplane:\""}}},
         {"a later bad value undoes an earlier good one",
          {{"display/onTop", "true"}, {"display/onTop", "maybe"}},
          {{"display/onTop", "not \"true\" or \"false\": \"maybe\""}}},
@@ -201,14 +216,17 @@ TEST(ReadSettings, MoreThanAThousandKeysAreNotOurs) {
 TEST(WriteSettings, WritesEveryKeyInItsOrder) {
     Preferences p{.onTop = true, .palette = Palette::NuitRouge};
     p.windowPositions = {{"frmVitesse", {-1920, 5}}, {"frmMainCalc", {120, 80}}};
+    p.simLink = simlink::LinkChoice{simlink::Simulator::XPlane, "sim-pc", 49001};
     const Settings expected = {
-        {"display/onTop", "true"},         {"display/palette", "nuit-rouge"},
-        {"windows/frmMainCalc/x", "120"},  {"windows/frmMainCalc/y", "80"},
-        {"windows/frmVitesse/x", "-1920"}, {"windows/frmVitesse/y", "5"},
+        {"display/onTop", "true"},           {"display/palette", "nuit-rouge"},
+        {"sim/link", "xplane:sim-pc:49001"}, {"windows/frmMainCalc/x", "120"},
+        {"windows/frmMainCalc/y", "80"},     {"windows/frmVitesse/x", "-1920"},
+        {"windows/frmVitesse/y", "5"},
     };
     EXPECT_EQ(WriteSettings(p), expected);
-    EXPECT_EQ(WriteSettings(Preferences{}),
-              (Settings{{"display/onTop", "false"}, {"display/palette", "jour"}}));
+    EXPECT_EQ(
+        WriteSettings(Preferences{}),
+        (Settings{{"display/onTop", "false"}, {"display/palette", "jour"}, {"sim/link", "aucun"}}));
 }
 
 TEST(WriteSettings, LeavesOutWhatCouldNotBeReadBack) {
@@ -216,8 +234,8 @@ TEST(WriteSettings, LeavesOutWhatCouldNotBeReadBack) {
     p.windowPositions = {
         {"frm/Main", {1, 1}}, {"", {1, 1}}, {"far", {100001, 0}}, {"ok", {100000, -100000}}};
     const Settings written = WriteSettings(p);
-    EXPECT_EQ(written.size(), 4u);
-    EXPECT_EQ(written[2], (Setting{"windows/ok/x", "100000"}));
+    EXPECT_EQ(written.size(), 5u);
+    EXPECT_EQ(written[3], (Setting{"windows/ok/x", "100000"}));
     EXPECT_TRUE(ReadSettings(written).warnings.empty());
 }
 
@@ -230,6 +248,12 @@ TEST(WriteSettings, RoundTripsThroughTheReader) {
     const std::string nameChars = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789_";
     for (int i = 0; i < 2000; ++i) {
         Preferences p{.onTop = pick(0, 1) == 1, .palette = kPalettes[pick(0, 2)]};
+        if (pick(0, 2) > 0) {
+            p.simLink = simlink::LinkChoice{
+                pick(0, 1) == 0 ? simlink::Simulator::XPlane : simlink::Simulator::FlightGear,
+                pick(0, 1) == 0 ? "[::1]" : "sim-" + std::to_string(pick(0, 99)) + ".local",
+                static_cast<std::uint16_t>(pick(1, 65535))};
+        }
         const int windows = pick(0, 8);
         for (int w = 0; w < windows; ++w) {
             std::string name(1, nameChars[static_cast<std::size_t>(pick(0, 51))]);

@@ -1,0 +1,179 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// ventrose-fakesim xplane|flightgear [--port N] [--random SEED] [--flood RATE]
+// A simulator that speaks X-Plane's UDP dataref interface or FlightGear's property server on
+// 127.0.0.1, for tests, benchmarks and trying Ventrose without a simulator. It prints
+// "PORT <n>" once it listens, then takes one command a line on its standard input:
+//   set NAME VALUE   a dataref (X-Plane) or a property (FlightGear), in the simulator's unit
+//   stop | restart   quit (forgetting X-Plane's subscriptions), listen again on the same port
+//   junk | foreign   malformed replies; a reply from another address (X-Plane)
+//   drop             close every connection (FlightGear)
+//   burst N          N replies at once (X-Plane)
+//   quit
+// --random SEED sets every value at random five times a second; --flood RATE sends RATE replies
+// a second (X-Plane) to whoever subscribed.
+#include <unistd.h>
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QRandomGenerator>
+#include <QSocketNotifier>
+#include <QStringList>
+#include <QTimer>
+#include <algorithm>
+#include <cstdio>
+#include <iostream>
+#include <optional>
+#include <string>
+
+#include "simlink/flightgear_props.h"
+#include "simlink/xplane_datarefs.h"
+#include "tests/fakesim/fake_flightgear.h"
+#include "tests/fakesim/fake_xplane.h"
+
+using ventrose::fakesim::FakeFlightGear;
+using ventrose::fakesim::FakeXPlane;
+
+namespace {
+
+// Values within what a light aircraft meets, in each simulator's own units.
+void SetRandom(FakeXPlane* xplane, FakeFlightGear* flightgear, QRandomGenerator& random) {
+    const auto pick = [&](double lo, double hi) {
+        return lo + random.generateDouble() * (hi - lo);
+    };
+    const double tas = pick(60, 300), wind = pick(0, 360), speed = pick(0, 60), var = pick(-20, 20),
+                 alt = pick(0, 40000), oat = pick(-50, 40), gs = pick(50, 350);
+    if (xplane != nullptr) {
+        const double ms = 1852.0 / 3600.0;
+        for (const auto& d : ventrose::simlink::kXPlaneDatarefs) {
+            double v = 0;
+            switch (d.quantity) {
+                using enum ventrose::simlink::Quantity;
+                case Tas: v = tas * ms; break;
+                case Ias: v = tas * 0.8; break;
+                case WindFromTrue: v = wind; break;
+                case WindSpeed: v = speed * ms; break;
+                case MagVar: v = -var; break;
+                case PressureAlt:
+                    v = d.unit == ventrose::simlink::XPlaneUnit::Feet ? alt : 29.92;
+                    break;
+                case Oat: v = oat; break;
+                case GroundSpeed: v = gs * ms; break;
+            }
+            xplane->set(std::string(d.name), static_cast<float>(v));
+        }
+    }
+    if (flightgear != nullptr) {
+        for (const auto& p : ventrose::simlink::kFlightGearProperties) {
+            double v = 0;
+            switch (p.quantity) {
+                using enum ventrose::simlink::Quantity;
+                case Tas: v = tas; break;
+                case Ias: v = tas * 0.8; break;
+                case WindFromTrue: v = wind; break;
+                case WindSpeed: v = speed; break;
+                case MagVar: v = var; break;
+                case PressureAlt: v = alt; break;
+                case Oat: v = oat; break;
+                case GroundSpeed: v = gs; break;
+            }
+            flightgear->set(std::string(p.path), v);
+        }
+    }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    QStringList args = QCoreApplication::arguments().mid(1);
+    if (args.isEmpty() || (args[0] != "xplane" && args[0] != "flightgear")) {
+        std::cerr << "usage: ventrose-fakesim xplane|flightgear [--port N] [--random SEED] "
+                     "[--flood RATE]\n";
+        return 2;
+    }
+    const bool isXPlane = args[0] == "xplane";
+    std::uint16_t port = 0;
+    int flood = 0;
+    std::optional<quint32> seed;
+    for (int i = 1; i + 1 < args.size(); i += 2) {
+        if (args[i] == "--port") port = static_cast<std::uint16_t>(args[i + 1].toUInt());
+        if (args[i] == "--random") seed = args[i + 1].toUInt();
+        if (args[i] == "--flood") flood = args[i + 1].toInt();
+    }
+    FakeXPlane xplane;
+    FakeFlightGear flightgear;
+    const bool listening = isXPlane ? xplane.listen(port) : flightgear.listen(port);
+    if (!listening) {
+        std::cerr << "ventrose-fakesim: cannot listen on 127.0.0.1:" << port << "\n";
+        return 1;
+    }
+    std::cout << "PORT " << (isXPlane ? xplane.port() : flightgear.port()) << std::endl;
+
+    QRandomGenerator random(seed.value_or(1));
+    QTimer randomTimer;
+    if (seed) {
+        QObject::connect(&randomTimer, &QTimer::timeout, [&] {
+            SetRandom(isXPlane ? &xplane : nullptr, isXPlane ? nullptr : &flightgear, random);
+        });
+        SetRandom(isXPlane ? &xplane : nullptr, isXPlane ? nullptr : &flightgear, random);
+        randomTimer.start(200);
+    }
+    QTimer floodTimer;
+    QElapsedTimer floodClock;
+    std::int64_t floodSent = 0;
+    if (flood > 0) {
+        // Every millisecond, what the rate asks for by now: a late timer is caught up.
+        floodClock.start();
+        QObject::connect(&floodTimer, &QTimer::timeout, [&] {
+            const std::int64_t due = floodClock.nsecsElapsed() * flood / 1'000'000'000;
+            const auto burst =
+                static_cast<int>(std::min<std::int64_t>(due - floodSent, flood / 10));
+            xplane.sendBurst(burst);
+            floodSent = due;
+        });
+        floodTimer.setTimerType(Qt::PreciseTimer);
+        floodTimer.start(1);
+    }
+
+    QSocketNotifier input(STDIN_FILENO, QSocketNotifier::Read);
+    std::string pending;
+    QObject::connect(&input, &QSocketNotifier::activated, [&] {
+        char buffer[4096];
+        const ssize_t size = ::read(STDIN_FILENO, buffer, sizeof buffer);
+        if (size <= 0) {
+            input.setEnabled(false);
+            return;
+        }
+        pending.append(buffer, static_cast<std::size_t>(size));
+        std::size_t end;
+        while ((end = pending.find('\n')) != std::string::npos) {
+            const QStringList words =
+                QString::fromStdString(pending.substr(0, end)).split(' ', Qt::SkipEmptyParts);
+            pending.erase(0, end + 1);
+            if (words.isEmpty()) continue;
+            const QString& command = words[0];
+            if (command == "set" && words.size() == 3) {
+                if (isXPlane)
+                    xplane.set(words[1].toStdString(), words[2].toFloat());
+                else
+                    flightgear.set(words[1].toStdString(), words[2].toDouble());
+            } else if (command == "stop") {
+                isXPlane ? xplane.stop() : flightgear.stop();
+            } else if (command == "restart") {
+                isXPlane ? xplane.restart() : flightgear.restart();
+            } else if (command == "junk") {
+                isXPlane ? xplane.sendJunk() : flightgear.sendJunk();
+            } else if (command == "foreign" && isXPlane) {
+                xplane.sendForeign();
+            } else if (command == "drop" && !isXPlane) {
+                flightgear.dropConnections();
+            } else if (command == "burst" && words.size() == 2 && isXPlane) {
+                xplane.sendBurst(words[1].toInt());
+            } else if (command == "quit") {
+                QCoreApplication::quit();
+            } else {
+                std::cerr << "ventrose-fakesim: unknown command\n";
+            }
+        }
+    });
+    return QCoreApplication::exec();
+}
