@@ -7,16 +7,20 @@ namespace ventrose::app {
 
 using platform::ShowMode;
 
-Application::Application(platform::Host& host)
+Application::Application(platform::Host& host) : Application(host, noDocuments_) {}
+
+Application::Application(platform::Host& host, platform::Documents& documents)
     : runtime_(host),
       frmMainCalc_(runtime_),
       frmVitesse_(runtime_),
       frmDescente_(runtime_),
       frmConversions_(runtime_),
+      frmLog_(runtime_, documents),
       frmQuit_(runtime_) {
     frmMainCalc_.cmdVitesse.onClick([this] { cmdVitesse_Click(); });
     frmMainCalc_.cmdVz.onClick([this] { cmdVz_Click(); });
     frmMainCalc_.cmdConversions.onClick([this] { cmdConversions_Click(); });
+    frmMainCalc_.cmdLog.onClick([this] { cmdLog_Click(); });
     frmMainCalc_.Command1.onClick([this] { Command1_Click(); });
     frmMainCalc_.cmdQuit.onClick([this] { cmdQuit_Click(); });
     frmMainCalc_.onUnload([this] { frmMainCalc_Unload(); });
@@ -40,6 +44,11 @@ void Application::cmdVz_Click() {
 void Application::cmdConversions_Click() {
     runtime_.Load(frmConversions_);
     runtime_.Show(frmConversions_, ShowMode::Modal);
+}
+
+void Application::cmdLog_Click() {
+    runtime_.Load(frmLog_);
+    runtime_.Show(frmLog_, ShowMode::Modal);
 }
 
 void Application::Command1_Click() {
