@@ -291,15 +291,17 @@ void FrmLog::showLeg(int row) {
         return value == 0 ? std::string() : TexteChamp(champ, value);
     };
     // An empty box reads as 0, so a 0 shows as an empty box only where nothing was typed.
-    if (LireChamp(Champ::Rm, txtRm[row]->text()).valeur != e.Rm)
-        txtRm[row]->setText(number(e.Rm, Champ::Rm));
-    if (LireChamp(Champ::D, txtDist[row]->text()).valeur != e.D)
-        txtDist[row]->setText(number(e.D, Champ::D));
+    auto reads = [](const platform::Control& box, Champ champ, int value) {
+        const Lecture shown = LireChamp(champ, box.text());
+        return shown.etat == Lecture::Etat::Valeur && shown.valeur == value;
+    };
+    if (!reads(*txtRm[row], Champ::Rm, e.Rm)) txtRm[row]->setText(number(e.Rm, Champ::Rm));
+    if (!reads(*txtDist[row], Champ::D, e.D)) txtDist[row]->setText(number(e.D, Champ::D));
     txtV[row]->setText(TexteChamp(Champ::V, e.V));
     txtVw[row]->setText(TexteChamp(Champ::Vw, e.Vw));
     const auto shownHR = LireChamp(Champ::HR, txtHR[row]->text());
     const bool sameHR = e.HR ? shownHR.etat == Lecture::Etat::Valeur && shownHR.valeur == *e.HR
-                             : shownHR.etat != Lecture::Etat::Valeur;
+                             : shownHR.etat == Lecture::Etat::Incomplet;
     if (!sameHR) txtHR[row]->setText(e.HR ? HeureText(*e.HR) : std::string());
 }
 

@@ -12,7 +12,8 @@ namespace ventrose::soak {
 // box reads as that log's value (or, for Vp and the times, as a text still on its way to one).
 Check CheckLog(scenario::Driver& driver);
 
-// The log window's own messages: a range («Rm : de 0 à 360») or a full log.
+// The log window's own messages: a range («Rm : de 0 à 360»), a full log, or a printer the
+// application has not.
 bool IsLogMessage(const std::string& prompt);
 
 }  // namespace ventrose::soak
