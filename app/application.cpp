@@ -7,38 +7,7 @@ namespace ventrose::app {
 
 using platform::ShowMode;
 
-namespace {
-
-// Documents that cancel every dialog and find no file: an application built without any.
-class NoDocuments : public platform::Documents {
-public:
-    std::optional<std::string> AskFileName(const platform::FileDialogRequest&) override {
-        return std::nullopt;
-    }
-    ReadResult ReadFile(const std::string&, std::size_t) override {
-        return {std::nullopt, "Aucun fichier n'est accessible."};
-    }
-    std::optional<std::string> WriteFileAtomic(const std::string&, std::string_view) override {
-        return "Aucun fichier n'est accessible.";
-    }
-    bool FileExists(const std::string&) override { return false; }
-    void RemoveFile(const std::string&) override {}
-    std::string RecoveryPath(std::string_view) override { return {}; }
-    std::optional<std::string> Print(const common::PrintJob&) override { return std::nullopt; }
-    platform::SaveChangesAnswer AskSaveChanges(std::string_view) override {
-        return platform::SaveChangesAnswer::Cancel;
-    }
-    bool AskYesNo(std::string_view, std::string_view) override { return false; }
-};
-
-platform::Documents& NoDocumentsAtAll() {
-    static NoDocuments none;
-    return none;
-}
-
-}  // namespace
-
-Application::Application(platform::Host& host) : Application(host, NoDocumentsAtAll()) {}
+Application::Application(platform::Host& host) : Application(host, noDocuments_) {}
 
 Application::Application(platform::Host& host, platform::Documents& documents)
     : documents_(documents),
@@ -47,10 +16,12 @@ Application::Application(platform::Host& host, platform::Documents& documents)
       frmVitesse_(runtime_),
       frmDescente_(runtime_),
       frmConversions_(runtime_),
+      frmLog_(runtime_, documents),
       frmQuit_(runtime_) {
     frmMainCalc_.cmdVitesse.onClick([this] { cmdVitesse_Click(); });
     frmMainCalc_.cmdVz.onClick([this] { cmdVz_Click(); });
     frmMainCalc_.cmdConversions.onClick([this] { cmdConversions_Click(); });
+    frmMainCalc_.cmdLog.onClick([this] { cmdLog_Click(); });
     frmMainCalc_.Command1.onClick([this] { Command1_Click(); });
     frmMainCalc_.cmdQuit.onClick([this] { cmdQuit_Click(); });
     frmMainCalc_.onUnload([this] { frmMainCalc_Unload(); });
@@ -74,6 +45,11 @@ void Application::cmdVz_Click() {
 void Application::cmdConversions_Click() {
     runtime_.Load(frmConversions_);
     runtime_.Show(frmConversions_, ShowMode::Modal);
+}
+
+void Application::cmdLog_Click() {
+    runtime_.Load(frmLog_);
+    runtime_.Show(frmLog_, ShowMode::Modal);
 }
 
 void Application::Command1_Click() {

@@ -3,8 +3,10 @@
 
 #include "about/frmquit.h"
 #include "airspeed/frmvitesse.h"
+#include "app/null_documents.h"
 #include "conversions/frmconversions.h"
 #include "descent/frmdescente.h"
+#include "navlog/frmlog.h"
 #include "platform/documents.h"
 #include "platform/host.h"
 #include "platform/runtime.h"
@@ -16,9 +18,9 @@ namespace ventrose::app {
 // process runs. The host decides where windows really appear (a display, or a script).
 class Application {
 public:
+    // `documents` is where the windows' files, dialogs and printing go; without it the log
+    // window's files are «non disponible» and its dialogs cancelled.
     explicit Application(platform::Host& host);
-    // `documents` is where the windows' files, dialogs and printing go; without it every
-    // dialog is cancelled and every file is missing.
     Application(platform::Host& host, platform::Documents& documents);
     Application(const Application&) = delete;
     Application& operator=(const Application&) = delete;
@@ -33,21 +35,25 @@ public:
     airspeed::FrmVitesse& frmVitesse() { return frmVitesse_; }
     descent::FrmDescente& frmDescente() { return frmDescente_; }
     conversions::FrmConversions& frmConversions() { return frmConversions_; }
+    navlog::FrmLog& frmLog() { return frmLog_; }
 
 private:
     void cmdVitesse_Click();
     void cmdVz_Click();
     void cmdConversions_Click();
+    void cmdLog_Click();
     void Command1_Click();
     void cmdQuit_Click();
     void frmMainCalc_Unload();
 
+    NullDocuments noDocuments_;
     platform::Documents& documents_;
     platform::Runtime runtime_;
     wind::FrmMainCalc frmMainCalc_;
     airspeed::FrmVitesse frmVitesse_;
     descent::FrmDescente frmDescente_;
     conversions::FrmConversions frmConversions_;
+    navlog::FrmLog frmLog_;
     about::FrmQuit frmQuit_;
 };
 

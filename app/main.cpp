@@ -14,6 +14,7 @@
 #include "app/settings_store.h"
 #include "app/sim_link_qt.h"
 #include "app/sim_menu.h"
+#include "documents/dialogs/qt_documents.h"
 #include "platform/form.h"
 #include "platform/qt/display_menu.h"
 #include "platform/qt/qt_host.h"
@@ -82,10 +83,17 @@ int main(int argc, char** argv) {
                      "others; run Ventrose with QT_QPA_PLATFORM=xcb for that\n";
 
     ventrose::platform::qt::QtHost host;
-    ventrose::app::Application application(host);
+    // The log window's files, dialogs and printing.
+    ventrose::documents::QtDocumentFiles files;
+    ventrose::documents::QtDocuments documents(files);
+    ventrose::app::Application application(host, documents);
     ventrose::platform::qt::QtView view(application.runtime());
     host.setWindowOf([&](const std::string& name) -> QWidget* {
         const ventrose::platform::Form* form = application.runtime().form(name);
+        return form != nullptr ? view.windowOf(*form) : nullptr;
+    });
+    documents.setOwner([&]() -> QWidget* {
+        const ventrose::platform::Form* form = application.runtime().activeForm();
         return form != nullptr ? view.windowOf(*form) : nullptr;
     });
     view.setPreferences(preferences);

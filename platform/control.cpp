@@ -66,6 +66,7 @@ void Control::edit(std::string text, int caret) {
     caretAtStart_ = false;
     if (newText) changed(Property::Text);
     if (moved) changed(Property::SelStart);
+    if (newText) form_.fireChange(*this);
 }
 
 void Control::setSelection(int start, int length) {

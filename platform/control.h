@@ -38,7 +38,8 @@ public:
     const std::string& caption() const { return caption_; }
     void setCaption(std::string caption);
 
-    // Text boxes: setting a new text puts the caret at its end, with nothing selected.
+    // Text boxes: setting a new text puts the caret at its end, with nothing selected. A new
+    // text, whoever sets it, runs the Change handler, after the caret has moved.
     const std::string& text() const { return text_; }
     void setText(std::string text);
 

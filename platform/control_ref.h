@@ -69,6 +69,11 @@ public:
     void onKeyPress(std::function<void(int&)> handler) const {
         form_.onKeyPress(row_, std::move(handler));
     }
+    // Runs after every new text, typed, pasted, deleted or set by code.
+    void onChange(std::function<void()> handler) const { form_.onChange(row_, std::move(handler)); }
+    void onGotFocus(std::function<void()> handler) const {
+        form_.onGotFocus(row_, std::move(handler));
+    }
 };
 
 template <ControlKind Kind>
@@ -120,6 +125,12 @@ public:
         : ControlArrayRef(form, name, {ControlKind::TextBox}) {}
     void onKeyPress(std::function<void(int, int&)> handler) const {
         form_.onRowKeyPress(row_, std::move(handler));
+    }
+    void onChange(std::function<void(int)> handler) const {
+        form_.onRowChange(row_, std::move(handler));
+    }
+    void onGotFocus(std::function<void(int)> handler) const {
+        form_.onRowGotFocus(row_, std::move(handler));
     }
 };
 

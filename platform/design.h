@@ -64,6 +64,9 @@ struct ControlDesign {
     // every test already knows how to show, type into and read.
     int rows = 0;
     int rowPitch = 0;
+    // Keys that press the control from anywhere in its window, in Qt's portable text ("Ctrl+S",
+    // "Alt+Up"): a command a person reaches without the mouse or Tab. Empty for none.
+    std::string shortcut{};
 };
 
 struct FormDesign {

@@ -141,4 +141,9 @@ ControlDesign Rows(ControlDesign design, int rows, int pitch) {
     return design;
 }
 
+ControlDesign Shortcut(ControlDesign design, std::string keys) {
+    design.shortcut = std::move(keys);
+    return design;
+}
+
 }  // namespace ventrose::platform::dialect

@@ -49,5 +49,7 @@ ControlDesign LabelledBy(ControlDesign design, std::string label);
 // A control array: `rows` elements NAME(1)..NAME(rows), each `pitch` twips below the one before,
 // the design's place being the first's.
 ControlDesign Rows(ControlDesign design, int rows, int pitch);
+// Keys that click the control anywhere in its window ("Ctrl+S", "Alt+Up"; Qt's portable text).
+ControlDesign Shortcut(ControlDesign design, std::string keys);
 
 }  // namespace ventrose::platform::dialect

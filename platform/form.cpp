@@ -98,6 +98,33 @@ void Form::onRowKeyPress(std::size_t row, std::function<void(int, int&)> handler
     handlers_.at(row).rowKeyPress = std::move(handler);
 }
 
+void Form::onGotFocus(std::size_t row, std::function<void()> handler) {
+    handlers_.at(row).gotFocus = std::move(handler);
+}
+void Form::onRowGotFocus(std::size_t row, std::function<void(int)> handler) {
+    handlers_.at(row).rowGotFocus = std::move(handler);
+}
+
+void Form::setFocus(Control& control) {
+    if (!loaded_ || &control.form() != this) return;
+    focusArrived(control);
+    runtime_.notifyFocusMoved(control);
+}
+
+void Form::focusArrived(Control& control) {
+    if (focused_ == &control || &control.form() != this) return;
+    focused_ = &control;
+    const ControlHandlers* h = handlersOf(control);
+    if (!h) return;
+    if (control.index() > 0) {
+        if (h->rowGotFocus) h->rowGotFocus(control.index());
+    } else if (h->gotFocus) {
+        h->gotFocus();
+    }
+}
+
+bool Form::queryUnload() { return runtime_.ended() || !queryUnload_ || queryUnload_(); }
+
 void Form::onChange(std::string_view control, std::function<void()> handler) {
     onChange(designRow(control, kAnyKind), std::move(handler));
 }
@@ -161,6 +188,7 @@ void Form::fireUnload() {
 
 void Form::createControls() {
     caption_ = design_.caption;
+    focused_ = nullptr;
     firstOf_.clear();
     firstOf_.reserve(design_.controls.size());
     for (std::size_t row = 0; row < design_.controls.size(); ++row) {
@@ -175,6 +203,7 @@ void Form::createControls() {
 }
 
 void Form::destroyControls() {
+    focused_ = nullptr;
     byName_.clear();
     controls_.clear();
     firstOf_.clear();

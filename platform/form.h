@@ -26,6 +26,8 @@ struct ControlHandlers {
     std::function<void(int index)> rowChange;
     std::function<void(int index)> rowClick;
     std::function<void(int index, int& keyAscii)> rowKeyPress;
+    std::function<void()> gotFocus;
+    std::function<void(int index)> rowGotFocus;
 };
 
 // One window: its design, its controls while it is loaded, and its handlers. A window class
@@ -66,6 +68,20 @@ public:
     std::size_t designRow(std::string_view name, std::initializer_list<ControlKind> kinds,
                           bool array = false) const;
 
+    // The control that has the keyboard focus as far as the model knows: where a person last
+    // put it (Focus, or typing in a box) or where window code moved it; null at each load.
+    Control* focused() const { return focused_; }
+    // Window code moves the focus: the views follow, and the control's GotFocus runs when the
+    // focus was elsewhere.
+    void setFocus(Control& control);
+    // The focus arrives at `control` (a person's action): its GotFocus runs if it was elsewhere.
+    void focusArrived(Control& control);
+
+    // Asked before a person's close request unloads the window (close box, Escape): false keeps
+    // it open, as when a person cancels the saving of unsaved work.
+    void onQueryUnload(std::function<bool()> handler) { queryUnload_ = std::move(handler); }
+    bool queryUnload();
+
     void onLoad(std::function<void()> handler) { load_ = std::move(handler); }
     void onUnload(std::function<void()> handler) { unload_ = std::move(handler); }
     void onClick(std::function<void()> handler) { click_ = std::move(handler); }  // the bare window
@@ -78,6 +94,8 @@ public:
     void onRowChange(std::size_t row, std::function<void(int)> handler);
     void onRowClick(std::size_t row, std::function<void(int)> handler);
     void onRowKeyPress(std::size_t row, std::function<void(int, int&)> handler);
+    void onGotFocus(std::size_t row, std::function<void()> handler);
+    void onRowGotFocus(std::size_t row, std::function<void(int)> handler);
     void onChange(std::string_view control, std::function<void()> handler);
     void onClick(std::string_view control, std::function<void()> handler);
     void onKeyPress(std::string_view control, std::function<void(int&)> handler);
@@ -113,6 +131,8 @@ private:
     std::unordered_map<std::string, Control*, NameHash, std::equal_to<>> byName_;
     std::vector<ControlHandlers> handlers_;  // by design row
     std::function<void()> load_, unload_, click_;
+    std::function<bool()> queryUnload_;
+    Control* focused_ = nullptr;
 };
 
 }  // namespace ventrose::platform

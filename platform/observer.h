@@ -17,6 +17,8 @@ public:
     virtual void formShown(Form&, bool /*modal*/) {}
     virtual void formCaptionChanged(Form&) {}
     virtual void propertyChanged(Control&, Property) {}
+    // Window code put the keyboard focus on this control.
+    virtual void focusMoved(Control&) {}
     virtual void formUnloaded(Form&) {}  // its controls are about to be destroyed
     virtual void applicationEnded() {}
 };

@@ -123,6 +123,10 @@ void Runtime::notifyPropertyChanged(Control& control, Property property) {
     for (Observer* o : observers_) o->propertyChanged(control, property);
 }
 
+void Runtime::notifyFocusMoved(Control& control) {
+    for (Observer* o : observers_) o->focusMoved(control);
+}
+
 void Runtime::notifyCaptionChanged(Form& form) {
     for (Observer* o : observers_) o->formCaptionChanged(form);
 }

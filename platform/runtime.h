@@ -60,6 +60,7 @@ public:
     void removeObserver(Observer& observer);
     void notifyPropertyChanged(Control& control, Property property);
     void notifyCaptionChanged(Form& form);
+    void notifyFocusMoved(Control& control);
 
 private:
     void forget(Form& form);

@@ -29,6 +29,13 @@ bool moveToward(Control& bar, Toward toward, int step) {
 
 bool isTextBox(const Control& control) { return control.kind() == ControlKind::TextBox; }
 
+// The box a person edits has the focus; its GotFocus may not unload the window.
+bool focusBox(Control& box) {
+    if (!isTextBox(box) || !accepts(box.form())) return false;
+    box.form().focusArrived(box);
+    return true;
+}
+
 void replaceSelection(Control& box, std::string_view inserted) {
     const int start = box.selStart();
     box.edit(ReplaceCharacters(box.text(), start, box.selLength(), inserted),
@@ -80,7 +87,7 @@ bool ClickForm(Form& form) {
 }
 
 bool KeyPress(Control& box, int keyAscii) {
-    if (!isTextBox(box) || !accepts(box.form())) return false;
+    if (!focusBox(box)) return false;
     Form& form = box.form();
     const std::string name = box.name();
     form.fireKeyPress(box, keyAscii);
@@ -98,32 +105,46 @@ bool KeyPress(Control& box, int keyAscii) {
 }
 
 bool DeleteKey(Control& box) {
-    if (!isTextBox(box) || !accepts(box.form())) return false;
+    if (!focusBox(box)) return false;
     removeAround(box, 0);
     return true;
 }
 
 bool Paste(Control& box, std::string_view text) {
-    if (!isTextBox(box) || !accepts(box.form())) return false;
+    if (!focusBox(box)) return false;
     replaceSelection(box, WithoutControlCharacters(text));
     return true;
 }
 
 bool ClearText(Control& box) {
-    if (!isTextBox(box) || !accepts(box.form())) return false;
+    if (!focusBox(box)) return false;
     box.edit("", 0);
     return true;
 }
 
 bool Select(Control& box, int start, int length) {
-    if (!isTextBox(box) || !accepts(box.form())) return false;
+    if (!focusBox(box)) return false;
     box.setSelection(start, length);
     return true;
 }
 
 bool CloseRequest(Form& form) {
     if (!accepts(form)) return false;
-    form.runtime().Unload(form);
+    if (form.queryUnload() && form.loaded()) form.runtime().Unload(form);
+    return true;
+}
+
+bool Focus(Control& control) {
+    Form& form = control.form();
+    if (!accepts(form) || !TraitsOf(control.kind()).takesFocus) return false;
+    form.focusArrived(control);
+    return true;
+}
+
+bool PressShortcut(Form& form, std::string_view keys) {
+    if (!accepts(form) || keys.empty()) return false;
+    for (const auto& control : form.controls())
+        if (control->design().shortcut == keys && control->visible()) return Click(*control);
     return true;
 }
 

@@ -36,6 +36,13 @@ bool ClearText(Control& box);       // select all and delete, no key filter
 // The caret put at `start` and `length` characters selected from it (toward the start when
 // negative), with the mouse or the arrow keys; no key filter runs.
 bool Select(Control& box, int start, int length);
-bool CloseRequest(Form& form);  // the close box of the title bar
+// The close box of the title bar (or Escape): the window's QueryUnload may keep it open.
+bool CloseRequest(Form& form);
+// The person puts the keyboard focus on a control (a click, Tab). Typing, pasting, deleting and
+// selecting in a box put it there too, since a person does them where the focus is.
+bool Focus(Control& control);
+// A key combination pressed in the window ("Ctrl+S", Qt's portable text): clicks the shown
+// control whose design has that shortcut, if any.
+bool PressShortcut(Form& form, std::string_view keys);
 
 }  // namespace ventrose::platform

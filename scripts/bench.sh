@@ -88,6 +88,15 @@ timing("save a 100-leg log (WriteLog)", "navlog_bench", "BM_WriteLog", 20e6, "< 
 timing("open a 100-leg .vlog file (read, ReadLog)", "documents_bench", "BM_OpenLogFile", 20e6, "< 20 ms")
 timing("save a 100-leg .vlog file (WriteLog, QSaveFile)", "documents_bench", "BM_SaveLogFile", 20e6, "< 20 ms")
 timing("PDF of a 100-leg log (5 kneeboard pages)", "documents_bench", "BM_PdfLog", 1e9, "< 1 s")
+timing("log window after one key, 100 legs, through the runtime", "logwindow_bench",
+       "BM_LogWindowAfterOneKey", 200e3, "< 200 µs")
+heap = [b for b in (json.load(open(os.path.join(work, "logwindow_bench.json"))).get("benchmarks", [])
+                    if os.path.exists(os.path.join(work, "logwindow_bench.json")) else [])
+        if b["name"].startswith("BM_LogWindowMemory")]
+if heap:
+    mb = heap[0].get("heap_bytes", 0) / 1e6
+    rows.append(("heap of a 100-leg log open in its window (model)", "%.2f MB" % mb, "< 5 MB",
+                 "yes" if mb < 5 else "NO"))
 timing("one step on the Qt view", "qt_step_bench", "BM_QtArrowStep", 200e3, "< 200 µs")
 timing("palette switch, every open window repainted", "qt_step_bench", "BM_SwitchPalette", 50e6,
        "< 50 ms")

@@ -35,6 +35,7 @@ public:
     platform::ButtonRef cmdConversions{*this, "cmdConversions"};
     platform::ButtonRef cmdVitesse{*this, "cmdVitesse"};
     platform::ButtonRef cmdVz{*this, "cmdVz"};
+    platform::ButtonRef cmdLog{*this, "cmdLog"};
     platform::ButtonRef Command1{*this, "Command1"};
     platform::ButtonRef cmdQuit{*this, "cmdQuit"};
 

@@ -46,7 +46,7 @@ FormDesign makeDesign() {
     FormDesign d{.name = "frmMainCalc",
                  .caption = "Ventrose pour FS",
                  .width = 895 * kPx,
-                 .height = 515 * kPx,
+                 .height = 555 * kPx,
                  .backColour = kLightBlue};
     auto add = [&](ControlDesign c) { d.controls.push_back(std::move(c)); };
 
@@ -182,6 +182,10 @@ FormDesign makeDesign() {
     add(Button("cmdConversions", "", "Conversions", buttonAt(0)));
     add(Button("cmdVitesse", "", "IAS to TAS", buttonAt(1)));
     add(Button("cmdVz", "", "Taux Descente", buttonAt(2)));
+    // The navigation log, under the calculators' row: the window grew by one row for it.
+    add(Shortcut(
+        Button("cmdLog", "", "Log de navigation", {10 * kPx, 512 * kPx, 285 * kPx, 32 * kPx}),
+        "Ctrl+L"));
     add(Colours(Button("Command1", "", "A propos ...", buttonAt(3)), kLightYellow));
     add(WithFont(Colours(Button("cmdClear", "", "Rafraichir", buttonAt(4)), kLightCyan), kBold));
     add(WithFont(Colours(Button("cmdQuit", "", "Quitter", buttonAt(5)), kLightOrange), kBold));

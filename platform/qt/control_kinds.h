@@ -31,6 +31,9 @@ public:
     void act(const std::function<bool(Control&)>& action) const;
     // The control while its window still shows a loaded form, else null.
     const Control* current() const;
+    // The widget took the keyboard focus: the model learns where it is. Not a step of its own,
+    // so it is not reported as a user action.
+    void tookFocus() const;
     // Shows the model's control again in its widget, which has moved on its own.
     void mirror() const;
     // Adds the entries every window's context menu has, for a control with a menu of its own.

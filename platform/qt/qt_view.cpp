@@ -4,6 +4,7 @@
 #include <QGuiApplication>
 #include <QMenu>
 #include <QScreen>
+#include <QShortcut>
 #include <QWindow>
 
 #include "platform/control.h"
@@ -25,6 +26,22 @@
 namespace ventrose::platform::qt {
 
 namespace {
+
+// Tells the model where the keyboard focus went, whoever moved it (a click, Tab, Qt itself when
+// the focused widget goes away).
+class FocusReporter : public QObject {
+public:
+    FocusReporter(QWidget& widget, ControlLink link) : QObject(&widget), link_(std::move(link)) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::FocusIn) link_.tookFocus();
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    ControlLink link_;
+};
 
 Colour ringColour(preferences::Palette palette) {
     return preferences::Recolour(palette, kDefaultColour, preferences::Role::FocusRing);
@@ -87,6 +104,7 @@ void QtView::formLoaded(Form& form) {
     window->onClick = [this, window] { actOnForm(window, [](Form& f) { return ClickForm(f); }); };
     window->onContextMenu = [this, window](const QPoint& at) { showMenu(*window, at); };
     menu_.addTo(*window);
+    addShortcuts(*window);
     keepOnTop(*window);
     for (const auto& control : form.controls())
         if (control->index() == 0 || control->visible()) makeWidget(*window, *control);
@@ -94,6 +112,19 @@ void QtView::formLoaded(Form& form) {
     DescribeForScreenReaders(form, lookup());
     window->focusRing = new FocusRing(*window);
     window->focusRing->setColour(ringColour(preferences_.palette));
+}
+
+// A control's keys press it from anywhere in its window, as the model's PressShortcut does.
+void QtView::addShortcuts(FormWindow& window) {
+    for (const auto& control : window.form().controls()) {
+        const std::string& keys = control->design().shortcut;
+        if (keys.empty() || control->index() > 0) continue;
+        auto* shortcut =
+            new QShortcut(QKeySequence(ToQString(keys), QKeySequence::PortableText), &window);
+        QObject::connect(shortcut, &QShortcut::activated, &window, [this, &window, keys] {
+            actOnForm(&window, [&keys](Form& form) { return PressShortcut(form, keys); });
+        });
+    }
 }
 
 void QtView::setPreferences(preferences::Preferences preferences) {
@@ -192,6 +223,9 @@ void QtView::makeWidget(FormWindow& window, const Control& control) {
     MirrorAll(*widget, control, window.scale());
     kind.connect(*widget, ControlLink(*this, window, control.name()));
     widget->setFocusPolicy(TraitsOf(control.kind()).takesFocus ? Qt::StrongFocus : Qt::NoFocus);
+    if (TraitsOf(control.kind()).takesFocus)
+        widget->installEventFilter(
+            new FocusReporter(*widget, ControlLink(*this, window, control.name())));
 }
 
 // An element of a control array has a widget only while it is shown: a table of 100 rows of 16
@@ -259,6 +293,11 @@ const Control* ControlLink::current() const {
     return view_->isCurrent(window_) ? window_->form().find(control_) : nullptr;
 }
 
+void ControlLink::tookFocus() const {
+    if (!view_->isCurrent(window_)) return;
+    if (Control* control = window_->form().find(control_)) Focus(*control);
+}
+
 void ControlLink::mirror() const {
     if (const Control* control = current())
         if (QWidget* widget = view_->widgetOf(*control))
@@ -307,6 +346,10 @@ void QtView::propertyChanged(Control& control, Property property) {
     RedescribeAfterChange(control, property, lookup());
     if (property == Property::Visible || property == Property::Left || property == Property::Top)
         ChainFocusInReadingOrder(control.form(), lookup());
+}
+
+void QtView::focusMoved(Control& control) {
+    if (QWidget* widget = widgetOf(control)) widget->setFocus(Qt::OtherFocusReason);
 }
 
 void QtView::retire(FormWindow& window) {

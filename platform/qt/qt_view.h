@@ -66,6 +66,7 @@ public:
     void propertyChanged(Control& control, Property property) override;
     void formUnloaded(Form& form) override;
     void applicationEnded() override;
+    void focusMoved(Control& control) override;
 
 private:
     friend class ControlLink;
@@ -78,6 +79,7 @@ private:
     void act(FormWindow* window, const std::string& control,
              const std::function<bool(Control&)>& action);
     void actOnForm(FormWindow* window, const std::function<bool(Form&)>& action);
+    void addShortcuts(FormWindow& window);
     bool isCurrent(const FormWindow* window) const;
     WidgetLookup lookup() const;
     void retire(FormWindow& window);

@@ -27,8 +27,8 @@ struct AppUnderTest {
 
 // Every window of the application, for tests that go through all of them.
 inline std::vector<platform::Form*> AllWindows(app::Application& app) {
-    return {&app.frmMainCalc(), &app.frmVitesse(), &app.frmDescente(), &app.frmConversions(),
-            &app.frmQuit()};
+    return {&app.frmMainCalc(),    &app.frmVitesse(), &app.frmDescente(),
+            &app.frmConversions(), &app.frmLog(),     &app.frmQuit()};
 }
 
 }  // namespace ventrose::testing

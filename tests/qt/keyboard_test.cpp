@@ -42,16 +42,16 @@ protected:
 TEST_F(KeyboardTest, TabFollowsTheMainWindowsReadingOrder) {
     mainWidget("hscVp").setFocus();
     std::vector<std::string> reached{"hscVp"};
-    for (int i = 0; i < 12; ++i) {
+    for (int i = 0; i < 13; ++i) {
         press(Qt::Key_Tab);
         reached.push_back(QApplication::focusWidget()->objectName().toStdString());
     }
     const std::vector<std::string> expected{
-        "hscVp",      "hscRm", "hscV",     "hscVw",    "optTemps", "hscDt", "cmdConversions",
-        "cmdVitesse", "cmdVz", "Command1", "cmdClear", "cmdQuit",  "hscVp"};
+        "hscVp",      "hscRm", "hscV",     "hscVw",    "optTemps", "hscDt",  "cmdConversions",
+        "cmdVitesse", "cmdVz", "Command1", "cmdClear", "cmdQuit",  "cmdLog", "hscVp"};
     EXPECT_EQ(reached, expected);
     press(Qt::Key_Backtab);
-    EXPECT_EQ(QApplication::focusWidget(), &mainWidget("cmdQuit"));
+    EXPECT_EQ(QApplication::focusWidget(), &mainWidget("cmdLog"));
 }
 
 TEST_F(KeyboardTest, TheWindowOpensWithTheFirstControlInReadingOrderFocused) {

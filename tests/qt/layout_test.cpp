@@ -82,6 +82,18 @@ TEST_P(LayoutTest, EveryLabelFitsAndEveryControlIsInsideItsWindow) {
     QWidget* window = t_.window(form);
     ASSERT_NE(window, nullptr);
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
+    if (form.name() == "frmLog") {
+        // A screenful of legs and more, the first ones with the widest figures: a leg of 400 NM
+        // at 1 kt, then ground speeds below zero.
+        for (int i = 0; i < 14; ++i) platform::Click(form["cmdAjouter"]);
+        platform::ClearText(form["txtVp"]);
+        platform::Paste(form["txtVp"], "60");
+        platform::Paste(form["txtRepere(1)"], "Château-Thierry Saint-Rémy-lès-Chevreuse");
+        platform::Paste(form["txtDist(1)"], "400");
+        platform::Paste(form["txtVw(1)"], "59");
+        platform::Paste(form["txtVw(2)"], "360");
+        platform::Paste(form["txtHR(2)"], "23:59");
+    }
     std::vector<std::string> faults = layoutFaults(t_, form, "loaded");
     std::vector<std::string> options;
     for (const auto& control : form.controls())
@@ -97,12 +109,12 @@ TEST_P(LayoutTest, EveryLabelFitsAndEveryControlIsInsideItsWindow) {
 }
 
 std::string windowName(const ::testing::TestParamInfo<int>& info) {
-    static const char* const names[] = {"frmMainCalc", "frmVitesse", "frmDescente",
-                                        "frmConversions", "frmQuit"};
+    static const char* const names[] = {"frmMainCalc",    "frmVitesse", "frmDescente",
+                                        "frmConversions", "frmLog",     "frmQuit"};
     return names[info.param];
 }
 
-INSTANTIATE_TEST_SUITE_P(EveryWindow, LayoutTest, ::testing::Range(0, 5), windowName);
+INSTANTIATE_TEST_SUITE_P(EveryWindow, LayoutTest, ::testing::Range(0, 6), windowName);
 
 }  // namespace
 }  // namespace ventrose::testing

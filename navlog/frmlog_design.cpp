@@ -1,0 +1,164 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include <utility>
+
+#include "navlog/frmlog.h"
+#include "navlog/lognav.h"
+#include "platform/design.h"
+#include "platform/design_dialect.h"
+#include "platform/palette.h"
+
+namespace ventrose::navlog {
+
+namespace {
+
+using platform::Alignment;
+using platform::Colour;
+using platform::ControlDesign;
+using platform::Font;
+using platform::FormDesign;
+using platform::kDefaultColour;
+
+using namespace platform::dialect;
+using namespace platform::palette;
+
+constexpr Font kBold{.pointSize = 8, .bold = true};
+
+// The legs' table: a header line, then kRangees rows of kPitch pixels under it.
+constexpr int kHeaderTop = 74;
+constexpr int kFirstRowTop = 92;
+constexpr int kRowHeight = 20;
+constexpr int kPitch = 23;
+constexpr int kRows = static_cast<int>(kMaxEtapes);
+
+ControlDesign onBlue(ControlDesign design, Colour fore = kDefaultColour) {
+    return Colours(std::move(design), kLightBlue, fore);
+}
+
+ControlDesign onWhite(ControlDesign design, Colour fore = kDefaultColour) {
+    return Colours(std::move(design), kWhite, fore);
+}
+
+struct Column {
+    const char* name;
+    const char* header;
+    int left, width;
+    bool box;
+    Colour fore = kDefaultColour;
+};
+
+// Left to right: what the pilot types, then what the window computes.
+constexpr Column kColumns[] = {
+    {"txtRepere", "Repère", 8, 110, true},   {"txtRm", "Rm", 122, 36, true},
+    {"txtDist", "D", 162, 36, true},         {"txtV", "V", 202, 36, true},
+    {"txtVw", "Vw", 242, 36, true},          {"txtHR", "HR", 282, 46, true},
+    {"lblDerive", "Dérive", 334, 44, false}, {"lblCap", "Cap", 382, 48, false, kRed},
+    {"lblVs", "Vs", 434, 56, false, kRed},   {"lblVsR", "Vs réelle", 494, 56, false},
+    {"lblTsv", "Tsv", 554, 50, false},       {"lblTav", "Tav", 608, 66, false},
+    {"lblCumul", "Cumul", 678, 58, false},   {"lblHE", "HE", 740, 44, false},
+    {"lblCarbu", "Carbu.", 788, 54, false},  {"lblReste", "Reste", 846, 60, false},
+};
+
+Place at(int left, int top, int width, int height) {
+    return {left * kPx, top * kPx, width * kPx, height * kPx};
+}
+
+FormDesign makeDesign() {
+    FormDesign d{.name = "frmLog",
+                 .caption = "Log de navigation",
+                 .width = 935 * kPx,
+                 .height = 446 * kPx,
+                 .backColour = kLightBlue};
+    auto add = [&](ControlDesign c) { d.controls.push_back(std::move(c)); };
+
+    // The log's data: each box under its caption.
+    struct Data {
+        const char* caption;
+        const char* box;
+        int left, width;
+    };
+    constexpr Data kData[] = {{"Vp (kt)", "txtVp", 8, 70},
+                              {"Départ", "txtDepart", 86, 60},
+                              {"Carburant", "txtCarbu", 154, 80},
+                              {"Conso/h", "txtConso", 242, 80},
+                              {"Réserve", "txtReserve", 330, 80}};
+    for (const Data& data : kData) {
+        add(onBlue(Caption(std::string("Label") + data.box, "", data.caption,
+                           at(data.left, 12, data.width, 16))));
+        add(Box(data.box, "", at(data.left, 30, data.width, 22)));
+    }
+    add(WithFont(onBlue(Frame("fraUnite", "", "Unité de carburant", at(420, 6, 496, 50))), kBold));
+    add(onBlue(Option("optUSGall", "fraUnite", "US Gallons", at(12, 22, 110, 20), true)));
+    add(onBlue(Option("optLitres", "fraUnite", "Litres", at(130, 22, 110, 20))));
+    add(onBlue(Option("optLbs", "fraUnite", "Pounds (Lbs)", at(250, 22, 110, 20))));
+    add(onBlue(Option("optKilo", "fraUnite", "Kilogrammes", at(370, 22, 116, 20))));
+
+    // The legs: a header caption over each column, every row hidden until its leg exists.
+    for (const Column& column : kColumns) {
+        add(Aligned(
+            WithFont(onBlue(Caption(std::string("lblTitre") + (column.name + 3), "", column.header,
+                                    at(column.left, kHeaderTop, column.width, 16))),
+                     kBold),
+            Alignment::Center));
+        const Place first = at(column.left, kFirstRowTop, column.width, kRowHeight);
+        ControlDesign element = column.box ? Box(column.name, "", first)
+                                           : onWhite(Value(column.name, "", first), column.fore);
+        add(Rows(Hidden(std::move(element)), kRows, kPitch * kPx));
+    }
+    add(VBar("vscEtapes", "",
+             at(910, kFirstRowTop, 17, FrmLog::kRangees * kPitch - (kPitch - kRowHeight)),
+             {.min = 1, .max = 1, .smallChange = 1, .largeChange = FrmLog::kRangees, .value = 1}));
+
+    // Totals, each after its caption.
+    struct Total {
+        const char* caption;
+        const char* value;
+        int left, captionWidth;
+    };
+    constexpr Total kTotals[] = {{"Distance totale", "lblTotDist", 8, 96},
+                                 {"Tsv total", "lblTotTsv", 186, 62},
+                                 {"Tav total", "lblTotTav", 330, 62},
+                                 {"Consommé", "lblTotCarbu", 480, 70},
+                                 {"À l'arrivée", "lblArrivee", 632, 76}};
+    const int totalsTop = kFirstRowTop + FrmLog::kRangees * kPitch + 8;
+    for (const Total& total : kTotals) {
+        add(WithFont(onBlue(Caption(std::string("Label") + total.value, "", total.caption,
+                                    at(total.left, totalsTop + 2, total.captionWidth, 16))),
+                     kBold));
+        add(onWhite(
+            Value(total.value, "", at(total.left + total.captionWidth + 4, totalsTop, 70, 20))));
+    }
+
+    // The commands along the bottom, each with its keys.
+    struct Command {
+        const char* name;
+        const char* caption;
+        const char* keys;
+    };
+    constexpr Command kCommands[] = {
+        {"cmdAjouter", "Ajouter", "Ctrl+N"},         {"cmdInserer", "Insérer", "Alt+Ins"},
+        {"cmdSupprimer", "Supprimer", "Alt+Del"},    {"cmdMonter", "Monter", "Alt+Up"},
+        {"cmdDescendre", "Descendre", "Alt+Down"},   {"cmdOuvrir", "Ouvrir...", "Ctrl+O"},
+        {"cmdEnregistrer", "Enregistrer", "Ctrl+S"}, {"cmdImprimer", "Imprimer...", "Ctrl+P"},
+        {"cmdExporter", "Export CSV...", "Ctrl+E"},  {"cmdQuit", "Quitter", ""},
+    };
+    const int buttonsTop = totalsTop + 32;
+    int index = 0;
+    for (const Command& command : kCommands) {
+        ControlDesign button =
+            Button(command.name, "", command.caption, at(8 + index * 92, buttonsTop, 88, 28));
+        if (std::string_view(command.name) == "cmdQuit")
+            button = WithFont(Colours(std::move(button), kLightOrange), kBold);
+        add(Shortcut(std::move(button), command.keys));
+        ++index;
+    }
+    return d;
+}
+
+}  // namespace
+
+const platform::FormDesign& FrmLog::Design() {
+    static const platform::FormDesign design = makeDesign();
+    return design;
+}
+
+}  // namespace ventrose::navlog

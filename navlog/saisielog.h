@@ -1,0 +1,45 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+// What the log window's boxes accept, key by key and as a whole text. A key is judged on the
+// text it would make: a key that cannot belong to the field's kind of number is refused with
+// «Il faut entrer un nombre», one that would take the field out of its range with the range
+// («Rm : de 0 à 360»). A text on its way to a valid one («1» toward a Vp of 120, «09:» toward a
+// time) is accepted and counts for nothing until it is complete.
+namespace ventrose::navlog {
+
+enum class Champ { Vp, Rm, D, V, Vw, Carburant, Conso, Reserve, Depart, HR, Repere };
+
+// «Rm : de 0 à 360», «Repère : 40 caractères au plus».
+std::string RangeText(Champ champ);
+
+struct KeyVerdict {
+    int key = 0;              // the code to insert (the point becomes the comma), 0 when refused
+    bool notANumber = false;  // refused: «Il faut entrer un nombre»
+    bool outOfRange = false;  // refused: RangeText(champ)
+};
+
+// The key typed in a box holding `text` with `selLength` characters selected from `selStart`
+// (the caret, when none). Backspace always passes; other control codes are refused as not a
+// number in a number box and dropped silently in the waypoint box.
+KeyVerdict FiltreTouche(Champ champ, int key, std::string_view text, int selStart, int selLength);
+
+// A whole text read for the log (typed, pasted, deleted): a value in range; nothing when the
+// text is on its way to one (empty, «1» for a Vp, «09:» for a time); an error when it can be
+// neither.
+struct Lecture {
+    enum class Etat { Valeur, Incomplet, Refus } etat = Etat::Incomplet;
+    double valeur = 0;  // the number, or the minutes after midnight of a time
+    bool notANumber = false;
+};
+Lecture LireChamp(Champ champ, std::string_view text);
+
+// A figure as its box shows it: whole numbers plainly, fuel with the decimal comma and as many
+// decimals as it has («100,5»), times «HH:MM».
+std::string TexteChamp(Champ champ, double valeur);
+
+}  // namespace ventrose::navlog

@@ -1,0 +1,322 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "navlog/frmlog.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "app/application.h"
+#include "navlog/logfile.h"
+#include "platform/headless_host.h"
+#include "platform/palette.h"
+#include "platform/user_actions.h"
+#include "tests/navlog/fake_documents.h"
+
+namespace ventrose::navlog {
+namespace {
+
+using platform::SaveChangesAnswer;
+
+struct FrmLogTest : ::testing::Test {
+    platform::HeadlessHost host;
+    testing::FakeDocuments docs;
+    app::Application app{host, docs};
+    FrmLog& form = app.frmLog();
+
+    void SetUp() override { app.Start(); }
+
+    void Open() {
+        ASSERT_TRUE(platform::Click(app.frmMainCalc()["cmdLog"]));
+        ASSERT_TRUE(form.loaded());
+    }
+    platform::Control& at(const std::string& name) { return form[name]; }
+    void TypeIn(const std::string& box, const std::string& text) {
+        platform::ClearText(at(box));
+        for (char c : text) platform::KeyPress(at(box), static_cast<unsigned char>(c));
+    }
+    // A leg after the last, typed as a person types it.
+    void AddLeg(const std::string& repere, int Rm, int D) {
+        platform::Click(at("cmdAjouter"));
+        const std::string row = "(" + std::to_string(form.log().etapes.size()) + ")";
+        platform::Paste(at("txtRepere" + row), repere);
+        TypeIn("txtRm" + row, std::to_string(Rm));
+        TypeIn("txtDist" + row, std::to_string(D));
+    }
+    std::string Reperes() const {
+        std::string all;
+        for (const Etape& e : form.log().etapes) all += e.repere + ";";
+        return all;
+    }
+};
+
+// Keys, each typed after `before` in an empty or filled box: what the box then holds, and the
+// message, if any.
+TEST_F(FrmLogTest, KeysOutOfRangeOrNotNumbersAreRefusedAndTheTextKept) {
+    Open();
+    platform::Click(at("cmdAjouter"));
+    struct Row {
+        const char* name;
+        const char* box;
+        const char* before;
+        int key;
+        const char* after;
+        const char* message;
+    };
+    const Row kRows[] = {
+        {"course within range", "txtRm(1)", "36", '0', "360", ""},
+        {"course past 360", "txtRm(1)", "36", '1', "36", "Rm : de 0 à 360"},
+        {"distance past 400", "txtDist(1)", "40", '1', "40", "D : de 0 à 400"},
+        {"wind force past 360", "txtVw(1)", "99", '9', "99", "Vw : de 0 à 360"},
+        {"a letter in a course", "txtRm(1)", "1", 'a', "1", "Il faut entrer un nombre"},
+        {"no decimal in a course", "txtRm(1)", "1", '.', "1", "Il faut entrer un nombre"},
+        {"Vp on its way from 1", "txtVp", "", '1', "1", ""},
+        {"Vp past 800", "txtVp", "80", '1', "80", "Vp : de 60 à 800"},
+        {"the point types a comma in fuel", "txtCarbu", "12", '.', "12,", ""},
+        {"the comma key is refused", "txtCarbu", "12", ',', "12", "Il faut entrer un nombre"},
+        {"a second comma", "txtCarbu", "1,2", '.', "1,2", "Il faut entrer un nombre"},
+        {"fuel past 100000", "txtCarbu", "10000", '1', "10000", "Carburant : de 0 à 100000"},
+        {"colon in a time", "txtDepart", "09", ':', "09:", ""},
+        {"hour past 23", "txtDepart", "2", '4', "2", "Départ : de 00:00 à 23:59"},
+        {"minutes past 59", "txtHR(1)", "10:", '6', "10:", "HR : de 00:00 à 23:59"},
+        {"a sixth character in a time", "txtHR(1)", "10:30", '0', "10:30", "HR : de 00:00 à 23:59"},
+        {"Escape in a number", "txtRm(1)", "1", 27, "1", "Il faut entrer un nombre"},
+        {"Backspace below Vp's minimum", "txtVp", "60", 8, "6", ""},
+        {"any letter in a waypoint", "txtRepere(1)", "Étamp", 'e', "Étampe", ""},
+        {"a 41st character in a waypoint", "txtRepere(1)",
+         "0123456789012345678901234567890123456789", 'x',
+         "0123456789012345678901234567890123456789", "Repère : 40 caractères au plus"},
+    };
+    for (const Row& row : kRows) {
+        SCOPED_TRACE(row.name);
+        platform::ClearText(at(row.box));
+        platform::Paste(at(row.box), row.before);
+        host.messageBoxes.clear();
+        platform::KeyPress(at(row.box), row.key);
+        EXPECT_EQ(at(row.box).text(), row.after);
+        if (*row.message == '\0') {
+            EXPECT_TRUE(host.messageBoxes.empty());
+        } else {
+            ASSERT_EQ(host.messageBoxes.size(), 1u);
+            EXPECT_EQ(host.messageBoxes[0].prompt, row.message);
+        }
+    }
+}
+
+// A paste that no key could have typed is refused, and the box shows the log's value again.
+TEST_F(FrmLogTest, APastedTextOutOfRangeGivesTheValueBack) {
+    Open();
+    AddLeg("A", 90, 40);
+    platform::Paste(at("txtRm(1)"), "9");
+    EXPECT_EQ(at("txtRm(1)").text(), "90");
+    ASSERT_EQ(host.messageBoxes.size(), 1u);
+    EXPECT_EQ(host.messageBoxes[0].prompt, "Rm : de 0 à 360");
+    EXPECT_EQ(form.log().etapes[0].Rm, 90);
+}
+
+TEST_F(FrmLogTest, FiguresFollowEachKeyAndActualTimesReviseTheEstimates) {
+    Open();
+    TypeIn("txtDepart", "09:30");
+    TypeIn("txtCarbu", "100");
+    TypeIn("txtConso", "20");
+    TypeIn("txtReserve", "95");
+    AddLeg("Nord", 90, 40);
+    TypeIn("txtV(1)", "120");
+    TypeIn("txtVw(1)", "20");
+    EXPECT_EQ(at("lblCap(1)").caption(), "095 °");
+    EXPECT_EQ(at("lblVs(1)").caption(), "102 kts");
+    AddLeg("Sud", 180, 30);
+    EXPECT_EQ(at("txtV(2)").text(), "120");  // the wind of the leg before
+    EXPECT_EQ(at("txtVw(2)").text(), "20");
+    const std::string estimate = at("lblHE(2)").caption();
+    TypeIn("txtHR(1)", "10:30");
+    EXPECT_NE(at("lblHE(2)").caption(), estimate);
+    EXPECT_NE(at("lblVsR(1)").caption(), "");
+    EXPECT_EQ(at("lblVsR(2)").caption(), "");
+    EXPECT_EQ(at("lblReste(2)").foreColour(), platform::palette::kRed);
+    EXPECT_EQ(at("lblArrivee").foreColour(), platform::palette::kRed);
+    EXPECT_EQ(form.resultat(), CalculLog(form.log()));
+}
+
+TEST_F(FrmLogTest, RowsAreAddedInsertedDeletedAndMovedAtTheCurrentRow) {
+    Open();
+    AddLeg("A", 10, 10);
+    AddLeg("B", 20, 20);
+    AddLeg("C", 30, 30);
+    platform::Focus(at("txtRm(2)"));
+    EXPECT_EQ(form.currentRow(), 2);
+    platform::Click(at("cmdInserer"));
+    EXPECT_EQ(Reperes(), "A;;B;C;");
+    EXPECT_EQ(at("txtRepere(3)").text(), "B");
+    EXPECT_EQ(at("txtRm(2)").text(), "");
+    EXPECT_EQ(form.focused(), &at("txtRepere(2)"));
+    platform::Click(at("cmdSupprimer"));
+    EXPECT_EQ(Reperes(), "A;B;C;");
+    platform::Focus(at("txtDist(3)"));
+    platform::PressShortcut(form, "Alt+Up");
+    EXPECT_EQ(Reperes(), "A;C;B;");
+    EXPECT_EQ(form.currentRow(), 2);
+    EXPECT_EQ(at("txtRm(2)").text(), "30");
+    platform::PressShortcut(form, "Alt+Down");
+    EXPECT_EQ(Reperes(), "A;B;C;");
+    platform::Focus(at("txtRepere(1)"));
+    platform::Click(at("cmdMonter"));  // already first: nothing
+    EXPECT_EQ(Reperes(), "A;B;C;");
+    // Enter in the last row makes the next leg; rows show only once their leg exists.
+    EXPECT_FALSE(at("txtRm(4)").visible());
+    platform::KeyPress(at("txtVw(3)"), platform::kEnterKey);
+    EXPECT_EQ(form.log().etapes.size(), 4u);
+    EXPECT_TRUE(at("txtRm(4)").visible());
+    EXPECT_EQ(form.focused(), &at("txtRepere(4)"));
+    EXPECT_EQ(form.resultat(), CalculLog(form.log()));
+}
+
+// Past the rows in view the table scrolls to keep the current row in view; the bar scrolls it.
+TEST_F(FrmLogTest, TheCurrentRowStaysInView) {
+    Open();
+    for (int i = 0; i < 15; ++i) platform::Click(at("cmdAjouter"));
+    EXPECT_TRUE(at("txtRm(15)").visible());
+    EXPECT_FALSE(at("txtRm(3)").visible());
+    EXPECT_EQ(at("txtRm(4)").top(), at("txtRm(1)").design().top);
+    EXPECT_EQ(at("vscEtapes").max(), 4);
+    platform::ThumbRelease(at("vscEtapes"), 1);
+    EXPECT_TRUE(at("txtRm(1)").visible());
+    EXPECT_FALSE(at("txtRm(13)").visible());
+    EXPECT_EQ(at("lblCap(12)").top(),
+              at("lblCap(1)").design().top + 11 * at("lblCap(1)").design().rowPitch);
+    for (int i = 15; i < 100; ++i) platform::Click(at("cmdAjouter"));
+    EXPECT_TRUE(host.messageBoxes.empty());
+    platform::Click(at("cmdAjouter"));
+    ASSERT_EQ(host.messageBoxes.size(), 1u);
+    EXPECT_EQ(form.log().etapes.size(), 100u);
+}
+
+TEST_F(FrmLogTest, SaveReopenAndTheTitle) {
+    Open();
+    EXPECT_EQ(form.caption(), "Log de navigation");
+    AddLeg("Étampes", 90, 40);
+    EXPECT_EQ(form.caption(), "*Log de navigation");
+    EXPECT_TRUE(docs.FileExists("/recovery/log-en-cours.vlog"));
+    docs.fileNames = {"/vols/route.vlog"};
+    platform::PressShortcut(form, "Ctrl+S");
+    EXPECT_EQ(form.caption(), "Log de navigation - route.vlog");
+    EXPECT_EQ(docs.files["/vols/route.vlog"], WriteLog(form.log()));
+    EXPECT_FALSE(docs.FileExists("/recovery/log-en-cours.vlog"));
+    const LogNav saved = form.log();
+    // Saving again writes to the same file without asking.
+    TypeIn("txtRm(1)", "95");
+    platform::Click(at("cmdEnregistrer"));
+    EXPECT_EQ(docs.dialogs.size(), 1u);
+    EXPECT_NE(docs.files["/vols/route.vlog"], WriteLog(saved));
+    docs.files["/vols/autre.vlog"] = WriteLog(saved);
+    docs.fileNames = {"/vols/autre.vlog"};
+    platform::PressShortcut(form, "Ctrl+O");
+    EXPECT_EQ(form.log(), saved);
+    EXPECT_EQ(at("txtRepere(1)").text(), "Étampes");
+    EXPECT_EQ(at("txtRm(1)").text(), "90");
+    EXPECT_EQ(form.caption(), "Log de navigation - autre.vlog");
+    EXPECT_TRUE(host.messageBoxes.empty());
+}
+
+TEST_F(FrmLogTest, ABadFileSaysWhyAndLeavesTheLogAsItWas) {
+    Open();
+    AddLeg("A", 90, 40);
+    docs.fileNames = {"/x.vlog"};
+    platform::Click(at("cmdEnregistrer"));
+    const LogNav before = form.log();
+    const std::string caption = form.caption();
+    const std::pair<const char*, std::string> kBad[] = {
+        {"/tronque.vlog", WriteLog(before).substr(0, 40)},
+        {"/texte.vlog", "pas du JSON"},
+        {"/version.vlog", R"({"format": "ventrose-log", "version": 7})"},
+        {"/enorme.vlog", std::string(kMaxFichier + 1, ' ')},
+    };
+    for (const auto& [path, bytes] : kBad) {
+        SCOPED_TRACE(path);
+        docs.files[path] = bytes;
+        docs.fileNames = {path};
+        host.messageBoxes.clear();
+        platform::Click(at("cmdOuvrir"));
+        ASSERT_EQ(host.messageBoxes.size(), 1u);
+        EXPECT_NE(host.messageBoxes[0].prompt.find(std::string(path).substr(1)), std::string::npos);
+        EXPECT_EQ(form.log(), before);
+        EXPECT_EQ(form.caption(), caption);
+        EXPECT_EQ(docs.files[path], bytes);
+    }
+    docs.fileNames = {"/absent.vlog"};
+    platform::Click(at("cmdOuvrir"));
+    EXPECT_EQ(form.log(), before);
+}
+
+TEST_F(FrmLogTest, AFailedSaveKeepsTheLogUnsaved) {
+    Open();
+    AddLeg("A", 90, 40);
+    docs.fullDisk.insert("/plein.vlog");
+    docs.fileNames = {"/plein.vlog"};
+    EXPECT_FALSE(form.cmdEnregistrer_Click());
+    ASSERT_EQ(host.messageBoxes.size(), 1u);
+    EXPECT_EQ(host.messageBoxes[0].prompt,
+              "Le log n'a pas été enregistré dans plein.vlog : disque plein");
+    EXPECT_TRUE(form.unsaved());
+    EXPECT_EQ(form.caption(), "*Log de navigation");
+    EXPECT_TRUE(docs.FileExists("/recovery/log-en-cours.vlog"));
+}
+
+TEST_F(FrmLogTest, ClosingWithUnsavedChangesAsks) {
+    Open();
+    AddLeg("A", 90, 40);
+    docs.saveAnswer = SaveChangesAnswer::Cancel;
+    platform::CloseRequest(form);
+    EXPECT_TRUE(form.loaded());
+    platform::Click(at("cmdQuit"));
+    EXPECT_TRUE(form.loaded());
+    EXPECT_EQ(docs.questions, 2);
+    docs.saveAnswer = SaveChangesAnswer::Save;
+    docs.fileNames = {std::nullopt};  // the save dialog cancelled: still open
+    platform::CloseRequest(form);
+    EXPECT_TRUE(form.loaded());
+    docs.fileNames = {"/fin.vlog"};
+    platform::CloseRequest(form);
+    EXPECT_FALSE(form.loaded());
+    EXPECT_TRUE(docs.FileExists("/fin.vlog"));
+    // Saved: the next closing asks nothing.
+    Open();
+    platform::Click(at("cmdQuit"));
+    EXPECT_FALSE(form.loaded());
+    EXPECT_EQ(docs.questions, 4);
+}
+
+TEST_F(FrmLogTest, AnUnsavedLogIsOfferedBackAtTheNextOpening) {
+    Open();
+    AddLeg("Perdu", 90, 40);
+    const LogNav lost = form.log();
+    // A crash: the window goes without asking; the copy stays.
+    app.runtime().End();
+    ASSERT_TRUE(docs.FileExists("/recovery/log-en-cours.vlog"));
+
+    platform::HeadlessHost host2;
+    app::Application again{host2, docs};
+    again.Start();
+    docs.yes = true;
+    platform::Click(again.frmMainCalc()["cmdLog"]);
+    EXPECT_EQ(again.frmLog().log(), lost);
+    EXPECT_TRUE(again.frmLog().unsaved());
+    EXPECT_EQ(again.frmLog()["txtRepere(1)"].text(), "Perdu");
+    // Declined, the copy goes.
+    docs.saveAnswer = SaveChangesAnswer::Discard;
+    platform::Click(again.frmLog()["cmdQuit"]);
+    EXPECT_FALSE(docs.FileExists("/recovery/log-en-cours.vlog"));
+}
+
+TEST_F(FrmLogTest, ExportAndPrintGoThroughTheDocuments) {
+    Open();
+    AddLeg("A", 90, 40);
+    docs.fileNames = {"/a.csv"};
+    platform::PressShortcut(form, "Ctrl+E");
+    EXPECT_EQ(docs.dialogs.back().filter, "Fichier CSV (*.csv)");
+    EXPECT_TRUE(docs.FileExists("/a.csv"));
+    platform::PressShortcut(form, "Ctrl+P");
+    EXPECT_EQ(docs.printed, 1);
+}
+
+}  // namespace
+}  // namespace ventrose::navlog

@@ -1,0 +1,71 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "tests/soak/log_check.h"
+
+#include "app/application.h"
+#include "navlog/calcullog.h"
+#include "navlog/saisielog.h"
+
+namespace ventrose::soak {
+
+namespace {
+
+using navlog::Champ;
+using navlog::Lecture;
+
+// The box reads as `value`, or is on its way to a value where the window lets it be.
+bool reads(const platform::Form& form, const std::string& box, Champ champ, double value,
+           bool mayBeIncomplete) {
+    const Lecture lecture = navlog::LireChamp(champ, form[box].text());
+    if (lecture.etat == Lecture::Etat::Valeur) return lecture.valeur == value;
+    return lecture.etat == Lecture::Etat::Incomplet && mayBeIncomplete;
+}
+
+}  // namespace
+
+bool IsLogMessage(const std::string& prompt) {
+    return prompt.find(" : de ") != std::string::npos ||
+           prompt == "Repère : 40 caractères au plus" ||
+           prompt == "Le log compte déjà 100 étapes." ||
+           // Without documents, printing says it cannot.
+           prompt == "Le log n'a pas été imprimé : non disponible";
+}
+
+Check CheckLog(scenario::Driver& driver) {
+    navlog::FrmLog& form = driver.application().frmLog();
+    const navlog::LogNav& log = form.log();
+    const navlog::ResultatLog expected = navlog::CalculLog(log);
+    if (!(form.resultat() == expected))
+        return Failure{"frmLog", "frmLog holds figures that are not CalculLog of its log"};
+    const std::string name = "frmLog";
+    if (!reads(form, "txtVp", Champ::Vp, log.Vp, true) ||
+        !reads(form, "txtDepart", Champ::Depart, log.departure, true) ||
+        !reads(form, "txtCarbu", Champ::Carburant, log.fuelAtDeparture, true) ||
+        !reads(form, "txtConso", Champ::Conso, log.fuelPerHour, true) ||
+        !reads(form, "txtReserve", Champ::Reserve, log.finalReserve, true))
+        return Failure{"frmLog.data", "a box of the log's data does not read as the log"};
+    for (std::size_t i = 0; i < log.etapes.size(); ++i) {
+        const navlog::Etape& e = log.etapes[i];
+        const std::string row = "(" + std::to_string(i + 1) + ")";
+        const bool boxes = form["txtRepere" + row].text() == e.repere &&
+                           reads(form, "txtRm" + row, Champ::Rm, e.Rm, false) &&
+                           reads(form, "txtDist" + row, Champ::D, e.D, false) &&
+                           reads(form, "txtV" + row, Champ::V, e.V, false) &&
+                           reads(form, "txtVw" + row, Champ::Vw, e.Vw, false) &&
+                           (e.HR ? reads(form, "txtHR" + row, Champ::HR, *e.HR, false)
+                                 : navlog::LireChamp(Champ::HR, form["txtHR" + row].text()).etat ==
+                                       Lecture::Etat::Incomplet);
+        if (!boxes) return Failure{"frmLog.leg", "the boxes of leg " + row + " are not its values"};
+        const navlog::ResultatEtape& r = expected.etapes[i];
+        const std::pair<const char*, const std::string*> labels[] = {{"lblCap", &r.CapText},
+                                                                     {"lblVs", &r.VsText},
+                                                                     {"lblHE", &r.HEText},
+                                                                     {"lblReste", &r.ResteText}};
+        if (!form["lblCap" + row].visible()) continue;
+        for (const auto& [label, text] : labels)
+            if (auto f = ExpectCaption(driver, name, label + row, *text, "CalculLog of the log"))
+                return f;
+    }
+    return std::nullopt;
+}
+
+}  // namespace ventrose::soak

@@ -1,0 +1,19 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <string>
+
+#include "tests/runner/driver.h"
+#include "tests/soak/failure.h"
+
+namespace ventrose::soak {
+
+// The log window's promise: every figure it shows is CalculLog of the log it holds, and every
+// box reads as that log's value (or, for Vp and the times, as a text still on its way to one).
+Check CheckLog(scenario::Driver& driver);
+
+// The log window's own messages: a range («Rm : de 0 à 360»), a full log, or a printer the
+// application has not.
+bool IsLogMessage(const std::string& prompt);
+
+}  // namespace ventrose::soak
