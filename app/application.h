@@ -3,6 +3,8 @@
 
 #include "about/frmquit.h"
 #include "airspeed/frmvitesse.h"
+#include "app/sim_feed.h"
+#include "app/windows_feed.h"
 #include "conversions/frmconversions.h"
 #include "descent/frmdescente.h"
 #include "platform/host.h"
@@ -28,6 +30,8 @@ public:
     airspeed::FrmVitesse& frmVitesse() { return frmVitesse_; }
     descent::FrmDescente& frmDescente() { return frmDescente_; }
     conversions::FrmConversions& frmConversions() { return frmConversions_; }
+    // What a simulator link tells the calculators.
+    SimFeed& simFeed() { return simFeed_; }
 
 private:
     void cmdVitesse_Click();
@@ -43,6 +47,7 @@ private:
     descent::FrmDescente frmDescente_;
     conversions::FrmConversions frmConversions_;
     about::FrmQuit frmQuit_;
+    WindowsFeed simFeed_{frmMainCalc_, frmVitesse_, frmDescente_};
 };
 
 }  // namespace ventrose::app
