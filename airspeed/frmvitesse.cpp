@@ -10,16 +10,21 @@
 #include "common/format.h"
 #include "platform/messages.h"
 #include "platform/user_actions.h"
+#include "simlink/inputs.h"
 
 namespace ventrose::airspeed {
 
 FrmVitesse::FrmVitesse(platform::Runtime& runtime) : Form(runtime, Design()) {
-    onLoad([this] { Form_Load(); });
+    onLoad([this] {
+        Form_Load();
+        suivi_.loaded();
+    });
     hscVi.onChange([this] { hscVi_Change(); });
     vscAlt.onChange([this] { vscAlt_Change(); });
     txtTempExt.onKeyPress([this](int& key) { txtTempExt_KeyPress(key); });
     cmdTempExt.onClick([this] { cmdTempExt_Click(); });
     cmdQuit.onClick([this] { cmdQuit_Click(); });
+    chkSuivre.onClick([this] { chkSuivre_Click(); });
 }
 
 void FrmVitesse::Form_Load() {
@@ -34,12 +39,14 @@ void FrmVitesse::Form_Load() {
 
 // The bar's range (60 to 1800) is inside the field's 16 bits.
 void FrmVitesse::hscVi_Change() {
+    suivi_.stopIfByHand(*hscVi);
     Vi = static_cast<std::int16_t>(hscVi->value());
     lblVi->setCaption(common::FormatWhole(Vi));
     refresh();
 }
 
 void FrmVitesse::vscAlt_Change() {
+    suivi_.stopIfByHand(*vscAlt);
     LireAltitude();
     refresh();
 }
@@ -78,6 +85,7 @@ void FrmVitesse::showExact(std::optional<double> temperature) {
 // Lets through what can belong to a number: digits, a minus sign anywhere and Backspace; the
 // point becomes the comma that numbers are read with. A comma typed directly is refused too.
 void FrmVitesse::txtTempExt_KeyPress(int& KeyAscii) {
+    suivi_.stopIfByHand(*txtTempExt);
     const bool chiffre = KeyAscii >= '0' && KeyAscii <= '9';
     if (chiffre || KeyAscii == '-' || KeyAscii == platform::kBackspaceKey) return;
     if (KeyAscii == '.') {
@@ -92,11 +100,14 @@ void FrmVitesse::txtTempExt_KeyPress(int& KeyAscii) {
 // no usable temperature; the person is then told so and nothing changes, the text included, so
 // that it can be corrected.
 void FrmVitesse::cmdTempExt_Click() {
+    const std::optional<TempExtRefusal> refusal = ValiderTempExt();
+    if (refusal && *refusal != TempExtRefusal::Empty)
+        platform::MsgBox(runtime(), platform::kNotANumber);
+}
+
+std::optional<TempExtRefusal> FrmVitesse::ValiderTempExt() {
     const auto result = CalculVpTempExt(Vi, Altitude, TableAtmo, txtTempExt->text());
-    if (const auto* refusal = std::get_if<TempExtRefusal>(&result)) {
-        if (*refusal != TempExtRefusal::Empty) platform::MsgBox(runtime(), platform::kNotANumber);
-        return;
-    }
+    if (const auto* refusal = std::get_if<TempExtRefusal>(&result)) return *refusal;
     const ResultatVpTempExt& r = std::get<ResultatVpTempExt>(result);
     TempExt = r.TempExt;
     CorrTemp = r.CorrTemp;
@@ -106,8 +117,30 @@ void FrmVitesse::cmdTempExt_Click() {
     lblVpKm->setCaption(r.VpKmText);
     // As typed: the rule's rounding to whole degrees belongs to the rule.
     showExact(r.TempExtLue);
+    return std::nullopt;
 }
 
 void FrmVitesse::cmdQuit_Click() { runtime().Unload(*this); }
+
+void FrmVitesse::chkSuivre_Click() { suivi_.boxClicked(); }
+
+void FrmVitesse::LierSimulateur(bool lie) { suivi_.setLink(lie); }
+void FrmVitesse::EtatSimulateur(std::string_view etat) { suivi_.setStatus(etat); }
+void FrmVitesse::SuivreSimulateur(const simlink::SimValues& values) { suivi_.deliver(values); }
+
+// The bars first: a bar that moves empties the temperature box. Then the temperature, typed
+// and confirmed as "OK" does, unless the box holds it already (nothing moved since). A
+// temperature the window refuses leaves the standard display, without a message at each value.
+void FrmVitesse::appliquerSimulateur(const simlink::SimValues& values) {
+    const simlink::AirspeedInputs entrees = simlink::AirspeedFromSim(values);
+    if (entrees.Vi) hscVi->setValue(*entrees.Vi);
+    if (entrees.AltitudeBar) vscAlt->setValue(*entrees.AltitudeBar);
+    if (entrees.TempExtText && txtTempExt->text() != *entrees.TempExtText) {
+        txtTempExt->setText(*entrees.TempExtText);
+        ValiderTempExt();
+    }
+    lblVpSim->setCaption(entrees.SimTasText ? "Simulateur : " + *entrees.SimTasText
+                                            : std::string());
+}
 
 }  // namespace ventrose::airspeed

@@ -3,11 +3,15 @@
 
 #include <cstdint>
 #include <optional>
+#include <string_view>
 
+#include "airspeed/calculvp.h"
 #include "airspeed/tableatmo.h"
 #include "platform/control_ref.h"
 #include "platform/form.h"
 #include "platform/runtime.h"
+#include "simfollow/following.h"
+#include "simlink/sim_values.h"
 
 namespace ventrose::airspeed {
 
@@ -32,8 +36,19 @@ public:
     void txtTempExt_KeyPress(int& KeyAscii);
     void cmdTempExt_Click();
     void cmdQuit_Click();
+    void chkSuivre_Click();
+
+    // The simulator's link (app/sim_feed.h). Following, the indicated airspeed and the altitude
+    // move their bars, then the outside temperature is typed and confirmed as "OK" does; the
+    // simulator's own true airspeed stands beside the window's.
+    void LierSimulateur(bool lie);
+    void EtatSimulateur(std::string_view etat);
+    void SuivreSimulateur(const simlink::SimValues& values);
 
 private:
+    // "OK" without its message: what a refused temperature would say, or nothing.
+    std::optional<TempExtRefusal> ValiderTempExt();
+    void appliquerSimulateur(const simlink::SimValues& values);
     void LireAltitude();
     void refresh();
     void showExact(std::optional<double> temperature);
@@ -54,6 +69,14 @@ private:
     platform::LabelRef lblPression{*this, "lblPression"};
     platform::LabelRef Label3{*this, "Label3"};  // the corrections explained
     platform::LabelRef Label5{*this, "Label5"};  // the temperature explained
+    platform::CheckBoxRef chkSuivre{*this, "chkSuivre"};
+    platform::LabelRef lblSimulateur{*this, "lblSimulateur"};
+    platform::LabelRef lblVpSim{*this, "lblVpSim"};
+
+    simfollow::Following suivi_{
+        *this, chkSuivre, lblSimulateur, {lblVpSim}, [this](const simlink::SimValues& v) {
+            appliquerSimulateur(v);
+        }};
 
     airspeed::TableAtmo TableAtmo{};
     std::int16_t Vi = 0;        // knots

@@ -136,6 +136,17 @@ FormDesign makeDesign() {
         Colours(Value("lblMach", "", {255 * kPx, 520 * kPx, 225 * kPx, 28 * kPx}, "lblMach"),
                 kWhite, kNavy),
         kExactFont));
+
+    // The simulator's link, shown only while one is chosen: the box and the link's state along
+    // the foot of the left column, beside "Quitter"; the simulator's own true airspeed to the
+    // right of the window's.
+    add(Hidden(Colours(
+        Check("chkSuivre", "", "Suivre le simulateur", {kLeft, 464 * kPx, 170 * kPx, 20 * kPx}),
+        kLightBlue)));
+    add(Hidden(Colours(Caption("lblSimulateur", "", "", {186 * kPx, 466 * kPx, 186 * kPx, kLine}),
+                       kLightBlue)));
+    add(Hidden(Colours(Caption("lblVpSim", "", "", {490 * kPx, 341 * kPx, 144 * kPx, kLine}),
+                       kLightBlue)));
     return d;
 }
 

@@ -4,6 +4,8 @@
 #include "about/frmquit.h"
 #include "airspeed/frmvitesse.h"
 #include "app/null_documents.h"
+#include "app/sim_feed.h"
+#include "app/windows_feed.h"
 #include "conversions/frmconversions.h"
 #include "descent/frmdescente.h"
 #include "navlog/frmlog.h"
@@ -36,6 +38,8 @@ public:
     descent::FrmDescente& frmDescente() { return frmDescente_; }
     conversions::FrmConversions& frmConversions() { return frmConversions_; }
     navlog::FrmLog& frmLog() { return frmLog_; }
+    // What a simulator link tells the calculators.
+    SimFeed& simFeed() { return simFeed_; }
 
 private:
     void cmdVitesse_Click();
@@ -55,6 +59,7 @@ private:
     conversions::FrmConversions frmConversions_;
     navlog::FrmLog frmLog_;
     about::FrmQuit frmQuit_;
+    WindowsFeed simFeed_{frmMainCalc_, frmVitesse_, frmDescente_};
 };
 
 }  // namespace ventrose::app

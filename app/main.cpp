@@ -39,14 +39,6 @@ QIcon ApplicationIcon() {
     return icon;
 }
 
-// Until the windows take the simulator's values, the link runs without them.
-class NoWindowsFeed : public ventrose::app::SimFeed {
-public:
-    void SetLink(std::optional<ventrose::simlink::Simulator>) override {}
-    void SetStatus(std::string_view) override {}
-    void Deliver(const ventrose::simlink::SimValues&) override {}
-};
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -107,8 +99,7 @@ int main(int argc, char** argv) {
         settings.Write(kept);
     };
     view.onPreferencesChanged = save;
-    NoWindowsFeed feed;
-    ventrose::app::SimLinkQt link(feed);
+    ventrose::app::SimLinkQt link(application.simFeed());
     link.onProblem = [&](const std::string& message) {
         std::cerr << "ventrose: " << message << '\n';
         // Out of the resolver's callback, from the event loop itself.

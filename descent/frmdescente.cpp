@@ -9,11 +9,15 @@
 #include "descent/calculdist.h"
 #include "descent/calcultaux.h"
 #include "descent/calculvs.h"
+#include "simlink/inputs.h"
 
 namespace ventrose::descent {
 
 FrmDescente::FrmDescente(platform::Runtime& runtime) : Form(runtime, Design()) {
-    onLoad([this] { Form_Load(); });
+    onLoad([this] {
+        Form_Load();
+        suivi_.loaded();
+    });
     hscPtA.onChange([this] { hscPtA_Change(); });
     hscPtB.onChange([this] { hscPtB_Change(); });
     hscDist.onChange([this] { hscDist_Change(); });
@@ -31,6 +35,7 @@ FrmDescente::FrmDescente(platform::Runtime& runtime) : Form(runtime, Design()) {
     optVs.onClick([this] { optVs_Click(); });
     cmdClear.onClick([this] { cmdClear_Click(); });
     cmdQuit.onClick([this] { cmdQuit_Click(); });
+    chkSuivre.onClick([this] { chkSuivre_Click(); });
 }
 
 const EtatDescente& FrmDescente::etat(ModeDescente mode) const {
@@ -100,6 +105,7 @@ void FrmDescente::hscVz3_Change() { inputChanged(hscVz3); }
 // stored or shown.
 void FrmDescente::inputChanged(const platform::ScrollBarRef& bar) {
     const BarreEntree& b = controles_.entree(bar);
+    if (b.champ == Champ::AltA || b.champ == Champ::Vs) suivi_.stopIfByHand(*bar);
     const int value = bar->value();
     EtatDescente& e = stateOf(b.mode);
     double stored = 0;
@@ -166,5 +172,23 @@ void FrmDescente::showFrame(ModeDescente mode) {
 void FrmDescente::cmdClear_Click() { loadInputs(); }
 
 void FrmDescente::cmdQuit_Click() { runtime().Unload(*this); }
+
+void FrmDescente::chkSuivre_Click() { suivi_.boxClicked(); }
+
+void FrmDescente::LierSimulateur(bool lie) { suivi_.setLink(lie); }
+void FrmDescente::EtatSimulateur(std::string_view etat) { suivi_.setStatus(etat); }
+void FrmDescente::SuivreSimulateur(const simlink::SimValues& values) { suivi_.deliver(values); }
+
+// Every mode's point A and ground speed bars, each running its handler and its mode's
+// computation when it moves.
+void FrmDescente::appliquerSimulateur(const simlink::SimValues& values) {
+    const simlink::DescentInputs entrees = simlink::DescentFromSim(values);
+    for (const ModeDescente mode : kModes) {
+        for (const BarreEntree& b : barres(mode)) {
+            if (b.champ == Champ::AltA && entrees.AltABar) b.barre->setValue(*entrees.AltABar);
+            if (b.champ == Champ::Vs && entrees.Vs) b.barre->setValue(*entrees.Vs);
+        }
+    }
+}
 
 }  // namespace ventrose::descent

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <span>
+#include <string_view>
 
 #include "descent/affichagedescente.h"
 #include "descent/controlesdescente.h"
@@ -10,6 +11,8 @@
 #include "platform/control_ref.h"
 #include "platform/form.h"
 #include "platform/runtime.h"
+#include "simfollow/following.h"
+#include "simlink/sim_values.h"
 
 namespace ventrose::descent {
 
@@ -44,6 +47,13 @@ public:
     void optVs_Click();
     void cmdClear_Click();
     void cmdQuit_Click();
+    void chkSuivre_Click();
+
+    // The simulator's link (app/sim_feed.h). Following, point A takes the current altitude and
+    // the ground speed bars the ground speed, in every mode, so that each mode shows them.
+    void LierSimulateur(bool lie);
+    void EtatSimulateur(std::string_view etat);
+    void SuivreSimulateur(const simlink::SimValues& values);
 
     ModeDescente mode() const { return Mode; }
     const EtatDescente& etat(ModeDescente mode) const;
@@ -113,8 +123,11 @@ public:
 
     platform::ButtonRef cmdClear{*this, "cmdClear"};
     platform::ButtonRef cmdQuit{*this, "cmdQuit"};
+    platform::CheckBoxRef chkSuivre{*this, "chkSuivre"};
+    platform::LabelRef lblSimulateur{*this, "lblSimulateur"};
 
 private:
+    void appliquerSimulateur(const simlink::SimValues& values);
     void loadInputs();
     void forgetInputsNotReloaded();
     void inputChanged(const platform::ScrollBarRef& bar);
@@ -129,6 +142,11 @@ private:
     EtatDescente EtatTaux{};
     EtatDescente EtatDist{};
     EtatDescente EtatVs{};
+
+    simfollow::Following suivi_{
+        *this, chkSuivre, lblSimulateur, {}, [this](const simlink::SimValues& v) {
+            appliquerSimulateur(v);
+        }};
 };
 
 }  // namespace ventrose::descent

@@ -213,6 +213,12 @@ FormDesign makeDesign() {
     d.controls.push_back(WithFont(onBlue(Caption("Label26", "", " Du point A au point B",
                                                  {256 * kPx, 30 * kPx, 204 * kPx, 24 * kPx})),
                                   kLargeCaption));
+    // The simulator's link, shown only while one is chosen: the link's state above the title of
+    // the right side, the box under it.
+    d.controls.push_back(
+        Hidden(onBlue(Caption("lblSimulateur", "", "", {260 * kPx, 8 * kPx, 200 * kPx, kRowH}))));
+    d.controls.push_back(Hidden(onBlue(Check("chkSuivre", "", "Suivre le simulateur",
+                                             {260 * kPx, 60 * kPx, 200 * kPx, 22 * kPx}))));
 
     // Frame1 stands at the working position; the other two are designed outside the client
     // area and brought there when their mode is selected.

@@ -39,6 +39,10 @@ Control::Control(Form& form, const ControlDesign& design, std::size_t row, int i
       y1_(design.y1),
       x2_(design.x2),
       y2_(design.y2) {
+    if (design.kind == ControlKind::CheckBox) {
+        min_ = 0;
+        max_ = 1;
+    }
     value_ = std::clamp(value_, lowest(), highest());
 }
 
@@ -88,7 +92,10 @@ void Control::setValue(int value) {
     if (limited == value_) return;
     value_ = limited;
     changed(Property::Value);
-    form_.fireChange(*this);
+    if (kind() == ControlKind::CheckBox)
+        form_.fireClick(*this);
+    else
+        form_.fireChange(*this);
 }
 
 void Control::setBound(int& field, int value, Property property) {

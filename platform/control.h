@@ -58,6 +58,8 @@ public:
 
     // Scroll bars: a 16-bit value kept within Min..Max (whichever way round they are); a value
     // outside is brought to the nearer end. A new value runs the Change handler.
+    // Check boxes: 0 or 1 (ticked); any other value is brought to the nearer, and a new value
+    // runs the Click handler, as a person's click does.
     int value() const { return value_; }
     void setValue(int value);
     int min() const { return min_; }

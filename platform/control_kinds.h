@@ -12,6 +12,7 @@ enum class ClickGoesTo {
     Control,    // the control's Click handler
     Selection,  // the option becomes the selected one, which runs its Click handler if it was not
     Window,     // drawn decorations take no click: it reaches the window beneath
+    Toggle,     // a check box's Value goes from 0 to 1 or back, which runs its Click handler
 };
 
 // What a screen reader names a control by (accessible_names.h has the rules of each).
@@ -54,6 +55,8 @@ constexpr KindTraits TraitsOf(ControlKind kind) {
         case ControlKind::Image:
             return {
                 .takesFocus = false, .click = ClickGoesTo::Control, .namedBy = NamedBy::Nothing};
+        case ControlKind::CheckBox:
+            return {.takesFocus = true, .click = ClickGoesTo::Toggle, .namedBy = NamedBy::Caption};
     }
     return {};
 }

@@ -50,7 +50,7 @@ public:
     void onChange(std::function<void()> handler) const { form_.onChange(row_, std::move(handler)); }
 };
 
-// The controls that take a click: buttons, options, labels and pictures.
+// The controls that take a click: buttons, options, check boxes, labels and pictures.
 template <ControlKind Kind>
 class ClickableRef : public ControlRef {
 public:
@@ -59,6 +59,7 @@ public:
 };
 using ButtonRef = ClickableRef<ControlKind::CommandButton>;
 using OptionRef = ClickableRef<ControlKind::OptionButton>;
+using CheckBoxRef = ClickableRef<ControlKind::CheckBox>;
 using LabelRef = ClickableRef<ControlKind::Label>;
 using ImageRef = ClickableRef<ControlKind::Image>;
 

@@ -17,7 +17,8 @@ enum class ControlKind {
     Frame,
     Line,
     Image,
-    Shape
+    Shape,
+    CheckBox
 };
 
 enum class Alignment { Left, Right, Center };
@@ -44,8 +45,9 @@ struct ControlDesign {
     std::string container{};  // "" for the form itself, else the name of a frame
     std::string caption{};    // label, button, option and frame text; the text box's text
     int left = 0, top = 0, width = 0, height = 0;
-    int min = 0, max = 32767, smallChange = 1, largeChange = 1, value = 0;  // scroll bars
-    bool selected = false;                                                  // option buttons
+    // Scroll bars; a check box's value is 0 or 1 (ticked), within min 0 and max 1.
+    int min = 0, max = 32767, smallChange = 1, largeChange = 1, value = 0;
+    bool selected = false;  // option buttons
     bool visible = true;
     int x1 = 0, y1 = 0, x2 = 0, y2 = 0;  // lines
     Colour backColour = kDefaultColour;

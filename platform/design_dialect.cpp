@@ -60,6 +60,16 @@ ControlDesign Option(std::string name, std::string container, std::string text, 
     return d;
 }
 
+ControlDesign Check(std::string name, std::string container, std::string text, Place at,
+                    bool ticked) {
+    ControlDesign d = placed(ControlKind::CheckBox, std::move(name), std::move(container), at);
+    d.caption = std::move(text);
+    d.min = 0;
+    d.max = 1;
+    d.value = ticked ? 1 : 0;
+    return d;
+}
+
 ControlDesign Box(std::string name, std::string container, Place at) {
     return placed(ControlKind::TextBox, std::move(name), std::move(container), at);
 }

@@ -29,6 +29,9 @@ ControlDesign Value(std::string name, std::string container, Place at,
 ControlDesign Button(std::string name, std::string container, std::string text, Place at);
 ControlDesign Option(std::string name, std::string container, std::string text, Place at,
                      bool selected = false);
+// A check box, ticked at each load or not.
+ControlDesign Check(std::string name, std::string container, std::string text, Place at,
+                    bool ticked = false);
 ControlDesign Box(std::string name, std::string container, Place at);
 ControlDesign Frame(std::string name, std::string container, std::string text, Place at);
 ControlDesign HBar(std::string name, std::string container, Place at, Range range);

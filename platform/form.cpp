@@ -74,7 +74,7 @@ constexpr std::initializer_list<ControlKind> kAnyKind = {
     ControlKind::Label,      ControlKind::CommandButton, ControlKind::HScrollBar,
     ControlKind::VScrollBar, ControlKind::OptionButton,  ControlKind::TextBox,
     ControlKind::Frame,      ControlKind::Line,          ControlKind::Image,
-    ControlKind::Shape};
+    ControlKind::Shape,      ControlKind::CheckBox};
 
 }  // namespace
 

@@ -96,7 +96,14 @@ void Runtime::MsgBox(const std::string& prompt, int style, const std::string& ti
     if (ended_) return;
     MessageBoxRequest request{prompt, style, title, ""};
     if (Form* owner = activeForm()) request.owner = owner->name();
-    host_->showMessageBox(request);
+    ++messageBoxes_;
+    try {
+        host_->showMessageBox(request);
+    } catch (...) {
+        --messageBoxes_;
+        throw;
+    }
+    --messageBoxes_;
 }
 
 Form* Runtime::activeForm() const {
@@ -108,6 +115,12 @@ Form* Runtime::activeForm() const {
 bool Runtime::acceptsInput(const Form& form) const {
     if (ended_ || !form.loaded()) return false;
     return modal_.empty() ? true : modal_.back() == &form;
+}
+
+const Control* Runtime::exchangeActedOn(const Control* control) {
+    const Control* before = actedOn_;
+    actedOn_ = control;
+    return before;
 }
 
 bool Runtime::isShownModally(const Form& form) const { return !ended_ && contains(modal_, form); }

@@ -44,6 +44,8 @@ public:
     // The loaded forms, in load order.
     const std::vector<Form*>& Forms() const { return loaded_; }
     void MsgBox(const std::string& prompt, int style, const std::string& title);
+    // While a message box is up, the handler that asked for it waits in the middle of its work.
+    bool messageBoxShown() const { return messageBoxes_ > 0; }
 
     bool ended() const { return ended_; }
     bool started() const { return !registered_.empty(); }
@@ -52,6 +54,14 @@ public:
     Form* activeForm() const;
     bool acceptsInput(const Form& form) const;
     bool isShownModally(const Form& form) const;
+
+    // While a person's action (platform/user_actions.h) is applied to a control, and so while
+    // the handlers it starts run, that control; else null. Window code tells by it a person's
+    // move of a control from its own, or a feed's, which set the same properties.
+    bool isActedOnByPerson(const Control& control) const { return actedOn_ == &control; }
+    // Makes `control` the one a person acts on and returns the one before, to be put back when
+    // the action is over (user_actions.cpp does both).
+    const Control* exchangeActedOn(const Control* control);
 
     // Lifecycle log: "load F", "show F", "show-modal F", "unload F", "end".
     const std::vector<std::string>& log() const { return log_; }
@@ -74,6 +84,8 @@ private:
     std::vector<Observer*> observers_;
     std::vector<std::string> log_;
     bool ended_ = false;
+    const Control* actedOn_ = nullptr;
+    int messageBoxes_ = 0;
 };
 
 }  // namespace ventrose::platform

@@ -16,8 +16,24 @@ namespace {
 
 bool accepts(const Form& form) { return form.runtime().acceptsInput(form); }
 
+// Marks the control as a person's target for as long as the action and its handlers run. The
+// runtime outlives every form, and so the control's unloading by a handler.
+class ByHand {
+public:
+    explicit ByHand(Control& control)
+        : runtime_(control.form().runtime()), before_(runtime_.exchangeActedOn(&control)) {}
+    ByHand(const ByHand&) = delete;
+    ByHand& operator=(const ByHand&) = delete;
+    ~ByHand() { runtime_.exchangeActedOn(before_); }
+
+private:
+    Runtime& runtime_;
+    const Control* before_;
+};
+
 bool moveToward(Control& bar, Toward toward, int step) {
     if (!bar.isScrollBar() || !accepts(bar.form())) return false;
+    const ByHand byHand(bar);
     const int end = toward == Toward::Min ? bar.min() : bar.max();
     const int value = bar.value();
     int next = value;
@@ -62,6 +78,7 @@ bool TroughClick(Control& bar, Toward toward) { return moveToward(bar, toward, b
 
 bool ThumbRelease(Control& bar, int value) {
     if (!bar.isScrollBar() || !accepts(bar.form())) return false;
+    const ByHand byHand(bar);
     bar.setValue(value);
     return true;
 }
@@ -69,10 +86,12 @@ bool ThumbRelease(Control& bar, int value) {
 bool Click(Control& control) {
     Form& form = control.form();
     if (!accepts(form)) return false;
+    const ByHand byHand(control);
     switch (TraitsOf(control.kind()).click) {
         case ClickGoesTo::Selection:
             control.setSelected(true);
             break;  // a selected option runs nothing
+        case ClickGoesTo::Toggle: control.setValue(control.value() == 0 ? 1 : 0); break;
         case ClickGoesTo::Window: form.fireFormClick(); break;
         case ClickGoesTo::Control: form.fireClick(control); break;
         case ClickGoesTo::Nowhere: break;
@@ -88,6 +107,7 @@ bool ClickForm(Form& form) {
 
 bool KeyPress(Control& box, int keyAscii) {
     if (!focusBox(box)) return false;
+    const ByHand byHand(box);
     Form& form = box.form();
     const std::string name = box.name();
     form.fireKeyPress(box, keyAscii);
@@ -106,24 +126,28 @@ bool KeyPress(Control& box, int keyAscii) {
 
 bool DeleteKey(Control& box) {
     if (!focusBox(box)) return false;
+    const ByHand byHand(box);
     removeAround(box, 0);
     return true;
 }
 
 bool Paste(Control& box, std::string_view text) {
     if (!focusBox(box)) return false;
+    const ByHand byHand(box);
     replaceSelection(box, WithoutControlCharacters(text));
     return true;
 }
 
 bool ClearText(Control& box) {
     if (!focusBox(box)) return false;
+    const ByHand byHand(box);
     box.edit("", 0);
     return true;
 }
 
 bool Select(Control& box, int start, int length) {
     if (!focusBox(box)) return false;
+    const ByHand byHand(box);
     box.setSelection(start, length);
     return true;
 }

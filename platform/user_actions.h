@@ -22,7 +22,7 @@ inline constexpr int kEscapeKey = 27;
 bool ArrowClick(Control& bar, Toward toward);   // by SmallChange, within Min..Max
 bool TroughClick(Control& bar, Toward toward);  // by LargeChange, within Min..Max
 bool ThumbRelease(Control& bar, int value);     // dragged thumb released at value
-bool Click(Control& control);                   // button, option, label, image
+bool Click(Control& control);                   // button, option, check box, label, image
 bool ClickForm(Form& form);                     // the bare window
 // One key press in a text box: the box's KeyPress handler may replace the code or set it to 0;
 // then Backspace (kBackspaceKey) removes the selection or the character before the caret, other

@@ -2,6 +2,7 @@
 #include "wind/frmmaincalc.h"
 
 #include "common/numbers.h"
+#include "simlink/inputs.h"
 #include "wind/facteurs.h"
 #include "wind/sincos.h"
 #include "wind/tempsdistance.h"
@@ -11,7 +12,10 @@
 namespace ventrose::wind {
 
 FrmMainCalc::FrmMainCalc(platform::Runtime& runtime) : Form(runtime, Design()) {
-    onLoad([this] { Form_Load(); });
+    onLoad([this] {
+        Form_Load();
+        suivi_.loaded();
+    });
     hscVp.onChange([this] { hscVp_Change(); });
     hscRm.onChange([this] { hscRm_Change(); });
     hscV.onChange([this] { hscV_Change(); });
@@ -21,10 +25,12 @@ FrmMainCalc::FrmMainCalc(platform::Runtime& runtime) : Form(runtime, Design()) {
     optTemps.onClick([this] { optTemps_Click(); });
     optDistance.onClick([this] { optDistance_Click(); });
     cmdClear.onClick([this] { cmdClear_Click(); });
+    chkSuivre.onClick([this] { chkSuivre_Click(); });
 }
 
 // Every bar's value fits the field it goes to: the bars' ranges are those of the fields.
 void FrmMainCalc::hscVp_Change() {
+    suivi_.stopIfByHand(*hscVp);
     Vp = static_cast<std::int16_t>(hscVp->value());
     CalculVent();
 }
@@ -35,11 +41,13 @@ void FrmMainCalc::hscRm_Change() {
 }
 
 void FrmMainCalc::hscV_Change() {
+    suivi_.stopIfByHand(*hscV);
     V = hscV->value();
     CalculVent();
 }
 
 void FrmMainCalc::hscVw_Change() {
+    suivi_.stopIfByHand(*hscVw);
     Vw = hscVw->value();
     CalculVent();
 }
@@ -75,6 +83,20 @@ void FrmMainCalc::showMode(bool temps) {
 }
 
 void FrmMainCalc::cmdClear_Click() { Form_Load(); }
+
+void FrmMainCalc::chkSuivre_Click() { suivi_.boxClicked(); }
+
+void FrmMainCalc::LierSimulateur(bool lie) { suivi_.setLink(lie); }
+void FrmMainCalc::EtatSimulateur(std::string_view etat) { suivi_.setStatus(etat); }
+void FrmMainCalc::SuivreSimulateur(const simlink::SimValues& values) { suivi_.deliver(values); }
+
+// Each bar that moves runs its handler and a recomputation; a value it already has moves nothing.
+void FrmMainCalc::appliquerSimulateur(const simlink::SimValues& values) {
+    const simlink::MainInputs entrees = simlink::MainFromSim(values);
+    if (entrees.Vp) hscVp->setValue(*entrees.Vp);
+    if (entrees.V) hscV->setValue(*entrees.V);
+    if (entrees.Vw) hscVw->setValue(*entrees.Vw);
+}
 
 void FrmMainCalc::Form_Load() {
     Fb = InvFb = 0;

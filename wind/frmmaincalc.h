@@ -3,10 +3,13 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "platform/control_ref.h"
 #include "platform/form.h"
 #include "platform/runtime.h"
+#include "simfollow/following.h"
+#include "simlink/sim_values.h"
 
 namespace ventrose::wind {
 
@@ -31,6 +34,14 @@ public:
     void optTemps_Click();
     void optDistance_Click();
     void cmdClear_Click();
+    void chkSuivre_Click();
+
+    // The simulator's link (app/sim_feed.h): chosen or not, its state, its values. Following,
+    // the true airspeed, the wind's direction made magnetic and its speed move their bars; the
+    // course and the leg stay the pilot's.
+    void LierSimulateur(bool lie);
+    void EtatSimulateur(std::string_view etat);
+    void SuivreSimulateur(const simlink::SimValues& values);
 
     platform::ButtonRef cmdConversions{*this, "cmdConversions"};
     platform::ButtonRef cmdVitesse{*this, "cmdVitesse"};
@@ -41,6 +52,7 @@ public:
 
 private:
     void showMode(bool temps);
+    void appliquerSimulateur(const simlink::SimValues& values);
 
     platform::ScrollBarRef hscVp{*this, "hscVp"};
     platform::ScrollBarRef hscRm{*this, "hscRm"};
@@ -79,6 +91,13 @@ private:
     platform::LabelRef lblVs{*this, "lblVs"};
     platform::LabelRef lblTc{*this, "lblTc"};
     platform::LabelRef lblVe{*this, "lblVe"};
+    platform::CheckBoxRef chkSuivre{*this, "chkSuivre"};
+    platform::LabelRef lblSimulateur{*this, "lblSimulateur"};
+
+    simfollow::Following suivi_{
+        *this, chkSuivre, lblSimulateur, {}, [this](const simlink::SimValues& v) {
+            appliquerSimulateur(v);
+        }};
 
     std::int16_t Vp = 0;
     int Rm = 0;

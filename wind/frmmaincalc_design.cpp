@@ -189,6 +189,14 @@ FormDesign makeDesign() {
     add(Colours(Button("Command1", "", "A propos ...", buttonAt(3)), kLightYellow));
     add(WithFont(Colours(Button("cmdClear", "", "Rafraichir", buttonAt(4)), kLightCyan), kBold));
     add(WithFont(Colours(Button("cmdQuit", "", "Quitter", buttonAt(5)), kLightOrange), kBold));
+
+    // The simulator's link, shown only while one is chosen: the box and the link's state at
+    // either end of the title's row, clear of the centred title.
+    add(Hidden(onBlue(Check("chkSuivre", "", "Suivre le simulateur",
+                            {14 * kPx, 10 * kPx, 180 * kPx, 20 * kPx}))));
+    add(Hidden(Aligned(
+        onBlue(Caption("lblSimulateur", "", "", {690 * kPx, 12 * kPx, 192 * kPx, kRowHeight})),
+        Alignment::Right)));
     return d;
 }
 

@@ -179,6 +179,29 @@ constexpr KindBehaviour kOption{.create = createOption,
                                 .mirror = mirrorOption,
                                 .exclusive = true};
 
+// Check box.
+
+QWidget* createCheck(QWidget& parent, const ControlDesign&, double) {
+    return new CheckWidget(&parent);
+}
+
+void connectCheck(QWidget& widget, const ControlLink& link) {
+    auto* check = static_cast<CheckWidget*>(&widget);
+    QObject::connect(check, &QAbstractButton::clicked, check, clickOn(link));
+    // A screen reader's "toggle" action ticks or unticks the box without a click: the model
+    // toggles it as a click would, or refuses, and the box shows the model again either way.
+    QObject::connect(check, &QAbstractButton::toggled, check, clickOn(link));
+}
+
+void mirrorCheck(QWidget& widget, const Control& control, double scale) {
+    MirrorCaption(widget, control);
+    MirrorChecked(static_cast<CheckWidget&>(widget), control);
+    MirrorPlace(widget, control, scale);
+}
+
+constexpr KindBehaviour kCheck{
+    .create = createCheck, .colour = filled, .connect = connectCheck, .mirror = mirrorCheck};
+
 // Text box.
 
 QWidget* createBox(QWidget& parent, const ControlDesign&, double) { return new TextBox(&parent); }
@@ -289,6 +312,7 @@ const KindBehaviour& BehaviourOf(ControlKind kind) {
         case ControlKind::Line: return kLine;
         case ControlKind::Image: return kImage;
         case ControlKind::Shape: return kShape;
+        case ControlKind::CheckBox: return kCheck;
     }
     return kShape;  // only a value outside ControlKind comes here: an inert box
 }

@@ -84,6 +84,10 @@ void MirrorRange(QScrollBar& bar, const Control& control) {
 void MirrorChecked(QAbstractButton& button, const Control& control) {
     // An exclusive option refuses to be cleared while it is the one checked: the model alone
     // says which option is selected, even none.
+    if (control.kind() == ControlKind::CheckBox) {
+        button.setChecked(control.value() != 0);
+        return;
+    }
     const bool exclusive = button.autoExclusive();
     if (!control.selected() && exclusive) button.setAutoExclusive(false);
     button.setChecked(control.selected());

@@ -77,6 +77,10 @@ OptionWidget::OptionWidget(QWidget* parent) : QRadioButton(parent) { setAutoExcl
 
 bool OptionWidget::hitButton(const QPoint& pos) const { return rect().contains(pos); }
 
+CheckWidget::CheckWidget(QWidget* parent) : QCheckBox(parent) {}
+
+bool CheckWidget::hitButton(const QPoint& pos) const { return rect().contains(pos); }
+
 FrameWidget::FrameWidget(QWidget* parent) : QGroupBox(parent) {}
 
 void FrameWidget::paintEvent(QPaintEvent*) {

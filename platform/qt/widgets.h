@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPixmap>
@@ -49,6 +50,17 @@ private:
 class OptionWidget : public QRadioButton {
 public:
     explicit OptionWidget(QWidget* parent);
+
+protected:
+    bool hitButton(const QPoint& pos) const override;
+    void nextCheckState() override {}
+};
+
+// A check box as the options are: the whole area takes the click, which never ticks or unticks
+// the box by itself; the model toggles its Value and the view shows it.
+class CheckWidget : public QCheckBox {
+public:
+    explicit CheckWidget(QWidget* parent);
 
 protected:
     bool hitButton(const QPoint& pos) const override;

@@ -41,6 +41,8 @@ FormDesign makeDesign(const std::string& name) {
     d.controls.push_back({.kind = ControlKind::OptionButton, .name = "optD", .selected = true});
     d.controls.push_back({.kind = ControlKind::TextBox, .name = "txt"});
     d.controls.push_back({.kind = ControlKind::Label, .name = "lbl", .caption = "design"});
+    // Without the dialect's range: the kind alone keeps it to 0 and 1.
+    d.controls.push_back({.kind = ControlKind::CheckBox, .name = "chk", .value = 7});
     return d;
 }
 
@@ -59,6 +61,10 @@ public:
                  [this] { events.push_back("vsc " + std::to_string((*this)["vsc"].value())); });
         for (const char* opt : {"optA", "optB", "optC", "optD"})
             onClick(opt, [this, opt] { events.push_back(std::string("click ") + opt); });
+        onClick("chk", [this] {
+            events.push_back("click chk " + std::to_string((*this)["chk"].value()) +
+                             (this->runtime().isActedOnByPerson((*this)["chk"]) ? " by hand" : ""));
+        });
         onKeyPress("txt", [](int& key) {
             if (key == '.') key = ',';
             if (key == 'x') key = 0;
@@ -131,6 +137,19 @@ TEST_F(RuntimeTest, OptionsAreExclusiveWithinTheirContainerOnly) {
     EXPECT_EQ(a.events, (std::vector<std::string>{"click optB", "click optC"}));
 }
 
+// A click toggles a check box through its Value, and the new value runs its Click handler, told
+// a person's click from window code's setting.
+TEST_F(RuntimeTest, ACheckBoxTogglesAndRunsClickOnlyWhenItChanges) {
+    EXPECT_EQ(a["chk"].value(), 1);
+    EXPECT_TRUE(Click(a["chk"]));
+    a["chk"].setValue(0);
+    a["chk"].setValue(5);
+    EXPECT_TRUE(Click(a["chk"]));
+    EXPECT_EQ(a.events, (std::vector<std::string>{"click chk 0 by hand", "click chk 1",
+                                                  "click chk 0 by hand"}));
+    EXPECT_FALSE(runtime.isActedOnByPerson(a["chk"])) << "only while the action runs";
+}
+
 TEST_F(RuntimeTest, KeyPressGoesThroughTheFilterBeforeInsertion) {
     struct Row {
         int key;
@@ -173,7 +192,8 @@ TEST_F(RuntimeTest, AModalWindowTakesTheInputOfTheOthers) {
     host.onModal = [&](Form& shown) {
         EXPECT_EQ(runtime.activeForm(), &shown);
         refusedUnder = !ArrowClick(a["hsc"], Toward::Max) && !Click(a["optB"]) &&
-                       !CloseRequest(a) && !KeyPress(a["txt"], '1') && !ClearText(a["txt"]);
+                       !Click(a["chk"]) && !CloseRequest(a) && !KeyPress(a["txt"], '1') &&
+                       !ClearText(a["txt"]);
         EXPECT_TRUE(ArrowClick(b["hsc"], Toward::Max));
         CloseRequest(b);
     };

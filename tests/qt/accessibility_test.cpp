@@ -170,6 +170,26 @@ TEST_F(AccessibilityTest, OptionsAreRadioButtonsWithTheirState) {
     EXPECT_FALSE(temps->state().checked);
 }
 
+// The simulator's box reads as a check box named by its caption, with its state; a screen
+// reader's toggle goes through the model, whose handler stops following.
+TEST_F(AccessibilityTest, TheSimulatorsBoxIsACheckBoxWithItsState) {
+    t_.app.simFeed().SetLink(simlink::Simulator::XPlane);
+    for (platform::Form* form : {static_cast<platform::Form*>(&t_.app.frmMainCalc()),
+                                 static_cast<platform::Form*>(&t_.app.frmVitesse()),
+                                 static_cast<platform::Form*>(&t_.app.frmDescente())}) {
+        SCOPED_TRACE(form->name());
+        QAccessibleInterface* box =
+            QAccessible::queryAccessibleInterface(t_.widget(*form, "chkSuivre"));
+        EXPECT_EQ(box->role(), QAccessible::CheckBox);
+        EXPECT_EQ(box->text(QAccessible::Name), QStringLiteral("Suivre le simulateur"));
+        EXPECT_TRUE(box->state().checked);
+        box->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+        EXPECT_EQ((*form)["chkSuivre"].value(), 0);
+        EXPECT_FALSE(box->state().checked);
+        EXPECT_EQ(nameOf(*form, "lblSimulateur"), QStringLiteral("X-Plane : pas de données"));
+    }
+}
+
 // A screen reader announces a bar's value as the window holds it, not the widget's position.
 TEST_F(AccessibilityTest, ABarTellsTheModelsValue) {
     platform::Form& main = t_.app.frmMainCalc();

@@ -96,6 +96,19 @@ TEST_F(KeyboardTest, SpaceSelectsAFocusedOption) {
     EXPECT_FALSE(main()["hscTsv"].visible()) << "the option's handler ran";
 }
 
+// The simulator's box, shown with a link, is the first stop of the main window's order; Space
+// ticks and unticks it through the model.
+TEST_F(KeyboardTest, SpaceTogglesAFocusedCheckBox) {
+    t_.app.simFeed().SetLink(simlink::Simulator::XPlane);
+    mainWidget("cmdLog").setFocus();  // the last stop: Tab wraps to the first
+    press(Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), &mainWidget("chkSuivre"));
+    press(Qt::Key_Space);
+    EXPECT_EQ(main()["chkSuivre"].value(), 0);
+    press(Qt::Key_Space);
+    EXPECT_EQ(main()["chkSuivre"].value(), 1);
+}
+
 TEST_F(KeyboardTest, EnterAndSpacePressAFocusedButtonAndEscapeClosesTheModalWindow) {
     int shown = 0;
     t_.host.onModal = [&](platform::Form& form) {

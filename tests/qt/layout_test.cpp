@@ -8,7 +8,6 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QLabel>
-#include <QRadioButton>
 #include <QTest>
 
 #include "platform/runtime.h"
@@ -60,7 +59,9 @@ std::vector<std::string> layoutFaults(const AppUnderTest& t, const platform::For
                 }
             }
         }
-        if (auto* option = qobject_cast<QRadioButton*>(widget)) {
+        if (auto* option = qobject_cast<QAbstractButton*>(widget);
+            option != nullptr && (control->kind() == ControlKind::OptionButton ||
+                                  control->kind() == ControlKind::CheckBox)) {
             const int needed = option->sizeHint().width();
             if (needed > option->width())
                 fault(*control, "option needs " + std::to_string(needed) + " px, has " +
@@ -72,10 +73,22 @@ std::vector<std::string> layoutFaults(const AppUnderTest& t, const platform::For
 
 class LayoutTest : public ::testing::TestWithParam<int> {
 protected:
+    void checkEveryState();
     AppUnderTest t_;
 };
 
-TEST_P(LayoutTest, EveryLabelFitsAndEveryControlIsInsideItsWindow) {
+TEST_P(LayoutTest, EveryLabelFitsAndEveryControlIsInsideItsWindow) { checkEveryState(); }
+
+// With a link chosen, the status line, the box and the simulator's speed show too, with the
+// longest texts they take.
+TEST_P(LayoutTest, TheSimulatorsControlsFitTheirPlaces) {
+    t_.app.simFeed().SetLink(simlink::Simulator::FlightGear);
+    t_.app.simFeed().SetStatus("FlightGear : données reçues");
+    t_.app.simFeed().Deliver({.tasKt = 1888.0});
+    checkEveryState();
+}
+
+void LayoutTest::checkEveryState() {
     platform::Form& form = *AllWindows(t_.app).at(static_cast<std::size_t>(GetParam()));
     t_.app.runtime().Load(form);
     t_.app.runtime().Show(form, platform::ShowMode::Modeless);

@@ -35,7 +35,8 @@ const std::vector<std::string>& PropertiesOf(const platform::Control& control) {
         case ControlKind::Frame: return label;
         case ControlKind::HScrollBar:
         case ControlKind::VScrollBar: return bar;
-        case ControlKind::OptionButton: return option;
+        case ControlKind::OptionButton:
+        case ControlKind::CheckBox: return option;
         case ControlKind::TextBox: return box;
         case ControlKind::Line: return line;
         case ControlKind::Image:

@@ -30,6 +30,7 @@ bool reachable(const platform::Form& form, const platform::Control& control) {
         case ControlKind::HScrollBar:
         case ControlKind::VScrollBar:
         case ControlKind::OptionButton:
+        case ControlKind::CheckBox:
         case ControlKind::TextBox:
         case ControlKind::Image: return true;
         case ControlKind::Frame:

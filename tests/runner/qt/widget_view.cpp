@@ -62,7 +62,9 @@ std::optional<std::string> ReadWidget(const QWidget& widget, const platform::Con
     if (property == "Value") {
         if (bar != nullptr) return std::to_string(platform::ValueAt(bar->value(), min, max));
         const auto* button = qobject_cast<const QAbstractButton*>(&widget);
-        return flag(button != nullptr && button->isChecked());
+        const bool checked = button != nullptr && button->isChecked();
+        if (control.kind() == platform::ControlKind::CheckBox) return checked ? "1" : "0";
+        return flag(checked);
     }
     if (property == "ForeColor") {
         // The colour the view was given, provided the text is drawn in it.

@@ -1,0 +1,42 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "airspeed/frmvitesse.h"
+#include "app/sim_feed.h"
+#include "descent/frmdescente.h"
+#include "wind/frmmaincalc.h"
+
+namespace ventrose::app {
+
+// The simulator feed of the calculators: it remembers the link chosen, its state and the latest
+// values, and passes each on to the three windows the link feeds. A window that is not loaded
+// remembers them too, and shows them when it loads. Until a link is chosen, nothing reaches a
+// window at all.
+class WindowsFeed final : public SimFeed {
+public:
+    WindowsFeed(wind::FrmMainCalc& main, airspeed::FrmVitesse& vitesse,
+                descent::FrmDescente& descente)
+        : main_(main), vitesse_(vitesse), descente_(descente) {}
+
+    void SetLink(std::optional<simlink::Simulator> simulator) override;
+    void SetStatus(std::string_view status) override;
+    void Deliver(const simlink::SimValues& values) override;
+
+    const std::optional<simlink::Simulator>& link() const { return link_; }
+    const std::string& status() const { return status_; }
+    const std::optional<simlink::SimValues>& latest() const { return latest_; }
+
+private:
+    wind::FrmMainCalc& main_;
+    airspeed::FrmVitesse& vitesse_;
+    descent::FrmDescente& descente_;
+    std::optional<simlink::Simulator> link_;
+    std::string status_;
+    std::optional<simlink::SimValues> latest_;
+};
+
+}  // namespace ventrose::app

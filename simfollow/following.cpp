@@ -1,0 +1,65 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "simfollow/following.h"
+
+#include <utility>
+
+#include "platform/runtime.h"
+
+namespace ventrose::simfollow {
+
+Following::Following(platform::Form& form, platform::CheckBoxRef box, platform::LabelRef status,
+                     std::vector<platform::LabelRef> shownWhileLinked, Apply apply)
+    : form_(form),
+      box_(std::move(box)),
+      status_(std::move(status)),
+      shownWhileLinked_(std::move(shownWhileLinked)),
+      apply_(std::move(apply)) {}
+
+bool Following::following() const { return linked_ && form_.loaded() && box_->value() != 0; }
+
+void Following::setLink(bool linked) {
+    if (!linked && !linked_) return;
+    linked_ = linked;
+    // Values from another simulator, or from before, are not this link's.
+    latest_.reset();
+    if (!linked) statusText_.clear();
+    if (form_.loaded()) show();
+}
+
+void Following::setStatus(std::string_view status) {
+    statusText_ = status;
+    if (linked_ && form_.loaded()) status_->setCaption(statusText_);
+}
+
+void Following::deliver(const simlink::SimValues& values) {
+    if (!linked_) return;
+    latest_ = values;
+    if (following() && !form_.runtime().messageBoxShown()) apply_(values);
+}
+
+void Following::loaded() {
+    if (linked_) show();
+}
+
+// Ticking the box runs this handler, whichever ticked it: a person, a new link or a load.
+void Following::boxClicked() {
+    if (following() && latest_ && !form_.runtime().messageBoxShown()) apply_(*latest_);
+}
+
+void Following::stopIfByHand(const platform::Control& control) {
+    if (following() && form_.runtime().isActedOnByPerson(control)) box_->setValue(0);
+}
+
+void Following::show() {
+    status_->setCaption(linked_ ? statusText_ : std::string());
+    status_->setVisible(linked_);
+    for (const platform::LabelRef& label : shownWhileLinked_) {
+        label->setCaption(std::string());
+        label->setVisible(linked_);
+    }
+    box_->setVisible(linked_);
+    // Choosing a link turns following on: the box's handler applies the latest values.
+    box_->setValue(linked_ ? 1 : 0);
+}
+
+}  // namespace ventrose::simfollow
