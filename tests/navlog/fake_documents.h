@@ -38,7 +38,8 @@ public:
     }
     std::optional<std::string> WriteFileAtomic(const std::string& path,
                                                std::string_view bytes) override {
-        if (fullDisk.count(path) != 0) return "disque plein";
+        if (fullDisk.count(path) != 0)
+            return "Le fichier " + path + " n'a pas pu être enregistré : disque plein.";
         files[path] = std::string(bytes);
         return std::nullopt;
     }
