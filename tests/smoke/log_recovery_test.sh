@@ -18,7 +18,7 @@ source "$here/session.sh"
 
 die() {
   echo "log-recovery: FAIL: $*" >&2
-  [ -n "${DISPLAY:-}" ] && import -window root "$artifacts/failure.png" 2>/dev/null || true
+  if [ -n "${DISPLAY:-}" ]; then import -window root "$artifacts/failure.png" 2>/dev/null || true; fi
   exit 1
 }
 
