@@ -32,8 +32,9 @@ public:
     }
     ReadResult ReadFile(const std::string& path, std::size_t maxBytes) override {
         auto it = files.find(path);
-        if (it == files.end()) return {std::nullopt, "fichier introuvable"};
-        if (it->second.size() > maxBytes) return {std::nullopt, "fichier trop grand"};
+        if (it == files.end()) return {std::nullopt, "Le fichier " + path + " n'existe pas."};
+        if (it->second.size() > maxBytes)
+            return {std::nullopt, "Le fichier " + path + " est trop grand."};
         return {it->second, ""};
     }
     std::optional<std::string> WriteFileAtomic(const std::string& path,
