@@ -45,6 +45,13 @@ std::string NotSaved(const QString& path, const std::string& why) {
            ". Le fichier précédent, s'il existait, est intact.";
 }
 
+// A limit as a person reads it: whole mebibytes as «1 Mo», else in bytes.
+std::string SizeText(std::size_t bytes) {
+    constexpr std::size_t kMo = 1024 * 1024;
+    if (bytes >= kMo && bytes % kMo == 0) return std::to_string(bytes / kMo) + " Mo";
+    return std::to_string(bytes) + " octets";
+}
+
 }  // namespace
 
 platform::Documents::ReadResult QtDocumentFiles::ReadFile(const std::string& path,
@@ -59,8 +66,8 @@ platform::Documents::ReadResult QtDocumentFiles::ReadFile(const std::string& pat
     if (info.isDir()) return refused("est un dossier");
     if (!info.isFile()) return refused("n'est pas un fichier ordinaire");
     const auto tooLarge = [&] {
-        return refused("est trop grand pour un log (plus de " + std::to_string(maxBytes) +
-                       " octets) ; il n'a pas été lu");
+        return refused("est trop grand pour un log (plus de " + SizeText(maxBytes) +
+                       ") ; il n'a pas été lu");
     };
     if (static_cast<unsigned long long>(info.size()) > maxBytes) return tooLarge();
     QFile file(name);

@@ -444,15 +444,14 @@ void FrmLog::cmdOuvrir_Click() {
     const auto path = documents_.AskFileName(
         {FileDialogRequest::Mode::Open, "Ouvrir un log de navigation", kLogFilter, ""});
     if (!path) return;
-    const std::string name = BaseName(*path);
     const auto read = documents_.ReadFile(*path, kMaxFichier);
     if (!read.bytes) {
-        error("Impossible de lire " + name + " : " + read.error);
+        error(read.error);
         return;
     }
     auto parsed = ReadLog(*read.bytes);
     if (const auto* refused = std::get_if<LogError>(&parsed)) {
-        error("Impossible d'ouvrir " + name + " : " + refused->message);
+        error("Impossible d'ouvrir « " + BaseName(*path) + " » : " + refused->message);
         return;
     }
     loadFrom(std::get<LogNav>(parsed));
@@ -472,7 +471,7 @@ bool FrmLog::cmdEnregistrer_Click() {
         path = *chosen;
     }
     if (const auto failed = documents_.WriteFileAtomic(path, WriteLog(log_))) {
-        error("Le log n'a pas été enregistré dans " + BaseName(path) + " : " + *failed);
+        error(*failed);
         return false;
     }
     path_ = path;
@@ -496,7 +495,7 @@ void FrmLog::cmdExporter_Click() {
                                 "Fichier CSV (*.csv)", suggested + ".csv"});
     if (!path) return;
     if (const auto failed = documents_.WriteFileAtomic(*path, ExportCsv(log_, resultat_)))
-        error("Le log n'a pas été exporté dans " + BaseName(*path) + " : " + *failed);
+        error(*failed);
 }
 
 }  // namespace ventrose::navlog

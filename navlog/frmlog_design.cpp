@@ -65,7 +65,7 @@ Place at(int left, int top, int width, int height) {
 FormDesign makeDesign() {
     FormDesign d{.name = "frmLog",
                  .caption = "Log de navigation",
-                 .width = 935 * kPx,
+                 .width = 956 * kPx,
                  .height = 446 * kPx,
                  .backColour = kLightBlue};
     auto add = [&](ControlDesign c) { d.controls.push_back(std::move(c)); };
@@ -104,9 +104,17 @@ FormDesign makeDesign() {
                                            : onWhite(Value(column.name, "", first), column.fore);
         add(Rows(Hidden(std::move(element)), kRows, kPitch * kPx));
     }
-    add(VBar("vscEtapes", "",
-             at(910, kFirstRowTop, 17, FrmLog::kRangees * kPitch - (kPitch - kRowHeight)),
-             {.min = 1, .max = 1, .smallChange = 1, .largeChange = FrmLog::kRangees, .value = 1}));
+    // The bar that scrolls the legs, under a caption of its own, which names it for a screen
+    // reader.
+    add(Aligned(
+        WithFont(onBlue(Caption("lblTitreEtapes", "", "Étapes", at(906, kHeaderTop, 44, 16))),
+                 kBold),
+        Alignment::Center));
+    add(LabelledBy(
+        VBar("vscEtapes", "",
+             at(919, kFirstRowTop, 17, FrmLog::kRangees * kPitch - (kPitch - kRowHeight)),
+             {.min = 1, .max = 1, .smallChange = 1, .largeChange = FrmLog::kRangees, .value = 1}),
+        "lblTitreEtapes"));
 
     // Totals, each after its caption.
     struct Total {

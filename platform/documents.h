@@ -34,13 +34,14 @@ public:
 
     struct ReadResult {
         std::optional<std::string> bytes;  // the whole file when it was read
-        std::string error;                 // otherwise why not, in French, for a message
+        std::string error;  // otherwise why not: a French sentence that names the file
     };
     // Reads the whole file; refuses one larger than maxBytes without reading it.
     virtual ReadResult ReadFile(const std::string& path, std::size_t maxBytes) = 0;
 
     // Writes the file as a whole or not at all: the previous file stays intact until the new
-    // one is complete on disk. Nothing on success, else why not, in French.
+    // one is complete on disk. Nothing on success, else why not: a French sentence that names
+    // the file, which a window shows as it stands.
     virtual std::optional<std::string> WriteFileAtomic(const std::string& path,
                                                        std::string_view bytes) = 0;
 

@@ -26,7 +26,9 @@ cleanup() {
 trap cleanup EXIT
 xvfb_start 2400x2000x24 || { echo "screenshots: the X server did not start" >&2; exit 1; }
 
-XDG_CONFIG_HOME=$settings QT_SCALE_FACTOR=$scale "$build/app/ventrose" --palette "$palette" &
+# Its data folder there too: the log window keeps its copy against a crash in it.
+XDG_CONFIG_HOME=$settings XDG_DATA_HOME=$settings QT_SCALE_FACTOR=$scale \
+  "$build/app/ventrose" --palette "$palette" &
 app_pid=$!
 
 window() { xdotool search --sync --onlyvisible --name "^$1\$" | head -n 1; }
@@ -49,5 +51,31 @@ close_window "Taux, distance, Vs, Tsv    montée / descente "
 press 79
 shoot "Conversions" conversions-window
 close_window "Conversions"
+# The log window, with a route of four legs opened through its own dialog, as a person does.
+cat >"$settings/route.vlog" <<'EOF'
+{
+  "format": "ventrose-log",
+  "version": 1,
+  "Vp": 120,
+  "departure": "09:30",
+  "fuel": {"unit": "usgal", "atDeparture": 100.5, "perHour": 20, "reserve": 70},
+  "legs": [
+    {"waypoint": "Melun", "Rm": 90, "D": 40, "V": 120, "Vw": 20, "actual": "10:00"},
+    {"waypoint": "Pithiviers", "Rm": 180, "D": 30, "V": 120, "Vw": 20},
+    {"waypoint": "Montargis", "Rm": 135, "D": 28, "V": 120, "Vw": 20},
+    {"waypoint": "Gien", "Rm": 200, "D": 33, "V": 150, "Vw": 25}
+  ]
+}
+EOF
+xdotool windowfocus --sync "$(window "Ventrose pour FS")"
+xdotool key ctrl+l
+window "Log de navigation" >/dev/null
+xdotool key ctrl+o
+window "Ouvrir un log de navigation" >/dev/null
+sleep 0.3
+xdotool type --delay 20 "$settings/route.vlog"
+xdotool key Return
+shoot "Log de navigation - route.vlog" navlog-window
+close_window "Log de navigation - route.vlog"
 press 520
 shoot "A propos de ...." about-window

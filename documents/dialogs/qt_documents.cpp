@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "documents/dialogs/qt_documents.h"
 
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
@@ -40,7 +41,10 @@ QtDocuments::QtDocuments(platform::DocumentFiles& files)
 
 std::optional<std::string> QtDocuments::AskFileName(const platform::FileDialogRequest& request) {
     const bool save = request.mode == platform::FileDialogRequest::Mode::Save;
-    QFileDialog dialog(owner(), QString::fromStdString(request.title), folder_,
+    // A folder that is not there (no Documents folder in this account) would be offered as a
+    // file name in the dialog's name box: the dialog starts at home instead.
+    const QString folder = QFileInfo(folder_).isDir() ? folder_ : QDir::homePath();
+    QFileDialog dialog(owner(), QString::fromStdString(request.title), folder,
                        QString::fromStdString(request.filter));
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);

@@ -7,6 +7,8 @@
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QShortcut>
+#include <algorithm>
 
 #include "platform/user_actions.h"
 
@@ -80,6 +82,24 @@ TextBox::TextBox(QWidget* parent) : QLineEdit(parent) {
     connect(this, &QLineEdit::cursorPositionChanged, this, [this] { reportSelection(); });
     connect(this, &QLineEdit::textChanged, this, [this] {
         if (onStrayEdit) onStrayEdit();
+    });
+}
+
+bool TextBox::event(QEvent* event) {
+    if (event->type() == QEvent::ShortcutOverride &&
+        isWindowKey(static_cast<const QKeyEvent&>(*event))) {
+        event->ignore();
+        return true;
+    }
+    return QLineEdit::event(event);
+}
+
+bool TextBox::isWindowKey(const QKeyEvent& event) const {
+    const QKeySequence pressed(event.keyCombination());
+    const QList<QShortcut*> shortcuts =
+        window()->findChildren<QShortcut*>(Qt::FindDirectChildrenOnly);
+    return std::any_of(shortcuts.begin(), shortcuts.end(), [&pressed](const QShortcut* shortcut) {
+        return shortcut->isEnabled() && shortcut->key() == pressed;
     });
 }
 

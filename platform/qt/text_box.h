@@ -15,7 +15,9 @@ namespace ventrose::platform::qt {
 // view then mirrors what the model made of it. Moving the caret and selecting (mouse, Home/End,
 // Shift+arrows, double-click, Ctrl+A) are the line edit's and are reported as they happen.
 // Undo, redo and drag and drop are not offered: they would show a text the model does not hold.
-// Positions given and reported are in characters, as the model counts them.
+// Positions given and reported are in characters, as the model counts them. A key the window
+// has a shortcut for is the window's, even where the line edit would take it for editing (Ctrl+E
+// moves to the end of the line under X11's key bindings).
 class TextBox : public QLineEdit {
 public:
     explicit TextBox(QWidget* parent);
@@ -35,6 +37,7 @@ public:
     static int CodeOf(const QKeyEvent& event);
 
 protected:
+    bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void inputMethodEvent(QInputMethodEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
@@ -43,6 +46,7 @@ protected:
 private:
     void reportSelection();
     void cut();
+    bool isWindowKey(const QKeyEvent& event) const;
 };
 
 }  // namespace ventrose::platform::qt

@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -111,6 +112,31 @@ TEST(QtDocuments, SaveDialogAddsTheSuffix) {
               dir.filePath(QStringLiteral("route.vlog")).toStdString());
     AnswerNextDialog([](QWidget& dialog) { dynamic_cast<QFileDialog&>(dialog).reject(); });
     EXPECT_EQ(f.documents.AskFileName(request), std::nullopt);
+}
+
+// An account without a Documents folder: the first dialog starts at home with an empty name,
+// not with "Documents" offered as the file's name.
+TEST(QtDocuments, AFirstDialogWithoutADocumentsFolderStartsAtHomeWithNoName) {
+    QTemporaryDir home;
+    ASSERT_TRUE(home.isValid());
+    const QByteArray savedHome = qgetenv("HOME");
+    qputenv("HOME", home.path().toLocal8Bit());
+    QString folder, name = QStringLiteral("(no box)");
+    {
+        Fixture f;
+        AnswerNextDialog([&](QWidget& dialog) {
+            auto& files = dynamic_cast<QFileDialog&>(dialog);
+            folder = files.directory().absolutePath();
+            if (auto* box = files.findChild<QLineEdit*>(QStringLiteral("fileNameEdit")))
+                name = box->text();
+            files.reject();
+        });
+        f.documents.AskFileName({platform::FileDialogRequest::Mode::Open,
+                                 "Ouvrir un log de navigation", "Log de navigation (*.vlog)", ""});
+    }
+    qputenv("HOME", savedHome);
+    EXPECT_EQ(folder, home.path());
+    EXPECT_EQ(name, QString());
 }
 
 TEST(QtDocuments, DefaultSuffixOfAFilter) {

@@ -32,13 +32,15 @@ public:
     }
     ReadResult ReadFile(const std::string& path, std::size_t maxBytes) override {
         auto it = files.find(path);
-        if (it == files.end()) return {std::nullopt, "fichier introuvable"};
-        if (it->second.size() > maxBytes) return {std::nullopt, "fichier trop grand"};
+        if (it == files.end()) return {std::nullopt, "Le fichier " + path + " n'existe pas."};
+        if (it->second.size() > maxBytes)
+            return {std::nullopt, "Le fichier " + path + " est trop grand."};
         return {it->second, ""};
     }
     std::optional<std::string> WriteFileAtomic(const std::string& path,
                                                std::string_view bytes) override {
-        if (fullDisk.count(path) != 0) return "disque plein";
+        if (fullDisk.count(path) != 0)
+            return "Le fichier " + path + " n'a pas pu être enregistré : disque plein.";
         files[path] = std::string(bytes);
         return std::nullopt;
     }

@@ -255,7 +255,7 @@ TEST_F(FrmLogTest, AFailedSaveKeepsTheLogUnsaved) {
     EXPECT_FALSE(form.cmdEnregistrer_Click());
     ASSERT_EQ(host.messageBoxes.size(), 1u);
     EXPECT_EQ(host.messageBoxes[0].prompt,
-              "Le log n'a pas été enregistré dans plein.vlog : disque plein");
+              "Le fichier /plein.vlog n'a pas pu être enregistré : disque plein.");
     EXPECT_TRUE(form.unsaved());
     EXPECT_EQ(form.caption(), "*Log de navigation");
     EXPECT_TRUE(docs.FileExists("/recovery/log-en-cours.vlog"));

@@ -105,6 +105,8 @@ TEST_F(AccessibilityTest, BarsAndBoxesAreNamedByTheCaptionBesideThem) {
     EXPECT_EQ(nameOf(t_.app.frmConversions(), "txtChoixDist"), QStringLiteral("Distances"))
         << "the frame's caption";
     EXPECT_EQ(nameOf(t_.app.frmDescente(), "hscPtA"), QStringLiteral("Altitude point A"));
+    EXPECT_EQ(nameOf(t_.app.frmLog(), "vscEtapes"), QStringLiteral("Étapes"))
+        << "not the window's title";
 }
 
 TEST_F(AccessibilityTest, AValueLabelIsNamedByItsCaptionAndTellsItsValue) {

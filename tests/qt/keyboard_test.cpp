@@ -5,8 +5,11 @@
 
 #include <QApplication>
 #include <QImage>
+#include <QKeyEvent>
+#include <QShortcut>
 #include <QTest>
 
+#include "platform/qt/text_box.h"
 #include "tests/qt/app_under_test.h"
 
 namespace ventrose::testing {
@@ -184,6 +187,26 @@ TEST_F(KeyboardTest, TheFocusIsVisibleOnAScrollBar) {
     const qreal ratio = after.devicePixelRatio();
     const QPoint at(static_cast<int>(corner.x() * ratio), static_cast<int>(corner.y() * ratio));
     EXPECT_NE(before.pixel(at), after.pixel(at));
+}
+
+// A text box leaves the window the keys it has a shortcut for, whatever editing meaning they have
+// for a line edit (under X11's bindings Ctrl+E moves the caret to the end of the line, and the
+// log's Ctrl+E, export, would never be taken from a box); its other keys stay its own. Ctrl+A
+// selects all in every platform's bindings, so it stands for such a key here.
+TEST(TextBoxKeys, AKeyTheWindowHasAShortcutForIsTheWindows) {
+    QWidget window;
+    auto* box = new platform::qt::TextBox(&window);
+    box->setText(QStringLiteral("120"));
+    box->selectAll();
+    new QShortcut(QKeySequence(QStringLiteral("Ctrl+A")), &window);
+    const auto overridden = [box](Qt::Key key) {
+        QKeyEvent event(QEvent::ShortcutOverride, key, Qt::ControlModifier, QString());
+        event.ignore();
+        QApplication::sendEvent(box, &event);
+        return event.isAccepted();
+    };
+    EXPECT_FALSE(overridden(Qt::Key_A)) << "the window's key";
+    EXPECT_TRUE(overridden(Qt::Key_C)) << "the box's copy";
 }
 
 }  // namespace

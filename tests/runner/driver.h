@@ -52,6 +52,9 @@ public:
     virtual bool wheel(const std::string& form, const std::string& bar,
                        platform::Toward toward) = 0;
     virtual bool close(const std::string& form) = 0;
+    // A key combination pressed in the window ("Ctrl+S", in Qt's portable text). Throws
+    // std::runtime_error when no control of the window has those keys.
+    virtual bool shortcut(const std::string& form, const std::string& keys) = 0;
 
     // The property as the person sees it, in the file's syntax: a quoted string for Caption and
     // Text, an integer or true/false otherwise. Nothing when the target has no such property.

@@ -24,6 +24,13 @@ platform::Control& FindControl(app::Application& application, const std::string&
     return *c;
 }
 
+void RequireShortcut(const platform::Form& form, const std::string& keys) {
+    if (!form.loaded()) throw std::runtime_error(form.name() + " is not loaded");
+    for (const auto& control : form.controls())
+        if (control->design().shortcut == keys) return;
+    throw std::runtime_error("no control of " + form.name() + " has the keys " + keys);
+}
+
 HeadlessDriver::HeadlessDriver(platform::DocumentFiles* files)
     : documents_(files != nullptr ? *files : ownFiles_),
       application_(std::make_unique<app::Application>(host_, documents_)) {}
@@ -75,6 +82,12 @@ bool HeadlessDriver::wheel(const std::string& form, const std::string& bar,
 
 bool HeadlessDriver::close(const std::string& form) {
     return platform::CloseRequest(FindForm(*application_, form));
+}
+
+bool HeadlessDriver::shortcut(const std::string& form, const std::string& keys) {
+    platform::Form& f = FindForm(*application_, form);
+    RequireShortcut(f, keys);
+    return platform::PressShortcut(f, keys);
 }
 
 std::optional<std::string> HeadlessDriver::read(const std::string& form, const std::string& control,

@@ -38,6 +38,7 @@ public:
     bool select(const std::string& form, const std::string& box, int start, int length) override;
     bool wheel(const std::string& form, const std::string& bar, platform::Toward toward) override;
     bool close(const std::string& form) override;
+    bool shortcut(const std::string& form, const std::string& keys) override;
 
     std::optional<std::string> read(const std::string& form, const std::string& control,
                                     const std::string& property) override;
@@ -55,5 +56,8 @@ private:
 platform::Form& FindForm(app::Application& application, const std::string& form);
 platform::Control& FindControl(app::Application& application, const std::string& form,
                                const std::string& control);
+// Throws std::runtime_error unless the form is loaded and one of its controls has `keys` as its
+// shortcut, so that a misspelt combination is the file's mistake in both modes.
+void RequireShortcut(const platform::Form& form, const std::string& keys);
 
 }  // namespace ventrose::scenario

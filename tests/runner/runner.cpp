@@ -164,6 +164,13 @@ bool Runner::documents(const Step& s) {
                                                       : SaveChangesAnswer::Cancel);
     } else if (w == "answer-yesno") {
         documents.AnswerYesNo(s.args[0] == "yes");
+    } else if (w == "write-file" || w == "append-file") {
+        const std::size_t times = s.args.size() > 2 ? std::stoul(s.args[2]) : 1;
+        std::string text;
+        text.reserve(s.args[1].size() * times);
+        for (std::size_t i = 0; i < times; ++i) text += s.args[1];
+        if (const auto failed = documents.WriteOwnFile(s.args[0], text, w == "append-file"))
+            fail(s, "the file written", *failed);
     } else if (w == "expect-file" || w == "expect-no-file") {
         const bool wanted = w == "expect-file";
         if (documents.FileExists(documents.Resolve(s.args[0])) != wanted)
@@ -191,6 +198,7 @@ bool Runner::person(const Step& s) {
         }
         return taken;
     }
+    if (w == "shortcut") return driver_.shortcut(t.form, s.args[1]);
     if (w == "drag") return driver_.drag(t.form, t.control, std::stoi(s.args[1]));
     if (w == "key") return driver_.key(t.form, t.control, std::stoi(s.args[1]));
     if (w == "paste") return driver_.paste(t.form, t.control, s.args[1]);

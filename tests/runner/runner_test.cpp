@@ -59,6 +59,9 @@ TEST(Runner, ReportsWhatDidNotHold) {
          "t.scn:1: expect-modal frmQuit: frmQuit taking input, got frmMainCalc\n"},
         {"a file that was never written", "expect-file \"log.vlog\"\n",
          "t.scn:1: expect-file \"log.vlog\": a file \"log.vlog\", got none\n"},
+        {"keys that no control of the window has", "shortcut frmMainCalc \"Ctrl+K\"\n",
+         "t.scn:1: shortcut frmMainCalc \"Ctrl+K\": a step that runs, got an exception: no "
+         "control of frmMainCalc has the keys Ctrl+K\n"},
         {"answers no dialog took",
          "answer-file \"log.vlog\"\nanswer-save cancel\nanswer-yesno no\n",
          "t.scn:3: end of file: every answer taken by a dialog, got answer-file \"log.vlog\" "
@@ -99,6 +102,12 @@ TEST(Runner, RejectsMalformedStepsWithTheirLine) {
         {"expect-no-file\n", 1},
         {"answer-save later\n", 1},
         {"answer-yesno oui\n", 1},
+        {"shortcut frmMainCalc Ctrl+L\n", 1},
+        {"shortcut frmMainCalc.cmdLog \"Ctrl+L\"\n", 1},
+        {"shortcut frmMainCalc \"\"\n", 1},
+        {"write-file \"a.vlog\"\n", 1},
+        {"append-file \"a.vlog\" \"{}\" 0\n", 1},
+        {"write-file \"a.vlog\" \"{}\" 9000000\n", 1},
     };
     for (const Row& row : rows) {
         const Scenario s = ParseScenario(row.text);

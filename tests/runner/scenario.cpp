@@ -115,6 +115,9 @@ const std::set<std::string> kProperties = {
     "Min",     "Max",  "SmallChange", "LargeChange", "X1",       "Y1",
     "X2",      "Y2",   "SelStart",    "SelLength",   "ForeColor"};
 
+// What one write-file or append-file step may write: enough for a file too large to read.
+constexpr std::size_t kMaxWritten = 16 * 1024 * 1024;
+
 // Checks a step's arguments; returns what is wrong, or nothing.
 std::optional<std::string> check(Step& step);
 
@@ -126,6 +129,11 @@ std::optional<std::string> checkPerson(Step& s) {
     if (w == "click" || w == "close") {
         if (n != 1 || !needTarget(0)) return w + " takes one target";
         if (w == "close" && !isPath(a[0], 1, 1)) return "close takes a window";
+        return std::nullopt;
+    }
+    if (w == "shortcut") {
+        if (n != 2 || s.quoted[0] || !isPath(a[0], 1, 1) || !s.quoted[1] || a[1].empty())
+            return "shortcut takes a window and its keys as a string";
         return std::nullopt;
     }
     if (w == "arrow" || w == "page" || w == "wheel") {
@@ -189,6 +197,15 @@ std::optional<std::string> check(Step& s) {
     }
     if (w == "expect-no-msgbox" || w == "ignore-msgboxes" || w == "expect-ended") {
         if (n != 0) return w + " takes nothing";
+        return std::nullopt;
+    }
+    if (w == "write-file" || w == "append-file") {
+        if (n < 2 || n > 3 || !s.quoted[0] || a[0].empty() || !s.quoted[1] ||
+            (n == 3 && (s.quoted[2] || !isInteger(a[2]) || std::stoi(a[2]) < 1)))
+            return w + " takes a path, a text and an optional count";
+        const std::size_t times = n == 3 ? static_cast<std::size_t>(std::stoi(a[2])) : 1;
+        if (a[1].size() * times > kMaxWritten)
+            return "more than " + std::to_string(kMaxWritten) + " bytes to write";
         return std::nullopt;
     }
     if (w == "answer-file" || w == "expect-file" || w == "expect-no-file") {

@@ -3,6 +3,7 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <stdexcept>
 #include <system_error>
 #include <utility>
@@ -43,6 +44,17 @@ ScriptedDocuments::~ScriptedDocuments() {
 std::string ScriptedDocuments::Resolve(const std::string& path) const {
     const std::filesystem::path p(path);
     return p.is_absolute() ? path : (std::filesystem::path(folder_) / p).string();
+}
+
+std::optional<std::string> ScriptedDocuments::WriteOwnFile(const std::string& path,
+                                                           const std::string& text,
+                                                           bool append) const {
+    const std::string where = Resolve(path);
+    std::ofstream out(where, std::ios::binary | (append ? std::ios::app : std::ios::trunc));
+    out << text;
+    out.close();
+    if (!out) return "cannot write " + where;
+    return std::nullopt;
 }
 
 void ScriptedDocuments::AnswerFile(const std::string& path) { files_answers_.push_back(path); }

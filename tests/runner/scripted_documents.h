@@ -26,6 +26,11 @@ public:
     // An absolute path as is; a relative one inside the folder.
     std::string Resolve(const std::string& path) const;
 
+    // Writes (or adds to the end of) a file by the scenario's own hand, as another program
+    // would have left it; nothing on success, else why not.
+    std::optional<std::string> WriteOwnFile(const std::string& path, const std::string& text,
+                                            bool append) const;
+
     // The next file dialog gets `path`, resolved, or is cancelled when `path` is empty.
     void AnswerFile(const std::string& path);
     void AnswerSave(platform::SaveChangesAnswer answer);

@@ -52,6 +52,7 @@ bool PlayStep(scenario::Driver& driver, const Step& s) {
         }
         return taken;
     }
+    if (w == "shortcut") return driver.shortcut(form, s.args[1]);
     if (w == "drag") return driver.drag(form, control, std::stoi(s.args[1]));
     if (w == "key") return driver.key(form, control, std::stoi(s.args[1]));
     if (w == "paste") return driver.paste(form, control, s.args[1]);

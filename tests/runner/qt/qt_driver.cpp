@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QKeySequence>
 #include <QLineEdit>
 #include <QScrollBar>
 #include <QTest>
@@ -211,6 +212,25 @@ bool QtDriver::wheel(const std::string& form, const std::string& bar, platform::
 bool QtDriver::close(const std::string& form) {
     QWidget& w = window(form);
     return deliver(form, [&w] { w.close(); });
+}
+
+// As a person presses the keys: through the window system to the window, whose focused widget
+// gets them first, so that the window's QShortcut fires as it would for a real keyboard.
+bool QtDriver::shortcut(const std::string& form, const std::string& keys) {
+    RequireShortcut(FindForm(*application_, form), keys);
+    QWidget& w = window(form);
+    const QKeyCombination combination =
+        QKeySequence(pq::ToQString(keys), QKeySequence::PortableText)[0];
+    // A person types in the window in front; without a window manager (offscreen) none brings
+    // the window back in front when a message box over it closes.
+    if (application_->runtime().acceptsInput(FindForm(*application_, form)) &&
+        QApplication::activeWindow() != &w) {
+        w.activateWindow();
+        QCoreApplication::processEvents();
+    }
+    return deliver(form, [&w, combination] {
+        QTest::keyClick(w.windowHandle(), combination.key(), combination.keyboardModifiers());
+    });
 }
 
 std::optional<std::string> QtDriver::read(const std::string& form, const std::string& control,

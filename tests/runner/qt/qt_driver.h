@@ -42,6 +42,7 @@ public:
     bool select(const std::string& form, const std::string& box, int start, int length) override;
     bool wheel(const std::string& form, const std::string& bar, platform::Toward toward) override;
     bool close(const std::string& form) override;
+    bool shortcut(const std::string& form, const std::string& keys) override;
 
     std::optional<std::string> read(const std::string& form, const std::string& control,
                                     const std::string& property) override;
