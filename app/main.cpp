@@ -3,9 +3,11 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QIcon>
+#include <QLibraryInfo>
 #include <QMenu>
 #include <QSize>
 #include <QTimer>
+#include <QTranslator>
 #include <cstdlib>
 #include <iostream>
 
@@ -57,6 +59,12 @@ int main(int argc, char** argv) {
     }
     QApplication qtApplication(argc, argv);
     ventrose::app::NameTheApplication();
+    // Qt's own dialogs and buttons (files, printing) speak French, as the windows do, whatever
+    // the desktop's language. Without the translations installed they stay in English.
+    QTranslator qtFrench;
+    if (qtFrench.load(QStringLiteral("qtbase_fr"),
+                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&qtFrench);
     const StartUp start = ReadCommandLine(QCoreApplication::arguments(), std::cout, std::cerr);
     if (!start.options) return start.exitStatus;
     // On Wayland the compositor finds the icon through the launcher, named after the desktop file.

@@ -23,6 +23,8 @@ packages=(
   python3
   # pdftotext and pdftoppm: the printed log's PDF read back by its tests.
   poppler-utils
+  # Qt's own dialogs (files, printing, message box buttons) in French, as the windows are.
+  qt6-translations-l10n
 )
 
 missing=()
