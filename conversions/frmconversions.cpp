@@ -2,25 +2,12 @@
 #include "conversions/frmconversions.h"
 
 #include "conversions/filtresaisie.h"
+#include "platform/flag_scope.h"
 #include "platform/messages.h"
 
 namespace ventrose::conversions {
 
-namespace {
-
-class FlagScope {
-public:
-    explicit FlagScope(bool& flag) : flag_(flag), was_(flag) { flag_ = true; }
-    ~FlagScope() { flag_ = was_; }
-    FlagScope(const FlagScope&) = delete;
-    FlagScope& operator=(const FlagScope&) = delete;
-
-private:
-    bool& flag_;
-    bool was_;
-};
-
-}  // namespace
+using platform::FlagScope;
 
 FrmConversions::FrmConversions(platform::Runtime& runtime)
     : Form(runtime, Design()),

@@ -7,6 +7,7 @@
 #include "navlog/exportcsv.h"
 #include "navlog/kneeboard.h"
 #include "navlog/logfile.h"
+#include "platform/flag_scope.h"
 #include "platform/messages.h"
 #include "platform/palette.h"
 #include "platform/user_actions.h"
@@ -16,6 +17,7 @@ namespace ventrose::navlog {
 namespace {
 
 using platform::FileDialogRequest;
+using platform::FlagScope;
 
 constexpr const char* kLogFilter = "Log de navigation (*.vlog)";
 constexpr const char* kTitle = "Log de navigation";
@@ -25,18 +27,6 @@ std::string BaseName(const std::string& path) {
     const std::size_t slash = path.find_last_of("/\\");
     return slash == std::string::npos ? path : path.substr(slash + 1);
 }
-
-class FlagScope {
-public:
-    explicit FlagScope(bool& flag) : flag_(flag), was_(flag) { flag_ = true; }
-    ~FlagScope() { flag_ = was_; }
-    FlagScope(const FlagScope&) = delete;
-    FlagScope& operator=(const FlagScope&) = delete;
-
-private:
-    bool& flag_;
-    bool was_;
-};
 
 }  // namespace
 
