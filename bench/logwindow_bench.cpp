@@ -6,10 +6,10 @@
 #include <benchmark/benchmark.h>
 #include <malloc.h>
 
-#include <cstdint>
 #include <string>
 
 #include "app/application.h"
+#include "bench/full_log.h"
 #include "navlog/logfile.h"
 #include "platform/control.h"
 #include "platform/headless_host.h"
@@ -18,6 +18,7 @@
 namespace {
 
 using namespace ventrose;
+using bench::FullLog;
 
 // Documents holding one file, a full log, and writing nowhere.
 class OneFile : public platform::Documents {
@@ -43,31 +44,6 @@ public:
 private:
     std::string bytes_;
 };
-
-navlog::LogNav FullLog() {
-    navlog::LogNav log;
-    log.Vp = 135;
-    log.departure = 8 * 60 + 15;
-    log.fuelAtDeparture = 180.5;
-    log.fuelPerHour = 32.7;
-    log.finalReserve = 25;
-    std::uint32_t state = 12345;
-    auto next = [&state](int low, int high) {
-        state = state * 1664525u + 1013904223u;
-        return low + static_cast<int>((state >> 8) % static_cast<std::uint32_t>(high - low + 1));
-    };
-    for (int i = 0; i < 100; ++i) {
-        navlog::Etape e{"Château-Thierry Étampes n° " + std::to_string(i),
-                        next(0, 360),
-                        next(1, 400),
-                        next(0, 360),
-                        next(0, 60),
-                        {}};
-        if (i % 3 == 2) e.HR = next(0, 1439);
-        log.etapes.push_back(e);
-    }
-    return log;
-}
 
 std::size_t HeapInUse() { return mallinfo2().uordblks; }
 
