@@ -22,18 +22,12 @@ die() {
   exit 1
 }
 
-[ $# -ge 1 ] || { echo "usage: $0 PATH/TO/ventrose [PATH/TO/x11-close-request]" >&2; exit 2; }
-ventrose=$1
-close_request=${2:-${VENTROSE_CLOSE_REQUEST:-}}
-[ -x "$ventrose" ] || die "not an executable: $ventrose"
-[ -n "$close_request" ] && [ -x "$close_request" ] || die "the close-request helper is missing"
+take_arguments "$@"
 if ! command -v Xvfb >/dev/null; then
   echo "bad-settings: SKIP: Xvfb is not installed"
   exit 77
 fi
-for tool in xdotool import convert python3; do
-  command -v "$tool" >/dev/null || die "$tool is not installed"
-done
+need_tools xdotool import convert python3
 
 artifacts=$PWD/bad-settings-artifacts
 rm -rf "$artifacts"

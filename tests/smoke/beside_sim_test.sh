@@ -23,20 +23,14 @@ die() {
   exit 1
 }
 
-[ $# -ge 1 ] || { echo "usage: $0 PATH/TO/ventrose [PATH/TO/x11-close-request]" >&2; exit 2; }
-ventrose=$1
-close_request=${2:-${VENTROSE_CLOSE_REQUEST:-}}
-[ -x "$ventrose" ] || die "not an executable: $ventrose"
-[ -n "$close_request" ] && [ -x "$close_request" ] || die "the close-request helper is missing"
+take_arguments "$@"
 for tool in Xvfb openbox; do
   if ! command -v "$tool" >/dev/null; then
     echo "beside-sim: SKIP: $tool is not installed (scripts/install-deps.sh installs it)"
     exit 77
   fi
 done
-for tool in xdotool xprop import convert; do
-  command -v "$tool" >/dev/null || die "$tool is not installed"
-done
+need_tools xdotool xprop import convert
 
 artifacts=$PWD/beside-sim-artifacts
 rm -rf "$artifacts"

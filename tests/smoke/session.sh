@@ -1,14 +1,35 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # shellcheck shell=bash
-# What the tests that run the real program under Xvfb share: starting it, finding its windows
-# and quitting it as a person does. Source it after scripts/lib/xvfb.sh, with `ventrose` and
-# `close_request` (tests/smoke/x11_close_request.cpp) set, and a die function defined.
+# What the tests that run the real program under Xvfb share: taking their arguments, starting
+# the program, finding its windows and quitting it as a person does. Source it after
+# scripts/lib/xvfb.sh, with a die function defined before any of these is called.
 
 timeout_seconds=${timeout_seconds:-15}
 app_pid=""
 # Under LeakSanitizer (the asan build) the list of suppressions used would end every run's
 # standard error, which the tests read for what the program itself says.
 export LSAN_OPTIONS="${LSAN_OPTIONS:+$LSAN_OPTIONS:}print_suppressions=0"
+
+# Takes the test's arguments, PATH/TO/ventrose [PATH/TO/x11-close-request], into `ventrose` and
+# `close_request` (tests/smoke/x11_close_request.cpp; VENTROSE_CLOSE_REQUEST when not given),
+# and fails unless both are executables.
+take_arguments() {
+  [ $# -ge 1 ] || { echo "usage: $0 PATH/TO/ventrose [PATH/TO/x11-close-request]" >&2; exit 2; }
+  ventrose=$1
+  close_request=${2:-${VENTROSE_CLOSE_REQUEST:-}}
+  [ -x "$ventrose" ] || die "not an executable: $ventrose"
+  if [ -z "$close_request" ] || [ ! -x "$close_request" ]; then
+    die "the close-request helper is missing"
+  fi
+}
+
+# Fails unless every tool named is installed.
+need_tools() {
+  local tool
+  for tool in "$@"; do
+    command -v "$tool" >/dev/null || die "$tool is not installed"
+  done
+}
 
 # Prints the id of the first visible window whose caption is exactly $1, waiting for it.
 wait_for_window() {
