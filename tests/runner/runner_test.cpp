@@ -59,6 +59,8 @@ TEST(Runner, ReportsWhatDidNotHold) {
          "t.scn:1: expect-modal frmQuit: frmQuit taking input, got frmMainCalc\n"},
         {"a file that was never written", "expect-file \"log.vlog\"\n",
          "t.scn:1: expect-file \"log.vlog\": a file \"log.vlog\", got none\n"},
+        {"a simulator where there is none", "simulator xplane\n",
+         "t.scn:1: simulator xplane: a simulator, got none in a build without Qt\n"},
         {"answers no dialog took",
          "answer-file \"log.vlog\"\nanswer-save cancel\nanswer-yesno no\n",
          "t.scn:3: end of file: every answer taken by a dialog, got answer-file \"log.vlog\" "
@@ -99,6 +101,16 @@ TEST(Runner, RejectsMalformedStepsWithTheirLine) {
         {"expect-no-file\n", 1},
         {"answer-save later\n", 1},
         {"answer-yesno oui\n", 1},
+        {"simulator msfs\n", 1},
+        {"sim-set tas\n", 1},
+        {"sim-set tas 1,5\n", 1},
+        {"sim-set tas nan\n", 1},
+        {"sim-set tas 1e999\n", 1},
+        {"sim-stop now\n", 1},
+        {"sim-wait 0\n", 1},
+        {"sim-wait 600001\n", 1},
+        {"sim-wait 100 click frmMainCalc.cmdClear\n", 1},
+        {"sim-wait 100 expect frmMainCalc.lblVp.Caption 120\n", 1},
     };
     for (const Row& row : rows) {
         const Scenario s = ParseScenario(row.text);
