@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <optional>
 #include <string>
@@ -36,6 +37,8 @@ public:
     virtual std::optional<std::string> waitForValues(int timeoutMs) = 0;
     // Runs the event loop until `holds` does, at most timeoutMs; false when it never held.
     virtual bool waitUntil(const std::function<bool()>& holds, int timeoutMs) = 0;
+    // How many times the link has handed the windows values.
+    virtual std::uint64_t deliveries() const = 0;
 };
 
 }  // namespace ventrose::scenario

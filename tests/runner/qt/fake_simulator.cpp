@@ -147,6 +147,8 @@ std::string FakeSimulator::refusedSoFar() const {
 std::optional<std::string> FakeSimulator::junk(int patienceMs) {
     const simlink::LinkCounters* counters = link_->counters();
     if (counters == nullptr) return "no link running";
+    // The fake sends junk to those who asked it for values: the link must be asking.
+    if (auto wrong = waitForValues(patienceMs)) return "no values before the junk: " + *wrong;
     const simlink::LinkCounters before = *counters;
     const auto counted = [&] {
         const simlink::LinkCounters& c = *link_->counters();

@@ -35,6 +35,7 @@ public:
     std::optional<std::string> drop() override;
     std::optional<std::string> waitForValues(int timeoutMs) override;
     bool waitUntil(const std::function<bool()>& holds, int timeoutMs) override;
+    std::uint64_t deliveries() const override { return feed_ ? feed_->count : 0; }
 
 private:
     // The application's feed, remembering what it was last handed.
@@ -47,9 +48,11 @@ private:
         void SetStatus(std::string_view status) override { windows_.SetStatus(status); }
         void Deliver(const simlink::SimValues& values) override {
             latest = values;
+            ++count;
             windows_.Deliver(values);
         }
         std::optional<simlink::SimValues> latest;
+        std::uint64_t count = 0;
 
     private:
         app::SimFeed& windows_;
