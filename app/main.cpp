@@ -8,6 +8,8 @@
 #include <QTimer>
 #include <cstdlib>
 #include <iostream>
+#include <memory>
+#include <optional>
 
 #include "app/application.h"
 #include "app/command_line.h"
@@ -99,14 +101,22 @@ int main(int argc, char** argv) {
         settings.Write(kept);
     };
     view.onPreferencesChanged = save;
-    ventrose::app::SimLinkQt link(application.simFeed());
-    link.onProblem = [&](const std::string& message) {
-        std::cerr << "ventrose: " << message << '\n';
-        // Out of the resolver's callback, from the event loop itself.
-        QTimer::singleShot(0, [&application, message] {
-            if (!application.runtime().ended())
-                application.runtime().MsgBox(message, 48, "Ventrose");
-        });
+    // Made only once a link is chosen: a start without one costs nothing more.
+    std::unique_ptr<ventrose::app::SimLinkQt> link;
+    const auto setLink = [&](const std::optional<ventrose::simlink::LinkChoice>& chosen) {
+        if (!link && !chosen) return;
+        if (!link) {
+            link = std::make_unique<ventrose::app::SimLinkQt>(application.simFeed());
+            link->onProblem = [&](const std::string& message) {
+                std::cerr << "ventrose: " << message << '\n';
+                // Out of the resolver's callback, from the event loop itself.
+                QTimer::singleShot(0, [&application, message] {
+                    if (!application.runtime().ended())
+                        application.runtime().MsgBox(message, 48, "Ventrose");
+                });
+            };
+        }
+        link->setLink(chosen);
     };
     ventrose::app::SimMenu simMenu;
     simMenu.show(simLink);
@@ -114,12 +124,12 @@ int main(int argc, char** argv) {
     simMenu.linkChosen = [&](const std::optional<ventrose::simlink::LinkChoice>& chosen) {
         simLink = chosen;
         simMenu.show(simLink);
-        link.setLink(simLink);
+        setLink(simLink);
         save();
     };
 
     application.Start();
-    if (simLink) link.setLink(simLink);
+    setLink(simLink);
     // Reading the icon's pictures costs a few milliseconds: the main window is shown first, and
     // every title bar gets the icon as soon as the event loop runs.
     QTimer::singleShot(0, [] { QApplication::setWindowIcon(ApplicationIcon()); });
