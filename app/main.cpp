@@ -10,11 +10,13 @@
 #include <iostream>
 #include <memory>
 #include <optional>
+#include <string>
+#include <variant>
 
 #include "app/application.h"
 #include "app/command_line.h"
 #include "app/settings_store.h"
-#include "app/sim_link_qt.h"
+#include "app/sim_link_loader.h"
 #include "app/sim_menu.h"
 #include "documents/dialogs/qt_documents.h"
 #include "platform/form.h"
@@ -101,20 +103,27 @@ int main(int argc, char** argv) {
         settings.Write(kept);
     };
     view.onPreferencesChanged = save;
-    // Made only once a link is chosen: a start without one costs nothing more.
-    std::unique_ptr<ventrose::app::SimLinkQt> link;
+    // Made only once a link is chosen, from its module: a start without a link loads no network
+    // library at all.
+    std::unique_ptr<ventrose::app::SimLink> link;
+    const auto problem = [&application](const std::string& message) {
+        std::cerr << "ventrose: " << message << '\n';
+        // Out of the resolver's callback, from the event loop itself.
+        QTimer::singleShot(0, [&application, message] {
+            if (!application.runtime().ended())
+                application.runtime().MsgBox(message, 48, "Ventrose");
+        });
+    };
     const auto setLink = [&](const std::optional<ventrose::simlink::LinkChoice>& chosen) {
         if (!link && !chosen) return;
         if (!link) {
-            link = std::make_unique<ventrose::app::SimLinkQt>(application.simFeed());
-            link->onProblem = [&](const std::string& message) {
-                std::cerr << "ventrose: " << message << '\n';
-                // Out of the resolver's callback, from the event loop itself.
-                QTimer::singleShot(0, [&application, message] {
-                    if (!application.runtime().ended())
-                        application.runtime().MsgBox(message, 48, "Ventrose");
-                });
-            };
+            auto loaded = ventrose::app::LoadSimLink(application.simFeed());
+            if (const auto* why = std::get_if<std::string>(&loaded)) {
+                problem(*why);
+                return;
+            }
+            link = std::move(std::get<std::unique_ptr<ventrose::app::SimLink>>(loaded));
+            link->setOnProblem(problem);
         }
         link->setLink(chosen);
     };
