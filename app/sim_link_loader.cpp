@@ -11,17 +11,18 @@ namespace ventrose::app {
 std::variant<std::unique_ptr<SimLink>, std::string> LoadSimLink(SimFeed& feed) {
     static MakeSimLink make = nullptr;
     static QString failure;
+    // Never unloaded (a QLibrary's end leaves its library loaded): the links it makes live until
+    // the program ends.
+    static QLibrary module;
     if (make == nullptr && failure.isEmpty()) {
         const QString here = QCoreApplication::applicationDirPath();
         const QStringList places = {here,
                                     here + QStringLiteral("/" VENTROSE_SIM_LINK_MODULE_FROM_BIN)};
         for (const QString& place : places) {
-            // Never unloaded: the links it makes live until the program ends.
-            auto* module = new QLibrary(place + QStringLiteral("/libventrose-sim-link.so"));
-            make = reinterpret_cast<MakeSimLink>(module->resolve(kMakeSimLink));
+            module.setFileName(place + QStringLiteral("/libventrose-sim-link.so"));
+            make = reinterpret_cast<MakeSimLink>(module.resolve(kMakeSimLink));
             if (make != nullptr) break;
-            failure = module->errorString();
-            delete module;
+            failure = module.errorString();
         }
         if (make != nullptr) failure.clear();
     }
