@@ -10,11 +10,15 @@
 #include <QTranslator>
 #include <cstdlib>
 #include <iostream>
+#include <memory>
+#include <optional>
+#include <string>
+#include <variant>
 
 #include "app/application.h"
 #include "app/command_line.h"
 #include "app/settings_store.h"
-#include "app/sim_link_qt.h"
+#include "app/sim_link_loader.h"
 #include "app/sim_menu.h"
 #include "documents/dialogs/qt_documents.h"
 #include "platform/form.h"
@@ -107,8 +111,10 @@ int main(int argc, char** argv) {
         settings.Write(kept);
     };
     view.onPreferencesChanged = save;
-    ventrose::app::SimLinkQt link(application.simFeed());
-    link.onProblem = [&](const std::string& message) {
+    // Made only once a link is chosen, from its module: a start without a link loads no network
+    // library at all.
+    std::unique_ptr<ventrose::app::SimLink> link;
+    const auto problem = [&application](const std::string& message) {
         std::cerr << "ventrose: " << message << '\n';
         // Out of the resolver's callback, from the event loop itself.
         QTimer::singleShot(0, [&application, message] {
@@ -116,18 +122,31 @@ int main(int argc, char** argv) {
                 application.runtime().MsgBox(message, 48, "Ventrose");
         });
     };
+    const auto setLink = [&](const std::optional<ventrose::simlink::LinkChoice>& chosen) {
+        if (!link && !chosen) return;
+        if (!link) {
+            auto loaded = ventrose::app::LoadSimLink(application.simFeed());
+            if (const auto* why = std::get_if<std::string>(&loaded)) {
+                problem(*why);
+                return;
+            }
+            link = std::move(std::get<std::unique_ptr<ventrose::app::SimLink>>(loaded));
+            link->setOnProblem(problem);
+        }
+        link->setLink(chosen);
+    };
     ventrose::app::SimMenu simMenu;
     simMenu.show(simLink);
     view.displayMenu().moreEntries = [&](QMenu& menu) { simMenu.fill(menu); };
     simMenu.linkChosen = [&](const std::optional<ventrose::simlink::LinkChoice>& chosen) {
         simLink = chosen;
         simMenu.show(simLink);
-        link.setLink(simLink);
+        setLink(simLink);
         save();
     };
 
     application.Start();
-    if (simLink) link.setLink(simLink);
+    setLink(simLink);
     // Reading the icon's pictures costs a few milliseconds: the main window is shown first, and
     // every title bar gets the icon as soon as the event loop runs.
     QTimer::singleShot(0, [] { QApplication::setWindowIcon(ApplicationIcon()); });

@@ -13,6 +13,7 @@
 #include <string>
 
 #include "app/sim_feed.h"
+#include "app/sim_link.h"
 #include "simlink/link_choice.h"
 #include "simlink/link_state.h"
 
@@ -35,7 +36,7 @@ namespace ventrose::app {
 // A flood cannot hold the event loop: each turn reads at most kDatagramsPerTurn datagrams or
 // kBytesPerTurn bytes and leaves the rest to the next turn, and LinkState keeps only the latest
 // value of each source, so that memory stays the same whatever arrives.
-class SimLinkQt : public QObject {
+class SimLinkQt : public QObject, public SimLink {
 public:
     static constexpr int kTickMs = 500;
     static constexpr int kDatagramsPerTurn = 256;
@@ -48,7 +49,10 @@ public:
 
     // Ends the link in force (X-Plane is told to stop sending), tells the feed, then starts
     // `choice`: its host is looked up first when it is a name.
-    void setLink(const std::optional<simlink::LinkChoice>& choice);
+    void setLink(const std::optional<simlink::LinkChoice>& choice) override;
+    void setOnProblem(std::function<void(const std::string& message)> problem) override {
+        onProblem = std::move(problem);
+    }
     const std::optional<simlink::LinkChoice>& link() const { return choice_; }
 
     // Told once per link when its host cannot be found, with one French sentence.

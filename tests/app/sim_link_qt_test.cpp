@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QTcpServer>
 #include <QTest>
 #include <optional>
 #include <string>
@@ -140,6 +141,30 @@ TEST(SimLinkQt, PollsFlightGearAndConnectsAgainWhenDropped) {
     EXPECT_TRUE(Delivered(feed, 99.0));
     link.setLink(std::nullopt);
     EXPECT_FALSE(link.hasSocket());
+}
+
+// Nothing listens yet: the connection is refused again and again, quietly, until FlightGear
+// starts on that port and its values come.
+TEST(SimLinkQt, ARefusedConnectionIsTriedAgainWithoutAWord) {
+    std::uint16_t port = 0;
+    {
+        QTcpServer probe;
+        ASSERT_TRUE(probe.listen(QHostAddress::LocalHost, 0));
+        port = probe.serverPort();
+    }
+    RecordingFeed feed;
+    SimLinkQt link(feed);
+    std::vector<std::string> said;
+    link.onProblem = [&](const std::string& message) { said.push_back(message); };
+    link.setLink(LinkChoice{Simulator::FlightGear, "127.0.0.1", port});
+    QTest::qWait(2000);
+    EXPECT_TRUE(said.empty());
+    EXPECT_EQ(feed.statuses, std::vector<std::string>{"FlightGear : pas de données"});
+    fakesim::FakeFlightGear flightgear;
+    ASSERT_TRUE(flightgear.listen(port));
+    flightgear.set("/instrumentation/airspeed-indicator/true-speed-kt", 111.0);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return Delivered(feed, 111.0); }, kPatienceMs));
+    EXPECT_TRUE(said.empty());
 }
 
 TEST(SimLinkQt, AHostThatCannotBeFoundIsSaidOnce) {

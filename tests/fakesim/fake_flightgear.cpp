@@ -53,10 +53,8 @@ void FakeFlightGear::dropConnections() {
 }
 
 void FakeFlightGear::sendJunk() {
-    for (const auto& client : clients_) {
-        if (!client->socket) continue;
-        Write(*client->socket, "vingt noeuds\r\n" + std::string(1 << 20, '9') + "\r\nnan\r\n");
-    }
+    for (const auto& client : clients_)
+        client->junk = {"nan", std::string(1 << 20, '9'), "vingt noeuds"};
 }
 
 void FakeFlightGear::accept() {
@@ -108,7 +106,10 @@ void FakeFlightGear::answer(Client& client, const std::string& line) {
         ++gets_;
         const std::string path = line.substr(4);
         const auto value = values_.find(path);
-        if (client.dataMode) {
+        if (client.dataMode && !client.junk.empty()) {
+            Write(socket, client.junk.back() + "\r\n");
+            client.junk.pop_back();
+        } else if (client.dataMode) {
             Write(socket, (value == values_.end() ? std::string() : value->second) + "\r\n");
         } else if (value == values_.end()) {
             Write(socket, "-ERR Node \"" + path + "\" not found.\r\n");

@@ -31,9 +31,12 @@ public:
     void stop();
     // Listens again on the same port.
     void restart();
+    bool listening() const { return server_.isListening(); }
     // Closes every connection and goes on listening.
     void dropConnections();
-    // A line of words, a line of a megabyte and "nan" to every connection.
+    // The next three gets of each connection in data mode are answered with a line of words, a
+    // line of a megabyte and "nan": FlightGear writes nothing but answers, so a garbled answer is
+    // what a faulty or hostile server can send.
     void sendJunk();
 
     int connections() const { return accepted_; }
@@ -44,6 +47,7 @@ private:
         QPointer<QTcpSocket> socket;
         std::string pending;
         bool dataMode = false;
+        std::vector<std::string> junk;  // the next answers, last first
     };
 
     void accept();

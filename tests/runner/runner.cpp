@@ -16,6 +16,10 @@ using platform::Toward;
 
 namespace {
 
+// How long a step that sends the link something waits for it to be taken: a failure, not a
+// speed, is what it catches.
+constexpr int kPatienceMs = 15000;
+
 std::string joinLog(const std::vector<std::string>& log, std::size_t from) {
     std::string out;
     for (std::size_t i = from; i < log.size(); ++i) out += (out.empty() ? "" : "; ") + log[i];
@@ -38,8 +42,13 @@ Target targetOf(const std::string& path) {
 
 }  // namespace
 
-Runner::Runner(std::string file, const Scenario& scenario, Driver& driver, std::ostream& out)
-    : file_(std::move(file)), scenario_(scenario), driver_(driver), out_(out) {
+Runner::Runner(std::string file, const Scenario& scenario, Driver& driver, std::ostream& out,
+               SimulatorSteps* simulator)
+    : file_(std::move(file)),
+      scenario_(scenario),
+      driver_(driver),
+      out_(out),
+      simulator_(simulator) {
     driver_.setModalPump([this](platform::Form& form) {
         while (driver_.application().runtime().isShownModally(form) && step()) {
         }
@@ -102,6 +111,7 @@ void Runner::execute(const Step& s) {
     if (w == "expect") return expect(s);
     if (w == "refused") return refused(s);
     if (documents(s)) return;
+    if (simulator(s)) return;
     auto& runtime = driver_.application().runtime();
     const auto& boxes = driver_.messageBoxes();
     if (w == "expect-msgbox") {
@@ -181,6 +191,55 @@ bool Runner::documents(const Step& s) {
     return true;
 }
 
+// The simulator's steps; false for any other step.
+bool Runner::simulator(const Step& s) {
+    const std::string& w = s.word;
+    if (w != "simulator" && !w.starts_with("sim-")) return false;
+    if (simulator_ == nullptr) {
+        fail(s, "a simulator", "none in a build without Qt");
+        return true;
+    }
+    if (w != "simulator" && !simulatorStarted_) {
+        fail(s, "a simulator started by an earlier step", "none");
+        return true;
+    }
+    std::optional<std::string> wrong;
+    std::string expected = "the step taken";
+    if (w == "simulator") {
+        if (simulatorStarted_) {
+            wrong = "one already";
+        } else {
+            wrong = simulator_->start(s.args[0], driver_.application());
+            simulatorStarted_ = !wrong;
+        }
+    } else if (w == "sim-set") {
+        wrong = simulator_->set(s.args[0], *ParseDecimal(s.args[1]));
+    } else if (w == "sim-junk" || w == "sim-foreign") {
+        expected = "every datagram refused by the link";
+        wrong = w == "sim-junk" ? simulator_->junk(kPatienceMs) : simulator_->foreign(kPatienceMs);
+    } else if (w == "sim-stop") {
+        wrong = simulator_->stop();
+    } else if (w == "sim-restart") {
+        wrong = simulator_->restart();
+    } else if (w == "sim-drop") {
+        wrong = simulator_->drop();
+    } else if (w == "sim-wait") {
+        const int timeout = std::stoi(s.args[0]);
+        if (s.inner.empty()) {
+            expected = "the simulator's values handed to the windows";
+            wrong = simulator_->waitForValues(timeout);
+        } else {
+            // Waits until the expectation holds, then checks it as written, so that a wait in
+            // vain reports what was seen last.
+            const Step& inner = s.inner.front();
+            simulator_->waitUntil([&] { return holds(inner); }, timeout);
+            expect(inner);
+        }
+    }
+    if (wrong) fail(s, expected, *wrong);
+    return true;
+}
+
 // Plays a person's step; false when the window refused it.
 bool Runner::person(const Step& s) {
     const std::string& w = s.word;
@@ -217,6 +276,18 @@ bool Runner::person(const Step& s) {
         return true;
     }
     throw std::logic_error("unhandled step word " + w);
+}
+
+bool Runner::holds(const Step& s) {
+    try {
+        const auto parts = SplitPath(s.args[0]);
+        const std::string control = parts.size() == 3 ? parts[1] : std::string();
+        const std::string expected = s.quoted[1] ? Quote(s.args[1]) : s.args[1];
+        return driver_.read(parts[0], control, parts.back()) == expected;
+    } catch (const std::runtime_error&) {
+        // A window not loaded yet may be loaded by the time the wait ends.
+        return false;
+    }
 }
 
 void Runner::expect(const Step& s) {

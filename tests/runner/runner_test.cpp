@@ -62,6 +62,8 @@ TEST(Runner, ReportsWhatDidNotHold) {
         {"keys that no control of the window has", "shortcut frmMainCalc \"Ctrl+K\"\n",
          "t.scn:1: shortcut frmMainCalc \"Ctrl+K\": a step that runs, got an exception: no "
          "control of frmMainCalc has the keys Ctrl+K\n"},
+        {"a simulator where there is none", "simulator xplane\n",
+         "t.scn:1: simulator xplane: a simulator, got none in a build without Qt\n"},
         {"answers no dialog took",
          "answer-file \"log.vlog\"\nanswer-save cancel\nanswer-yesno no\n",
          "t.scn:3: end of file: every answer taken by a dialog, got answer-file \"log.vlog\" "
@@ -108,6 +110,16 @@ TEST(Runner, RejectsMalformedStepsWithTheirLine) {
         {"write-file \"a.vlog\"\n", 1},
         {"append-file \"a.vlog\" \"{}\" 0\n", 1},
         {"write-file \"a.vlog\" \"{}\" 9000000\n", 1},
+        {"simulator msfs\n", 1},
+        {"sim-set tas\n", 1},
+        {"sim-set tas 1,5\n", 1},
+        {"sim-set tas nan\n", 1},
+        {"sim-set tas 1e999\n", 1},
+        {"sim-stop now\n", 1},
+        {"sim-wait 0\n", 1},
+        {"sim-wait 600001\n", 1},
+        {"sim-wait 100 click frmMainCalc.cmdClear\n", 1},
+        {"sim-wait 100 expect frmMainCalc.lblVp.Caption 120\n", 1},
     };
     for (const Row& row : rows) {
         const Scenario s = ParseScenario(row.text);

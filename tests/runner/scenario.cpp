@@ -3,6 +3,8 @@
 
 #include <algorithm>
 #include <cctype>
+#include <charconv>
+#include <cmath>
 #include <cstdio>
 #include <map>
 #include <set>
@@ -173,10 +175,55 @@ std::optional<std::string> checkPerson(Step& s) {
     return "unknown step word '" + w + "'";
 }
 
+bool isNumber(const std::string& s) { return ParseDecimal(s).has_value(); }
+
+std::optional<std::string> checkSimulator(Step& s) {
+    const auto& a = s.args;
+    const auto n = a.size();
+    const std::string& w = s.word;
+    const auto unquoted = [&] {
+        return std::none_of(s.quoted.begin(), s.quoted.end(), [](bool q) { return q; });
+    };
+    if (w == "simulator") {
+        if (n != 1 || !unquoted() || (a[0] != "xplane" && a[0] != "flightgear"))
+            return "simulator takes xplane or flightgear";
+        return std::nullopt;
+    }
+    if (w == "sim-set") {
+        if (n != 2 || !unquoted() || !isNumber(a[1]))
+            return "sim-set takes a dataref, a property or an alias, and a number";
+        return std::nullopt;
+    }
+    if (w == "sim-junk" || w == "sim-foreign" || w == "sim-stop" || w == "sim-restart" ||
+        w == "sim-drop") {
+        if (n != 0) return w + " takes nothing";
+        return std::nullopt;
+    }
+    if (w == "sim-wait") {
+        if (n == 0 || s.quoted[0] || !isInteger(a[0]) || std::stoi(a[0]) <= 0 ||
+            std::stoi(a[0]) > 600000)
+            return "sim-wait takes a time in milliseconds, from 1 to 600000, and an optional "
+                   "expect step";
+        if (n == 1) return std::nullopt;
+        Step inner{s.line,
+                   s.source,
+                   a[1],
+                   {a.begin() + 2, a.end()},
+                   {s.quoted.begin() + 2, s.quoted.end()},
+                   {}};
+        if (s.quoted[1] || inner.word != "expect") return "sim-wait waits only for an expect step";
+        if (auto e = check(inner)) return e;
+        s.inner.push_back(std::move(inner));
+        return std::nullopt;
+    }
+    return "unknown step word '" + w + "'";
+}
+
 std::optional<std::string> check(Step& s) {
     const auto& a = s.args;
     const auto n = a.size();
     const std::string& w = s.word;
+    if (w == "simulator" || w.starts_with("sim-")) return checkSimulator(s);
     if (w == "expect") {
         if (n != 2 || s.quoted[0] || !isPath(a[0], 2, 3))
             return "expect takes TARGET.PROPERTY and a value";
@@ -259,6 +306,16 @@ std::string trim(const std::string& s) {
 }
 
 }  // namespace
+
+std::optional<double> ParseDecimal(const std::string& text) {
+    if (text.empty() || text.size() > 32) return std::nullopt;
+    const char* first = text.data() + (text[0] == '+' ? 1 : 0);
+    const char* last = text.data() + text.size();
+    double value = 0;
+    const auto [end, error] = std::from_chars(first, last, value, std::chars_format::general);
+    if (error != std::errc() || end != last || !std::isfinite(value)) return std::nullopt;
+    return value;
+}
 
 std::vector<std::string> SplitPath(const std::string& path) {
     std::vector<std::string> parts;

@@ -36,6 +36,10 @@ Scenario ParseScenario(const std::string& text);
 // "FORM", "FORM.CONTROL", "FORM.PROPERTY" or "FORM.CONTROL.PROPERTY", split at the dots.
 std::vector<std::string> SplitPath(const std::string& path);
 
+// A decimal number with a point, whatever the locale ("61.73", "-3", "2.992e1"); nothing for
+// anything else, infinities and NaN included.
+std::optional<double> ParseDecimal(const std::string& text);
+
 // The string written back in the file's own syntax, quotes and escapes included.
 std::string Quote(const std::string& text);
 

@@ -138,4 +138,19 @@ Check AirspeedCheck::after(scenario::Driver& driver, bool okClicked, std::size_t
     return std::nullopt;
 }
 
+void AirspeedCheck::fed(scenario::Driver& driver) {
+    const platform::Form& form = driver.application().frmVitesse();
+    if (form["chkSuivre"].value() != 1) return;
+    confirmed_.reset();
+    const std::string text = form["txtTempExt"].text();
+    const auto alt = altitude(driver);
+    if (text.empty() || !alt) return;
+    const int vi = SeenValue(driver, kForm, "hscVi");
+    const auto result =
+        airspeed::CalculVpTempExt(static_cast<std::int16_t>(vi), *alt, table(), text);
+    if (const auto* r = std::get_if<airspeed::ResultatVpTempExt>(&result))
+        confirmed_ =
+            quoted(r->VpText, r->VpKmText, airspeed::AfficheVpExacte(vi, *alt, r->TempExtLue));
+}
+
 }  // namespace ventrose::soak

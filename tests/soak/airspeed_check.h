@@ -20,6 +20,9 @@ public:
     void reset() { confirmed_.reset(); }
     void before(scenario::Driver& driver, bool okClicked);
     Check after(scenario::Driver& driver, bool okClicked, std::size_t newBoxes);
+    // The simulator's values reached the window: when it follows, its bars moved and the
+    // temperature it was given, if any, was typed and confirmed as OK does.
+    void fed(scenario::Driver& driver);
     Check check(scenario::Driver& driver) const;
 
 private:

@@ -34,6 +34,8 @@ bool isClick(const scenario::Step& step, const char* form, const char* control) 
 
 void Checker::started(scenario::Driver& driver) {
     quitAsked_ = false;
+    fedOnce_ = false;
+    vitesseLoaded_ = false;
     boxesChecked_ = driver.messageBoxes().size();
     main_.reset();
     airspeed_.reset();
@@ -55,18 +57,33 @@ BeforeStep Checker::before(scenario::Driver& driver, const scenario::Step& step)
 
     if (loaded(application, "frmMainCalc")) main_.before(driver);
     if (loaded(application, "frmVitesse")) {
+        // Loaded since: a window that follows took the simulator's latest values as it loaded.
+        if (!vitesseLoaded_ && fedOnce_) airspeed_.fed(driver);
+        vitesseLoaded_ = true;
         airspeed_.before(driver,
                          noted.targetAcceptsInput && isClick(step, "frmVitesse", "cmdTempExt"));
     } else {
         airspeed_.reset();
+        vitesseLoaded_ = false;
     }
     if (loaded(application, "frmConversions"))
         conversions_.before(driver, step, noted.targetAcceptsInput);
     return noted;
 }
 
+Check Checker::simulatorFed(scenario::Driver& driver) {
+    auto& application = driver.application();
+    fedOnce_ = true;
+    if (loaded(application, "frmVitesse")) airspeed_.fed(driver);
+    const platform::Form* active = application.runtime().activeForm();
+    if (active == nullptr) return std::nullopt;
+    for (const platform::Form* form : application.runtime().Forms())
+        if (auto f = bars(driver, form->name())) return f;
+    return windowOnTop(driver, active->name());
+}
+
 Check Checker::after(scenario::Driver& driver, const scenario::Step& step, const BeforeStep& noted,
-                     bool taken) {
+                     bool taken, bool fed) {
     auto& application = driver.application();
     auto& runtime = application.runtime();
     if (taken && !noted.targetAcceptsInput)
@@ -95,7 +112,11 @@ Check Checker::after(scenario::Driver& driver, const scenario::Step& step, const
 
     if (loaded(application, "frmMainCalc"))
         main_.after(driver, taken && isClick(step, "frmMainCalc", "cmdClear"));
-    if (loaded(application, "frmVitesse"))
+    fedOnce_ = fedOnce_ || fed;
+    // Ticked again, the box applies the simulator's latest values at once.
+    fed = fed || (fedOnce_ && taken && isClick(step, "frmVitesse", "chkSuivre"));
+    if (loaded(application, "frmVitesse") && fed) airspeed_.fed(driver);
+    if (loaded(application, "frmVitesse") && !fed)
         if (auto f = airspeed_.after(
                 driver, noted.targetAcceptsInput && isClick(step, "frmVitesse", "cmdTempExt"),
                 newBoxes))

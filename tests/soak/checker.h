@@ -31,14 +31,22 @@ public:
     // The application has just started (again).
     void started(scenario::Driver& driver);
     BeforeStep before(scenario::Driver& driver, const scenario::Step& step);
+    // `fed`: the simulator's values reached the windows during the step, so that what the
+    // step alone would have done cannot be told apart.
     Check after(scenario::Driver& driver, const scenario::Step& step, const BeforeStep& noted,
-                bool taken);
+                bool taken, bool fed = false);
+    // The simulator's values reached the windows between two steps.
+    Check simulatorFed(scenario::Driver& driver);
 
 private:
     Check bars(scenario::Driver& driver, const std::string& form) const;
     Check windowOnTop(scenario::Driver& driver, const std::string& form) const;
 
     bool quitAsked_ = false;
+    // The simulator has handed the windows values since the start.
+    bool fedOnce_ = false;
+    // frmVitesse was loaded at the last step.
+    bool vitesseLoaded_ = false;
     std::size_t boxesChecked_ = 0;
     MainWindowCheck main_;
     AirspeedCheck airspeed_;

@@ -5,10 +5,13 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <random>
+#include <string>
 #include <vector>
 
 #include "tests/runner/driver.h"
 #include "tests/runner/scenario.h"
+#include "tests/runner/simulator_steps.h"
 #include "tests/soak/checker.h"
 #include "tests/soak/failure.h"
 
@@ -23,6 +26,17 @@ public:
 };
 
 using DriverFactory = std::function<std::unique_ptr<scenario::Driver>()>;
+
+// A fake simulator linked to each application the soak starts. Every `every` steps it is given
+// new random values (and, one time in four, malformed data first), and the event loop runs until
+// the windows have them; in the --qt mode values may also arrive while a step's events are
+// delivered. The random values do not replay: a reproduction holds the person's steps only.
+struct SimulatorSetup {
+    std::string simulator;  // "xplane" or "flightgear"
+    std::function<std::unique_ptr<scenario::SimulatorSteps>()> make;
+    std::uint64_t seed = 1;
+    std::uint64_t every = 100;
+};
 
 struct SoakResult {
     std::uint64_t steps = 0;
@@ -39,7 +53,11 @@ struct SoakResult {
 // fresh one and the steps go on; without, the run stops there.
 class Soak {
 public:
-    Soak(DriverFactory factory, bool restart) : factory_(std::move(factory)), restart_(restart) {}
+    Soak(DriverFactory factory, bool restart, std::optional<SimulatorSetup> simulator = {})
+        : factory_(std::move(factory)),
+          restart_(restart),
+          setup_(std::move(simulator)),
+          random_(setup_ ? setup_->seed : 1) {}
 
     SoakResult run(StepSource& source);
 
@@ -47,10 +65,16 @@ private:
     void start();
     bool play();
     void pump(platform::Form& form);
+    // New random values for the simulator, waited for; false when an invariant broke.
+    bool feedSimulator();
 
     DriverFactory factory_;
     bool restart_;
     std::unique_ptr<scenario::Driver> driver_;
+    std::optional<SimulatorSetup> setup_;
+    std::unique_ptr<scenario::SimulatorSteps> simulator_;
+    std::mt19937_64 random_;
+    std::uint64_t feeds_ = 0;
     StepSource* source_ = nullptr;
     Checker checker_;
     SoakResult result_;

@@ -6,6 +6,8 @@
 #include <QString>
 #include <iostream>
 
+#include "tests/runner/headless_driver.h"
+#include "tests/runner/qt/fake_simulator.h"
 #include "tests/runner/qt/qt_driver.h"
 #include "tests/runner/qt/quiet_notices.h"
 #include "tests/runner/runner.h"
@@ -28,17 +30,28 @@ QtSession::~QtSession() = default;
 
 bool QtSession::run(const std::string& file, const Scenario& scenario, std::ostream& out) {
     QtDriver driver(&files_);
-    Runner runner(file, scenario, driver, out);
+    FakeSimulator simulator([] {});
+    Runner runner(file, scenario, driver, out, &simulator);
     return runner.run();
+}
+
+bool QtSession::runHeadless(const std::string& file, const Scenario& scenario, std::ostream& out) {
+    HeadlessDriver driver(&files_);
+    FakeSimulator simulator([this] { ensureApplication(); });
+    Runner runner(file, scenario, driver, out, &simulator);
+    return runner.run();
+}
+
+void QtSession::ensureApplication() {
+    if (application_) return;
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QuietOffscreenNotices();
+    application_ = std::make_unique<QGuiApplication>(argc_, argv_);
 }
 
 std::optional<std::string> QtSession::Files::PrintToPdf(const common::PrintJob& job,
                                                         const std::string& path) {
-    if (!session_.application_) {
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-        QuietOffscreenNotices();
-        session_.application_ = std::make_unique<QGuiApplication>(session_.argc_, session_.argv_);
-    }
+    session_.ensureApplication();
     return files_.PrintToPdf(job, path);
 }
 

@@ -23,13 +23,19 @@ public:
     QtSession(const QtSession&) = delete;
     QtSession& operator=(const QtSession&) = delete;
 
+    // Plays one file on the real widgets (--qt), or headless; either way with the fake
+    // simulators for the sim- steps.
     bool run(const std::string& file, const Scenario& scenario, std::ostream& out);
+    bool runHeadless(const std::string& file, const Scenario& scenario, std::ostream& out);
 
     platform::DocumentFiles& files() { return files_; }
 
 private:
-    // The program's files; a PDF needs fonts, so in the headless mode the first one printed
-    // starts an off-screen QGuiApplication, kept for the rest of the run.
+    // The headless mode has no QApplication; printing (fonts) and the simulator's sockets (an
+    // event loop) start an off-screen QGuiApplication, kept for the rest of the run.
+    void ensureApplication();
+
+    // The program's files.
     class Files : public platform::DocumentFiles {
     public:
         explicit Files(QtSession& session) : session_(session) {}

@@ -1,0 +1,35 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/sim_link_loader.h"
+
+#include <QCoreApplication>
+#include <QLibrary>
+#include <QString>
+#include <QStringList>
+
+namespace ventrose::app {
+
+std::variant<std::unique_ptr<SimLink>, std::string> LoadSimLink(SimFeed& feed) {
+    static MakeSimLink make = nullptr;
+    static QString failure;
+    // Never unloaded (a QLibrary's end leaves its library loaded): the links it makes live until
+    // the program ends.
+    static QLibrary module;
+    if (make == nullptr && failure.isEmpty()) {
+        const QString here = QCoreApplication::applicationDirPath();
+        const QStringList places = {here,
+                                    here + QStringLiteral("/" VENTROSE_SIM_LINK_MODULE_FROM_BIN)};
+        for (const QString& place : places) {
+            module.setFileName(place + QStringLiteral("/libventrose-sim-link.so"));
+            make = reinterpret_cast<MakeSimLink>(module.resolve(kMakeSimLink));
+            if (make != nullptr) break;
+            failure = module.errorString();
+        }
+        if (make != nullptr) failure.clear();
+    }
+    if (make == nullptr)
+        return "Le lien avec le simulateur n'a pas pu être chargé ; réinstaller Ventrose. (" +
+               failure.toStdString() + ")";
+    return std::unique_ptr<SimLink>(make(feed));
+}
+
+}  // namespace ventrose::app
