@@ -25,6 +25,9 @@ packages=(
   poppler-utils
   # Qt's own dialogs (files, printing, message box buttons) in French, as the windows are.
   qt6-translations-l10n
+  # The simulator link's smoke test reads the real program as a screen reader does: a session
+  # bus, the accessibility bus and pyatspi.
+  dbus-daemon at-spi2-core python3-pyatspi
 )
 
 missing=()
