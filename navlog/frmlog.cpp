@@ -44,7 +44,10 @@ FrmLog::FrmLog(platform::Runtime& runtime, platform::Documents& documents)
                                                                   {&txtCarbu, Champ::Carburant},
                                                                   {&txtConso, Champ::Conso},
                                                                   {&txtReserve, Champ::Reserve}};
-    for (const auto& [box, champ] : data) {
+    // Not a structured binding: clang 14 cannot capture one in a lambda.
+    for (const auto& entry : data) {
+        const platform::TextBoxRef* box = entry.first;
+        const Champ champ = entry.second;
         box->onKeyPress([this, box, champ](int& key) { dataKeyPress(*box, champ, key); });
         box->onChange([this, box, champ] { dataChange(*box, champ); });
     }
