@@ -1,6 +1,6 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # One command for each thing a developer or CI does. Every target installs what is missing first.
-.PHONY: deps build test test-default test-asan test-fuzz coverage run bench package format \
+.PHONY: deps build test test-default test-asan test-fuzz soak coverage run bench package format \
 	check-format clean
 
 # The presets fix no job count: Ninja picks its own, and ctest, which would run one test at a
@@ -27,6 +27,10 @@ test-fuzz: deps
 	@bash scripts/fuzz.sh
 
 test: check-format test-default test-asan test-fuzz
+
+# The million-step soak under the sanitizers (make test runs 300,000 steps).
+soak: deps
+	@bash scripts/soak.sh
 
 # Line and branch coverage of the product's code by the whole test suite, with GCC and gcovr.
 coverage: deps
