@@ -42,7 +42,8 @@ std::optional<double> Angle(std::string_view text, char positive, char negative)
     const auto minutes = Before(rest, "'");
     const auto seconds = Before(rest, "\"");
     if (!degrees || !minutes || !seconds || !Trim(rest).empty()) return std::nullopt;
-    if (*degrees < 0 || *minutes < 0 || *minutes >= 60 || *seconds < 0 || *seconds >= 60) {
+    // 60.00 seconds is allowed: writers that print 59.999 with two decimals give it.
+    if (*degrees < 0 || *minutes < 0 || *minutes >= 60 || *seconds < 0 || *seconds > 60) {
         return std::nullopt;
     }
     return sign * (*degrees + *minutes / 60 + *seconds / 3600);
