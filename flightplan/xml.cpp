@@ -152,7 +152,16 @@ private:
         } else if (At("<!DOCTYPE")) {
             Doctype();
         } else if (At("<!")) {
-            Fail(false, "la déclaration «" + Shown(text_.substr(pos_, 9)) + "» n'est pas permise");
+            // Named by its keyword's ASCII letters only: a cut made by byte count could split a
+            // character in two.
+            std::size_t end = pos_ + 2;
+            while (end < text_.size() && end < pos_ + 12 &&
+                   ((text_[end] >= 'A' && text_[end] <= 'Z') ||
+                    (text_[end] >= 'a' && text_[end] <= 'z'))) {
+                ++end;
+            }
+            Fail(false, "la déclaration «" + std::string(text_.substr(pos_, end - pos_)) +
+                            "» n'est pas permise");
         } else if (At("</")) {
             EndTag();
         } else {

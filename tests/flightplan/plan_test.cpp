@@ -188,6 +188,17 @@ TEST(ReadPlan, RefusesEachKindOfBadFile) {
     EXPECT_EQ(Refusal(ManyPoints(1000)), "(read)");
 }
 
+// Writers that compute seconds naively print 59.9999 as «60.00»: that is the next minute.
+TEST(ReadPlan, TakesSixtySecondsAsTheNextMinute) {
+    const Plan plan = Read(
+        "<SimBase.Document><FlightPlan.FlightPlan><ATCWaypoint id=\"A\"><WorldPosition>"
+        "N47\xC2\xB0 47' 60.00\",W2\xC2\xB0 53' 60.00\",+005500.00</WorldPosition>"
+        "</ATCWaypoint></FlightPlan.FlightPlan></SimBase.Document>");
+    ASSERT_EQ(plan.points.size(), 1u);
+    EXPECT_NEAR(plan.points[0].position->latitude, 47.8, 1e-12);
+    EXPECT_NEAR(plan.points[0].position->longitude, -2.9, 1e-12);
+}
+
 // A name may carry any character the file can encode; the log takes none that would move the
 // caret or ring a bell.
 TEST(ReadPlan, CleansNamesOfControlCharacters) {
