@@ -88,6 +88,9 @@ timing("save a 100-leg log (WriteLog)", "navlog_bench", "BM_WriteLog", 20e6, "< 
 timing("open a 100-leg .vlog file (read, ReadLog)", "documents_bench", "BM_OpenLogFile", 20e6, "< 20 ms")
 timing("save a 100-leg .vlog file (WriteLog, QSaveFile)", "documents_bench", "BM_SaveLogFile", 20e6, "< 20 ms")
 timing("PDF of a 100-leg log (5 kneeboard pages)", "documents_bench", "BM_PdfLog", 1e9, "< 1 s")
+timing("flight plan of 100 points read and made into legs (worst format)", "plan_import_bench",
+       "BM_ImportPlan/", 20e6, "< 20 ms")
+timing("one magnetic variation (WMM2025)", "plan_import_bench", "BM_Variation", 20e3, "< 20 µs")
 timing("log window after one key, 100 legs, through the runtime", "logwindow_bench",
        "BM_LogWindowAfterOneKey", 200e3, "< 200 µs")
 heap = [b for b in (json.load(open(os.path.join(work, "logwindow_bench.json"))).get("benchmarks", [])
