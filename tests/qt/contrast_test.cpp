@@ -17,8 +17,10 @@
 #include <set>
 #include <sstream>
 
+#include "platform/palette.h"
 #include "platform/runtime.h"
 #include "preferences/colour.h"
+#include "preferences/recolour.h"
 #include "tests/qt/app_under_test.h"
 
 namespace ventrose::testing {
@@ -145,6 +147,31 @@ TEST(ContrastInJour, OnlyTheDesignsKnownPairsAreBelow) {
     const std::set<std::string> expected = {"#d00000 on #c0c0ff", "#ff00ff on #c0c0ff",
                                             "#ff00ff on #ffffff", "#ffffff on #308cc6"};
     EXPECT_EQ(below, expected);
+}
+
+// A colour a window sets as it runs (the log's fuel at arrival below the reserve) outlives every
+// change of palette: drawn as the palette draws that colour, so 4.5:1 or more at night, and in
+// Nuit rouge, where every text is the same red, bold as well.
+TEST(ARunTimeColour, OutlivesEveryChangeOfPalette) {
+    AppUnderTest t;
+    t.app.Start();
+    t.app.runtime().Load(t.app.frmLog());
+    platform::Control& arrival = t.app.frmLog()["lblArrivee"];
+    arrival.setForeColour(platform::palette::kRed);
+    const QWidget& widget = *t.view.widgetOf(arrival);
+    for (const Palette palette :
+         {Palette::Nuit, Palette::Jour, Palette::NuitRouge, Palette::Jour}) {
+        t.view.setPalette(palette);
+        const std::string name(preferences::PaletteName(palette));
+        const QColor drawn = widget.palette().color(widget.foregroundRole());
+        EXPECT_EQ(ToColour(drawn),
+                  preferences::Recolour(palette, platform::palette::kRed, preferences::Role::Text))
+            << name;
+        if (palette != Palette::Jour) {
+            EXPECT_GE(Pair({name, drawn, Ground(widget)}).ratio(), 4.5) << name;
+        }
+        EXPECT_EQ(widget.font().bold(), palette == Palette::NuitRouge) << name;
+    }
 }
 
 }  // namespace
