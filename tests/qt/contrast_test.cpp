@@ -12,7 +12,11 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QStyle>
+#include <QStyleOption>
 #include <QToolTip>
+#include <algorithm>
 #include <iostream>
 #include <set>
 #include <sstream>
@@ -123,6 +127,44 @@ TEST_P(ContrastTest, EveryTextOfEveryWindowReadsAtNight) {
     const std::vector<Pair> pairs = EveryText(t, GetParam());
     EXPECT_GT(pairs.size(), 150u) << "every window's texts were found";
     for (const Pair& pair : pairs) EXPECT_GE(pair.ratio(), 4.5) << Shown(pair);
+}
+
+// What shows an option button and whether it is selected, as drawn: the ring of each one that is
+// not selected stands at 3:1 or more against the ground (WCAG 2.1's contrast for what identifies
+// a control), and the dot of each selected one as much against the ground and the ring's inside.
+TEST_P(ContrastTest, EveryOptionButtonShowsItselfAndWhetherItIsSelected) {
+    AppUnderTest t;
+    EveryText(t, GetParam());
+    int unselected = 0;
+    for (platform::Form* form : AllWindows(t.app)) {
+        for (const auto& control : form->controls()) {
+            auto* option = qobject_cast<QRadioButton*>(t.view.widgetOf(*control));
+            if (option == nullptr) continue;
+            const std::string what = form->name() + "." + control->name();
+            QStyleOptionButton style;
+            style.initFrom(option);
+            const QRect indicator =
+                option->style()->subElementRect(QStyle::SE_RadioButtonIndicator, &style, option);
+            const QImage picture = option->grab().toImage();
+            const auto against = [&](const QColor& a, const QColor& b) {
+                return preferences::ContrastRatio(ToColour(a), ToColour(b));
+            };
+            const QColor ground = Ground(*option);
+            if (option->isChecked()) {
+                const QColor dot = picture.pixelColor(indicator.center());
+                EXPECT_GE(against(dot, ground), 3.0) << what;
+                EXPECT_GE(against(dot, option->palette().color(QPalette::Base)), 3.0) << what;
+                continue;
+            }
+            ++unselected;
+            double ring = 1;
+            for (int y = indicator.top(); y <= indicator.bottom(); ++y)
+                for (int x = indicator.left(); x <= indicator.right(); ++x)
+                    ring = std::max(ring, against(picture.pixelColor(x, y), ground));
+            EXPECT_GE(ring, 3.0) << what;
+        }
+    }
+    EXPECT_GT(unselected, 10) << "the windows' options were found";
 }
 
 INSTANTIATE_TEST_SUITE_P(NightPalettes, ContrastTest,
