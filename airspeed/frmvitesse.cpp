@@ -125,7 +125,9 @@ void FrmVitesse::cmdQuit_Click() { runtime().Unload(*this); }
 void FrmVitesse::chkSuivre_Click() { suivi_.boxClicked(); }
 
 void FrmVitesse::LierSimulateur(bool lie) { suivi_.setLink(lie); }
-void FrmVitesse::EtatSimulateur(std::string_view etat) { suivi_.setStatus(etat); }
+void FrmVitesse::EtatSimulateur(std::string_view etat, bool recoit) {
+    suivi_.setStatus(etat, recoit);
+}
 void FrmVitesse::SuivreSimulateur(const simlink::SimValues& values) { suivi_.deliver(values); }
 
 // The bars first: a bar that moves empties the temperature box. Then the temperature, typed

@@ -42,7 +42,7 @@ public:
     // move their bars, then the outside temperature is typed and confirmed as "OK" does; the
     // simulator's own true airspeed stands beside the window's.
     void LierSimulateur(bool lie);
-    void EtatSimulateur(std::string_view etat);
+    void EtatSimulateur(std::string_view etat, bool recoit);
     void SuivreSimulateur(const simlink::SimValues& values);
 
 private:
@@ -73,10 +73,12 @@ private:
     platform::LabelRef lblSimulateur{*this, "lblSimulateur"};
     platform::LabelRef lblVpSim{*this, "lblVpSim"};
 
-    simfollow::Following suivi_{
-        *this, chkSuivre, lblSimulateur, {lblVpSim}, [this](const simlink::SimValues& v) {
-            appliquerSimulateur(v);
-        }};
+    simfollow::Following suivi_{*this,
+                                chkSuivre,
+                                lblSimulateur,
+                                {lblVpSim},
+                                {lblVi, lblAlt, lblAltM, lblVpSim},
+                                [this](const simlink::SimValues& v) { appliquerSimulateur(v); }};
 
     airspeed::TableAtmo TableAtmo{};
     std::int16_t Vi = 0;        // knots

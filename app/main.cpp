@@ -80,8 +80,8 @@ int main(int argc, char** argv) {
     const bool reset = start.options->resetSettings;
     const ventrose::preferences::Preferences preferences = ventrose::preferences::Apply(
         *start.options, reset ? ventrose::preferences::Preferences{} : settings.Read());
-    // Forgotten at once, not only at the next save.
-    if (reset) settings.Write(preferences);
+    // Forgotten at once, not only at the next save, and never read: whatever the file holds.
+    if (reset) settings.Reset(preferences);
     if (start.options->onTop && !ventrose::platform::qt::CanKeepOnTop())
         std::cerr << "ventrose: --on-top: under Wayland a window cannot keep itself above the "
                      "others; run Ventrose with QT_QPA_PLATFORM=xcb for that\n";

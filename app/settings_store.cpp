@@ -1,15 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/settings_store.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
-#include <QStringList>
+#include <variant>
 #include <vector>
 
 #include "preferences/settings.h"
+#include "preferences/settings_file.h"
 
 namespace ventrose::app {
 
@@ -17,17 +22,42 @@ namespace {
 
 std::string Utf8(const QString& text) { return text.toStdString(); }
 
-// A value as the core reads it. INI files keep strings; an unquoted comma makes a list, which
-// comes back as the person wrote it, and a value stored as another type (@Point(...), @Variant)
-// is named by its type, so that the core reports it rather than reads it.
-std::string TextOf(const QVariant& value) {
-    switch (value.typeId()) {
-        case QMetaType::QString: return Utf8(value.toString());
-        case QMetaType::QStringList: return Utf8(value.toStringList().join(QLatin1Char(',')));
-        case QMetaType::QByteArray: return value.toByteArray().toStdString();
-        default: break;
+// What stands at the settings path. Anything but a regular file is never opened: a named pipe
+// would block the start until something writes into it.
+struct FileBytes {
+    enum class Kind { Missing, Regular, TooLarge, NotRegular, Unreadable } kind = Kind::Missing;
+    QByteArray bytes;
+};
+
+FileBytes ReadBytes(const QString& file) {
+    using Kind = FileBytes::Kind;
+    const QFileInfo info(file);
+    if (!info.exists()) return {};
+    if (!info.isFile()) return {Kind::NotRegular, {}};
+    if (info.size() > SettingsStore::kMaxFileBytes) return {Kind::TooLarge, {}};
+    // Without blocking, and checked again once open, in case a pipe took the file's place since.
+    const int descriptor =
+        ::open(QFile::encodeName(file).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (descriptor < 0) return {Kind::Unreadable, {}};
+    struct stat status {};
+    if (::fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode)) {
+        ::close(descriptor);
+        return {Kind::NotRegular, {}};
     }
-    return "<" + std::string(value.metaType().isValid() ? value.typeName() : "invalid") + ">";
+    QFile opened;
+    if (!opened.open(descriptor, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(descriptor);
+        return {Kind::Unreadable, {}};
+    }
+    FileBytes read{Kind::Regular, opened.read(SettingsStore::kMaxFileBytes + 1)};
+    if (read.bytes.size() > SettingsStore::kMaxFileBytes) return {Kind::TooLarge, {}};
+    return read;
+}
+
+std::variant<preferences::SettingsFile, preferences::SettingsFileRefusal> Checked(
+    const QByteArray& bytes) {
+    return preferences::ReadSettingsFile(
+        std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
 }
 
 }  // namespace
@@ -53,40 +83,33 @@ QSettings& SettingsStore::settings() {
 }
 
 preferences::Preferences SettingsStore::Read() {
-    const QFileInfo info(file_);
-    if (!info.exists()) return {};
-    if (info.isFile() && info.size() > kMaxFileBytes) {
-        errors_ << "ventrose: " << Utf8(file_) << " is larger than 1 MiB, not a settings file of "
-                << "this program: starting with the defaults\n";
-        replaceWhole_ = true;
-        return {};
-    }
-    QSettings& s = settings();
-    // QSettings reads the file when first asked, and tells what went wrong only then.
-    std::vector<preferences::Setting> pairs;
-    {
-        // Qt's own warnings about a value it cannot decode (an unknown type in @Variant) would
-        // say again what the core says of the value, in Qt's words.
-        const QtMessageHandler previous =
-            qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
-        for (const QString& key : s.allKeys()) pairs.push_back({Utf8(key), TextOf(s.value(key))});
-        qInstallMessageHandler(previous);
-    }
-    switch (s.status()) {
-        case QSettings::NoError: break;
-        case QSettings::AccessError:
-            // Whoever made it unreadable may mean it: it is left as it is.
+    using Kind = FileBytes::Kind;
+    const FileBytes file = ReadBytes(file_);
+    switch (file.kind) {
+        case Kind::Missing: return {};
+        case Kind::NotRegular:
+        case Kind::Unreadable:
+            // Whoever made it unreadable, or put something else there, may mean it: it is left
+            // as it is.
             errors_ << "ventrose: cannot read " << Utf8(file_)
+                    << (file.kind == Kind::NotRegular ? " (not a regular file)" : "")
                     << ": starting with the defaults, and nothing will be saved there\n";
             unreadable_ = true;
             return {};
-        case QSettings::FormatError:
-            errors_ << "ventrose: " << Utf8(file_)
-                    << " is not a settings file: starting with the defaults\n";
-            replaceWhole_ = true;
+        case Kind::TooLarge:
+            errors_ << "ventrose: " << Utf8(file_) << " is larger than 1 MiB, not a settings file "
+                    << "of this program: starting with the defaults\n";
             return {};
+        case Kind::Regular: break;
     }
-    preferences::ReadResult result = preferences::ReadSettings(pairs);
+    const auto checked = Checked(file.bytes);
+    if (const auto* refusal = std::get_if<preferences::SettingsFileRefusal>(&checked)) {
+        errors_ << "ventrose: " << Utf8(file_) << " is not a settings file of this program ("
+                << refusal->reason << "): starting with the defaults\n";
+        return {};
+    }
+    const preferences::ReadResult result =
+        preferences::ReadSettings(std::get<preferences::SettingsFile>(checked).settings);
     for (const preferences::SettingWarning& warning : result.warnings) {
         errors_ << "ventrose: " << Utf8(file_) << ": "
                 << (warning.key.empty() ? std::string() : warning.key + ": ") << warning.reason
@@ -97,20 +120,45 @@ preferences::Preferences SettingsStore::Read() {
 
 void SettingsStore::Write(const preferences::Preferences& preferences) {
     if (unreadable_) return;
+    // QSettings reads the file before writing it, to keep the keys it does not set: it may only
+    // read a file that passed the check as it is now (another run may have saved meanwhile).
+    using Kind = FileBytes::Kind;
+    const FileBytes file = ReadBytes(file_);
+    if (file.kind == Kind::NotRegular || file.kind == Kind::Unreadable) {
+        saveFailed();
+        return;
+    }
+    bool replace = file.kind == Kind::TooLarge;
+    if (file.kind == Kind::Regular) {
+        const auto checked = Checked(file.bytes);
+        const auto* read = std::get_if<preferences::SettingsFile>(&checked);
+        replace = read == nullptr || read->byteOrderMark;
+    }
+    save(preferences, replace);
+}
+
+void SettingsStore::Reset(const preferences::Preferences& preferences) {
+    if (unreadable_) return;
+    const QFileInfo info(file_);
+    if (info.exists() && !info.isFile()) {
+        errors_ << "ventrose: cannot replace " << Utf8(file_)
+                << " (not a regular file): nothing will be saved there\n";
+        unreadable_ = true;
+        return;
+    }
+    save(preferences, true);
+}
+
+void SettingsStore::save(const preferences::Preferences& preferences, bool replaceWhole) {
     // A fresh QSettings for each save: its status tells only what happens from now on (QSettings
     // keeps the first error it meets), and it reads the file as it is now, so that what another
     // run saved meanwhile is merged rather than overwritten.
     settings_.reset();
-    bool replace = replaceWhole_;
-    if (!replace) {
-        settings().allKeys();  // the file is read when first asked
-        replace = settings().status() == QSettings::FormatError;
-    }
-    if (replace) {
-        // Nothing of it is kept: a file QSettings cannot parse, or one too large to read.
-        settings_.reset();
-        QFile::remove(file_);
-        replaceWhole_ = false;
+    // Nothing of a file replaced whole is kept, nor even read: one that cannot be removed (a
+    // read-only folder) is not saved over.
+    if (replaceWhole && !QFile::remove(file_) && QFileInfo::exists(file_)) {
+        saveFailed();
+        return;
     }
     QSettings& s = settings();
     s.remove(QStringLiteral("display"));
@@ -118,7 +166,11 @@ void SettingsStore::Write(const preferences::Preferences& preferences) {
     for (const preferences::Setting& setting : preferences::WriteSettings(preferences))
         s.setValue(QString::fromStdString(setting.key), QString::fromStdString(setting.value));
     s.sync();
-    if (s.status() == QSettings::NoError || saveFailureSaid_) return;
+    if (s.status() != QSettings::NoError) saveFailed();
+}
+
+void SettingsStore::saveFailed() {
+    if (saveFailureSaid_) return;
     saveFailureSaid_ = true;
     errors_ << "ventrose: cannot save the settings in " << Utf8(file_)
             << " (is its folder read-only?): the windows' places, keeping on top and the colours "

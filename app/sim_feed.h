@@ -19,8 +19,8 @@ public:
     // "Suivre le simulateur" box; choosing a link turns following on in every window.
     virtual void SetLink(std::optional<simlink::Simulator> simulator) = 0;
     // The link's state ("X-Plane : données reçues", "X-Plane : pas de données"), for the status
-    // lines.
-    virtual void SetStatus(std::string_view status) = 0;
+    // lines, and whether values are coming (while not, the values shown are not current).
+    virtual void SetStatus(std::string_view status, bool receiving) = 0;
     // New values: every loaded calculator that follows takes its inputs from them.
     virtual void Deliver(const simlink::SimValues& values) = 0;
 };

@@ -154,7 +154,7 @@ void SimLinkQt::carryOut(simlink::LinkActions actions) {
 void SimLinkQt::reportStatus() {
     if (!state_ || state_->Status() == status_) return;
     status_ = std::string(state_->Status());
-    feed_.SetStatus(status_);
+    feed_.SetStatus(status_, state_->HasData());
 }
 
 void SimLinkQt::readDatagrams() {

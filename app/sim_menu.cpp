@@ -64,6 +64,7 @@ void SimMenu::fill(QMenu& menu) {
 
 void SimMenu::show(const std::optional<LinkChoice>& link) {
     link_ = link;
+    if (link) lastUsed_[link->simulator == Simulator::XPlane ? 0 : 1] = link;
     (link ? action(link->simulator) : noneAction())->setChecked(true);
     for (const Simulator simulator : {Simulator::XPlane, Simulator::FlightGear}) {
         QString text = Text(simlink::SimulatorName(simulator)) + QString::fromUtf8("…");
@@ -75,8 +76,8 @@ void SimMenu::show(const std::optional<LinkChoice>& link) {
 }
 
 void SimMenu::ask(Simulator simulator) {
-    const std::optional<LinkChoice> chosen =
-        AskLink(QApplication::activeWindow(), simulator, link_);
+    const std::optional<LinkChoice> chosen = AskLink(
+        QApplication::activeWindow(), simulator, lastUsed_[simulator == Simulator::XPlane ? 0 : 1]);
     if (!chosen) {
         show(link_);  // the check mark goes back where it was
         return;

@@ -16,7 +16,8 @@ namespace ventrose::app {
 
 // The "Simulateur" submenu of every window's context menu: "Aucun", "X-Plane…" and
 // "FlightGear…", one of them checked. The last two ask for the simulator's machine and port in
-// a small dialog (SimLinkDialog) before choosing; cancelling it changes nothing.
+// a small dialog (AskLink) before choosing, filled in with the ones that simulator was last
+// linked with in this run, "Aucun" chosen since or not; cancelling it changes nothing.
 class SimMenu : public QObject {
 public:
     SimMenu();
@@ -37,11 +38,13 @@ private:
 
     std::array<QAction*, 3> actions_{};
     std::optional<simlink::LinkChoice> link_;
+    // X-Plane's, then FlightGear's.
+    std::array<std::optional<simlink::LinkChoice>, 2> lastUsed_{};
 };
 
-// Asks for a simulator's machine and port, with the link in force or the defaults filled in,
-// and checks them with the link's own rules: a wrong one is said in the dialog, which stays
-// open. Nullopt when the person cancels.
+// Asks for a simulator's machine and port, with `current` filled in when it is a link to that
+// simulator, else the defaults, and checks them with the link's own rules: a wrong one is said in
+// the dialog, which stays open. Nullopt when the person cancels.
 std::optional<simlink::LinkChoice> AskLink(QWidget* parent, simlink::Simulator simulator,
                                            const std::optional<simlink::LinkChoice>& current);
 

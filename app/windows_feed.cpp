@@ -10,23 +10,25 @@ void WindowsFeed::SetLink(std::optional<simlink::Simulator> simulator) {
     if (!simulator && !link_) return;
     link_ = simulator;
     latest_.reset();
+    receiving_ = false;
     status_ = simulator ? std::string(simlink::LinkState(*simulator).Status()) : std::string();
     const bool linked = simulator.has_value();
     main_.LierSimulateur(linked);
     vitesse_.LierSimulateur(linked);
     descente_.LierSimulateur(linked);
     if (!linked) return;
-    main_.EtatSimulateur(status_);
-    vitesse_.EtatSimulateur(status_);
-    descente_.EtatSimulateur(status_);
+    main_.EtatSimulateur(status_, receiving_);
+    vitesse_.EtatSimulateur(status_, receiving_);
+    descente_.EtatSimulateur(status_, receiving_);
 }
 
-void WindowsFeed::SetStatus(std::string_view status) {
-    if (!link_ || status == status_) return;
+void WindowsFeed::SetStatus(std::string_view status, bool receiving) {
+    if (!link_ || (status == status_ && receiving == receiving_)) return;
     status_ = status;
-    main_.EtatSimulateur(status_);
-    vitesse_.EtatSimulateur(status_);
-    descente_.EtatSimulateur(status_);
+    receiving_ = receiving;
+    main_.EtatSimulateur(status_, receiving_);
+    vitesse_.EtatSimulateur(status_, receiving_);
+    descente_.EtatSimulateur(status_, receiving_);
 }
 
 // The windows follow in the order a person looks at them: the main window first, which stays

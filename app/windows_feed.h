@@ -23,7 +23,7 @@ public:
         : main_(main), vitesse_(vitesse), descente_(descente) {}
 
     void SetLink(std::optional<simlink::Simulator> simulator) override;
-    void SetStatus(std::string_view status) override;
+    void SetStatus(std::string_view status, bool receiving) override;
     void Deliver(const simlink::SimValues& values) override;
 
     const std::optional<simlink::Simulator>& link() const { return link_; }
@@ -36,6 +36,7 @@ private:
     descent::FrmDescente& descente_;
     std::optional<simlink::Simulator> link_;
     std::string status_;
+    bool receiving_ = false;
     std::optional<simlink::SimValues> latest_;
 };
 

@@ -46,8 +46,8 @@ public:
     void SetLink(std::optional<Simulator> simulator) override {
         if (windows_ != nullptr) windows_->SetLink(simulator);
     }
-    void SetStatus(std::string_view status) override {
-        if (windows_ != nullptr) windows_->SetStatus(status);
+    void SetStatus(std::string_view status, bool receiving) override {
+        if (windows_ != nullptr) windows_->SetStatus(status, receiving);
     }
     void Deliver(const ventrose::simlink::SimValues& values) override {
         if (windows_ != nullptr) windows_->Deliver(values);

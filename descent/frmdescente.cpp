@@ -176,8 +176,18 @@ void FrmDescente::cmdQuit_Click() { runtime().Unload(*this); }
 void FrmDescente::chkSuivre_Click() { suivi_.boxClicked(); }
 
 void FrmDescente::LierSimulateur(bool lie) { suivi_.setLink(lie); }
-void FrmDescente::EtatSimulateur(std::string_view etat) { suivi_.setStatus(etat); }
+void FrmDescente::EtatSimulateur(std::string_view etat, bool recoit) {
+    suivi_.setStatus(etat, recoit);
+}
 void FrmDescente::SuivreSimulateur(const simlink::SimValues& values) { suivi_.deliver(values); }
+
+std::vector<platform::LabelRef> FrmDescente::etiquettesSuivies() const {
+    std::vector<platform::LabelRef> etiquettes;
+    for (const ModeDescente mode : kModes)
+        for (const BarreEntree& b : barres(mode))
+            if (b.champ == Champ::AltA || b.champ == Champ::Vs) etiquettes.push_back(b.etiquette);
+    return etiquettes;
+}
 
 // Every mode's point A and ground speed bars, each running its handler and its mode's
 // computation when it moves.

@@ -52,7 +52,7 @@ public:
     // The simulator's link (app/sim_feed.h). Following, point A takes the current altitude and
     // the ground speed bars the ground speed, in every mode, so that each mode shows them.
     void LierSimulateur(bool lie);
-    void EtatSimulateur(std::string_view etat);
+    void EtatSimulateur(std::string_view etat, bool recoit);
     void SuivreSimulateur(const simlink::SimValues& values);
 
     ModeDescente mode() const { return Mode; }
@@ -128,6 +128,8 @@ public:
 
 private:
     void appliquerSimulateur(const simlink::SimValues& values);
+    // The labels of the bars the simulator moves: point A and the ground speed, in every mode.
+    std::vector<platform::LabelRef> etiquettesSuivies() const;
     void loadInputs();
     void forgetInputsNotReloaded();
     void inputChanged(const platform::ScrollBarRef& bar);
@@ -143,10 +145,12 @@ private:
     EtatDescente EtatDist{};
     EtatDescente EtatVs{};
 
-    simfollow::Following suivi_{
-        *this, chkSuivre, lblSimulateur, {}, [this](const simlink::SimValues& v) {
-            appliquerSimulateur(v);
-        }};
+    simfollow::Following suivi_{*this,
+                                chkSuivre,
+                                lblSimulateur,
+                                {},
+                                etiquettesSuivies(),
+                                [this](const simlink::SimValues& v) { appliquerSimulateur(v); }};
 };
 
 }  // namespace ventrose::descent

@@ -1,15 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The settings reader on whatever a settings file may hold: the input is one "key=value" per
-// line (split at the first '='), as QSettings would hand the pairs over. The reader never fails,
-// what it gives is always in range, its warnings are printable and name only known keys, and
-// what it gives written back reads back the same, without a warning.
+// The settings reader on whatever a settings file may hold, twice. As a file: the byte check
+// either refuses it, saying why in printable words, or gives keys and values of plain characters
+// only, which nothing can read as a typed value. As one "key=value" per line (split at the first
+// '='), as the pairs would be handed over: the reader never fails, what it gives is always in
+// range, its warnings are printable and name only known keys, and what it gives, written back
+// as the file QSettings writes, passes the byte check and reads back the same, without a
+// warning.
+#include <cctype>
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <variant>
 #include <vector>
 
 #include "fuzz/check.h"
 #include "preferences/settings.h"
+#include "preferences/settings_file.h"
 
 using namespace ventrose;
 using namespace ventrose::preferences;
@@ -47,10 +53,55 @@ bool IsPrintable(std::string_view text) {
     return true;
 }
 
+// What QSettings would find, as plain text, in a file that passed.
+bool IsPlain(const Setting& s) {
+    if (s.key.empty() || s.key.front() == '/' || s.key.back() == '/' ||
+        s.key.find("//") != std::string::npos)
+        return false;
+    for (const char c : s.key) {
+        if (c != '/' && c != '_' && c != '-' && c != '.' &&
+            !std::isalnum(static_cast<unsigned char>(c)))
+            return false;
+    }
+    return IsPrintable(s.value) && s.value.find_first_of("@\"\\;#=") == std::string::npos &&
+           !s.value.starts_with(' ') && !s.value.ends_with(' ');
+}
+
+// `settings` as QSettings writes them: a section for each first part of a key, the rest of the
+// key with '\' for '/'.
+std::string AsIniFile(const std::vector<Setting>& settings) {
+    std::string file, section;
+    for (const Setting& s : settings) {
+        const std::size_t slash = s.key.find('/');
+        if (s.key.substr(0, slash) != section) {
+            section = s.key.substr(0, slash);
+            file += "\n[" + section + "]\n";
+        }
+        std::string key = s.key.substr(slash + 1);
+        for (char& c : key)
+            if (c == '/') c = '\\';
+        file += key + "=" + s.value + "\n";
+    }
+    return file;
+}
+
+void CheckFile(std::string_view bytes) {
+    const auto checked = ReadSettingsFile(bytes);
+    if (const auto* refusal = std::get_if<SettingsFileRefusal>(&checked)) {
+        fuzz::Require(IsPrintable(refusal->reason) && !refusal->reason.empty(),
+                      "a refusal cannot be printed as it is", refusal->reason);
+        return;
+    }
+    for (const Setting& s : std::get<SettingsFile>(checked).settings)
+        fuzz::Require(IsPlain(s), "a file passed with a value that is not plain",
+                      s.key + "=" + s.value);
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view text(reinterpret_cast<const char*>(data), size);
+    CheckFile(text);
     const std::vector<Setting> settings = Split(text);
     const ReadResult read = ReadSettings(settings);
     const Preferences& p = read.preferences;
@@ -74,6 +125,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
 
     const std::vector<Setting> written = WriteSettings(p);
+    const auto file = ReadSettingsFile(AsIniFile(written));
+    const auto* passed = std::get_if<SettingsFile>(&file);
+    fuzz::Require(passed != nullptr && passed->settings == written,
+                  "what was written does not pass the byte check as it was", text);
     const ReadResult again = ReadSettings(written);
     fuzz::Require(again.preferences == p, "what was written reads back differently", text);
     fuzz::Require(again.warnings.empty(), "what was written reads back with a warning", text);

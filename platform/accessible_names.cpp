@@ -131,7 +131,10 @@ std::string AccessibleNameOf(const Control& control) {
 }
 
 std::string AccessibleDescriptionOf(const Control& control) {
-    return IsValueLabel(control) ? Spoken(control.caption()) : std::string{};
+    if (!IsValueLabel(control)) return {};
+    const std::string value = Spoken(control.caption());
+    // Said after the value, which it qualifies, in the windows' language.
+    return control.stale() && !value.empty() ? value + ", pas à jour" : value;
 }
 
 }  // namespace ventrose::platform

@@ -156,6 +156,12 @@ void Control::setForeColour(Colour colour) {
     changed(Property::ForeColour);
 }
 
+void Control::setStale(bool stale) {
+    if (stale == stale_) return;
+    stale_ = stale;
+    changed(Property::Stale);
+}
+
 void Control::setLeft(int left) {
     if (left == left_) return;
     left_ = left;

@@ -86,6 +86,11 @@ public:
     Colour foreColour() const { return foreColour_; }
     void setForeColour(Colour colour);
 
+    // A value that is no longer current: what a simulator that stopped sending last gave. A view
+    // dims it, and a screen reader says so with its value. False at each load.
+    bool stale() const { return stale_; }
+    void setStale(bool stale);
+
     int left() const { return left_; }
     int top() const { return top_; }
     void setLeft(int left);
@@ -118,6 +123,7 @@ private:
     bool selected_;
     bool visible_;
     Colour foreColour_;
+    bool stale_ = false;
     int left_, top_;
     int x1_, y1_, x2_, y2_;
 };

@@ -3,16 +3,19 @@
 
 #include <utility>
 
+#include "platform/palette.h"
 #include "platform/runtime.h"
 
 namespace ventrose::simfollow {
 
 Following::Following(platform::Form& form, platform::CheckBoxRef box, platform::LabelRef status,
-                     std::vector<platform::LabelRef> shownWhileLinked, Apply apply)
+                     std::vector<platform::LabelRef> shownWhileLinked,
+                     std::vector<platform::LabelRef> followedValues, Apply apply)
     : form_(form),
       box_(std::move(box)),
       status_(std::move(status)),
       shownWhileLinked_(std::move(shownWhileLinked)),
+      followedValues_(std::move(followedValues)),
       apply_(std::move(apply)) {}
 
 bool Following::following() const { return linked_ && form_.loaded() && box_->value() != 0; }
@@ -22,13 +25,17 @@ void Following::setLink(bool linked) {
     linked_ = linked;
     // Values from another simulator, or from before, are not this link's.
     latest_.reset();
+    receiving_ = false;
     if (!linked) statusText_.clear();
     if (form_.loaded()) show();
 }
 
-void Following::setStatus(std::string_view status) {
+void Following::setStatus(std::string_view status, bool receiving) {
     statusText_ = status;
-    if (linked_ && form_.loaded()) status_->setCaption(statusText_);
+    receiving_ = receiving;
+    if (!linked_ || !form_.loaded()) return;
+    status_->setCaption(statusText_);
+    markWaiting();
 }
 
 void Following::deliver(const simlink::SimValues& values) {
@@ -44,6 +51,7 @@ void Following::loaded() {
 // Ticking the box runs this handler, whichever ticked it: a person, a new link or a load.
 void Following::boxClicked() {
     if (following() && latest_ && !form_.runtime().messageBoxShown()) apply_(*latest_);
+    markWaiting();
 }
 
 void Following::stopIfByHand(const platform::Control& control) {
@@ -60,6 +68,15 @@ void Following::show() {
     box_->setVisible(linked_);
     // Choosing a link turns following on: the box's handler applies the latest values.
     box_->setValue(linked_ ? 1 : 0);
+    markWaiting();
+}
+
+void Following::markWaiting() {
+    if (!form_.loaded()) return;
+    const bool waiting = linked_ && !receiving_;
+    status_->setForeColour(waiting ? platform::palette::kRed : status_->design().foreColour);
+    for (const platform::LabelRef& label : followedValues_)
+        label->setStale(waiting && box_->value() != 0);
 }
 
 }  // namespace ventrose::simfollow

@@ -14,9 +14,12 @@
 namespace ventrose::simfollow {
 
 // One calculator's side of the simulator link. The window owns one, gives it its check box, its
-// status label and the labels shown only while linked, and the function that sets its inputs
-// from the simulator's values through its controls (bars moved with setValue, as window code
-// moves them, so that every handler runs).
+// status label, the labels shown only while linked, the labels that show the values the link
+// moves, and the function that sets its inputs from the simulator's values through its controls
+// (bars moved with setValue, as window code moves them, so that every handler runs).
+//
+// While the link receives nothing, the status line is red, and the values it moved, no longer
+// current, are marked stale (while the window follows: a value the person set is theirs).
 //
 // Everything it is told is remembered in the form object, which outlives the controls: a
 // window loaded while linked shows the link at once, its box ticked, with the latest values.
@@ -31,11 +34,14 @@ public:
     using Apply = std::function<void(const simlink::SimValues&)>;
 
     Following(platform::Form& form, platform::CheckBoxRef box, platform::LabelRef status,
-              std::vector<platform::LabelRef> shownWhileLinked, Apply apply);
+              std::vector<platform::LabelRef> shownWhileLinked,
+              std::vector<platform::LabelRef> followedValues, Apply apply);
 
-    // A link chosen (its controls shown, following turned on) or none (hidden, not following).
+    // A link chosen (its controls shown, following turned on, nothing received yet) or none
+    // (hidden, not following).
     void setLink(bool linked);
-    void setStatus(std::string_view status);
+    // The link's state in words, and whether values are coming.
+    void setStatus(std::string_view status, bool receiving);
     void deliver(const simlink::SimValues& values);
     // At the end of each load, after the window's own Form_Load.
     void loaded();
@@ -50,13 +56,16 @@ public:
 
 private:
     void show();
+    void markWaiting();
 
     platform::Form& form_;
     platform::CheckBoxRef box_;
     platform::LabelRef status_;
     std::vector<platform::LabelRef> shownWhileLinked_;
+    std::vector<platform::LabelRef> followedValues_;
     Apply apply_;
     bool linked_ = false;
+    bool receiving_ = false;
     std::string statusText_;
     std::optional<simlink::SimValues> latest_;
 };

@@ -87,7 +87,9 @@ void FrmMainCalc::cmdClear_Click() { Form_Load(); }
 void FrmMainCalc::chkSuivre_Click() { suivi_.boxClicked(); }
 
 void FrmMainCalc::LierSimulateur(bool lie) { suivi_.setLink(lie); }
-void FrmMainCalc::EtatSimulateur(std::string_view etat) { suivi_.setStatus(etat); }
+void FrmMainCalc::EtatSimulateur(std::string_view etat, bool recoit) {
+    suivi_.setStatus(etat, recoit);
+}
 void FrmMainCalc::SuivreSimulateur(const simlink::SimValues& values) { suivi_.deliver(values); }
 
 // Each bar that moves runs its handler and a recomputation; a value it already has moves nothing.

@@ -40,7 +40,7 @@ public:
     // the true airspeed, the wind's direction made magnetic and its speed move their bars; the
     // course and the leg stay the pilot's.
     void LierSimulateur(bool lie);
-    void EtatSimulateur(std::string_view etat);
+    void EtatSimulateur(std::string_view etat, bool recoit);
     void SuivreSimulateur(const simlink::SimValues& values);
 
     platform::ButtonRef cmdConversions{*this, "cmdConversions"};
@@ -94,10 +94,12 @@ private:
     platform::CheckBoxRef chkSuivre{*this, "chkSuivre"};
     platform::LabelRef lblSimulateur{*this, "lblSimulateur"};
 
-    simfollow::Following suivi_{
-        *this, chkSuivre, lblSimulateur, {}, [this](const simlink::SimValues& v) {
-            appliquerSimulateur(v);
-        }};
+    simfollow::Following suivi_{*this,
+                                chkSuivre,
+                                lblSimulateur,
+                                {},
+                                {lblVp, lblV, lblVw},
+                                [this](const simlink::SimValues& v) { appliquerSimulateur(v); }};
 
     std::int16_t Vp = 0;
     int Rm = 0;

@@ -29,6 +29,9 @@ void DescribeForScreenReaders(const Form& form, const WidgetLookup& widgetOf) {
 void RedescribeAfterChange(const Control& control, Property property,
                            const WidgetLookup& widgetOf) {
     switch (property) {
+        case Property::Stale:
+            if (QWidget* widget = widgetOf(control)) describe(*widget, control);
+            return;
         case Property::Caption:
             if (IsValueLabel(control) && !NamesAnother(control)) {
                 // A result's new value: only its description follows; its name is its place's.

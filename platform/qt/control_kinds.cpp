@@ -33,8 +33,8 @@ void showsCaption(QWidget& widget, const Control& control, double scale) {
     MirrorPlace(widget, control, scale);
 }
 
-void filled(QWidget& widget, const ControlDesign& d, preferences::Palette palette) {
-    ApplyColours(widget, d.backColour, d.foreColour, palette);
+void filled(QWidget& widget, const Control& c, preferences::Palette palette) {
+    ApplyColours(widget, c.design().backColour, c.foreColour(), palette);
 }
 
 int penWidth(const ControlDesign& design, double scale) {
@@ -75,8 +75,8 @@ QWidget* createButton(QWidget& parent, const ControlDesign&, double) {
 }
 
 // The style draws the face: only the palette's roles, no fill.
-void colourButton(QWidget& widget, const ControlDesign& d, preferences::Palette palette) {
-    ApplyColours(widget, d.backColour, d.foreColour, palette, Ground::Face);
+void colourButton(QWidget& widget, const Control& c, preferences::Palette palette) {
+    ApplyColours(widget, c.design().backColour, c.foreColour(), palette, Ground::Face);
 }
 
 void connectButton(QWidget& widget, const ControlLink& link) {
@@ -206,8 +206,8 @@ constexpr KindBehaviour kCheck{
 
 QWidget* createBox(QWidget& parent, const ControlDesign&, double) { return new TextBox(&parent); }
 
-void colourBox(QWidget& widget, const ControlDesign& d, preferences::Palette palette) {
-    ApplyColours(widget, d.backColour, d.foreColour, palette, Ground::Field);
+void colourBox(QWidget& widget, const Control& c, preferences::Palette palette) {
+    ApplyColours(widget, c.design().backColour, c.foreColour(), palette, Ground::Field);
 }
 
 void connectBox(QWidget& widget, const ControlLink& link) {
@@ -256,9 +256,9 @@ QWidget* createLine(QWidget& parent, const ControlDesign& d, double scale) {
     return new LineWidget(&parent, penWidth(d, scale));
 }
 
-void colourLine(QWidget& widget, const ControlDesign& d, preferences::Palette palette) {
-    filled(widget, d, palette);
-    static_cast<LineWidget&>(widget).setColour(StrokeColour(d.foreColour, palette));
+void colourLine(QWidget& widget, const Control& c, preferences::Palette palette) {
+    filled(widget, c, palette);
+    static_cast<LineWidget&>(widget).setColour(StrokeColour(c.foreColour(), palette));
 }
 
 // A line has no place of its own: its two ends place it.
@@ -275,8 +275,8 @@ QWidget* createImage(QWidget& parent, const ControlDesign& d, double) {
 }
 
 // A picture keeps its colours, but in Nuit rouge, where nothing may be another hue than red.
-void colourImage(QWidget& widget, const ControlDesign& d, preferences::Palette palette) {
-    filled(widget, d, palette);
+void colourImage(QWidget& widget, const Control& c, preferences::Palette palette) {
+    filled(widget, c, palette);
     static_cast<ClickableLabel&>(widget).setRedOnly(palette == preferences::Palette::NuitRouge);
 }
 
@@ -289,9 +289,9 @@ QWidget* createShape(QWidget& parent, const ControlDesign& d, double scale) {
     return new ShapeWidget(&parent, penWidth(d, scale));
 }
 
-void colourShape(QWidget& widget, const ControlDesign& d, preferences::Palette palette) {
-    filled(widget, d, palette);
-    static_cast<ShapeWidget&>(widget).setColour(StrokeColour(d.foreColour, palette));
+void colourShape(QWidget& widget, const Control& c, preferences::Palette palette) {
+    filled(widget, c, palette);
+    static_cast<ShapeWidget&>(widget).setColour(StrokeColour(c.foreColour(), palette));
 }
 
 constexpr KindBehaviour kShape{

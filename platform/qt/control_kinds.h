@@ -54,9 +54,10 @@ struct KindBehaviour {
     // picture, pen width); `scale` is the window's dpi scale. The view gives it its name, font
     // and colours.
     QWidget* (*create)(QWidget& parent, const ControlDesign& design, double scale);
-    // Paints the widget in the design's colours as `palette` shows them: once made, and again at
-    // each change of palette.
-    void (*colour)(QWidget& widget, const ControlDesign& design, preferences::Palette palette);
+    // Paints the widget as `palette` shows the design's back colour and the control's fore colour
+    // (the design's, or the one the window set since): once made, at each change of palette, and
+    // at each new fore colour.
+    void (*colour)(QWidget& widget, const Control& control, preferences::Palette palette);
     // Hands what a person does to the widget (mouse, wheel, keys) to the model through `link`.
     void (*connect)(QWidget& widget, const ControlLink& link);
     // Shows every property the kind has but visibility, the widget's signals being blocked.

@@ -22,20 +22,6 @@ namespace ventrose::platform::qt {
 
 namespace {
 
-// The design's colours are applied when the widget is made; a colour the window sets later (or
-// back to the toolkit's own) replaces the text's colour only.
-void mirrorForeColour(QWidget& widget, const Control& control) {
-    widget.setProperty(kForeColourProperty, static_cast<uint>(control.foreColour()));
-    const QColor colour = control.foreColour() == kDefaultColour
-                              ? QApplication::palette(&widget).color(QPalette::WindowText)
-                              : ToQColor(control.foreColour());
-    QPalette palette = widget.palette();
-    for (QPalette::ColorRole role :
-         {widget.foregroundRole(), QPalette::WindowText, QPalette::ButtonText, QPalette::Text})
-        palette.setColor(role, colour);
-    widget.setPalette(palette);
-}
-
 void mirrorSelection(QWidget& widget, const Control& control) {
     if (auto* box = dynamic_cast<TextBox*>(&widget))
         box->showSelection(control.anchor(), control.caret() - control.anchor());
@@ -131,17 +117,15 @@ void MirrorProperty(QWidget& widget, const Control& control, Property property, 
         case Property::Y1:
         case Property::X2:
         case Property::Y2: MirrorLine(widget, control, scale); break;
-        case Property::ForeColour: mirrorForeColour(widget, control); break;
+        // Colours depend on the palette too: the view paints them (QtView::paint).
+        case Property::ForeColour:
+        case Property::Stale: break;
     }
 }
 
 void MirrorAll(QWidget& widget, const Control& control, double scale) {
     const QSignalBlocker blocker(&widget);
     BehaviourOf(control.kind()).mirror(widget, control, scale);
-    if (control.foreColour() != control.design().foreColour)
-        mirrorForeColour(widget, control);
-    else
-        widget.setProperty(kForeColourProperty, static_cast<uint>(control.foreColour()));
     widget.setVisible(control.visible());
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/qt/qt_view.h"
 
+#include <QGraphicsOpacityEffect>
 #include <QGuiApplication>
 #include <QMenu>
 #include <QScreen>
@@ -18,6 +19,7 @@
 #include "platform/qt/geometry.h"
 #include "platform/qt/keyboard.h"
 #include "platform/qt/mirror.h"
+#include "platform/qt/widget_properties.h"
 #include "platform/runtime.h"
 #include "platform/user_actions.h"
 #include "preferences/on_screen.h"
@@ -42,6 +44,9 @@ protected:
 private:
     ControlLink link_;
 };
+
+// Half the light: a stale figure still reads, plainly fainter than the live ones beside it.
+constexpr double kStaleOpacity = 0.5;
 
 Colour ringColour(preferences::Palette palette) {
     return preferences::Recolour(palette, kDefaultColour, preferences::Role::FocusRing);
@@ -148,9 +153,31 @@ void QtView::colour(FormWindow& window) {
     const preferences::Palette palette = preferences_.palette;
     ApplyColours(window, form.design().backColour, kDefaultColour, palette);
     for (const auto& control : form.controls())
-        if (QWidget* widget = widgetOf(*control))
-            BehaviourOf(control->kind()).colour(*widget, control->design(), palette);
+        if (QWidget* widget = widgetOf(*control)) paint(*widget, *control);
     if (window.focusRing != nullptr) window.focusRing->setColour(ringColour(palette));
+}
+
+// Everything about a control that depends on the palette as well as on the model. A fore colour
+// the window set since the load calls attention to its value (a fuel below the reserve): in Nuit
+// rouge, where every text is the same red, the text is bold as well. A stale value is dimmed as
+// a whole, whatever its colours.
+void QtView::paint(QWidget& widget, const Control& control) const {
+    const preferences::Palette palette = preferences_.palette;
+    BehaviourOf(control.kind()).colour(widget, control, palette);
+    widget.setProperty(kForeColourProperty, static_cast<uint>(control.foreColour()));
+    QFont font = FontFor(control.design().font);
+    if (palette == preferences::Palette::NuitRouge &&
+        control.foreColour() != control.design().foreColour)
+        font.setBold(true);
+    if (widget.font() != font) widget.setFont(font);
+    if (control.stale() == (widget.graphicsEffect() != nullptr)) return;
+    if (control.stale()) {
+        auto* dimmed = new QGraphicsOpacityEffect(&widget);
+        dimmed->setOpacity(kStaleOpacity);
+        widget.setGraphicsEffect(dimmed);
+    } else {
+        widget.setGraphicsEffect(nullptr);
+    }
 }
 
 void QtView::setOnTop(bool onTop) {
@@ -217,8 +244,7 @@ void QtView::makeWidget(FormWindow& window, const Control& control) {
     const KindBehaviour& kind = BehaviourOf(control.kind());
     QWidget* widget = kind.create(*containerOf(window, control), control.design(), window.scale());
     widget->setObjectName(ToQString(control.name()));
-    widget->setFont(FontFor(control.design().font));
-    kind.colour(*widget, control.design(), preferences_.palette);
+    paint(*widget, control);
     widgets_[&control] = widget;
     MirrorAll(*widget, control, window.scale());
     kind.connect(*widget, ControlLink(*this, window, control.name()));
@@ -342,6 +368,7 @@ void QtView::propertyChanged(Control& control, Property property) {
     }
     QWidget* widget = widgetOf(control);
     if (widget == nullptr || window == nullptr) return;
+    if (property == Property::ForeColour || property == Property::Stale) paint(*widget, control);
     MirrorProperty(*widget, control, property, window->scale());
     RedescribeAfterChange(control, property, lookup());
     if (property == Property::Visible || property == Property::Left || property == Property::Top)

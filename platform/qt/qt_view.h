@@ -84,6 +84,7 @@ private:
     WidgetLookup lookup() const;
     void retire(FormWindow& window);
     void colour(FormWindow& window);
+    void paint(QWidget& widget, const Control& control) const;
     void keepOnTop(FormWindow& window) const;
     void place(FormWindow& window) const;
     void remember(const FormWindow& window);

@@ -1,11 +1,59 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/qt/widgets.h"
 
+#include <QCoreApplication>
 #include <QImage>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPointer>
+#include <QProxyStyle>
+#include <QStyleOption>
 
 namespace ventrose::platform::qt {
+
+namespace {
+
+// The style's own indicator is a ring in the window's colour darkened and a translucent dot: on
+// the night palettes' dark grounds the ring vanishes (1.2:1) and the selected option is a faint
+// grey dot. Drawn in the option's text colour, which reads at 4.5:1 or more on its ground in
+// every night palette, the ring and the dot meet the 3:1 that WCAG 2.1 asks of what shows a
+// control and its state; in Jour they are the designs' black.
+class OptionStyle : public QProxyStyle {
+public:
+    void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
+                       const QWidget* widget) const override {
+        if (element != PE_IndicatorRadioButton) {
+            QProxyStyle::drawPrimitive(element, option, painter, widget);
+            return;
+        }
+        const QColor ink = option->palette.color(QPalette::WindowText);
+        const QRectF ring = QRectF(option->rect).adjusted(1.5, 1.5, -1.5, -1.5);
+        painter->save();
+        painter->setRenderHint(QPainter::Antialiasing);
+        painter->setPen(QPen(ink, 1));
+        painter->setBrush(option->palette.color(QPalette::Base));
+        painter->drawEllipse(ring);
+        if (option->state & State_On) {
+            const qreal inset = ring.width() * 0.28;
+            painter->setPen(Qt::NoPen);
+            painter->setBrush(ink);
+            painter->drawEllipse(ring.adjusted(inset, inset, -inset, -inset));
+        }
+        painter->restore();
+    }
+};
+
+// One for every option, the application's child.
+QStyle* optionStyle() {
+    static QPointer<OptionStyle> style;
+    if (style.isNull()) {
+        style = new OptionStyle;
+        style->setParent(QCoreApplication::instance());
+    }
+    return style.data();
+}
+
+}  // namespace
 
 void ClickTracker::press(QMouseEvent* event) {
     pressed_ = event->button() == Qt::LeftButton;
@@ -73,7 +121,10 @@ void ClickableLabel::mouseReleaseEvent(QMouseEvent* event) {
     if (tracker_.release(event, rect()) && onClick) onClick();
 }
 
-OptionWidget::OptionWidget(QWidget* parent) : QRadioButton(parent) { setAutoExclusive(true); }
+OptionWidget::OptionWidget(QWidget* parent) : QRadioButton(parent) {
+    setAutoExclusive(true);
+    setStyle(optionStyle());
+}
 
 bool OptionWidget::hitButton(const QPoint& pos) const { return rect().contains(pos); }
 

@@ -46,7 +46,8 @@ private:
 
 // The whole control area takes the click, not only the indicator and the text. Exclusive, so
 // that screen readers meet a radio button, but a click never checks it by itself: the click goes
-// to the model, which selects it (or not), and the view shows what the model says.
+// to the model, which selects it (or not), and the view shows what the model says. Its indicator
+// is drawn in the option's text colour (OptionStyle in widgets.cpp).
 class OptionWidget : public QRadioButton {
 public:
     explicit OptionWidget(QWidget* parent);

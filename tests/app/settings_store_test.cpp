@@ -90,13 +90,15 @@ struct BadFile {
 TEST_F(SettingsStoreTest, ABadFileGivesTheDefaults) {
     const BadFile files[] = {
         {"empty", "", {}},
-        {"binary garbage", Garbage(4096), {}},
-        {"garbage with the keys' names", "[display]\x01\x02onTop=\xff\xfe\x00palette\n\x7f", {}},
-        {"wrong types",
-         "[display]\nonTop=@Point(1 2)\npalette=@ByteArray(\xff\xfe)\n[windows]\n"
-         "frmMainCalc\\x=1,2\nfrmMainCalc\\y=@Variant(\\0\\0\\0\\x7f\\0\\0\\0\\x5QFoo)\n",
-         {"display/onTop: not \"true\" or \"false\": \"<QPoint>\"", "display/palette",
-          "windows/frmMainCalc/x: not a whole number: \"1,2\"", "windows/frmMainCalc/y"}},
+        {"binary garbage", Garbage(4096), {"is not a settings file of this program"}},
+        {"garbage with the keys' names",
+         "[display]\x01\x02onTop=\xff\xfe\x00palette\n\x7f",
+         {"(line 1: a byte that is not printable ASCII)"}},
+        // Qt's INI reader would decode it, recursing once a level, until the stack overflows.
+        {"a value of Qt's own types nested 30,000 deep",
+         "[windows]\nfrmMainCalc\\x=1,2\n[display]\npalette=@Variant(" +
+             QByteArray("\\0\\0\\0\\t\\0\\0\\0\\x1").repeated(30000) + ")\n",
+         {"(line 4: longer than 512 bytes)"}},
         {"out of range",
          "[windows]\nfrmVitesse\\x=100001\nfrmVitesse\\y=-999999999999999999999\n",
          {"windows/frmVitesse/x: out of range", "windows/frmVitesse/y: out of range"}},
@@ -148,6 +150,35 @@ TEST_F(SettingsStoreTest, KeysOfALaterVersionAreKept) {
     store.Write(chosen());
     EXPECT_TRUE(readFile().contains("port=49000")) << readFile().toStdString();
     EXPECT_EQ(errors.str(), "");
+}
+
+// A text editor may begin the file with one; QSettings would take the whole file for garbage.
+TEST_F(SettingsStoreTest, AByteOrderMarkIsReadAndTheNextSaveLeavesItOut) {
+    writeFile("\xEF\xBB\xBF[display]\npalette=nuit\n");
+    std::ostringstream errors;
+    SettingsStore store(errors, file_);
+    Preferences read = store.Read();
+    EXPECT_EQ(read.palette, Palette::Nuit);
+    read.onTop = true;
+    store.Write(read);
+    EXPECT_EQ(readFresh(), read);
+    EXPECT_FALSE(readFile().startsWith("\xEF\xBB\xBF")) << readFile().toStdString();
+    EXPECT_EQ(errors.str(), "");
+}
+
+// Opening a pipe for reading waits for a writer: the start would hang.
+TEST_F(SettingsStoreTest, ANamedPipeIsNeverOpenedNorReplaced) {
+    QDir().mkpath(folder_.path() + QStringLiteral("/Ventrose"));
+    ASSERT_EQ(mkfifo(QFile::encodeName(file_).constData(), 0600), 0);
+    std::ostringstream errors;
+    SettingsStore store(errors, file_);
+    EXPECT_EQ(store.Read(), Preferences{});
+    store.Write(chosen());
+    SettingsStore(errors, file_).Reset(chosen());  // --reset-settings
+    const std::string said = errors.str();
+    EXPECT_EQ(Lines(said), 2) << said;
+    EXPECT_NE(said.find("(not a regular file)"), said.rfind("(not a regular file)")) << said;
+    EXPECT_FALSE(QFileInfo(file_).isFile());
 }
 
 // A directory where the file should be cannot be read, even by root.

@@ -73,7 +73,7 @@ TEST_F(SimFeedTest, WithoutALinkNothingIsShownAndValuesChangeNothing) {
         EXPECT_FALSE(at(name, "lblSimulateur").visible()) << name;
     }
     feed.SetLink(std::nullopt);
-    feed.SetStatus("X-Plane : données reçues");
+    feed.SetStatus("X-Plane : données reçues", true);
     feed.Deliver(kCruise);
     for (std::size_t i = 0; i < before.size(); ++i)
         EXPECT_EQ(snapshot(window(kCalculators[i])), before[i]) << kCalculators[i];
@@ -108,7 +108,7 @@ TEST_F(SimFeedTest, EachWindowFollowsOpenOrOpenedLater) {
         if (openFirst)
             for (const char* name : kCalculators) fresh.runtime().Load(form(name));
         fresh.simFeed().SetLink(Simulator::XPlane);
-        fresh.simFeed().SetStatus("X-Plane : données reçues");
+        fresh.simFeed().SetStatus("X-Plane : données reçues", true);
         fresh.simFeed().Deliver(kCruise);
         for (const char* name : kCalculators) {
             fresh.runtime().Load(form(name));

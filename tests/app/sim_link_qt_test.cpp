@@ -27,7 +27,7 @@ constexpr int kPatienceMs = 15000;
 class RecordingFeed : public SimFeed {
 public:
     void SetLink(std::optional<Simulator> simulator) override { links.push_back(simulator); }
-    void SetStatus(std::string_view status) override { statuses.emplace_back(status); }
+    void SetStatus(std::string_view status, bool) override { statuses.emplace_back(status); }
     void Deliver(const simlink::SimValues& values) override { delivered.push_back(values); }
 
     std::vector<std::optional<Simulator>> links;

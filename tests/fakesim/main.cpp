@@ -1,16 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// ventrose-fakesim xplane|flightgear [--port N] [--random SEED] [--flood RATE]
-// A simulator that speaks X-Plane's UDP dataref interface or FlightGear's property server on
-// 127.0.0.1, for tests, benchmarks and trying Ventrose without a simulator. It prints
-// "PORT <n>" once it listens, then takes one command a line on its standard input:
-//   set NAME VALUE   a dataref (X-Plane) or a property (FlightGear), in the simulator's unit
-//   stop | restart   quit (forgetting X-Plane's subscriptions), listen again on the same port
-//   junk | foreign   malformed replies; a reply from another address (X-Plane)
-//   drop             close every connection (FlightGear)
-//   burst N          N replies at once (X-Plane)
-//   quit
-// --random SEED sets every value at random five times a second; --flood RATE sends RATE replies
-// a second (X-Plane) to whoever subscribed.
+// ventrose-fakesim: a simulator that speaks X-Plane's UDP dataref interface or FlightGear's
+// property server on 127.0.0.1, for tests, benchmarks and trying Ventrose without a simulator.
+// Its commands, and the names and units of the values it takes, are in its --help
+// (tests/fakesim/names.cpp).
 #include <unistd.h>
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -28,6 +20,7 @@
 #include "simlink/xplane_datarefs.h"
 #include "tests/fakesim/fake_flightgear.h"
 #include "tests/fakesim/fake_xplane.h"
+#include "tests/fakesim/names.h"
 
 using ventrose::fakesim::FakeFlightGear;
 using ventrose::fakesim::FakeXPlane;
@@ -85,9 +78,13 @@ void SetRandom(FakeXPlane* xplane, FakeFlightGear* flightgear, QRandomGenerator&
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     QStringList args = QCoreApplication::arguments().mid(1);
+    if (args.contains("--help") || args.contains("-h")) {
+        std::cout << ventrose::fakesim::HelpText();
+        return 0;
+    }
     if (args.isEmpty() || (args[0] != "xplane" && args[0] != "flightgear")) {
         std::cerr << "usage: ventrose-fakesim xplane|flightgear [--port N] [--random SEED] "
-                     "[--flood RATE]\n";
+                     "[--flood RATE]; ventrose-fakesim --help lists its commands\n";
         return 2;
     }
     const bool isXPlane = args[0] == "xplane";
@@ -152,10 +149,20 @@ int main(int argc, char** argv) {
             if (words.isEmpty()) continue;
             const QString& command = words[0];
             if (command == "set" && words.size() == 3) {
-                if (isXPlane)
-                    xplane.set(words[1].toStdString(), words[2].toFloat());
-                else
-                    flightgear.set(words[1].toStdString(), words[2].toDouble());
+                const std::string name = words[1].toStdString();
+                if (isXPlane) {
+                    const auto source = ventrose::fakesim::XPlaneSource(name);
+                    xplane.set(source
+                                   ? std::string(ventrose::simlink::kXPlaneDatarefs[*source].name)
+                                   : name,
+                               words[2].toFloat());
+                } else {
+                    const auto source = ventrose::fakesim::FlightGearSource(name);
+                    flightgear.set(
+                        source ? std::string(ventrose::simlink::kFlightGearProperties[*source].path)
+                               : name,
+                        words[2].toDouble());
+                }
             } else if (command == "stop") {
                 isXPlane ? xplane.stop() : flightgear.stop();
             } else if (command == "restart") {

@@ -89,12 +89,12 @@ TEST(Text, EditsKeepWholeCharacters) {
 // A view tells properties apart by name: each has its own.
 TEST(PropertyName, EveryPropertyHasItsOwnName) {
     std::set<std::string_view> names;
-    for (int p = 0; p <= static_cast<int>(Property::ForeColour); ++p) {
+    for (int p = 0; p <= static_cast<int>(Property::Stale); ++p) {
         const std::string_view name = PropertyName(static_cast<Property>(p));
         EXPECT_FALSE(name.empty() || name == "?") << p;
         names.insert(name);
     }
-    EXPECT_EQ(names.size(), static_cast<std::size_t>(Property::ForeColour) + 1);
+    EXPECT_EQ(names.size(), static_cast<std::size_t>(Property::Stale) + 1);
 }
 
 struct Announcements : Observer {

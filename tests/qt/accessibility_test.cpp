@@ -192,6 +192,17 @@ TEST_F(AccessibilityTest, TheSimulatorsBoxIsACheckBoxWithItsState) {
     }
 }
 
+// While the link gives nothing, a followed figure is said to be out of date after its value; the
+// next values take that away.
+TEST_F(AccessibilityTest, AFigureTheLinkNoLongerFeedsIsSaidToBeOutOfDate) {
+    t_.app.simFeed().SetLink(simlink::Simulator::XPlane);
+    QAccessibleInterface* vp =
+        QAccessible::queryAccessibleInterface(t_.widget(t_.app.frmMainCalc(), "lblVp"));
+    EXPECT_EQ(vp->text(QAccessible::Description), QStringLiteral("120 kts, pas à jour"));
+    t_.app.simFeed().SetStatus("X-Plane : données reçues", true);
+    EXPECT_EQ(vp->text(QAccessible::Description), QStringLiteral("120 kts"));
+}
+
 // A screen reader announces a bar's value as the window holds it, not the widget's position.
 TEST_F(AccessibilityTest, ABarTellsTheModelsValue) {
     platform::Form& main = t_.app.frmMainCalc();

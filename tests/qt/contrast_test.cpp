@@ -12,13 +12,19 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QStyle>
+#include <QStyleOption>
 #include <QToolTip>
+#include <algorithm>
 #include <iostream>
 #include <set>
 #include <sstream>
 
+#include "platform/palette.h"
 #include "platform/runtime.h"
 #include "preferences/colour.h"
+#include "preferences/recolour.h"
 #include "tests/qt/app_under_test.h"
 
 namespace ventrose::testing {
@@ -123,6 +129,44 @@ TEST_P(ContrastTest, EveryTextOfEveryWindowReadsAtNight) {
     for (const Pair& pair : pairs) EXPECT_GE(pair.ratio(), 4.5) << Shown(pair);
 }
 
+// What shows an option button and whether it is selected, as drawn: the ring of each one that is
+// not selected stands at 3:1 or more against the ground (WCAG 2.1's contrast for what identifies
+// a control), and the dot of each selected one as much against the ground and the ring's inside.
+TEST_P(ContrastTest, EveryOptionButtonShowsItselfAndWhetherItIsSelected) {
+    AppUnderTest t;
+    EveryText(t, GetParam());
+    int unselected = 0;
+    for (platform::Form* form : AllWindows(t.app)) {
+        for (const auto& control : form->controls()) {
+            auto* option = qobject_cast<QRadioButton*>(t.view.widgetOf(*control));
+            if (option == nullptr) continue;
+            const std::string what = form->name() + "." + control->name();
+            QStyleOptionButton style;
+            style.initFrom(option);
+            const QRect indicator =
+                option->style()->subElementRect(QStyle::SE_RadioButtonIndicator, &style, option);
+            const QImage picture = option->grab().toImage();
+            const auto against = [&](const QColor& a, const QColor& b) {
+                return preferences::ContrastRatio(ToColour(a), ToColour(b));
+            };
+            const QColor ground = Ground(*option);
+            if (option->isChecked()) {
+                const QColor dot = picture.pixelColor(indicator.center());
+                EXPECT_GE(against(dot, ground), 3.0) << what;
+                EXPECT_GE(against(dot, option->palette().color(QPalette::Base)), 3.0) << what;
+                continue;
+            }
+            ++unselected;
+            double ring = 1;
+            for (int y = indicator.top(); y <= indicator.bottom(); ++y)
+                for (int x = indicator.left(); x <= indicator.right(); ++x)
+                    ring = std::max(ring, against(picture.pixelColor(x, y), ground));
+            EXPECT_GE(ring, 3.0) << what;
+        }
+    }
+    EXPECT_GT(unselected, 10) << "the windows' options were found";
+}
+
 INSTANTIATE_TEST_SUITE_P(NightPalettes, ContrastTest,
                          ::testing::Values(Palette::Nuit, Palette::NuitRouge),
                          [](const auto& info) {
@@ -145,6 +189,31 @@ TEST(ContrastInJour, OnlyTheDesignsKnownPairsAreBelow) {
     const std::set<std::string> expected = {"#d00000 on #c0c0ff", "#ff00ff on #c0c0ff",
                                             "#ff00ff on #ffffff", "#ffffff on #308cc6"};
     EXPECT_EQ(below, expected);
+}
+
+// A colour a window sets as it runs (the log's fuel at arrival below the reserve) outlives every
+// change of palette: drawn as the palette draws that colour, so 4.5:1 or more at night, and in
+// Nuit rouge, where every text is the same red, bold as well.
+TEST(ARunTimeColour, OutlivesEveryChangeOfPalette) {
+    AppUnderTest t;
+    t.app.Start();
+    t.app.runtime().Load(t.app.frmLog());
+    platform::Control& arrival = t.app.frmLog()["lblArrivee"];
+    arrival.setForeColour(platform::palette::kRed);
+    const QWidget& widget = *t.view.widgetOf(arrival);
+    for (const Palette palette :
+         {Palette::Nuit, Palette::Jour, Palette::NuitRouge, Palette::Jour}) {
+        t.view.setPalette(palette);
+        const std::string name(preferences::PaletteName(palette));
+        const QColor drawn = widget.palette().color(widget.foregroundRole());
+        EXPECT_EQ(ToColour(drawn),
+                  preferences::Recolour(palette, platform::palette::kRed, preferences::Role::Text))
+            << name;
+        if (palette != Palette::Jour) {
+            EXPECT_GE(Pair({name, drawn, Ground(widget)}).ratio(), 4.5) << name;
+        }
+        EXPECT_EQ(widget.font().bold(), palette == Palette::NuitRouge) << name;
+    }
 }
 
 }  // namespace

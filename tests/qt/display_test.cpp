@@ -18,6 +18,7 @@
 #include <QToolTip>
 #include <QWindow>
 
+#include "app/sim_menu.h"
 #include "platform/qt/appearance.h"
 #include "platform/qt/display_menu.h"
 #include "platform/qt/qt_host.h"
@@ -294,6 +295,24 @@ TEST_F(DisplayTest, OnlyTheMainWindowTakesTheOnTopHintAndTheOthersAreOwnedByIt) 
     t_.view.setOnTop(false);
     EXPECT_FALSE(main_->windowFlags() & Qt::WindowStaysOnTopHint);
     EXPECT_EQ(main_->parentWidget(), nullptr);
+}
+
+// A pilot who set X-Plane's port, chose «Aucun» for a while, then X-Plane again, finds the port
+// set, not the default.
+TEST(SimMenuTest, TheDialogShowsTheLastMachineAndPortAfterAucun) {
+    app::SimMenu menu;
+    menu.show(simlink::LinkChoice{simlink::Simulator::XPlane, "192.168.1.20", 49010});
+    menu.show(std::nullopt);
+    QStringList shown;
+    QTimer::singleShot(0, [&] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        ASSERT_NE(dialog, nullptr);
+        for (const QLineEdit* box : dialog->findChildren<QLineEdit*>()) shown << box->text();
+        dialog->close();
+    });
+    menu.action(simlink::Simulator::XPlane)->trigger();
+    EXPECT_EQ(shown, (QStringList{QStringLiteral("192.168.1.20"), QStringLiteral("49010")}));
+    EXPECT_TRUE(menu.noneAction()->isChecked()) << "cancelling changes nothing";
 }
 
 TEST(QtHostTest, AMessageBoxIsOwnedByTheWindowThatWasTakingInput) {

@@ -83,7 +83,7 @@ TEST_P(LayoutTest, EveryLabelFitsAndEveryControlIsInsideItsWindow) { checkEveryS
 // longest texts they take.
 TEST_P(LayoutTest, TheSimulatorsControlsFitTheirPlaces) {
     t_.app.simFeed().SetLink(simlink::Simulator::FlightGear);
-    t_.app.simFeed().SetStatus("FlightGear : données reçues");
+    t_.app.simFeed().SetStatus("FlightGear : données reçues", true);
     t_.app.simFeed().Deliver({.tasKt = 1888.0});
     checkEveryState();
 }

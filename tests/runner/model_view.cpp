@@ -20,8 +20,8 @@ std::string ColourText(platform::Colour colour) {
 }
 
 const std::vector<std::string>& PropertiesOf(const platform::Control& control) {
-    static const std::vector<std::string> label = {"Caption", "ForeColor", "Visible", "Left",
-                                                   "Top"};
+    static const std::vector<std::string> label = {"Caption", "ForeColor", "Stale",
+                                                   "Visible", "Left",      "Top"};
     static const std::vector<std::string> bar = {"Value",       "Min",     "Max",  "SmallChange",
                                                  "LargeChange", "Visible", "Left", "Top"};
     static const std::vector<std::string> option = {"Caption", "Value", "Visible", "Left", "Top"};
@@ -56,6 +56,7 @@ std::optional<std::string> ReadModel(const platform::Control& c, const std::stri
         return c.kind() == ControlKind::OptionButton ? flag(c.selected())
                                                      : std::to_string(c.value());
     if (property == "ForeColor") return Quote(ColourText(c.foreColour()));
+    if (property == "Stale") return flag(c.stale());
     if (property == "Visible") return flag(c.visible());
     if (property == "Left") return std::to_string(c.left());
     if (property == "Top") return std::to_string(c.top());

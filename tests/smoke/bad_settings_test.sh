@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The real program started on a private X server over each settings file a machine may hold,
-# each case from a fresh account: no file, an empty one, binary garbage, wrong types, values out
-# of range, an unreadable file, a folder that cannot be written. Each time the main window is
-# shown in the designs' own colours (the defaults), the program quits with status 0 when a
-# person closes it, and what it could not use it says on standard error, a failed save once.
+# each case from a fresh account: no file, an empty one, binary garbage, wrong types, a value of
+# Qt's own types nested deep enough to overflow Qt's reader (with and without --reset-settings),
+# values out of range, an unreadable file, a named pipe, a folder that cannot be written. Each
+# time the main window is shown in the designs' own colours (the defaults), the program quits
+# with status 0 when a person closes it, and what it could not use it says on standard error, a
+# failed save once.
 #
 # Usage: bad_settings_test.sh PATH/TO/ventrose [PATH/TO/x11-close-request]
 # The close-request helper may also be named by VENTROSE_CLOSE_REQUEST. Exits 77 (skipped)
@@ -42,12 +44,12 @@ new_home() {
   mkdir -p "$home"
 }
 
-# Runs the program once in the current home, and checks the start, the look and the end. The
-# lines it wrote on standard error are then in $said.
+# Runs the program once in the current home, with the arguments given, and checks the start, the
+# look and the end. The lines it wrote on standard error are then in $said.
 run_case() {
   local log=$artifacts/$case_name.log main corner
   HOME=$home XDG_CONFIG_HOME=${xdg_config_home:-} XDG_RUNTIME_DIR=$home/runtime \
-    start_ventrose "$log"
+    start_ventrose "$log" "$@"
   main=$(wait_for_window "Ventrose pour FS") || true
   kill -0 "$app_pid" 2>/dev/null || die "ventrose is not running: $(cat "$log")"
   [ -n "$main" ] || die "the main window was not shown: $(cat "$log")"
@@ -90,7 +92,26 @@ mkdir -p "$config"
 printf '%s\n' '[display]' 'onTop=@Point(1 2)' 'palette=@ByteArray(nuit)x' '[windows]' \
   'frmMainCalc\x=120,80' 'frmMainCalc\y=@Variant(\0\0\0\x7f\0\0\0\x5QFoo)' >"$config/Ventrose.conf"
 run_case
-[ "$(said_count 'display/onTop')" -eq 1 ] || die "the wrong type of display/onTop is not said once: $said"
+[ "$(said_count 'line 2: a typed')" -eq 1 ] || die "the typed value is not said once: $said"
+
+# A list in a list ... 30,000 deep (510 KB): Qt's reader recurses once a level, and overflowed
+# its stack at every start, --reset-settings included.
+write_nested() {
+  python3 -c 'import sys; sys.stdout.write("[display]\npalette=@Variant(" + "\\0\\0\\0\\t\\0\\0\\0\\x1" * 30000 + "\\0\\0\\0\\x2\\0\\0\\0\\0)\n")' \
+    >"$config/Ventrose.conf"
+}
+case_name="nested 30,000 deep"
+new_home nested
+mkdir -p "$config"
+write_nested
+run_case
+[ "$(wc -l <<<"$said")" -eq 1 ] && [ "$(said_count 'not a settings file')" -eq 1 ] ||
+  die "the file is not said in one line: $said"
+case_name="nested 30,000 deep, --reset-settings"
+write_nested
+run_case --reset-settings
+[ -z "$said" ] || die "--reset-settings says nothing, not: $said"
+grep -q '^palette=jour$' "$config/Ventrose.conf" || die "--reset-settings did not replace the file"
 
 case_name="out of range"
 new_home range
@@ -107,6 +128,14 @@ mkdir -p "$config/Ventrose.conf"
 run_case
 [ "$(said_count 'cannot read')" -eq 1 ] || die "the unreadable file is not said once: $said"
 [ -d "$config/Ventrose.conf" ] || die "the unreadable file was not left alone"
+# Opening a named pipe waits for a writer: it is never opened.
+case_name="named pipe"
+new_home pipe
+mkdir -p "$config"
+mkfifo "$config/Ventrose.conf"
+run_case
+[ "$(said_count 'not a regular file')" -eq 1 ] || die "the pipe is not said once: $said"
+[ -p "$config/Ventrose.conf" ] || die "the pipe was not left alone"
 if [ "$(id -u)" -ne 0 ]; then
   case_name="unreadable to its owner"
   new_home unreadable-mode

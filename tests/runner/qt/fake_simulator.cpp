@@ -13,35 +13,13 @@
 #include "simlink/link_choice.h"
 #include "simlink/sim_values.h"
 #include "simlink/xplane_datarefs.h"
+#include "tests/fakesim/names.h"
 
 namespace ventrose::scenario {
 
 using simlink::Quantity;
 
 namespace {
-
-// Short names for the quantities: each stands for the first of the simulator's sources of it
-// (X-Plane 12's name of a weather dataref).
-constexpr std::array<std::pair<std::string_view, Quantity>, simlink::kQuantityCount> kAliases = {{
-    {"tas", Quantity::Tas},
-    {"ias", Quantity::Ias},
-    {"wind-from", Quantity::WindFromTrue},
-    {"wind-speed", Quantity::WindSpeed},
-    {"magvar", Quantity::MagVar},
-    {"pressure-alt", Quantity::PressureAlt},
-    {"oat", Quantity::Oat},
-    {"groundspeed", Quantity::GroundSpeed},
-}};
-
-template <typename Table, typename NameOf>
-std::optional<std::size_t> SourceIn(const Table& table, const std::string& name, NameOf nameOf) {
-    std::optional<Quantity> alias;
-    for (const auto& [word, quantity] : kAliases)
-        if (word == name) alias = quantity;
-    for (std::size_t i = 0; i < table.size(); ++i)
-        if (alias ? table[i].quantity == *alias : nameOf(table[i]) == name) return i;
-    return std::nullopt;
-}
 
 bool Near(double seen, double wanted) {
     return std::abs(seen - wanted) <= 1e-6 * std::max(1.0, std::abs(wanted));
@@ -87,13 +65,12 @@ std::optional<std::string> FakeSimulator::start(const std::string& simulator,
 std::optional<std::string> FakeSimulator::set(const std::string& name, double value) {
     std::optional<std::size_t> source;
     if (xplane()) {
-        source = SourceIn(simlink::kXPlaneDatarefs, name, [](const auto& d) { return d.name; });
+        source = fakesim::XPlaneSource(name);
         if (source)
             xplane_->set(std::string(simlink::kXPlaneDatarefs[*source].name),
                          static_cast<float>(value));
     } else {
-        source =
-            SourceIn(simlink::kFlightGearProperties, name, [](const auto& p) { return p.path; });
+        source = fakesim::FlightGearSource(name);
         if (source)
             flightgear_->set(std::string(simlink::kFlightGearProperties[*source].path), value);
     }

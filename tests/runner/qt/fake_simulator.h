@@ -45,7 +45,9 @@ private:
         void SetLink(std::optional<simlink::Simulator> simulator) override {
             windows_.SetLink(simulator);
         }
-        void SetStatus(std::string_view status) override { windows_.SetStatus(status); }
+        void SetStatus(std::string_view status, bool receiving) override {
+            windows_.SetStatus(status, receiving);
+        }
         void Deliver(const simlink::SimValues& values) override {
             latest = values;
             ++count;

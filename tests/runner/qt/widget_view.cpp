@@ -75,6 +75,8 @@ std::optional<std::string> ReadWidget(const QWidget& widget, const platform::Con
             return "(a widget colour of " + drawn.name().toStdString() + ")";
         return Quote(ColourText(given));
     }
+    // What a person sees of it: the widget drawn dimmed.
+    if (property == "Stale") return flag(widget.graphicsEffect() != nullptr);
     if (property == "Visible") return flag(!widget.isHidden());
     if (property == "Left") return integer(widget, pq::kLeftProperty);
     if (property == "Top") return integer(widget, pq::kTopProperty);
