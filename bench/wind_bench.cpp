@@ -2,8 +2,10 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdint>
+#include <utility>
 #include <vector>
 
+#include "wind/exacttriangle.h"
 #include "wind/facteurs.h"
 #include "wind/sincos.h"
 #include "wind/tempsdistance.h"
@@ -62,5 +64,39 @@ void BM_WindRecomputation(benchmark::State& state) {
     state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations()));
 }
 BENCHMARK(BM_WindRecomputation);
+
+// The exact triangle and its texts beside the method's figures, which the main window's pass
+// has already computed (so they are computed here beforehand): what the pass adds for it.
+void BM_ExactTriangle(benchmark::State& state) {
+    struct Pass {
+        Inputs in;
+        Triangle method;
+        TempsDistance leg;
+        TempsAvecVent time;
+    };
+    std::vector<Pass> passes;
+    for (const Inputs& in : MakeInputs()) {
+        const Facteurs f = CalculFacteurs(in.Vp);
+        const TypeVent tv = CalculTypeVent(in.V, in.Rm);
+        const SinCos sc = CalculSinCos(tv.Alpha);
+        Pass p{in,
+               CalculTriangle(in.Vp, in.Rm, in.Vw, f.Fb, tv.CasVent, sc.SinAlpha, sc.CosAlpha),
+               CalculTempsDistance(in.mode, in.entered, f.Fb, f.InvFb),
+               {}};
+        p.time = CalculTempsAvecVent(p.leg.D, p.method.Vs);
+        passes.push_back(std::move(p));
+    }
+    std::size_t i = 0;
+    for (auto _ : state) {
+        const Pass& p = passes[i];
+        i = (i + 1) % passes.size();
+        ExactTriangle exact = SolveExactTriangle(p.in.Vp, p.in.Rm, p.in.V, p.in.Vw);
+        ExactComparison comparison = CompareExact(exact, p.method, p.leg, p.time, p.in.Vp);
+        benchmark::DoNotOptimize(exact);
+        benchmark::DoNotOptimize(comparison);
+    }
+    state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations()));
+}
+BENCHMARK(BM_ExactTriangle);
 
 }  // namespace

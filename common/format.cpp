@@ -119,6 +119,13 @@ std::string FormatWhole(std::int64_t value) {
 
 double RoundDecimals(double value, int decimals) {
     if (!std::isfinite(value)) return value;
+    // Whole numbers, the commonest, without writing the digits: below a million the 15 significant
+    // digits keep eight decimals, so only a value within 1e-6 of a half can round otherwise than
+    // the double itself does. (+ 0.0 makes the -0 of a small negative value 0.)
+    if (decimals == 0 && std::fabs(value) < 1e6) {
+        const double fraction = std::fabs(value - std::trunc(value));
+        if (std::fabs(fraction - 0.5) > 1e-6) return std::round(value) + 0.0;
+    }
     const DigitString number = detail::RoundedDigitsOf(value, decimals);
     if (number.isZero()) return 0.0;
     // "[-]digitsE-scale", read back as the nearest double.

@@ -77,6 +77,7 @@ def timing(what, program, prefix, goal_ns, goal_text):
     rows.append((what, show(ns) + worst, goal_text, "yes" if ns < goal_ns else "NO"))
 
 timing("wind recomputation with its texts", "wind_bench", "BM_WindRecomputation", 1e3, "< 1 µs")
+timing("exact wind triangle with its texts", "wind_bench", "BM_ExactTriangle", 1e3, "< 1 µs")
 timing("FormatNumber, double, per call", "format_bench", "FormatDouble/", 100, "< 100 ns")
 timing("FormatNumber, decimal, per call", "format_bench", "FormatDecimal/", 100, "< 100 ns")
 timing("exact true airspeed and Mach", "airspeed_bench", "BM_VpExacte/", 1e3, "< 1 µs")

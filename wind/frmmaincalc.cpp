@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "wind/frmmaincalc.h"
 
+#include <utility>
+
 #include "common/numbers.h"
 #include "simlink/inputs.h"
+#include "wind/exacttriangle.h"
 #include "wind/facteurs.h"
 #include "wind/sincos.h"
 #include "wind/tempsdistance.h"
@@ -80,6 +83,7 @@ void FrmMainCalc::showMode(bool temps) {
     lblD->setVisible(!temps);
     Label23->setVisible(temps);
     lblTav->setVisible(temps);
+    lblEcart->setCaption(temps ? EcartTemps : EcartDistance);
 }
 
 void FrmMainCalc::cmdClear_Click() { Form_Load(); }
@@ -190,6 +194,13 @@ void FrmMainCalc::CalculVent() {
     const TempsAvecVent tav = CalculTempsAvecVent(D, Vs);
     if (tav.Tav) Tav = *tav.Tav;
     lblTav->setCaption(tav.TavText);
+
+    ExactComparison exact = CompareExact(SolveExactTriangle(Vp, Rm, V, Vw), t, td, tav, Vp);
+    lblCapExact->setCaption(exact.CapText);
+    lblVsExacte->setCaption(exact.VsText);
+    EcartTemps = std::move(exact.EcartTempsText);
+    EcartDistance = std::move(exact.EcartDistanceText);
+    lblEcart->setCaption(temps ? EcartTemps : EcartDistance);
 }
 
 }  // namespace ventrose::wind

@@ -14,8 +14,10 @@
 namespace ventrose::wind {
 
 // The main window: the four inputs of the wind triangle and the leg, every result in a label,
-// recomputed at each change of an input. Its navigation buttons and its unloading are bound by
-// the application, which knows the other windows; so those buttons are public.
+// recomputed at each change of an input. Under the base-factor method's results, the exact
+// triangle's heading and ground speed, and how far the method's figures are from them. Its
+// navigation buttons and its unloading are bound by the application, which knows the other windows;
+// so those buttons are public.
 class FrmMainCalc : public platform::Form {
 public:
     explicit FrmMainCalc(platform::Runtime& runtime);
@@ -91,6 +93,9 @@ private:
     platform::LabelRef lblVs{*this, "lblVs"};
     platform::LabelRef lblTc{*this, "lblTc"};
     platform::LabelRef lblVe{*this, "lblVe"};
+    platform::LabelRef lblCapExact{*this, "lblCapExact"};
+    platform::LabelRef lblVsExacte{*this, "lblVsExacte"};
+    platform::LabelRef lblEcart{*this, "lblEcart"};
     platform::CheckBoxRef chkSuivre{*this, "chkSuivre"};
     platform::LabelRef lblSimulateur{*this, "lblSimulateur"};
 
@@ -116,6 +121,9 @@ private:
     double CosAlpha = 0;
     double X = 0, Vt = 0, Ve = 0, Derive = 0, Tc = 0, Cap = 0, Vs = 0;
     std::int16_t Tav = 0;
+    // The last pass's differences for either mode: the mode switch shows its own.
+    std::string EcartTemps;
+    std::string EcartDistance;
 };
 
 }  // namespace ventrose::wind

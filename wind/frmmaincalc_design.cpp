@@ -29,6 +29,9 @@ constexpr int kRowHeight = 17 * kPx;
 constexpr Font kBold{.pointSize = 8, .bold = true};
 constexpr Font kLargeBold{.pointSize = 10, .bold = true};
 constexpr Font kReadout{.pointSize = 14, .bold = true};
+// The exact triangle stands under the method's results in navy, as the airspeed window's exact
+// speed does: a second opinion, not the figures the window is about.
+constexpr Font kExact{.pointSize = 8, .bold = true};
 
 // Captions, frames and options stand on the window's light blue, values on white.
 ControlDesign onBlue(ControlDesign design, Colour fore = kDefaultColour) {
@@ -46,7 +49,7 @@ FormDesign makeDesign() {
     FormDesign d{.name = "frmMainCalc",
                  .caption = "Ventrose pour FS",
                  .width = 895 * kPx,
-                 .height = 555 * kPx,
+                 .height = 585 * kPx,
                  .backColour = kLightBlue};
     auto add = [&](ControlDesign c) { d.controls.push_back(std::move(c)); };
 
@@ -189,6 +192,29 @@ FormDesign makeDesign() {
     add(Colours(Button("Command1", "", "A propos ...", buttonAt(3)), kLightYellow));
     add(WithFont(Colours(Button("cmdClear", "", "Rafraichir", buttonAt(4)), kLightCyan), kBold));
     add(WithFont(Colours(Button("cmdQuit", "", "Quitter", buttonAt(5)), kLightOrange), kBold));
+
+    // The exact triangle, right of the log's button and under the results (the window grew by
+    // 30 px for it, so that no earlier control moves). The caption names all three for a
+    // screen reader, each of which then says what it is in its own text. The heading's label is
+    // wide enough for the longest text it takes, that of a cross wind above Vp.
+    add(WithFont(onBlue(Caption("Label24", "", "Triangle exact",
+                                {450 * kPx, 510 * kPx, 435 * kPx, kRowHeight}),
+                        kNavy),
+                 kExact));
+    add(LabelledBy(
+        WithFont(
+            onWhite(Value("lblCapExact", "", {450 * kPx, 530 * kPx, 270 * kPx, 20 * kPx}), kNavy),
+            kExact),
+        "Label24"));
+    add(LabelledBy(
+        WithFont(
+            onWhite(Value("lblVsExacte", "", {725 * kPx, 530 * kPx, 160 * kPx, 20 * kPx}), kNavy),
+            kExact),
+        "Label24"));
+    add(LabelledBy(
+        WithFont(onWhite(Value("lblEcart", "", {450 * kPx, 554 * kPx, 435 * kPx, 20 * kPx}), kNavy),
+                 kExact),
+        "Label24"));
 
     // The simulator's link, shown only while one is chosen: the box and the link's state at
     // either end of the title's row, clear of the centred title.

@@ -45,18 +45,21 @@ TempsDistance CalculTempsDistance(ModeVol mode, double entered, double Fb, doubl
     return r;
 }
 
+std::optional<std::int16_t> MinutesWithWind(double D, double Vs) {
+    // The head wind is at least as strong as the airspeed: the leg is never flown.
+    if (!(Vs > 0)) return std::nullopt;
+    // Quotient first, then the product: the order fixes the last bit, and so the minute at a tie.
+    // A tiny ground speed gives a time beyond the 16-bit field: none rather than a wrong number.
+    return common::ToInteger16(60 * (D / Vs));
+}
+
 TempsAvecVent CalculTempsAvecVent(double D, double Vs) {
     TempsAvecVent r;
     if (!(Vs > 0)) {
-        // The head wind is at least as strong as the airspeed: the leg is never flown.
         r.TavText = "X";
         return r;
     }
-    // Quotient first, then the product: the order fixes the last bit, and so the minute at a tie.
-    const double minutes = 60 * (D / Vs);
-    // A tiny ground speed gives a time beyond the 16-bit field; say so rather than show a
-    // wrong number.
-    r.Tav = common::ToInteger16(minutes);
+    r.Tav = MinutesWithWind(D, Vs);
     if (r.Tav) {
         r.TavText = common::FormatNumber(static_cast<double>(*r.Tav), "0 mn");
     } else {

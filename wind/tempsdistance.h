@@ -43,4 +43,7 @@ struct TempsAvecVent {
 // 60 x (D / Vs): the quotient first, then the product.
 TempsAvecVent CalculTempsAvecVent(double D, double Vs);
 
+// The same time without its text, for what compares times rather than shows them.
+std::optional<std::int16_t> MinutesWithWind(double D, double Vs);
+
 }  // namespace ventrose::wind

@@ -152,6 +152,11 @@ TEST(RoundDecimals, RoundsLikeTheDisplay) {
             << row.value << " " << row.decimals;
     }
     EXPECT_TRUE(std::isnan(RoundDecimals(std::nan(""), 2)));
+    // Whole numbers: just under a tie, the 15 digits make it one («147», not the double's 146),
+    // and a small negative value gives 0, not -0.
+    EXPECT_EQ(RoundDecimals(146.49999999999997, 0), 147);
+    EXPECT_EQ(RoundDecimals(-146.49999999999997, 0), -147);
+    EXPECT_FALSE(std::signbit(RoundDecimals(-0.2, 0)));
 }
 
 }  // namespace

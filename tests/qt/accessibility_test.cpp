@@ -130,12 +130,14 @@ TEST_F(AccessibilityTest, EveryValueLabelIsNamedByACaption) {
     EXPECT_EQ(nameOf(main, "lblD"),
               QStringLiteral("DISTANCE ( D ) en miles nautiques ( D = Tsv . Inverse Fb )"));
     EXPECT_EQ(nameOf(main, "lblTav"), QStringLiteral("Temps avec vent"));
-    // The exact speed and Mach say what they are, so that a listener does not take them for the
-    // rule's.
+    // The exact speed and Mach, and the exact triangle's figures, say what they are, so that a
+    // listener does not take them for the rule's.
     for (const char* exact : {"lblVpExacte", "lblMach"})
         EXPECT_EQ(nameOf(t_.app.frmVitesse(), exact),
                   QStringLiteral("Vp exacte et Mach ( atmosphère standard, compressibilité )"))
             << exact;
+    for (const char* exact : {"lblCapExact", "lblVsExacte", "lblEcart"})
+        EXPECT_EQ(nameOf(main, exact), QStringLiteral("Triangle exact")) << exact;
     std::vector<std::string> unnamed;
     for (platform::Form* form : AllWindows(t_.app)) {
         std::set<QString> captions;

@@ -5,6 +5,7 @@
 #include <utility>
 #include <vector>
 
+#include "wind/exacttriangle.h"
 #include "wind/facteurs.h"
 #include "wind/sincos.h"
 #include "wind/tempsdistance.h"
@@ -54,6 +55,7 @@ Check MainWindowCheck::check(scenario::Driver& driver) const {
     const wind::SinCos sc = wind::CalculSinCos(type.Alpha);
     const wind::Triangle t =
         wind::CalculTriangle(Vp, Rm, Vw, facteurs.Fb, type.CasVent, sc.SinAlpha, sc.CosAlpha);
+    const wind::ExactTriangle exact = wind::SolveExactTriangle(Vp, Rm, V, Vw);
 
     std::vector<std::pair<const char*, std::string>> labels = {
         {"lblVp", entrees.VpText},
@@ -77,13 +79,19 @@ Check MainWindowCheck::check(scenario::Driver& driver) const {
     const wind::TempsDistance td =
         wind::CalculTempsDistance(temps ? wind::ModeVol::Temps : wind::ModeVol::Distance,
                                   entryBar(driver, temps), facteurs.Fb, facteurs.InvFb);
+    const wind::TempsAvecVent tav = wind::CalculTempsAvecVent(td.D, t.Vs);
+    // The exact heading and speed follow the bars alone; the difference also the leg.
+    const wind::ExactComparison comparison = wind::CompareExact(exact, t, td, tav, Vp);
+    labels.insert(labels.end(),
+                  {{"lblCapExact", comparison.CapText}, {"lblVsExacte", comparison.VsText}});
     if (legFromBar_) {
-        const wind::TempsAvecVent tav = wind::CalculTempsAvecVent(td.D, t.Vs);
         labels.insert(labels.end(), {{"lblDt", td.DEntryText},
                                      {"lblD", td.DText},
                                      {"lblTsv", td.TsvText},
                                      {"lblTsv2", td.TsvEntryText},
-                                     {"lblTav", tav.TavText}});
+                                     {"lblTav", tav.TavText},
+                                     {"lblEcart", temps ? comparison.EcartTempsText
+                                                        : comparison.EcartDistanceText}});
     }
     for (const auto& [label, text] : labels)
         if (auto failure =

@@ -7,7 +7,8 @@
 namespace ventrose::soak {
 
 // The main window's promise: every label shows what the wind computations give for the four
-// bars it shows. The leg's labels follow the entry bar of the selected mode only once that bar
+// bars it shows, the exact triangle's included. The leg's labels (and the difference, which
+// counts the leg) follow the entry bar of the selected mode only once that bar
 // has moved (or the window was reset) since the mode last changed: switching modes computes
 // nothing, and the next pass starts from the computed quantity, not from the hidden bar that
 // may be pinned at its end.
