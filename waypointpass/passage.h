@@ -17,7 +17,7 @@
 // nor does a leg whose line is already behind the aircraft when it becomes current (a pass not
 // seen: it waits for the pilot's hand, as a leg without position does).
 //
-// Two fixes decide nothing when they are not one flight:
+// Two fixes that are not one flight decide nothing (Outcome::Jump):
 // - the clock: the later fix more than kMaxGapSeconds after the earlier, or before it (a replay,
 //   the simulator's time set back or forward, the link lost for a while). Times are times of day,
 //   so 23:59:59.5 to 00:00:00.5 is half a second; a clock set back by a second reads as a day
@@ -30,10 +30,10 @@
 //   any rate of fixes; the second at least is the resolution of the simulators' clocks
 //   (FlightGear's UTC is in whole seconds, so two fixes a quarter of a second apart often read
 //   the same time) and allows for a position moved while the simulator is paused.
-// - the place: either fix further than kReachNm from the waypoint. The line is the waypoint's
-//   only near it; a line crossed further away than a whole leg can be long says nothing of this
-//   waypoint (and near the waypoint's antipode every direction meets, where a crossing would be
-//   an artefact of the frame).
+// Nor do two fixes of which either is further than kReachNm from the waypoint (Outcome::None):
+// the line is the waypoint's only near it; a line crossed further away than a whole leg can be
+// long says nothing of this waypoint (and near the waypoint's antipode every direction meets,
+// where a crossing would be an artefact of the frame).
 namespace ventrose::waypointpass {
 
 inline constexpr double kTopRadiusNm = 3;
