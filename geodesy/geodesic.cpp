@@ -45,6 +45,15 @@ Leg Measure(common::LatLon from, common::LatLon to) {
     return Between(line, 0, line.Distance());
 }
 
+Path PathBetween(common::LatLon from, common::LatLon to) {
+    double metres = 0;
+    Path path;
+    Geodesic::WGS84().Inverse(from.latitude, from.longitude, to.latitude, to.longitude, metres,
+                              path.startAzimuth, path.endAzimuth);
+    path.distanceNm = metres / kMetresPerNauticalMile;
+    return path;
+}
+
 int PartsNeeded(double distanceNm, double maxNm) {
     if (!(distanceNm > maxNm)) return 1;
     return static_cast<int>(std::ceil(distanceNm / maxNm));

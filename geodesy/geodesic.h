@@ -24,6 +24,17 @@ struct Leg {
 // (two antipodes, or two points on the equator nearly opposite), GeographicLib's choice stands.
 Leg Measure(common::LatLon from, common::LatLon to);
 
+// The geodesic from `from` to `to` (both within range) as GeographicLib's inverse problem
+// solves it: its length, and the azimuths at its two ends, in degrees from true north as
+// GeographicLib gives them (-180 to 180). Used where the direction at a point matters more than
+// the course a pilot reads, so they are not turned into 0..360.
+struct Path {
+    double distanceNm = 0;
+    double startAzimuth = 0;  // leaving `from`
+    double endAzimuth = 0;    // arriving at `to`, continuing the same way
+};
+Path PathBetween(common::LatLon from, common::LatLon to);
+
 // The fewest equal parts of at most `maxNm` (above 0) that a leg of `distanceNm` is cut into: 1
 // for a leg of maxNm or less.
 int PartsNeeded(double distanceNm, double maxNm);

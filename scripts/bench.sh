@@ -92,6 +92,10 @@ timing("PDF of a 100-leg log (5 kneeboard pages)", "documents_bench", "BM_PdfLog
 timing("flight plan of 100 points read and made into legs (worst format)", "plan_import_bench",
        "BM_ImportPlan/", 20e6, "< 20 ms")
 timing("one magnetic variation (WMM2025)", "plan_import_bench", "BM_Variation", 20e3, "< 20 µs")
+timing("automatic Top: one position fix judged against the current leg", "waypointpass_bench",
+       "BM_JudgeOneFix", 5e3, "< 5 µs")
+timing("automatic Top: the line that says where the aircraft is", "waypointpass_bench",
+       "BM_CurrentLegText", 1e3, "< 1 µs")
 timing("log window after one key, 100 legs, through the runtime", "logwindow_bench",
        "BM_LogWindowAfterOneKey", 200e3, "< 200 µs")
 heap = [b for b in (json.load(open(os.path.join(work, "logwindow_bench.json"))).get("benchmarks", [])

@@ -68,6 +68,13 @@ std::optional<std::size_t> FindFlightGearProperty(std::string_view path) {
     return std::nullopt;
 }
 
+std::optional<double> LocalSecondsFromOffset(double utcSeconds, double offsetSeconds) {
+    if (!(std::abs(offsetSeconds) <= kMaxLocalOffsetSeconds)) return std::nullopt;
+    const double local = std::fmod(utcSeconds + offsetSeconds, kSecondsPerDay);
+    const double wrapped = local < 0 ? local + kSecondsPerDay : local;
+    return wrapped >= kSecondsPerDay ? 0 : wrapped;
+}
+
 std::variant<FlightGearReply, FlightGearLineError> ParseFlightGearLine(std::string_view line) {
     line = WithoutPrompt(line);
     std::string_view path;

@@ -24,6 +24,13 @@
 // from the airspeed indicator, which every aircraft with a standard one fills; the indicated
 // airspeed from the flight model (/velocities/airspeed-kt, the calibrated airspeed that every
 // flight model writes). /environment/magnetic-variation-deg is east positive, like SimValues.
+//
+// The position and the clock are FlightGear's own too (src/Main/fg_props.cxx): the aircraft's
+// /position/latitude-deg and /position/longitude-deg; /sim/time/utc/day-seconds, the simulator's
+// UTC time of day in whole seconds (hour × 3600 + minute × 60 + second); and
+// /sim/time/local-offset, the seconds that the local time of the aircraft's time zone is ahead
+// of UTC (SimGear's SGTime::get_local_offset, local minus UTC, updated every half hour). The
+// server has no local time of day: the link adds the offset to the UTC (LocalSecondsFromOffset).
 namespace ventrose::simlink {
 
 inline constexpr std::uint16_t kFlightGearPort = 5401;
@@ -33,7 +40,7 @@ struct FlightGearProperty {
     Quantity quantity;
 };
 
-inline constexpr std::array<FlightGearProperty, 8> kFlightGearProperties = {{
+inline constexpr std::array<FlightGearProperty, 12> kFlightGearProperties = {{
     {"/instrumentation/airspeed-indicator/true-speed-kt", Quantity::Tas},
     {"/velocities/airspeed-kt", Quantity::Ias},
     {"/environment/wind-from-heading-deg", Quantity::WindFromTrue},
@@ -42,8 +49,23 @@ inline constexpr std::array<FlightGearProperty, 8> kFlightGearProperties = {{
     {"/instrumentation/altimeter/pressure-alt-ft", Quantity::PressureAlt},
     {"/environment/temperature-degc", Quantity::Oat},
     {"/velocities/groundspeed-kt", Quantity::GroundSpeed},
+    {"/position/latitude-deg", Quantity::Latitude},
+    {"/position/longitude-deg", Quantity::Longitude},
+    {"/sim/time/utc/day-seconds", Quantity::UtcTime},
+    // The one property not in its quantity's unit: an offset from UTC, not a time of day.
+    {"/sim/time/local-offset", Quantity::LocalTime},
 }};
 inline constexpr std::size_t kFlightGearPropertyCount = kFlightGearProperties.size();
+inline constexpr std::size_t kLocalOffsetProperty = kFlightGearPropertyCount - 1;
+
+// The widest offset from UTC any clock admits (ISO 8601, a java.time ZoneOffset): the world's time
+// zones go from 12 h behind UTC to 14 h ahead.
+inline constexpr double kMaxLocalOffsetSeconds = 18 * 3600;
+
+// The local time of day for FlightGear's UTC time of day (0 to 86400) and its local offset:
+// their sum, brought into 0 to 86400 (exclusive). Nothing for an offset beyond
+// kMaxLocalOffsetSeconds either way or not finite.
+std::optional<double> LocalSecondsFromOffset(double utcSeconds, double offsetSeconds);
 
 // Sent once, right after connecting.
 inline constexpr std::string_view kDataModeCommand = "data\r\n";

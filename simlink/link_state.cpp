@@ -27,6 +27,8 @@ constexpr std::array<Quantity, N> QuantitiesIn(const std::array<Source, N>& tabl
 
 constexpr auto kXPlaneQuantities = QuantitiesIn(kXPlaneDatarefs);
 constexpr auto kFlightGearQuantities = QuantitiesIn(kFlightGearProperties);
+// A source beyond them would be dropped without a word.
+static_assert(kXPlaneDatarefCount <= kMaxSources && kFlightGearPropertyCount <= kMaxSources);
 
 std::span<const Quantity> QuantitiesOf(Simulator simulator) {
     if (simulator == Simulator::XPlane) return kXPlaneQuantities;
@@ -157,7 +159,7 @@ LinkActions LinkState::finish(LinkActions actions) {
         if (connection_ == Connection::Waiting && nowMs_ >= retryAtMs_) open(actions);
     }
     if (releasePending_ && (!lastReleaseMs_ || nowMs_ - *lastReleaseMs_ >= kReleaseEveryMs)) {
-        actions.release = samples_.Fresh(nowMs_);
+        actions.release = fresh();
         lastReleaseMs_ = nowMs_;
         releasePending_ = false;
     }
@@ -206,6 +208,10 @@ void LinkState::onLine(const SplitLine& line) {
         ++counters_.unexpectedLines;
         return;
     }
+    if (*property == kLocalOffsetProperty) {
+        acceptLocalOffset(reply.value);
+        return;
+    }
     accept(*property, kFlightGearProperties[*property].quantity, reply.value);
 }
 
@@ -220,10 +226,32 @@ void LinkState::accept(std::size_t source, Quantity quantity, double value) {
         return;
     }
     samples_.Put(source, value, nowMs_);
+    kept();
+}
+
+void LinkState::acceptLocalOffset(double seconds) {
+    if (!(std::abs(seconds) <= kMaxLocalOffsetSeconds)) {
+        ++counters_.implausible;
+        return;
+    }
+    localOffset_ = LocalOffset{seconds, nowMs_};
+    kept();
+}
+
+void LinkState::kept() {
     ++counters_.values;
     lastValueMs_ = nowMs_;
     releasePending_ = true;
     retryDelayMs_ = kFirstRetryMs;
+}
+
+// The samples of the last kNoDataAfterMs; FlightGear's local time is its latest UTC and latest
+// offset, both as fresh as the other values.
+SimValues LinkState::fresh() const {
+    SimValues values = samples_.Fresh(nowMs_);
+    if (localOffset_ && nowMs_ - localOffset_->atMs < kNoDataAfterMs && values.utcSeconds)
+        values.localSeconds = LocalSecondsFromOffset(*values.utcSeconds, localOffset_->seconds);
+    return values;
 }
 
 }  // namespace ventrose::simlink

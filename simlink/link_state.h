@@ -100,6 +100,9 @@ private:
     void onLine(const SplitLine& line);
     std::optional<std::size_t> takeAwaitedReply();
     void accept(std::size_t source, Quantity quantity, double value);
+    void acceptLocalOffset(double seconds);
+    void kept();
+    SimValues fresh() const;
 
     Simulator simulator_;
     Samples samples_;
@@ -123,6 +126,13 @@ private:
     std::size_t nextReply_ = 0;  // the property whose reply comes next; the table's size when none
     std::int64_t lastPollMs_ = 0;
     std::int64_t lastLineMs_ = 0;
+    // Its local time's offset from UTC, kept apart from the samples: it is no value the windows
+    // take, but what makes the UTC of each release a local time.
+    struct LocalOffset {
+        double seconds;
+        std::int64_t atMs;
+    };
+    std::optional<LocalOffset> localOffset_;
 };
 
 }  // namespace ventrose::simlink

@@ -31,9 +31,13 @@ std::optional<double>& ValueOf(SimValues& values, Quantity quantity) {
         case Quantity::MagVar: return values.magVarDeg;
         case Quantity::PressureAlt: return values.pressureAltFt;
         case Quantity::Oat: return values.oatC;
-        case Quantity::GroundSpeed: break;
+        case Quantity::GroundSpeed: return values.groundSpeedKt;
+        case Quantity::Latitude: return values.latitudeDeg;
+        case Quantity::Longitude: return values.longitudeDeg;
+        case Quantity::UtcTime: return values.utcSeconds;
+        case Quantity::LocalTime: break;
     }
-    return values.groundSpeedKt;
+    return values.localSeconds;
 }
 
 const std::optional<double>& ValueOf(const SimValues& values, Quantity quantity) {
@@ -43,7 +47,8 @@ const std::optional<double>& ValueOf(const SimValues& values, Quantity quantity)
 // Speeds may read a little below zero: noise about zero at rest, which the bars clamp. Angles
 // may come unwrapped by up to a turn either way. Altitudes cover the Dead Sea on a day of high
 // pressure and the highest a simulated aircraft climbs; temperatures the coldest and hottest
-// air ever measured, with a margin.
+// air ever measured, with a margin. Positions and times have their own ranges and no margin: a
+// latitude beyond a pole or a time after midnight is no place or time at all.
 Limits LimitsOf(Quantity quantity) {
     switch (quantity) {
         case Quantity::Tas: return {-10.0, 3000.0};
@@ -53,9 +58,13 @@ Limits LimitsOf(Quantity quantity) {
         case Quantity::MagVar: return {-180.0, 180.0};
         case Quantity::PressureAlt: return {-5000.0, 100000.0};
         case Quantity::Oat: return {-120.0, 80.0};
-        case Quantity::GroundSpeed: break;
+        case Quantity::GroundSpeed: return {0.0, 3000.0};
+        case Quantity::Latitude: return {-90.0, 90.0};
+        case Quantity::Longitude: return {-180.0, 180.0};
+        case Quantity::UtcTime:
+        case Quantity::LocalTime: break;
     }
-    return {0.0, 3000.0};
+    return {0.0, kSecondsPerDay};
 }
 
 bool IsPlausible(Quantity quantity, double value) {
@@ -72,9 +81,13 @@ std::string_view NameOf(Quantity quantity) {
         case Quantity::MagVar: return "magnetic variation";
         case Quantity::PressureAlt: return "pressure altitude";
         case Quantity::Oat: return "outside temperature";
-        case Quantity::GroundSpeed: break;
+        case Quantity::GroundSpeed: return "ground speed";
+        case Quantity::Latitude: return "latitude";
+        case Quantity::Longitude: return "longitude";
+        case Quantity::UtcTime: return "UTC time of day";
+        case Quantity::LocalTime: break;
     }
-    return "ground speed";
+    return "local time of day";
 }
 
 std::optional<double> PressureAltitudeFtFromInHg(double pressureInHg) {

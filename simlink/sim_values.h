@@ -21,8 +21,12 @@ enum class Quantity : std::uint8_t {
     PressureAlt,  // altitude in the standard atmosphere, from the static pressure
     Oat,          // outside air temperature
     GroundSpeed,
+    Latitude,   // of the aircraft
+    Longitude,  // of the aircraft
+    UtcTime,    // the simulator's UTC time of day
+    LocalTime,  // the simulator's local time of day, where the aircraft is
 };
-inline constexpr std::size_t kQuantityCount = 8;
+inline constexpr std::size_t kQuantityCount = 12;
 
 struct SimValues {
     std::optional<double> tasKt = std::nullopt;
@@ -35,6 +39,13 @@ struct SimValues {
     std::optional<double> pressureAltFt = std::nullopt;
     std::optional<double> oatC = std::nullopt;
     std::optional<double> groundSpeedKt = std::nullopt;
+    // Degrees, north and east positive, on WGS84 as both simulators give them.
+    std::optional<double> latitudeDeg = std::nullopt;
+    std::optional<double> longitudeDeg = std::nullopt;
+    // Seconds after midnight, 0 to 86400 (the last instant of a day may round up to 86400 in
+    // X-Plane's floats). The local time is the simulator's for the aircraft's time zone.
+    std::optional<double> utcSeconds = std::nullopt;
+    std::optional<double> localSeconds = std::nullopt;
 
     friend bool operator==(const SimValues&, const SimValues&) = default;
 };
@@ -57,9 +68,12 @@ bool IsPlausible(Quantity quantity, double value);
 std::string_view NameOf(Quantity quantity);
 
 inline constexpr std::array<Quantity, kQuantityCount> kQuantities = {
-    Quantity::Tas,    Quantity::Ias,         Quantity::WindFromTrue, Quantity::WindSpeed,
-    Quantity::MagVar, Quantity::PressureAlt, Quantity::Oat,          Quantity::GroundSpeed,
+    Quantity::Tas,      Quantity::Ias,         Quantity::WindFromTrue, Quantity::WindSpeed,
+    Quantity::MagVar,   Quantity::PressureAlt, Quantity::Oat,          Quantity::GroundSpeed,
+    Quantity::Latitude, Quantity::Longitude,   Quantity::UtcTime,      Quantity::LocalTime,
 };
+
+inline constexpr double kSecondsPerDay = 86400;
 
 // Units the simulators use that the program does not.
 inline constexpr double kKnotsPerMetrePerSecond = 3600.0 / 1852.0;  // a knot is 1852 m an hour

@@ -31,7 +31,9 @@ std::optional<double> FromXPlaneUnit(XPlaneUnit unit, double value) {
         case XPlaneUnit::Knots:
         case XPlaneUnit::DegreesTrue:
         case XPlaneUnit::Feet:
-        case XPlaneUnit::Celsius: break;
+        case XPlaneUnit::Celsius:
+        case XPlaneUnit::Degrees:
+        case XPlaneUnit::Seconds: break;
     }
     return value;
 }

@@ -32,6 +32,12 @@
 // variation", in degrees. Its sign is the opposite of the charts': a westerly variation is
 // positive (magnetic = true + value), as the programs that read it know (Little Navmap's X-Plane
 // connection negates it). It is negated here, so that SimValues::magVarDeg is east positive.
+//
+// The aircraft's position and the simulator's clock, from the same list: the latitude and the
+// longitude are doubles in degrees (sent as floats, as every RREF value is: a float's step there
+// is under 2 m); sim/time/zulu_time_sec and sim/time/local_time_sec are floats documented only as
+// "Zulu time (seconds since midnight??)" and "Local time (seconds since midnight??)". Both clocks
+// stop while the simulator is paused and run faster with its time acceleration.
 namespace ventrose::simlink {
 
 enum class XPlaneUnit : std::uint8_t {
@@ -42,6 +48,8 @@ enum class XPlaneUnit : std::uint8_t {
     Feet,
     InchesOfMercury,  // a static pressure, read as a pressure altitude
     Celsius,
+    Degrees,  // a latitude or a longitude
+    Seconds,  // a time of day
 };
 
 struct XPlaneDataref {
@@ -52,7 +60,7 @@ struct XPlaneDataref {
     std::string_view versions;  // the X-Plane versions that answer it
 };
 
-inline constexpr std::array<XPlaneDataref, 12> kXPlaneDatarefs = {{
+inline constexpr std::array<XPlaneDataref, 16> kXPlaneDatarefs = {{
     {0, "sim/flightmodel/position/true_airspeed", Quantity::Tas, XPlaneUnit::MetresPerSecond,
      "11, 12"},
     {1, "sim/flightmodel/position/indicated_airspeed", Quantity::Ias, XPlaneUnit::Knots, "11, 12"},
@@ -75,6 +83,10 @@ inline constexpr std::array<XPlaneDataref, 12> kXPlaneDatarefs = {{
      "11, 12 (deprecated)"},
     {11, "sim/flightmodel/position/groundspeed", Quantity::GroundSpeed, XPlaneUnit::MetresPerSecond,
      "11, 12"},
+    {12, "sim/flightmodel/position/latitude", Quantity::Latitude, XPlaneUnit::Degrees, "11, 12"},
+    {13, "sim/flightmodel/position/longitude", Quantity::Longitude, XPlaneUnit::Degrees, "11, 12"},
+    {14, "sim/time/zulu_time_sec", Quantity::UtcTime, XPlaneUnit::Seconds, "11, 12"},
+    {15, "sim/time/local_time_sec", Quantity::LocalTime, XPlaneUnit::Seconds, "11, 12"},
 }};
 inline constexpr std::size_t kXPlaneDatarefCount = kXPlaneDatarefs.size();
 

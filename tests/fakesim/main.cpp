@@ -3,16 +3,21 @@
 // property server on 127.0.0.1, for tests, benchmarks and trying Ventrose without a simulator.
 // Its commands, and the names and units of the values it takes, are in its --help
 // (tests/fakesim/names.cpp).
+// With --random the aircraft flies a straight line from near Montargis at the ground speed of the
+// moment, and the clock runs from the computer's UTC, with a local time an hour ahead.
 #include <unistd.h>
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QElapsedTimer>
 #include <QRandomGenerator>
 #include <QSocketNotifier>
 #include <QStringList>
 #include <QTimer>
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <iostream>
+#include <numbers>
 #include <optional>
 #include <string>
 
@@ -27,13 +32,41 @@ using ventrose::fakesim::FakeXPlane;
 
 namespace {
 
+constexpr double kLocalOffsetSeconds = 3600;
+
+// Where the aircraft of --random is, and its clock.
+struct RandomFlight {
+    double latitude = 48.0;
+    double longitude = 2.7;
+    double trackDeg = 0;
+    QElapsedTimer clock;
+    double startUtcSeconds = 0;
+    double lastSeconds = 0;
+
+    // Moves the aircraft on at `groundSpeedKt` for the time since the last move, on a flat earth,
+    // which is enough for a fake; returns the UTC time of day.
+    double advance(double groundSpeedKt) {
+        const double now = static_cast<double>(clock.elapsed()) / 1000;
+        const double nm = groundSpeedKt * (now - lastSeconds) / 3600;
+        lastSeconds = now;
+        const double track = trackDeg * std::numbers::pi / 180;
+        latitude = std::clamp(latitude + nm * std::cos(track) / 60, -89.0, 89.0);
+        longitude += nm * std::sin(track) / (60 * std::cos(latitude * std::numbers::pi / 180));
+        longitude = std::remainder(longitude, 360.0);
+        return std::fmod(startUtcSeconds + now, 86400.0);
+    }
+};
+
 // Values within what a light aircraft meets, in each simulator's own units.
-void SetRandom(FakeXPlane* xplane, FakeFlightGear* flightgear, QRandomGenerator& random) {
+void SetRandom(FakeXPlane* xplane, FakeFlightGear* flightgear, QRandomGenerator& random,
+               RandomFlight& flight) {
     const auto pick = [&](double lo, double hi) {
         return lo + random.generateDouble() * (hi - lo);
     };
     const double tas = pick(60, 300), wind = pick(0, 360), speed = pick(0, 60), var = pick(-20, 20),
                  alt = pick(0, 40000), oat = pick(-50, 40), gs = pick(50, 350);
+    const double utc = flight.advance(gs);
+    const double local = std::fmod(utc + kLocalOffsetSeconds, 86400.0);
     if (xplane != nullptr) {
         const double ms = 1852.0 / 3600.0;
         for (const auto& d : ventrose::simlink::kXPlaneDatarefs) {
@@ -50,6 +83,10 @@ void SetRandom(FakeXPlane* xplane, FakeFlightGear* flightgear, QRandomGenerator&
                     break;
                 case Oat: v = oat; break;
                 case GroundSpeed: v = gs * ms; break;
+                case Latitude: v = flight.latitude; break;
+                case Longitude: v = flight.longitude; break;
+                case UtcTime: v = utc; break;
+                case LocalTime: v = local; break;
             }
             xplane->set(std::string(d.name), static_cast<float>(v));
         }
@@ -67,6 +104,10 @@ void SetRandom(FakeXPlane* xplane, FakeFlightGear* flightgear, QRandomGenerator&
                 case PressureAlt: v = alt; break;
                 case Oat: v = oat; break;
                 case GroundSpeed: v = gs; break;
+                case Latitude: v = flight.latitude; break;
+                case Longitude: v = flight.longitude; break;
+                case UtcTime: v = std::floor(utc); break;        // FlightGear's whole seconds
+                case LocalTime: v = kLocalOffsetSeconds; break;  // its offset from UTC
             }
             flightgear->set(std::string(p.path), v);
         }
@@ -107,11 +148,17 @@ int main(int argc, char** argv) {
 
     QRandomGenerator random(seed.value_or(1));
     QTimer randomTimer;
+    RandomFlight flight;
     if (seed) {
+        flight.trackDeg = random.bounded(360);
+        flight.startUtcSeconds =
+            QDateTime::currentDateTimeUtc().time().msecsSinceStartOfDay() / 1000.0;
+        flight.clock.start();
         QObject::connect(&randomTimer, &QTimer::timeout, [&] {
-            SetRandom(isXPlane ? &xplane : nullptr, isXPlane ? nullptr : &flightgear, random);
+            SetRandom(isXPlane ? &xplane : nullptr, isXPlane ? nullptr : &flightgear, random,
+                      flight);
         });
-        SetRandom(isXPlane ? &xplane : nullptr, isXPlane ? nullptr : &flightgear, random);
+        SetRandom(isXPlane ? &xplane : nullptr, isXPlane ? nullptr : &flightgear, random, flight);
         randomTimer.start(200);
     }
     QTimer floodTimer;

@@ -29,6 +29,8 @@ std::string_view UnitOf(simlink::XPlaneUnit unit) {
         case DegreesWestPositive: return "degrees, west positive";
         case Feet: return "ft";
         case InchesOfMercury: return "inHg, the static pressure";
+        case Degrees: return "degrees, north and east positive";
+        case Seconds: return "seconds after midnight";
         case Celsius: break;
     }
     return "degrees C";
@@ -45,6 +47,11 @@ std::string_view FlightGearUnitOf(Quantity quantity) {
         case WindFromTrue: return "degrees true";
         case MagVar: return "degrees, east positive";
         case PressureAlt: return "ft";
+        case Latitude:
+        case Longitude: return "degrees, north and east positive";
+        case UtcTime: return "seconds after midnight";
+        // FlightGear gives no local time of day, only how far local time is ahead of UTC.
+        case LocalTime: return "seconds, local time less UTC";
         case Oat: break;
     }
     return "degrees C";

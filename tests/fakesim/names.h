@@ -27,6 +27,10 @@ inline constexpr std::array<std::pair<std::string_view, simlink::Quantity>, siml
         {"pressure-alt", simlink::Quantity::PressureAlt},
         {"oat", simlink::Quantity::Oat},
         {"groundspeed", simlink::Quantity::GroundSpeed},
+        {"lat", simlink::Quantity::Latitude},
+        {"lon", simlink::Quantity::Longitude},
+        {"utc-seconds", simlink::Quantity::UtcTime},
+        {"local-seconds", simlink::Quantity::LocalTime},
     }};
 
 // The position of the source `name` (or the one its alias stands for) in kXPlaneDatarefs, or in

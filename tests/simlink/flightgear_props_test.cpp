@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+#include <optional>
 #include <set>
 #include <string>
 #include <variant>
@@ -21,7 +23,11 @@ TEST(FlightGearCommands, AreThePropertyServersLines) {
               "get /environment/magnetic-variation-deg\r\n"
               "get /instrumentation/altimeter/pressure-alt-ft\r\n"
               "get /environment/temperature-degc\r\n"
-              "get /velocities/groundspeed-kt\r\n");
+              "get /velocities/groundspeed-kt\r\n"
+              "get /position/latitude-deg\r\n"
+              "get /position/longitude-deg\r\n"
+              "get /sim/time/utc/day-seconds\r\n"
+              "get /sim/time/local-offset\r\n");
 }
 
 TEST(FlightGearProperties, OnePerQuantity) {
@@ -34,6 +40,26 @@ TEST(FlightGearProperties, OnePerQuantity) {
     EXPECT_EQ(quantities.size(), kQuantityCount);
     EXPECT_FALSE(FindFlightGearProperty("/velocities"));
     EXPECT_FALSE(FindFlightGearProperty(""));
+}
+
+TEST(LocalSecondsFromOffset, AddsTheOffsetWithinTheDay) {
+    const struct {
+        const char* what;
+        double utc;
+        double offset;
+        std::optional<double> local;
+    } rows[] = {
+        {"Paris in summer", 36000, 7200, 43200},
+        {"ahead past midnight", 82800, 7200, 3600},
+        {"behind past midnight", 3600, -5 * 3600, 72000},
+        {"Kiribati, 14 h ahead", 0, 14 * 3600, 50400},
+        {"an offset of more than 18 h", 3600, 19 * 3600, std::nullopt},
+        {"an offset that is no number", 3600, std::numeric_limits<double>::quiet_NaN(),
+         std::nullopt},
+    };
+    for (const auto& row : rows) {
+        EXPECT_EQ(LocalSecondsFromOffset(row.utc, row.offset), row.local) << row.what;
+    }
 }
 
 struct Expected {

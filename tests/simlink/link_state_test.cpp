@@ -23,7 +23,8 @@ constexpr float kNaN = std::numeric_limits<float>::quiet_NaN();
 constexpr float kInf = std::numeric_limits<float>::infinity();
 
 // One reply to every subscription, in X-Plane's units: 120 kt true, 110 kt indicated, wind from
-// 270° true at 10 m/s, 2° west, 5000 ft, -5 °C, 100 kt over the ground.
+// 270° true at 10 m/s, 2° west, 5000 ft, -5 °C, 100 kt over the ground, at 48° N 2.5° W, 10:00
+// UTC and 11:00 local.
 Bytes FullReply() {
     return Reply({{0, 61.7333f},
                   {1, 110.0f},
@@ -36,7 +37,11 @@ Bytes FullReply() {
                   {8, 24.8959f},
                   {9, -5.0f},
                   {10, -5.0f},
-                  {11, 51.4444f}});
+                  {11, 51.4444f},
+                  {12, 48.0f},
+                  {13, -2.5f},
+                  {14, 36000.0f},
+                  {15, 39600.0f}});
 }
 
 // ---------------------------------------------------------------- X-Plane
@@ -68,7 +73,11 @@ TEST(XPlaneLink, ReleasesTheValuesInTheProgramsUnits) {
     EXPECT_NEAR(*v.pressureAltFt, 5000.0, 1e-9);
     EXPECT_NEAR(*v.oatC, -5.0, 1e-9);
     EXPECT_NEAR(*v.groundSpeedKt, 100.0, 0.01);
-    EXPECT_EQ(link.Counters().values, 12u);
+    EXPECT_EQ(v.latitudeDeg, 48.0);
+    EXPECT_EQ(v.longitudeDeg, -2.5);
+    EXPECT_EQ(v.utcSeconds, 36000.0);
+    EXPECT_EQ(v.localSeconds, 39600.0);
+    EXPECT_EQ(link.Counters().values, 16u);
 }
 
 TEST(XPlaneLink, SubscribesAtStartAndEveryFourSecondsWhileSilent) {
@@ -146,6 +155,8 @@ TEST(XPlaneLink, CountsAndDropsWhatIsMalformed) {
         {"an absurd magnetic variation", Reply({{6, 500.0f}})},
         {"a pressure beyond the atmosphere", Reply({{8, 0.5f}})},
         {"the largest float", Reply({{7, std::numeric_limits<float>::max()}})},
+        {"a latitude beyond the pole", Reply({{12, 90.5f}})},
+        {"a time of day after midnight", Reply({{14, 86401.0f}})},
     };
     for (const auto& row : rows) {
         const LinkActions actions = link.Datagram(row.datagram, 100);
@@ -157,7 +168,7 @@ TEST(XPlaneLink, CountsAndDropsWhatIsMalformed) {
     EXPECT_EQ(c.rejectedDatagrams, 6u);
     EXPECT_EQ(c.unknownIndexes, 2u);
     EXPECT_EQ(c.nonFinite, 3u);
-    EXPECT_EQ(c.implausible, 5u);
+    EXPECT_EQ(c.implausible, 7u);
     EXPECT_EQ(c.values, 0u);
 }
 
@@ -272,8 +283,9 @@ TEST(XPlaneLink, HoldsAClockThatGoesBack) {
 
 // ---------------------------------------------------------------- FlightGear
 
-// One line for each property, in the order of the poll.
-const std::string kReplies = "120\r\n110\r\n270\r\n12\r\n2.5\r\n5000\r\n-5\r\n95\r\n";
+// One line for each property, in the order of the poll: 23:00 UTC, an hour ahead locally.
+const std::string kReplies =
+    "120\r\n110\r\n270\r\n12\r\n2.5\r\n5000\r\n-5\r\n95\r\n47.9\r\n2.75\r\n82800\r\n3600\r\n";
 
 SimValues RepliedValues() {
     return {.tasKt = 120,
@@ -283,7 +295,11 @@ SimValues RepliedValues() {
             .magVarDeg = 2.5,
             .pressureAltFt = 5000,
             .oatC = -5,
-            .groundSpeedKt = 95};
+            .groundSpeedKt = 95,
+            .latitudeDeg = 47.9,
+            .longitudeDeg = 2.75,
+            .utcSeconds = 82800,
+            .localSeconds = 0};
 }
 
 TEST(FlightGearLink, ConnectsAtStartInDataModeAndPolls) {
@@ -311,7 +327,8 @@ TEST(FlightGearLink, PollsAgainOnlyOnceEveryReplyIsIn) {
     link.Connected(0);
     EXPECT_TRUE(link.Received("120\r\n110\r\n270\r\n", 300).send.empty());
     EXPECT_TRUE(link.Tick(1000).send.empty());
-    EXPECT_EQ(link.Received("12\r\n2.5\r\n5000\r\n-5\r\n95\r\n", 1100).send, PollCommands());
+    EXPECT_TRUE(link.Received("12\r\n2.5\r\n5000\r\n-5\r\n95\r\n", 1100).send.empty());
+    EXPECT_EQ(link.Received("47.9\r\n2.75\r\n82800\r\n3600\r\n", 1200).send, PollCommands());
 }
 
 // The first value is released at once, the rest when the next release is due.
@@ -424,20 +441,58 @@ TEST(FlightGearLink, CountsMalformedLinesAndKeepsInStep) {
                                "nan\r\n"                             // wind direction
                                "9999\r\n"                            // wind speed: absurd
                                "2.5\r\n"                             // magnetic variation
-                               "\r\n"     // pressure altitude: no such property
-                               "-5\r\n"   // temperature
-                               "95\r\n"   // ground speed
-                               "77\r\n";  // answers nothing
+                               "\r\n"       // pressure altitude: no such property
+                               "-5\r\n"     // temperature
+                               "95\r\n"     // ground speed
+                               "91\r\n"     // latitude: beyond the pole
+                               "2.75\r\n"   // longitude
+                               "82800\r\n"  // UTC
+                               "99999\r\n"  // local offset: more than a day
+                               "77\r\n";    // answers nothing
     const LinkActions a = link.Received(stream, 100);
     ASSERT_TRUE(a.release);
-    EXPECT_EQ(*a.release, (SimValues{.magVarDeg = 2.5, .oatC = -5, .groundSpeedKt = 95}));
+    EXPECT_EQ(*a.release, (SimValues{.magVarDeg = 2.5,
+                                     .oatC = -5,
+                                     .groundSpeedKt = 95,
+                                     .longitudeDeg = 2.75,
+                                     .utcSeconds = 82800}));
     const LinkCounters& c = link.Counters();
     EXPECT_EQ(c.linesWithoutNumber, 2u);
     EXPECT_EQ(c.overlongLines, 1u);
     EXPECT_EQ(c.nonFinite, 1u);
-    EXPECT_EQ(c.implausible, 1u);
+    EXPECT_EQ(c.implausible, 3u);
     EXPECT_EQ(c.unexpectedLines, 1u);
-    EXPECT_EQ(c.values, 3u);
+    EXPECT_EQ(c.values, 5u);
+}
+
+// FlightGear gives its local time as an offset from UTC: each release adds the latest offset to
+// the latest UTC, and has no local time without either.
+TEST(FlightGearLink, TheLocalTimeIsTheUtcAndTheOffset) {
+    const auto poll = [](std::string_view utc, std::string_view offset) {
+        return std::string(10, '\n') + std::string(utc) + "\r\n" + std::string(offset) + "\r\n";
+    };
+    LinkState link(Simulator::FlightGear);
+    link.Start(0);
+    link.Connected(0);
+    const LinkActions first = link.Received(poll("82800", "-18000"), 10);
+    ASSERT_TRUE(first.release);
+    EXPECT_EQ(first.release->localSeconds, 64800);
+    link.Tick(260);
+    const LinkActions next = link.Received(poll("82801", ""), 300);
+    ASSERT_TRUE(next.release);
+    EXPECT_EQ(next.release->localSeconds, 64801) << "the offset of the poll before still holds";
+    link.Tick(2100);
+    const LinkActions late = link.Received(poll("82900", ""), 2100);
+    ASSERT_TRUE(late.release);
+    EXPECT_EQ(late.release->utcSeconds, 82900);
+    EXPECT_FALSE(late.release->localSeconds) << "an offset over two seconds old";
+
+    LinkState withoutUtc(Simulator::FlightGear);
+    withoutUtc.Start(0);
+    withoutUtc.Connected(0);
+    const LinkActions offsetAlone = withoutUtc.Received(poll("", "3600"), 10);
+    ASSERT_TRUE(offsetAlone.release);
+    EXPECT_EQ(*offsetAlone.release, SimValues{});
 }
 
 TEST(FlightGearLink, MatchesAnInteractiveReplyByItsPath) {

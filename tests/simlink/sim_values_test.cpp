@@ -25,6 +25,10 @@ TEST(SimValues, EachQuantityHasItsOwnField) {
     EXPECT_EQ(values.pressureAltFt, 6);
     EXPECT_EQ(values.oatC, 7);
     EXPECT_EQ(values.groundSpeedKt, 8);
+    EXPECT_EQ(values.latitudeDeg, 9);
+    EXPECT_EQ(values.longitudeDeg, 10);
+    EXPECT_EQ(values.utcSeconds, 11);
+    EXPECT_EQ(values.localSeconds, 12);
     const SimValues& constant = values;
     for (const Quantity q : kQuantities) EXPECT_EQ(&ValueOf(constant, q), &ValueOf(values, q));
 }
@@ -68,6 +72,12 @@ TEST(IsPlausible, DropsWhatNoSimulatorGives) {
         {"a temperature in kelvin", Quantity::Oat, 288, false},
         {"taxiing", Quantity::GroundSpeed, 15, true},
         {"a negative ground speed", Quantity::GroundSpeed, -1, false},
+        {"the south pole", Quantity::Latitude, -90, true},
+        {"beyond a pole", Quantity::Latitude, 90.5, false},
+        {"beyond the antimeridian", Quantity::Longitude, -180.5, false},
+        {"midnight as a float may round the day's last instant", Quantity::UtcTime, 86400, true},
+        {"a time of day after midnight", Quantity::UtcTime, 86401, false},
+        {"a negative time of day", Quantity::LocalTime, -1, false},
     };
     for (const auto& row : rows) {
         EXPECT_EQ(IsPlausible(row.quantity, row.value), row.plausible) << row.what;

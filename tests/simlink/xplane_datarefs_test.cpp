@@ -56,7 +56,8 @@ TEST(XPlaneDatarefs, TheNewNameOfAMovedDatarefComesFirst) {
 }
 
 TEST(FindXPlaneDataref, NothingForAnIndexNeverAskedFor) {
-    for (const std::int32_t index : {-1, 12, 13, 1000, -2147483647 - 1, 2147483647}) {
+    const auto past = static_cast<std::int32_t>(kXPlaneDatarefCount);
+    for (const std::int32_t index : {-1, past, past + 1, 1000, -2147483647 - 1, 2147483647}) {
         EXPECT_EQ(FindXPlaneDataref(index), nullptr) << index;
     }
 }
@@ -78,6 +79,7 @@ TEST(FromXPlaneUnit, ConvertsToTheProgramsUnits) {
         {"X-Plane's -3 is 3 east", XPlaneUnit::DegreesWestPositive, -3.0, 3.0, 0},
         {"feet as they are", XPlaneUnit::Feet, 8500.0, 8500.0, 0},
         {"degrees Celsius as they are", XPlaneUnit::Celsius, -15.0, -15.0, 0},
+        {"a western longitude stays west", XPlaneUnit::Degrees, -122.3, -122.3, 0},
         {"the standard pressure at sea level", XPlaneUnit::InchesOfMercury, 29.9213, 0.0, 2.0},
         {"the standard pressure at 10000 ft", XPlaneUnit::InchesOfMercury, 20.577, 10000.0, 2.0},
     };
