@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/qt/widgets.h"
 
+#include <algorithm>
+
 #include <QCoreApplication>
 #include <QImage>
 #include <QMouseEvent>
@@ -13,41 +15,55 @@ namespace ventrose::platform::qt {
 
 namespace {
 
-// The style's own indicator is a ring in the window's colour darkened and a translucent dot: on
-// the night palettes' dark grounds the ring vanishes (1.2:1) and the selected option is a faint
-// grey dot. Drawn in the option's text colour, which reads at 4.5:1 or more on its ground in
-// every night palette, the ring and the dot meet the 3:1 that WCAG 2.1 asks of what shows a
-// control and its state; in Jour they are the designs' black.
-class OptionStyle : public QProxyStyle {
+// The style's own indicators are a ring or a square in the window's colour darkened, with a
+// translucent dot or tick: on the night palettes' dark grounds the outline vanishes (1.2:1) and
+// the state is a faint grey mark. Drawn in the control's text colour, which reads at 4.5:1 or
+// more on its ground in every night palette, the outline and the mark meet the 3:1 that WCAG 2.1
+// asks of what shows a control and its state; in Jour they are the designs' black.
+class IndicatorStyle : public QProxyStyle {
 public:
     void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
                        const QWidget* widget) const override {
-        if (element != PE_IndicatorRadioButton) {
+        if (element != PE_IndicatorRadioButton && element != PE_IndicatorCheckBox) {
             QProxyStyle::drawPrimitive(element, option, painter, widget);
             return;
         }
         const QColor ink = option->palette.color(QPalette::WindowText);
-        const QRectF ring = QRectF(option->rect).adjusted(1.5, 1.5, -1.5, -1.5);
+        const QRectF outline = QRectF(option->rect).adjusted(1.5, 1.5, -1.5, -1.5);
+        const bool on = (option->state & State_On) != 0;
         painter->save();
         painter->setRenderHint(QPainter::Antialiasing);
         painter->setPen(QPen(ink, 1));
         painter->setBrush(option->palette.color(QPalette::Base));
-        painter->drawEllipse(ring);
-        if (option->state & State_On) {
-            const qreal inset = ring.width() * 0.28;
-            painter->setPen(Qt::NoPen);
-            painter->setBrush(ink);
-            painter->drawEllipse(ring.adjusted(inset, inset, -inset, -inset));
+        if (element == PE_IndicatorRadioButton) {
+            painter->drawEllipse(outline);
+            if (on) {
+                const qreal inset = outline.width() * 0.28;
+                painter->setPen(Qt::NoPen);
+                painter->setBrush(ink);
+                painter->drawEllipse(outline.adjusted(inset, inset, -inset, -inset));
+            }
+        } else {
+            painter->drawRect(outline);
+            if (on) {
+                const qreal w = outline.width(), h = outline.height();
+                const QPointF tick[] = {outline.topLeft() + QPointF(w * 0.2, h * 0.5),
+                                        outline.topLeft() + QPointF(w * 0.42, h * 0.75),
+                                        outline.topLeft() + QPointF(w * 0.8, h * 0.25)};
+                painter->setPen(
+                    QPen(ink, std::max(1.5, w / 6), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+                painter->drawPolyline(tick, 3);
+            }
         }
         painter->restore();
     }
 };
 
-// One for every option, the application's child.
-QStyle* optionStyle() {
-    static QPointer<OptionStyle> style;
+// One for every option and check box, the application's child.
+QStyle* indicatorStyle() {
+    static QPointer<IndicatorStyle> style;
     if (style.isNull()) {
-        style = new OptionStyle;
+        style = new IndicatorStyle;
         style->setParent(QCoreApplication::instance());
     }
     return style.data();
@@ -123,12 +139,12 @@ void ClickableLabel::mouseReleaseEvent(QMouseEvent* event) {
 
 OptionWidget::OptionWidget(QWidget* parent) : QRadioButton(parent) {
     setAutoExclusive(true);
-    setStyle(optionStyle());
+    setStyle(indicatorStyle());
 }
 
 bool OptionWidget::hitButton(const QPoint& pos) const { return rect().contains(pos); }
 
-CheckWidget::CheckWidget(QWidget* parent) : QCheckBox(parent) {}
+CheckWidget::CheckWidget(QWidget* parent) : QCheckBox(parent) { setStyle(indicatorStyle()); }
 
 bool CheckWidget::hitButton(const QPoint& pos) const { return rect().contains(pos); }
 

@@ -47,7 +47,7 @@ private:
 // The whole control area takes the click, not only the indicator and the text. Exclusive, so
 // that screen readers meet a radio button, but a click never checks it by itself: the click goes
 // to the model, which selects it (or not), and the view shows what the model says. Its indicator
-// is drawn in the option's text colour (OptionStyle in widgets.cpp).
+// is drawn in the option's text colour (IndicatorStyle in widgets.cpp).
 class OptionWidget : public QRadioButton {
 public:
     explicit OptionWidget(QWidget* parent);
@@ -58,7 +58,8 @@ protected:
 };
 
 // A check box as the options are: the whole area takes the click, which never ticks or unticks
-// the box by itself; the model toggles its Value and the view shows it.
+// the box by itself; the model toggles its Value and the view shows it. Its box and tick are
+// drawn in its text colour, as an option's ring.
 class CheckWidget : public QCheckBox {
 public:
     explicit CheckWidget(QWidget* parent);

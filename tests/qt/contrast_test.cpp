@@ -6,6 +6,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -132,39 +133,49 @@ TEST_P(ContrastTest, EveryTextOfEveryWindowReadsAtNight) {
 // What shows an option button and whether it is selected, as drawn: the ring of each one that is
 // not selected stands at 3:1 or more against the ground (WCAG 2.1's contrast for what identifies
 // a control), and the dot of each selected one as much against the ground and the ring's inside.
-TEST_P(ContrastTest, EveryOptionButtonShowsItselfAndWhetherItIsSelected) {
+TEST_P(ContrastTest, EveryOptionAndCheckBoxShowsItselfAndWhetherItIsOn) {
     AppUnderTest t;
     EveryText(t, GetParam());
-    int unselected = 0;
+    int off = 0, checkBoxes = 0;
     for (platform::Form* form : AllWindows(t.app)) {
         for (const auto& control : form->controls()) {
-            auto* option = qobject_cast<QRadioButton*>(t.view.widgetOf(*control));
-            if (option == nullptr) continue;
+            auto* button = qobject_cast<QAbstractButton*>(t.view.widgetOf(*control));
+            const bool isOption = qobject_cast<QRadioButton*>(button) != nullptr;
+            if (!isOption && qobject_cast<QCheckBox*>(button) == nullptr) continue;
+            checkBoxes += isOption ? 0 : 1;
             const std::string what = form->name() + "." + control->name();
             QStyleOptionButton style;
-            style.initFrom(option);
-            const QRect indicator =
-                option->style()->subElementRect(QStyle::SE_RadioButtonIndicator, &style, option);
-            const QImage picture = option->grab().toImage();
+            style.initFrom(button);
+            const QRect indicator = button->style()->subElementRect(
+                isOption ? QStyle::SE_RadioButtonIndicator : QStyle::SE_CheckBoxIndicator, &style,
+                button);
+            const QImage picture = button->grab().toImage();
             const auto against = [&](const QColor& a, const QColor& b) {
                 return preferences::ContrastRatio(ToColour(a), ToColour(b));
             };
-            const QColor ground = Ground(*option);
-            if (option->isChecked()) {
-                const QColor dot = picture.pixelColor(indicator.center());
-                EXPECT_GE(against(dot, ground), 3.0) << what;
-                EXPECT_GE(against(dot, option->palette().color(QPalette::Base)), 3.0) << what;
+            // The strongest contrast against `ground` within `area` of the drawn indicator.
+            const auto strongest = [&](const QRect& area, const QColor& ground) {
+                double best = 1;
+                for (int y = area.top(); y <= area.bottom(); ++y)
+                    for (int x = area.left(); x <= area.right(); ++x)
+                        best = std::max(best, against(picture.pixelColor(x, y), ground));
+                return best;
+            };
+            const QColor ground = Ground(*button);
+            EXPECT_GE(strongest(indicator, ground), 3.0) << what << ": its outline";
+            if (!button->isChecked()) {
+                ++off;
                 continue;
             }
-            ++unselected;
-            double ring = 1;
-            for (int y = indicator.top(); y <= indicator.bottom(); ++y)
-                for (int x = indicator.left(); x <= indicator.right(); ++x)
-                    ring = std::max(ring, against(picture.pixelColor(x, y), ground));
-            EXPECT_GE(ring, 3.0) << what;
+            // The dot or the tick, inside the outline.
+            const int inset = indicator.width() / 4;
+            const QRect inside = indicator.adjusted(inset, inset, -inset, -inset);
+            EXPECT_GE(strongest(inside, button->palette().color(QPalette::Base)), 3.0)
+                << what << ": its mark";
         }
     }
-    EXPECT_GT(unselected, 10) << "the windows' options were found";
+    EXPECT_GT(off, 10) << "the windows' options were found";
+    EXPECT_GE(checkBoxes, 3) << "the windows' check boxes were found";
 }
 
 INSTANTIATE_TEST_SUITE_P(NightPalettes, ContrastTest,
