@@ -131,7 +131,7 @@ std::string AccessibleNameOf(const Control& control) {
 }
 
 std::string AccessibleDescriptionOf(const Control& control) {
-    return IsValueLabel(control) ? Spoken(control.caption()) : std::string{};
+    return IsValueLabel(control) ? Spoken(control.caption()) : control.toolTipText();
 }
 
 }  // namespace ventrose::platform

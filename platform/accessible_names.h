@@ -20,7 +20,8 @@ class Control;
 // is named as the first row of its column stands in the design, followed by its row ("Rm 5").
 std::string AccessibleNameOf(const Control& control);
 
-// A value label's current text, so that a reader that gave the caption can give the value too.
+// A value label's current text, so that a reader that gave the caption can give the value too;
+// for any other control, the note its window attached to it (Control::toolTipText).
 std::string AccessibleDescriptionOf(const Control& control);
 
 // True for a label that shows a value the window computes.

@@ -156,6 +156,12 @@ void Control::setForeColour(Colour colour) {
     changed(Property::ForeColour);
 }
 
+void Control::setToolTipText(std::string text) {
+    if (text == toolTipText_) return;
+    toolTipText_ = std::move(text);
+    changed(Property::ToolTipText);
+}
+
 void Control::setLeft(int left) {
     if (left == left_) return;
     left_ = left;

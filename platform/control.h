@@ -86,6 +86,12 @@ public:
     Colour foreColour() const { return foreColour_; }
     void setForeColour(Colour colour);
 
+    // A short note the window attaches to a control to say why it stands out (a value it takes
+    // for a slip): shown when the pointer rests on it, and said by a screen reader after its
+    // name. Empty at each load.
+    const std::string& toolTipText() const { return toolTipText_; }
+    void setToolTipText(std::string text);
+
     int left() const { return left_; }
     int top() const { return top_; }
     void setLeft(int left);
@@ -118,6 +124,7 @@ private:
     bool selected_;
     bool visible_;
     Colour foreColour_;
+    std::string toolTipText_;
     int left_, top_;
     int x1_, y1_, x2_, y2_;
 };

@@ -21,6 +21,7 @@ std::string_view PropertyName(Property property) {
         case Property::Y2: return "Y2";
         case Property::SelStart: return "SelStart";
         case Property::ForeColour: return "ForeColor";
+        case Property::ToolTipText: return "ToolTipText";
     }
     return "?";
 }

@@ -23,7 +23,8 @@ enum class Property {
     X2,
     Y2,
     SelStart,
-    ForeColour
+    ForeColour,
+    ToolTipText
 };
 
 std::string_view PropertyName(Property property);

@@ -132,6 +132,7 @@ void MirrorProperty(QWidget& widget, const Control& control, Property property, 
         case Property::X2:
         case Property::Y2: MirrorLine(widget, control, scale); break;
         case Property::ForeColour: mirrorForeColour(widget, control); break;
+        case Property::ToolTipText: widget.setToolTip(ToQString(control.toolTipText())); break;
     }
 }
 
@@ -142,6 +143,7 @@ void MirrorAll(QWidget& widget, const Control& control, double scale) {
         mirrorForeColour(widget, control);
     else
         widget.setProperty(kForeColourProperty, static_cast<uint>(control.foreColour()));
+    widget.setToolTip(ToQString(control.toolTipText()));
     widget.setVisible(control.visible());
 }
 

@@ -75,6 +75,14 @@ std::optional<std::string> ReadWidget(const QWidget& widget, const platform::Con
             return "(a widget colour of " + drawn.name().toStdString() + ")";
         return Quote(ColourText(given));
     }
+    if (property == "ToolTipText") {
+        // The note as the pointer shows it, provided a screen reader is told it too.
+        const QString note = widget.toolTip();
+        if (widget.accessibleDescription() != note)
+            return "(an accessible description of «" + pq::ToUtf8(widget.accessibleDescription()) +
+                   "»)";
+        return Quote(pq::ToUtf8(note));
+    }
     if (property == "Visible") return flag(!widget.isHidden());
     if (property == "Left") return integer(widget, pq::kLeftProperty);
     if (property == "Top") return integer(widget, pq::kTopProperty);
