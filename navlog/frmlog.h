@@ -22,9 +22,10 @@ namespace ventrose::navlog {
 // whose text changed are written. Each opening starts from an empty log with the main window's
 // airspeed, or from the unsaved one a crash left behind if the person takes it back.
 //
-// Its code is in three files: this window's data, files and figures (frmlog.cpp); the legs'
+// Its code is in four files: the log's data, its boxes and figures (frmlog.cpp); the legs'
 // rows, their commands, the undoing of a deletion and the keys that move between legs
-// (frmlog_legs.cpp); the design (frmlog_design.cpp).
+// (frmlog_legs.cpp); the files, the crash copy and the question before changes are lost
+// (frmlog_files.cpp); the design (frmlog_design.cpp).
 class FrmLog : public platform::Form {
 public:
     FrmLog(platform::Runtime& runtime, platform::Documents& documents);
@@ -32,6 +33,7 @@ public:
     static const platform::FormDesign& Design();
     // Leg rows shown at a time.
     static constexpr int kRangees = 12;
+    static constexpr const char* kTitle = "Log de navigation";
     // The file that keeps an unsaved log between a crash and the next opening, and where one
     // that cannot be read again is put aside (-2, -3... when the name is taken).
     static constexpr const char* kRecoveryName = "log-en-cours.vlog";
@@ -114,6 +116,8 @@ private:
     void keepRecovery();
     void dropRecovery();
     std::string documentName() const;
+    // The file's name without its folder, for titles and messages.
+    static std::string baseName(const std::string& path);
     void error(const std::string& prompt);
 
     platform::Documents& documents_;
