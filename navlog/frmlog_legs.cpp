@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "navlog/frmlog.h"
+#include "platform/text.h"
 #include "platform/user_actions.h"
 
 namespace ventrose::navlog {
@@ -40,8 +41,8 @@ void FrmLog::afterRowsChanged(int row, const platform::TextBoxArrayRef& column) 
 
 // Up and Down go to the same column of the leg above or below; Tab from a leg's last box goes
 // to the next leg's first, and Shift+Tab from its first to the previous leg's last, the rows
-// scrolling to show it. Past the first or the last leg the key is left to the window: Tab then
-// goes on to the controls after the legs.
+// scrolling to show it, its text selected as Tab selects it anywhere. Past the first or the
+// last leg the key is left to the window: Tab then goes on to the controls after the legs.
 void FrmLog::legKeyDown(const Colonne& colonne, int row, int& key, int shift) {
     const Colonne& first = colonnes_[0];
     const Colonne& last = colonnes_[std::size(colonnes_) - 1];
@@ -60,6 +61,10 @@ void FrmLog::legKeyDown(const Colonne& colonne, int row, int& key, int shift) {
     }
     if (to < 1 || to > static_cast<int>(log_.etapes.size())) return;
     key = 0;
+    if (column != &colonne.box) {
+        platform::Control& box = *(*column)[to];
+        box.setSelection(0, platform::CharacterCount(box.text()));
+    }
     focusLeg(to, *column);
 }
 
