@@ -232,7 +232,11 @@ bool QtDriver::select(const std::string& form, const std::string& box, int start
 }
 
 bool QtDriver::wheel(const std::string& form, const std::string& bar, platform::Toward toward) {
-    QWidget& w = widget<QWidget>(form, bar);
+    // A row the wheel scrolled away from under the pointer: the next notch turns over the row
+    // that took its place, which moves the same bar.
+    const platform::Control& c = FindControl(*application_, form, bar);
+    const bool gone = view_->widgetOf(c) == nullptr && !c.design().wheelBar.empty();
+    QWidget& w = widget<QWidget>(form, gone ? c.design().wheelBar : bar);
     const QPoint angle(0, toward == platform::Toward::Min ? QWheelEvent::DefaultDeltasPerStep
                                                           : -QWheelEvent::DefaultDeltasPerStep);
     return deliver(form, [&w, angle] {
