@@ -209,7 +209,7 @@ void FrmLog::legChange(const Colonne& colonne, int row) {
     const std::string& text = colonne.box[row]->text();
     const Lecture lecture = LireChamp(colonne.champ, text);
     if (lecture.etat == Lecture::Etat::Refus) {
-        refuse({0, lecture.notANumber, !lecture.notANumber}, colonne.champ);
+        refuse({0, lecture.notANumber, !lecture.notANumber && !lecture.quiet}, colonne.champ);
         showLeg(row);
         return;
     }
@@ -297,12 +297,11 @@ void FrmLog::showData() {
     (*options[static_cast<int>(log_.fuelUnit)])->setSelected(true);
 }
 
-// A box that already reads as its value keeps its text («090», a «0» typed), where writing
-// the value's own text would move the caret of a person typing.
+// A course, distance or actual time whose box reads as its value already keeps its text
+// («090», a «0» typed, «946»), where the value's own text would move a typing person's caret.
 void FrmLog::showLeg(int row) {
     const FlagScope showing(showing_);
     const Etape& e = log_.etapes[static_cast<std::size_t>(row - 1)];
-    txtRepere[row]->setText(e.repere);
     auto reads = [](const platform::Control& box, Champ champ, int value) {
         const Lecture shown = LireChamp(champ, box.text());
         return shown.etat == Lecture::Etat::Valeur && shown.valeur == value;

@@ -99,6 +99,7 @@ TEST(FrmLogSweep, EveryCharacterTheWaypointBoxTakesIsSavedAndReadBack) {
         platform::AppendCodePoint(character, c);
         EXPECT_EQ(platform::WithoutControlCharacters(character), "")
             << "U+" << std::hex << static_cast<unsigned>(c);
+        EXPECT_TRUE(LireChamp(Champ::Repere, "A" + character).quiet) << "pasted by other means";
         LogNav log;
         log.etapes.push_back({"A" + character, 90, 10, 0, 0, {}});
         EXPECT_TRUE(std::holds_alternative<LogError>(ReadLog(WriteLog(log))))
