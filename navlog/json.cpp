@@ -99,6 +99,18 @@ Decimal DecimalOf(std::string_view text) {
     return d;
 }
 
+// The value of a text of digits alone, at most 18 of them: the whole numbers a log holds as
+// Ventrose writes them, read without building their Decimal.
+std::optional<long long> PlainInteger(std::string_view text) {
+    if (text.empty() || text.size() > 18) return std::nullopt;
+    long long value = 0;
+    for (char c : text) {
+        if (!IsDigit(c)) return std::nullopt;
+        value = value * 10 + (c - '0');
+    }
+    return value;
+}
+
 // -1, 0 or 1.
 int CompareDecimals(const Decimal& a, const Decimal& b) {
     const int signA = a.digits.empty() ? 0 : a.negative ? -1 : 1;
@@ -463,11 +475,13 @@ std::variant<JsonValue, JsonError> ParseJson(std::string_view text, const JsonLi
 }
 
 bool IsWholeNumber(std::string_view text) {
+    if (PlainInteger(text)) return true;
     const Decimal d = DecimalOf(text);
     return static_cast<long long>(d.digits.size()) <= d.point || d.digits.empty();
 }
 
 int CompareNumber(std::string_view text, long long bound) {
+    if (const auto value = PlainInteger(text)) return (*value > bound) - (*value < bound);
     return CompareDecimals(DecimalOf(text), DecimalOf(std::to_string(bound)));
 }
 
