@@ -25,6 +25,12 @@ Application::Application(platform::Host& host, platform::Documents& documents)
     frmMainCalc_.Command1.onClick([this] { Command1_Click(); });
     frmMainCalc_.cmdQuit.onClick([this] { cmdQuit_Click(); });
     frmMainCalc_.onUnload([this] { frmMainCalc_Unload(); });
+    // A new log starts from what the main window shows, which the pilot set for this flight.
+    frmLog_.startFrom([this] {
+        if (!frmMainCalc_.loaded()) return navlog::FrmLog::StartingValues{};
+        return navlog::FrmLog::StartingValues{frmMainCalc_.barVp(), frmMainCalc_.barV(),
+                                              frmMainCalc_.barVw()};
+    });
 }
 
 void Application::Start() {

@@ -15,6 +15,9 @@ namespace ventrose::navlog {
 namespace {
 
 constexpr const char* kX = "X";
+// No leg of a light aircraft lasts longer: an actual time that makes one longer is a slip of
+// the keys (09:20 typed for a leg started at 09:30 would make it 23 h 50).
+constexpr int kLongestLeg = 12 * 60;
 
 // Fuel is kept as it is shown, to one decimal.
 double Round1(double value) { return common::RoundDecimals(value, 1); }
@@ -98,9 +101,11 @@ void RecalculLog(const LogNav& log, ResultatLog& r) {
         Count(re.HE, re.HEText, HE, fresh, HeureText);
 
         std::optional<double> madeGood;
+        re.actualSlip = false;
         if (e.HR && clock) {
             const int flown = TimeOfDay(*e.HR - *clock);
-            if (flown > 0) madeGood = e.D / static_cast<double>(flown) * 60;
+            re.actualSlip = flown > kLongestLeg;
+            if (flown > 0 && !re.actualSlip) madeGood = e.D / static_cast<double>(flown) * 60;
         }
         if (e.HR) {
             // Written anew when the leg had no actual time before, whose text is empty.

@@ -22,7 +22,9 @@
 //   Times of day are taken modulo 24 h: a flight past midnight reads «00:40»;
 // - when the pilot typed HR, the ground speed made good on the leg, 60 x (D / minutes flown),
 //   the minutes flown being HR less the previous waypoint's time, modulo 24 h (a leg is taken to
-//   last less than a day); «X» when they are zero or when the previous time is not known;
+//   last less than a day); «X» when they are zero or when the previous time is not known, and
+//   when they are more than 12 hours, which no leg lasts: such an HR is taken as a typing slip
+//   (09:20 typed for 10:20), marked `actualSlip` for the window to show;
 // - the fuel used on the leg, fuelPerHour x Tav / 60, and the fuel remaining at the waypoint,
 //   both kept rounded to one decimal as shown, as the main window keeps its factors: the fuel
 //   column then adds up exactly. The departure fuel and the reserve are rounded the same way,
@@ -65,6 +67,7 @@ struct ResultatEtape {
     // Only when the leg has an actual time HR.
     std::optional<double> VsMadeGood;  // kt
     std::string VsMadeGoodText;        // "0 kts", "X", or empty without HR
+    bool actualSlip = false;           // HR would make the leg last more than 12 hours
 
     std::optional<double> carburant;  // fuel used on the leg
     std::string CarburantText;        // "0.0" or "X"

@@ -2,11 +2,7 @@
 #include "navlog/frmlog.h"
 
 #include <algorithm>
-#include <variant>
 
-#include "navlog/exportcsv.h"
-#include "navlog/kneeboard.h"
-#include "navlog/logfile.h"
 #include "platform/flag_scope.h"
 #include "platform/messages.h"
 #include "platform/palette.h"
@@ -16,17 +12,9 @@ namespace ventrose::navlog {
 
 namespace {
 
-using platform::FileDialogRequest;
 using platform::FlagScope;
 
-constexpr const char* kLogFilter = "Log de navigation (*.vlog)";
-constexpr const char* kTitle = "Log de navigation";
-
-// The file's name without its folder, for titles and messages.
-std::string BaseName(const std::string& path) {
-    const std::size_t slash = path.find_last_of("/\\");
-    return slash == std::string::npos ? path : path.substr(slash + 1);
-}
+constexpr const char* kSlipNote = "Heure réelle douteuse : l'étape durerait plus de 12 heures";
 
 }  // namespace
 
@@ -50,11 +38,18 @@ FrmLog::FrmLog(platform::Runtime& runtime, platform::Documents& documents)
         const Champ champ = entry.second;
         box->onKeyPress([this, box, champ](int& key) { dataKeyPress(*box, champ, key); });
         box->onChange([this, box, champ] { dataChange(*box, champ); });
+        box->onLostFocus([this, box, champ] { dataLostFocus(*box, champ); });
+        // The caret out of the legs: the row commands have no leg to act on.
+        box->onGotFocus([this] { current_ = 0; });
     }
     for (const Colonne& colonne : colonnes_) {
         colonne.box.onKeyPress(
             [this, &colonne](int row, int& key) { legKeyPress(colonne, row, key); });
+        colonne.box.onKeyDown([this, &colonne](int row, int& key, int shift) {
+            legKeyDown(colonne, row, key, shift);
+        });
         colonne.box.onChange([this, &colonne](int row) { legChange(colonne, row); });
+        colonne.box.onLostFocus([this, &colonne](int row) { legLostFocus(colonne, row); });
         colonne.box.onGotFocus([this](int row) { current_ = row; });
     }
     optUSGall.onClick([this] { fuelUnitClick(UniteCarbu::USGall); });
@@ -72,38 +67,34 @@ FrmLog::FrmLog(platform::Runtime& runtime, platform::Documents& documents)
     cmdImprimer.onClick([this] { cmdImprimer_Click(); });
     cmdExporter.onClick([this] { cmdExporter_Click(); });
     cmdQuit.onClick([this] { cmdQuit_Click(); });
+    cmdAnnuler.onClick([this] { cmdAnnuler_Click(); });
 }
 
-// Each opening starts from an empty log, unless a log that was never saved survived a crash
-// and the person takes it back.
 void FrmLog::Form_Load() {
     path_.clear();
-    LogNav log;
+    noRecovery_ = false;
+    deleted_.reset();
     bool recovered = false;
-    const std::string recovery = documents_.RecoveryPath(kRecoveryName);
-    if (!recovery.empty() && documents_.FileExists(recovery)) {
-        const auto read = documents_.ReadFile(recovery, kMaxFichier);
-        if (read.bytes) {
-            auto parsed = ReadLog(*read.bytes);
-            if (auto* kept = std::get_if<LogNav>(&parsed)) {
-                recovered = documents_.AskYesNo(
-                    "Un log de navigation n'avait pas été enregistré. Le reprendre ?", kTitle);
-                if (recovered) log = std::move(*kept);
-            }
-        }
-        if (!recovered) documents_.RemoveFile(recovery);
-    }
-    loadFrom(log);
+    loadFrom(recoveredOrNew(recovered));
     unsaved_ = recovered;
     showTitle();
+}
+
+FrmLog::StartingValues FrmLog::startingValues() const {
+    StartingValues v = startFrom_ ? startFrom_() : StartingValues{};
+    v.Vp = std::clamp(v.Vp, kVpMin, kVpMax);
+    v.V = std::clamp(v.V, 0, kVMax);
+    v.Vw = std::clamp(v.Vw, 0, kVwMax);
+    return v;
 }
 
 // Shows `log` whole, as a new document: every box and figure, the first rows in view.
 bool FrmLog::loadFrom(const LogNav& log) {
     log_ = log;
     resultat_ = CalculLog(log_);
-    current_ = log_.etapes.empty() ? 0 : 1;
+    current_ = 0;
     first_ = 1;
+    forgetDeletion();
     showData();
     for (int row = 1; row <= static_cast<int>(log_.etapes.size()); ++row) showLeg(row);
     showResults();
@@ -111,29 +102,11 @@ bool FrmLog::loadFrom(const LogNav& log) {
     return true;
 }
 
-bool FrmLog::Form_QueryUnload() {
-    if (!confirmLoss()) return false;
-    dropRecovery();
-    return true;
-}
-
-// Unsaved changes are saved, or let go, as the person answers; false when they cancel or the
-// saving fails.
-bool FrmLog::confirmLoss() {
-    if (!unsaved_) return true;
-    switch (documents_.AskSaveChanges(documentName())) {
-        case platform::SaveChangesAnswer::Save: return cmdEnregistrer_Click();
-        case platform::SaveChangesAnswer::Discard: return true;
-        case platform::SaveChangesAnswer::Cancel: return false;
-    }
-    return false;
-}
-
 void FrmLog::cmdQuit_Click() {
     if (Form_QueryUnload()) runtime().Unload(*this);
 }
 
-std::string FrmLog::documentName() const { return path_.empty() ? kTitle : BaseName(path_); }
+std::string FrmLog::documentName() const { return path_.empty() ? kTitle : baseName(path_); }
 
 void FrmLog::error(const std::string& prompt) {
     runtime().MsgBox(prompt, platform::kWarningOk, "Erreur");
@@ -141,27 +114,17 @@ void FrmLog::error(const std::string& prompt) {
 
 void FrmLog::showTitle() {
     std::string title = kTitle;
-    if (!path_.empty()) title += " - " + BaseName(path_);
+    if (!path_.empty()) title += " - " + baseName(path_);
     setCaption((unsaved_ ? "*" : "") + title);
 }
 
 void FrmLog::changed() {
+    forgetDeletion();
     RecalculLog(log_, resultat_);
     showResults();
     unsaved_ = true;
     showTitle();
     keepRecovery();
-}
-
-void FrmLog::keepRecovery() {
-    const std::string recovery = documents_.RecoveryPath(kRecoveryName);
-    // A copy that cannot be written costs nothing but the copy: the log itself is still here.
-    if (!recovery.empty()) documents_.WriteFileAtomic(recovery, WriteLog(log_));
-}
-
-void FrmLog::dropRecovery() {
-    const std::string recovery = documents_.RecoveryPath(kRecoveryName);
-    if (!recovery.empty() && documents_.FileExists(recovery)) documents_.RemoveFile(recovery);
 }
 
 // The keys.
@@ -172,7 +135,17 @@ bool FrmLog::refuse(const KeyVerdict& verdict, Champ champ) {
     return verdict.key == 0;
 }
 
+// Escape closes the window from any of its boxes, as from anywhere else in it: unsaved changes
+// are asked about first.
+bool FrmLog::closeKey(int& key) {
+    if (key != platform::kEscapeKey) return false;
+    key = 0;
+    cmdQuit_Click();
+    return true;
+}
+
 void FrmLog::dataKeyPress(const platform::TextBoxRef& box, Champ champ, int& key) {
+    if (closeKey(key)) return;
     if (key == platform::kEnterKey) {
         key = 0;
         return;
@@ -184,6 +157,7 @@ void FrmLog::dataKeyPress(const platform::TextBoxRef& box, Champ champ, int& key
 }
 
 void FrmLog::legKeyPress(const Colonne& colonne, int row, int& key) {
+    if (closeKey(key)) return;
     // Enter goes on to the next leg's waypoint, making that leg after the last.
     if (key == platform::kEnterKey) {
         key = 0;
@@ -235,7 +209,7 @@ void FrmLog::legChange(const Colonne& colonne, int row) {
     const std::string& text = colonne.box[row]->text();
     const Lecture lecture = LireChamp(colonne.champ, text);
     if (lecture.etat == Lecture::Etat::Refus) {
-        refuse({0, lecture.notANumber, !lecture.notANumber}, colonne.champ);
+        refuse({0, lecture.notANumber, !lecture.notANumber && !lecture.quiet}, colonne.champ);
         showLeg(row);
         return;
     }
@@ -256,6 +230,30 @@ void FrmLog::legChange(const Colonne& colonne, int row) {
     if (!(before == etape)) changed();
 }
 
+// A box left with a text that is not a value (on its way to one, or empty where empty is no
+// figure) shows the log's value again, as a refused paste does, so that no box shows what the
+// log does not use; a time shows as it was read («946» as «09:46»).
+
+void FrmLog::dataLostFocus(const platform::TextBoxRef& box, Champ champ) {
+    const Lecture lecture = LireChamp(champ, box->text());
+    if (lecture.etat == Lecture::Etat::Valeur && !box->text().empty() && champ != Champ::Depart)
+        return;
+    const FlagScope showing(showing_);
+    box->setText(dataText(champ));
+}
+
+void FrmLog::legLostFocus(const Colonne& colonne, int row) {
+    if (row < 1 || row > static_cast<int>(log_.etapes.size())) return;
+    const platform::ControlRef::Element box = colonne.box[row];
+    const Lecture lecture = LireChamp(colonne.champ, box->text());
+    const bool wind = colonne.champ == Champ::V || colonne.champ == Champ::Vw;
+    if (lecture.etat == Lecture::Etat::Valeur && colonne.champ != Champ::HR &&
+        !(wind && box->text().empty()))
+        return;
+    const FlagScope showing(showing_);
+    box->setText(legText(colonne.champ, log_.etapes[static_cast<std::size_t>(row - 1)]));
+}
+
 void FrmLog::fuelUnitClick(UniteCarbu unite) {
     if (showing_ || log_.fuelUnit == unite) return;
     log_.fuelUnit = unite;
@@ -264,38 +262,64 @@ void FrmLog::fuelUnitClick(UniteCarbu unite) {
 
 // What the window shows.
 
+std::string FrmLog::dataText(Champ champ) const {
+    switch (champ) {
+        case Champ::Vp: return TexteChamp(champ, log_.Vp);
+        case Champ::Depart: return TexteChamp(champ, log_.departure);
+        case Champ::Carburant: return TexteChamp(champ, log_.fuelAtDeparture);
+        case Champ::Conso: return TexteChamp(champ, log_.fuelPerHour);
+        case Champ::Reserve: return TexteChamp(champ, log_.finalReserve);
+        default: return {};
+    }
+}
+
+// A leg's course and distance show empty until typed; every other value shows as held.
+std::string FrmLog::legText(Champ champ, const Etape& e) {
+    switch (champ) {
+        case Champ::Repere: return e.repere;
+        case Champ::Rm: return e.Rm == 0 ? std::string() : TexteChamp(champ, e.Rm);
+        case Champ::D: return e.D == 0 ? std::string() : TexteChamp(champ, e.D);
+        case Champ::V: return TexteChamp(champ, e.V);
+        case Champ::Vw: return TexteChamp(champ, e.Vw);
+        case Champ::HR: return e.HR ? HeureText(*e.HR) : std::string();
+        default: return {};
+    }
+}
+
 void FrmLog::showData() {
     const FlagScope showing(showing_);
-    txtVp->setText(TexteChamp(Champ::Vp, log_.Vp));
-    txtDepart->setText(HeureText(log_.departure));
-    txtCarbu->setText(TexteChamp(Champ::Carburant, log_.fuelAtDeparture));
-    txtConso->setText(TexteChamp(Champ::Conso, log_.fuelPerHour));
-    txtReserve->setText(TexteChamp(Champ::Reserve, log_.finalReserve));
+    txtVp->setText(dataText(Champ::Vp));
+    txtDepart->setText(dataText(Champ::Depart));
+    txtCarbu->setText(dataText(Champ::Carburant));
+    txtConso->setText(dataText(Champ::Conso));
+    txtReserve->setText(dataText(Champ::Reserve));
     const platform::OptionRef* options[] = {&optUSGall, &optLitres, &optLbs, &optKilo};
     (*options[static_cast<int>(log_.fuelUnit)])->setSelected(true);
 }
 
-// A new leg's course and distance stay empty until typed; every other figure shows as held.
+// A course, distance or actual time whose box reads as its value already keeps its text
+// («090», a «0» typed, «946»), where the value's own text would move a typing person's caret.
 void FrmLog::showLeg(int row) {
     const FlagScope showing(showing_);
     const Etape& e = log_.etapes[static_cast<std::size_t>(row - 1)];
-    txtRepere[row]->setText(e.repere);
-    auto number = [](int value, Champ champ) {
-        return value == 0 ? std::string() : TexteChamp(champ, value);
-    };
-    // An empty box reads as 0, so a 0 shows as an empty box only where nothing was typed.
     auto reads = [](const platform::Control& box, Champ champ, int value) {
         const Lecture shown = LireChamp(champ, box.text());
         return shown.etat == Lecture::Etat::Valeur && shown.valeur == value;
     };
-    if (!reads(*txtRm[row], Champ::Rm, e.Rm)) txtRm[row]->setText(number(e.Rm, Champ::Rm));
-    if (!reads(*txtDist[row], Champ::D, e.D)) txtDist[row]->setText(number(e.D, Champ::D));
-    txtV[row]->setText(TexteChamp(Champ::V, e.V));
-    txtVw[row]->setText(TexteChamp(Champ::Vw, e.Vw));
-    const auto shownHR = LireChamp(Champ::HR, txtHR[row]->text());
-    const bool sameHR = e.HR ? shownHR.etat == Lecture::Etat::Valeur && shownHR.valeur == *e.HR
-                             : shownHR.etat == Lecture::Etat::Incomplet;
-    if (!sameHR) txtHR[row]->setText(e.HR ? HeureText(*e.HR) : std::string());
+    for (const Colonne& c : colonnes_) {
+        const platform::ControlRef::Element box = c.box[row];
+        bool same = false;
+        switch (c.champ) {
+            case Champ::Rm: same = reads(*box, c.champ, e.Rm); break;
+            case Champ::D: same = reads(*box, c.champ, e.D); break;
+            case Champ::HR:
+                same = e.HR ? reads(*box, c.champ, *e.HR)
+                            : LireChamp(c.champ, box->text()).etat == Lecture::Etat::Incomplet;
+                break;
+            default: break;
+        }
+        if (!same) box->setText(legText(c.champ, e));
+    }
 }
 
 // Every figure; setting a caption to the text it has writes nothing, so after one change only
@@ -303,20 +327,7 @@ void FrmLog::showLeg(int row) {
 void FrmLog::showResults() {
     using platform::palette::kRed;
     const int count = static_cast<int>(resultat_.etapes.size());
-    for (int row = 1; row <= count; ++row) {
-        const ResultatEtape& r = resultat_.etapes[static_cast<std::size_t>(row - 1)];
-        lblDerive[row]->setCaption(r.DeriveText);
-        lblCap[row]->setCaption(r.CapText);
-        lblVs[row]->setCaption(r.VsText);
-        lblVsR[row]->setCaption(r.VsMadeGoodText);
-        lblTsv[row]->setCaption(r.TsvText);
-        lblTav[row]->setCaption(r.TavText);
-        lblCumul[row]->setCaption(r.CumulText);
-        lblHE[row]->setCaption(r.HEText);
-        lblCarbu[row]->setCaption(r.CarburantText);
-        lblReste[row]->setCaption(r.ResteText);
-        lblReste[row]->setForeColour(r.belowReserve ? kRed : platform::kDefaultColour);
-    }
+    for (int row = 1; row <= count; ++row) showLegResults(row);
     const TotauxLog& t = resultat_.totaux;
     lblTotDist->setCaption(t.DText);
     lblTotTsv->setCaption(t.TsvText);
@@ -324,6 +335,30 @@ void FrmLog::showResults() {
     lblTotCarbu->setCaption(t.CarburantText);
     lblArrivee->setCaption(t.ResteText);
     lblArrivee->setForeColour(t.belowReserve ? kRed : platform::kDefaultColour);
+}
+
+// A leg's figures show once its course and distance are given: before, they would be those of
+// a course of 000 or of no distance, which mean nothing yet. An actual time that the figures
+// take for a slip is marked, in red and for a screen reader.
+void FrmLog::showLegResults(int row) {
+    using platform::palette::kRed;
+    const auto index = static_cast<std::size_t>(row - 1);
+    const ResultatEtape& r = resultat_.etapes[index];
+    const bool given = log_.etapes[index].Rm != 0 && log_.etapes[index].D != 0;
+    const std::string none;
+    lblDerive[row]->setCaption(given ? r.DeriveText : none);
+    lblCap[row]->setCaption(given ? r.CapText : none);
+    lblVs[row]->setCaption(given ? r.VsText : none);
+    lblVsR[row]->setCaption(given ? r.VsMadeGoodText : none);
+    lblTsv[row]->setCaption(given ? r.TsvText : none);
+    lblTav[row]->setCaption(given ? r.TavText : none);
+    lblCumul[row]->setCaption(given ? r.CumulText : none);
+    lblHE[row]->setCaption(given ? r.HEText : none);
+    lblCarbu[row]->setCaption(given ? r.CarburantText : none);
+    lblReste[row]->setCaption(given ? r.ResteText : none);
+    lblReste[row]->setForeColour(given && r.belowReserve ? kRed : platform::kDefaultColour);
+    txtHR[row]->setForeColour(r.actualSlip ? kRed : platform::kDefaultColour);
+    txtHR[row]->setToolTipText(r.actualSlip ? kSlipNote : "");
 }
 
 // The rows of the legs from first_, kRangees of them, each at its slot; the others hidden.
@@ -346,149 +381,6 @@ void FrmLog::showRows() {
             element.setVisible(shown);
         }
     }
-}
-
-void FrmLog::vscEtapes_Change() {
-    if (vscEtapes->value() == first_) return;
-    first_ = vscEtapes->value();
-    showRows();
-}
-
-void FrmLog::scrollTo(int row) {
-    if (row < first_) first_ = row;
-    if (row >= first_ + kRangees) first_ = row - kRangees + 1;
-    showRows();
-}
-
-void FrmLog::focusLeg(int row, const platform::TextBoxArrayRef& column) {
-    if (row < 1 || row > static_cast<int>(log_.etapes.size())) return;
-    current_ = row;
-    scrollTo(row);
-    setFocus(*column[row]);
-}
-
-// After rows were added, removed or moved: every leg's boxes from `row` on, the figures, and
-// the focus in `column` of the current row.
-void FrmLog::afterRowsChanged(int row, const platform::TextBoxArrayRef& column) {
-    const int count = static_cast<int>(log_.etapes.size());
-    for (int r = std::max(1, row); r <= count; ++r) showLeg(r);
-    changed();
-    showRows();
-    if (current_ > count) current_ = count;
-    focusLeg(current_, column);
-}
-
-// The commands on rows.
-
-void FrmLog::cmdAjouter_Click() {
-    if (log_.etapes.size() >= kMaxEtapes) {
-        error("Le log compte déjà " + std::to_string(kMaxEtapes) + " étapes.");
-        return;
-    }
-    log_.etapes.push_back(NouvelleEtape(log_));
-    current_ = static_cast<int>(log_.etapes.size());
-    afterRowsChanged(current_, txtRepere);
-}
-
-// A leg before the current one, with the wind of the leg before it (of the first leg, at the
-// top); after the last when there is no current leg.
-void FrmLog::cmdInserer_Click() {
-    if (current_ < 1 || current_ > static_cast<int>(log_.etapes.size())) return cmdAjouter_Click();
-    if (log_.etapes.size() >= kMaxEtapes) {
-        error("Le log compte déjà " + std::to_string(kMaxEtapes) + " étapes.");
-        return;
-    }
-    const std::size_t at = static_cast<std::size_t>(current_ - 1);
-    const Etape& windFrom = log_.etapes[at == 0 ? 0 : at - 1];
-    Etape etape;
-    etape.V = windFrom.V;
-    etape.Vw = windFrom.Vw;
-    log_.etapes.insert(log_.etapes.begin() + static_cast<std::ptrdiff_t>(at), etape);
-    afterRowsChanged(current_, txtRepere);
-}
-
-void FrmLog::cmdSupprimer_Click() {
-    const int count = static_cast<int>(log_.etapes.size());
-    if (current_ < 1 || current_ > count) return;
-    log_.etapes.erase(log_.etapes.begin() + current_ - 1);
-    afterRowsChanged(current_, txtRepere);
-}
-
-void FrmLog::cmdMonter_Click() {
-    if (current_ < 2 || current_ > static_cast<int>(log_.etapes.size())) return;
-    std::swap(log_.etapes[static_cast<std::size_t>(current_ - 1)],
-              log_.etapes[static_cast<std::size_t>(current_ - 2)]);
-    --current_;
-    afterRowsChanged(current_, txtRepere);
-}
-
-void FrmLog::cmdDescendre_Click() {
-    if (current_ < 1 || current_ >= static_cast<int>(log_.etapes.size())) return;
-    std::swap(log_.etapes[static_cast<std::size_t>(current_ - 1)],
-              log_.etapes[static_cast<std::size_t>(current_)]);
-    ++current_;
-    afterRowsChanged(current_ - 1, txtRepere);
-}
-
-// The commands on files.
-
-void FrmLog::cmdOuvrir_Click() {
-    if (!confirmLoss()) return;
-    const auto path = documents_.AskFileName(
-        {FileDialogRequest::Mode::Open, "Ouvrir un log de navigation", kLogFilter, ""});
-    if (!path) return;
-    const auto read = documents_.ReadFile(*path, kMaxFichier);
-    if (!read.bytes) {
-        error(read.error);
-        return;
-    }
-    auto parsed = ReadLog(*read.bytes);
-    if (const auto* refused = std::get_if<LogError>(&parsed)) {
-        error("Impossible d'ouvrir « " + BaseName(*path) + " » : " + refused->message);
-        return;
-    }
-    loadFrom(std::get<LogNav>(parsed));
-    path_ = *path;
-    unsaved_ = false;
-    dropRecovery();
-    showTitle();
-}
-
-bool FrmLog::cmdEnregistrer_Click() {
-    std::string path = path_;
-    if (path.empty()) {
-        const auto chosen =
-            documents_.AskFileName({FileDialogRequest::Mode::Save,
-                                    "Enregistrer le log de navigation", kLogFilter, "log.vlog"});
-        if (!chosen) return false;
-        path = *chosen;
-    }
-    if (const auto failed = documents_.WriteFileAtomic(path, WriteLog(log_))) {
-        error(*failed);
-        return false;
-    }
-    path_ = path;
-    unsaved_ = false;
-    dropRecovery();
-    showTitle();
-    return true;
-}
-
-void FrmLog::cmdImprimer_Click() {
-    if (const auto failed = documents_.Print(PagesKneeboard(log_, resultat_, documentName())))
-        error("Le log n'a pas été imprimé : " + *failed);
-}
-
-void FrmLog::cmdExporter_Click() {
-    std::string suggested = path_.empty() ? "log" : BaseName(path_);
-    if (suggested.size() > 5 && suggested.ends_with(".vlog"))
-        suggested.resize(suggested.size() - 5);
-    const auto path =
-        documents_.AskFileName({FileDialogRequest::Mode::Save, "Exporter le log en CSV",
-                                "Fichier CSV (*.csv)", suggested + ".csv"});
-    if (!path) return;
-    if (const auto failed = documents_.WriteFileAtomic(*path, ExportCsv(log_, resultat_)))
-        error(*failed);
 }
 
 }  // namespace ventrose::navlog

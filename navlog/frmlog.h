@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <functional>
+#include <optional>
 #include <string>
 
 #include "navlog/calcullog.h"
@@ -17,8 +19,13 @@ namespace ventrose::navlog {
 // kMaxEtapes rows, of which kRangees show at a time under the bar vscEtapes), the totals, and
 // the file commands through `documents`. The window holds one LogNav and its ResultatLog; each
 // accepted key changes the log, RecalculLog brings the figures up to date and only the labels
-// whose text changed are written. Each opening starts from an empty log, or from the unsaved
-// one a crash left behind if the person takes it back.
+// whose text changed are written. Each opening starts from an empty log with the main window's
+// airspeed, or from the unsaved one a crash left behind if the person takes it back.
+//
+// Its code is in four files: the log's data, its boxes and figures (frmlog.cpp); the legs'
+// rows, their commands, the undoing of a deletion and the keys that move between legs
+// (frmlog_legs.cpp); the files, the crash copy and the question before changes are lost
+// (frmlog_files.cpp); the design (frmlog_design.cpp).
 class FrmLog : public platform::Form {
 public:
     FrmLog(platform::Runtime& runtime, platform::Documents& documents);
@@ -26,8 +33,20 @@ public:
     static const platform::FormDesign& Design();
     // Leg rows shown at a time.
     static constexpr int kRangees = 12;
-    // The file that keeps an unsaved log between a crash and the next opening.
+    static constexpr const char* kTitle = "Log de navigation";
+    // The file that keeps an unsaved log between a crash and the next opening, and where one
+    // that cannot be read again is put aside (-2, -3... when the name is taken).
     static constexpr const char* kRecoveryName = "log-en-cours.vlog";
+    static constexpr const char* kAsideName = "log-illisible";
+
+    // What a new log starts from: the main window's airspeed, and its wind for the first leg.
+    struct StartingValues {
+        int Vp = kVpDefaut;
+        int V = 0;
+        int Vw = 0;
+    };
+    // Read each time a new log or its first leg needs them; without it, 120 kt and no wind.
+    void startFrom(std::function<StartingValues()> values) { startFrom_ = std::move(values); }
 
     void Form_Load();
     // Whether the window may close: asks to save unsaved changes (Cancel keeps it open).
@@ -44,11 +63,14 @@ public:
     void cmdImprimer_Click();
     void cmdExporter_Click();
     void cmdQuit_Click();
+    // Puts back the leg deleted last, where it was; offered until the log changes again.
+    void cmdAnnuler_Click();
     void vscEtapes_Change();
 
     const LogNav& log() const { return log_; }
     const ResultatLog& resultat() const { return resultat_; }
-    // The row the focus was last in (from 1), which the row commands act on; 0 before any.
+    // The leg whose box the caret is in, or was in last (from 1), which the row commands act
+    // on; 0 before any, and once the caret is in a box of the log's data.
     int currentRow() const { return current_; }
     bool unsaved() const { return unsaved_; }
     const std::string& path() const { return path_; }
@@ -61,16 +83,23 @@ private:
 
     void dataKeyPress(const platform::TextBoxRef& box, Champ champ, int& key);
     void dataChange(const platform::TextBoxRef& box, Champ champ);
+    void dataLostFocus(const platform::TextBoxRef& box, Champ champ);
     void legKeyPress(const Colonne& colonne, int row, int& key);
+    void legKeyDown(const Colonne& colonne, int row, int& key, int shift);
     void legChange(const Colonne& colonne, int row);
+    void legLostFocus(const Colonne& colonne, int row);
+    bool closeKey(int& key);
     bool refuse(const KeyVerdict& verdict, Champ champ);
     void fuelUnitClick(UniteCarbu unite);
 
     // After any change of the log: figures, title, and the copy kept against a crash.
     void changed();
     void showData();
+    std::string dataText(Champ champ) const;
+    static std::string legText(Champ champ, const Etape& e);
     void showLeg(int row);
     void showResults();
+    void showLegResults(int row);
     void showRows();
     void showTitle();
     void scrollTo(int row);
@@ -78,9 +107,17 @@ private:
     void afterRowsChanged(int row, const platform::TextBoxArrayRef& column);
     bool loadFrom(const LogNav& log);
     bool confirmLoss();
+    LogNav recoveredOrNew(bool& recovered);
+    void putAside(const std::string& recovery, const std::string& why,
+                  const std::optional<std::string>& bytes);
+    StartingValues startingValues() const;
+    Etape newLeg() const;
+    void forgetDeletion();
     void keepRecovery();
     void dropRecovery();
     std::string documentName() const;
+    // The file's name without its folder, for titles and messages.
+    static std::string baseName(const std::string& path);
     void error(const std::string& prompt);
 
     platform::Documents& documents_;
@@ -90,7 +127,16 @@ private:
     int first_ = 1;  // the leg shown in the top row
     bool unsaved_ = false;
     bool showing_ = false;  // the window is writing its boxes: their Change handlers stand by
+    // A copy against a crash would overwrite a file that could not be put aside: none is kept.
+    bool noRecovery_ = false;
     std::string path_;
+    std::function<StartingValues()> startFrom_;
+    // The leg deleted last and where it stood, while cmdAnnuler can put it back.
+    struct Deleted {
+        Etape etape;
+        int row = 0;
+    };
+    std::optional<Deleted> deleted_;
 
     platform::TextBoxRef txtVp{*this, "txtVp"};
     platform::TextBoxRef txtDepart{*this, "txtDepart"};
@@ -136,6 +182,7 @@ private:
     platform::ButtonRef cmdImprimer{*this, "cmdImprimer"};
     platform::ButtonRef cmdExporter{*this, "cmdExporter"};
     platform::ButtonRef cmdQuit{*this, "cmdQuit"};
+    platform::ButtonRef cmdAnnuler{*this, "cmdAnnuler"};
 
     // The leg columns a person types in, in reading order.
     const Colonne colonnes_[6];

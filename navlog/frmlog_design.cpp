@@ -102,7 +102,7 @@ FormDesign makeDesign() {
         const Place first = at(column.left, kFirstRowTop, column.width, kRowHeight);
         ControlDesign element = column.box ? Box(column.name, "", first)
                                            : onWhite(Value(column.name, "", first), column.fore);
-        add(Rows(Hidden(std::move(element)), kRows, kPitch * kPx));
+        add(WheelScrolls(Rows(Hidden(std::move(element)), kRows, kPitch * kPx), "vscEtapes"));
     }
     // The bar that scrolls the legs, under a caption of its own, which names it for a screen
     // reader.
@@ -135,6 +135,10 @@ FormDesign makeDesign() {
         add(onWhite(
             Value(total.value, "", at(total.left + total.captionWidth + 4, totalsTop, 70, 20))));
     }
+    // Shown only while the leg deleted last can be put back.
+    add(Shortcut(
+        Hidden(Button("cmdAnnuler", "", "Annuler la suppression", at(796, totalsTop - 2, 150, 24))),
+        "Ctrl+Z"));
 
     // The commands along the bottom, each with its keys.
     struct Command {

@@ -62,6 +62,70 @@ bool IsNonNumberWord(std::string_view word) {
 
 constexpr const char* kNotNumbers = "NaN et Infinity ne sont pas des nombres JSON";
 
+// A number's value as ±0.digits × 10^point: the digits without leading or trailing zeros, none
+// for zero. The exponent saturates far beyond what 100 characters of digits can move.
+struct Decimal {
+    bool negative = false;
+    std::string digits;
+    long long point = 0;
+};
+
+Decimal DecimalOf(std::string_view text) {
+    constexpr long long kFar = 1'000'000'000'000'000;
+    Decimal d;
+    std::size_t i = 0;
+    if (i < text.size() && text[i] == '-') {
+        d.negative = true;
+        ++i;
+    }
+    long long integerDigits = 0;
+    for (; i < text.size() && IsDigit(text[i]); ++i, ++integerDigits) d.digits += text[i];
+    if (i < text.size() && text[i] == '.')
+        for (++i; i < text.size() && IsDigit(text[i]); ++i) d.digits += text[i];
+    long long exponent = 0;
+    if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+        ++i;
+        bool below = false;
+        if (i < text.size() && (text[i] == '+' || text[i] == '-')) below = text[i++] == '-';
+        for (; i < text.size() && IsDigit(text[i]); ++i)
+            exponent = std::min(kFar, exponent * 10 + (text[i] - '0'));
+        if (below) exponent = -exponent;
+    }
+    d.point = integerDigits + exponent;
+    const std::size_t first = d.digits.find_first_not_of('0');
+    if (first == std::string::npos) return Decimal{};  // zero, «-0» included
+    d.point -= static_cast<long long>(first);
+    d.digits = d.digits.substr(first, d.digits.find_last_not_of('0') + 1 - first);
+    return d;
+}
+
+// The value of a text of digits alone, at most 18 of them: the whole numbers a log holds as
+// Ventrose writes them, read without building their Decimal.
+std::optional<long long> PlainInteger(std::string_view text) {
+    if (text.empty() || text.size() > 18) return std::nullopt;
+    long long value = 0;
+    for (char c : text) {
+        if (!IsDigit(c)) return std::nullopt;
+        value = value * 10 + (c - '0');
+    }
+    return value;
+}
+
+// -1, 0 or 1.
+int CompareDecimals(const Decimal& a, const Decimal& b) {
+    const int signA = a.digits.empty() ? 0 : a.negative ? -1 : 1;
+    const int signB = b.digits.empty() ? 0 : b.negative ? -1 : 1;
+    if (signA != signB || signA == 0) return signA < signB ? -1 : signA > signB ? 1 : 0;
+    int magnitude = 0;
+    if (a.point != b.point) {
+        magnitude = a.point < b.point ? -1 : 1;
+    } else {
+        const int order = a.digits.compare(b.digits);
+        magnitude = order < 0 ? -1 : order > 0 ? 1 : 0;
+    }
+    return signA * magnitude;
+}
+
 class Parser {
 public:
     Parser(std::string_view text, const JsonLimits& limits) : text_(text), limits_(limits) {}
@@ -195,7 +259,10 @@ private:
         }
         double v = 0;
         const auto [end, ec] = std::from_chars(token.data(), token.data() + token.size(), v);
-        if (ec != std::errc{} || end != token.data() + token.size()) {
+        // Below the smallest double (1e-400) a number reads as 0; only the large are refused.
+        const bool tiny = ec == std::errc::result_out_of_range && DecimalOf(token).point < 0;
+        if (tiny) v = 0;
+        if ((ec != std::errc{} && !tiny) || end != token.data() + token.size()) {
             failAt(start,
                    "le nombre " + detail::Quote(token) + " est hors des limites d'un double");
         }
@@ -405,6 +472,17 @@ std::variant<JsonValue, JsonError> ParseJson(std::string_view text, const JsonLi
         PositionOf(text, f.offset, e.line, e.column);
         return e;
     }
+}
+
+bool IsWholeNumber(std::string_view text) {
+    if (PlainInteger(text)) return true;
+    const Decimal d = DecimalOf(text);
+    return static_cast<long long>(d.digits.size()) <= d.point || d.digits.empty();
+}
+
+int CompareNumber(std::string_view text, long long bound) {
+    if (const auto value = PlainInteger(text)) return (*value > bound) - (*value < bound);
+    return CompareDecimals(DecimalOf(text), DecimalOf(std::to_string(bound)));
 }
 
 void PositionOf(std::string_view text, std::size_t offset, int& line, int& column) {

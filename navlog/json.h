@@ -50,9 +50,19 @@ struct JsonError {
 
 // Reads one JSON value filling the whole text (whitespace around it allowed). The text must be
 // valid UTF-8 (the caller checks it first, to say so in its own words). Numbers are read with
-// the grammar's exact shape and must be finite doubles: NaN and Infinity are refused by name.
+// the grammar's exact shape and each is read as the nearest double: NaN and Infinity are refused
+// by name, a number beyond a double's range (1e400) too; one too small to be told from zero
+// (1e-400) reads as 0, its text keeping what it is.
 // Duplicate keys in an object are refused. The result's numberText views point into `text`.
 std::variant<JsonValue, JsonError> ParseJson(std::string_view text, const JsonLimits& limits = {});
+
+// A JSON number's text read exactly, as the decimal it writes rather than the double nearest to
+// it: «359.99999999999999999» is not 360, however near its double. The text must follow the
+// grammar, as a JsonValue's numberText does.
+// Whether it is a whole number («95», «95.0», «9.5e1», «-0»; not «95.5» nor «1e-400»).
+bool IsWholeNumber(std::string_view text);
+// -1, 0 or 1 as it is below, equal to or above `bound`.
+int CompareNumber(std::string_view text, long long bound);
 
 // The 1-based line and column (in characters) of byte `offset` of `text`.
 void PositionOf(std::string_view text, std::size_t offset, int& line, int& column);

@@ -67,23 +67,27 @@ const JsonValue& Typed(const JsonValue& object, std::string_view key, std::strin
     return v;
 }
 
+// Whole numbers and ranges are decided on the number's text, exactly: a fraction that the
+// nearest double would hide («359.99999999999999999») is still a fraction.
 int Whole(const JsonValue& object, std::string_view key, std::string_view where, int min, int max) {
     const JsonValue& v = Typed(object, key, where, Kind::Number, "un nombre entier");
-    if (std::floor(v.number) != v.number) {
+    if (!IsWholeNumber(v.numberText)) {
         Refuse(Sentence(
             where, Key(key) + " vaut " + std::string(v.numberText) + ", pas un nombre entier."));
     }
-    if (v.number < min || v.number > max) {
+    if (CompareNumber(v.numberText, min) < 0 || CompareNumber(v.numberText, max) > 0) {
         Refuse(
             detail::OutOfRange(where, key, v.numberText, std::to_string(min), std::to_string(max)));
     }
     return static_cast<int>(v.number);
 }
 
+// Any number from 0 to kMaxCarburant as its text writes it, read as the nearest double.
 double Fuel(const JsonValue& fuel, std::string_view key) {
     const JsonValue& v = Typed(fuel, key, "Carburant : ", Kind::Number, "un nombre");
-    if (v.number < 0 || v.number > kMaxCarburant) {
-        Refuse(detail::OutOfRange("Carburant : ", key, v.numberText, "0", "100000"));
+    constexpr auto kMax = static_cast<long long>(kMaxCarburant);
+    if (CompareNumber(v.numberText, 0) < 0 || CompareNumber(v.numberText, kMax) > 0) {
+        Refuse(detail::OutOfRange("Carburant : ", key, v.numberText, "0", std::to_string(kMax)));
     }
     return v.number;
 }
@@ -143,7 +147,8 @@ void CheckFormat(const JsonValue& root) {
         Refuse(std::string(kNotOurs) + "«version» doit être un nombre, " +
                std::string(KindName(version->kind)) + ".");
     }
-    if (version->number != kFormatVersion) {
+    if (!IsWholeNumber(version->numberText) ||
+        CompareNumber(version->numberText, kFormatVersion) != 0) {
         Refuse(std::string(kNotOurs) + "version " + std::string(version->numberText) +
                " inconnue.");
     }

@@ -86,6 +86,11 @@ std::optional<std::string> VerifierLog(const LogNav& log) {
     return std::nullopt;
 }
 
+bool IsWaypointCharacter(char32_t c) {
+    const bool scalar = c <= 0x10FFFF && (c < 0xD800 || c > 0xDFFF);
+    return scalar && c >= 0x20 && !(c >= 0x7F && c <= 0x9F);
+}
+
 std::optional<std::size_t> Utf8Length(std::string_view text) {
     std::size_t count = 0;
     for (std::size_t i = 0; i < text.size(); ++count) {
@@ -162,7 +167,7 @@ std::optional<std::string> CheckRepere(std::string_view where, std::string_view 
         if (length == 0) {
             return std::string(where) + "le repère n'est pas du texte UTF-8 valide.";
         }
-        if (IsControl(repere, i, length)) {
+        if (!IsWaypointCharacter(CodePointAt(repere, i, length))) {
             return std::string(where) + "le repère contient un caractère de contrôle.";
         }
         i += length;

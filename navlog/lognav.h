@@ -64,6 +64,12 @@ Etape NouvelleEtape(const LogNav& log);
 // values, then the legs in order.
 std::optional<std::string> VerifierLog(const LogNav& log);
 
+// The characters a waypoint's name may hold: every Unicode scalar value but the control
+// characters (C0, DEL and C1, U+0080 to U+009F). The waypoint box's keys, what a paste leaves in
+// it and the file reader all go by this one rule, so that a name typed is a name saved and read
+// back.
+bool IsWaypointCharacter(char32_t c);
+
 // Number of code points of a UTF-8 waypoint name, or nothing when it is not valid UTF-8 (shortest
 // forms only, no surrogates, nothing above U+10FFFF).
 std::optional<std::size_t> Utf8Length(std::string_view text);

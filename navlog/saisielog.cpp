@@ -6,6 +6,7 @@
 
 #include "common/numbers.h"
 #include "navlog/lognav.h"
+#include "navlog/messages.h"
 #include "platform/text.h"
 #include "platform/user_actions.h"
 
@@ -42,15 +43,40 @@ Bornes bornesOf(Champ champ) {
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
-// A time being typed: each character where «HH:MM» has it, within 00:00..23:59.
-bool timePrefix(std::string_view text) {
-    if (text.size() > 5) return false;
-    for (std::size_t i = 0; i < text.size(); ++i)
-        if (i == 2 ? text[i] != ':' : !isDigit(text[i])) return false;
-    if (!text.empty() && text[0] > '2') return false;
-    if (text.size() >= 2 && (text[0] - '0') * 10 + (text[1] - '0') > 23) return false;
-    if (text.size() >= 4 && text[3] > '5') return false;
-    return true;
+// A time as typed: «HH:MM», colon included, or its digits alone, «HHMM» or «HMM» («1012» is
+// 10:12, «946» is 09:46). Each character must keep the text on its way to a time of 00:00..23:59.
+Lecture::Etat timeReading(std::string_view text) {
+    using Etat = Lecture::Etat;
+    if (text.empty()) return Etat::Incomplet;
+    if (LireHeure(text)) return Etat::Valeur;
+    const auto d = [&](std::size_t i) { return text[i] - '0'; };
+    if (text.size() > 2 && text[2] == ':') {
+        // «HH:» and «HH:M», on their way to «HH:MM».
+        if (text.size() > 4 || !isDigit(text[0]) || !isDigit(text[1])) return Etat::Refus;
+        if (d(0) * 10 + d(1) > 23) return Etat::Refus;
+        return text.size() == 3 || (isDigit(text[3]) && d(3) <= 5) ? Etat::Incomplet : Etat::Refus;
+    }
+    for (char c : text)
+        if (!isDigit(c)) return Etat::Refus;
+    // Digits alone, read as «HMM» or «HHMM» once there are three or four of them.
+    const bool hours = text.size() < 2 || d(0) * 10 + d(1) <= 23;  // «HH» may still come
+    switch (text.size()) {
+        case 1: return Etat::Incomplet;
+        case 2: return hours || d(1) <= 5 ? Etat::Incomplet : Etat::Refus;
+        case 3:
+            if (d(1) <= 5) return Etat::Valeur;
+            return hours && d(2) <= 5 ? Etat::Incomplet : Etat::Refus;
+        case 4: return hours && d(2) <= 5 ? Etat::Valeur : Etat::Refus;
+        default: return Etat::Refus;
+    }
+}
+
+// The minutes after midnight of a text timeReading takes as a time.
+int timeMinutes(std::string_view text) {
+    if (const auto minutes = LireHeure(text)) return *minutes;
+    int digits = 0;
+    for (char c : text) digits = digits * 10 + (c - '0');
+    return digits / 100 * 60 + digits % 100;
 }
 
 }  // namespace
@@ -66,12 +92,16 @@ std::string RangeText(Champ champ) {
 Lecture LireChamp(Champ champ, std::string_view text) {
     using Etat = Lecture::Etat;
     if (champ == Champ::Repere) {
-        const int count = platform::CharacterCount(text);
-        return {count <= static_cast<int>(kMaxRepere) ? Etat::Valeur : Etat::Refus, 0, false};
+        // The box never holds a control character (its keys and a paste leave none): one set
+        // in by other means is refused without a word, as its key would have been.
+        if (const auto fault = detail::CheckRepere("", text))
+            return {Etat::Refus, 0, false, Utf8Length(text).value_or(0) <= kMaxRepere};
+        return {Etat::Valeur, 0, false};
     }
     if (isTime(champ)) {
-        if (const auto minutes = LireHeure(text)) return {Etat::Valeur, double(*minutes), false};
-        return {timePrefix(text) ? Etat::Incomplet : Etat::Refus, 0, !timePrefix(text)};
+        const Etat etat = timeReading(text);
+        if (etat == Etat::Valeur) return {etat, double(timeMinutes(text)), false};
+        return {etat, 0, etat == Etat::Refus};
     }
     const bool leg =
         champ == Champ::Rm || champ == Champ::D || champ == Champ::V || champ == Champ::Vw;
@@ -91,15 +121,16 @@ Lecture LireChamp(Champ champ, std::string_view text) {
 
 KeyVerdict FiltreTouche(Champ champ, int key, std::string_view text, int selStart, int selLength) {
     if (key == platform::kBackspaceKey) return {key, false, false};
-    if (key < 32) return {0, champ != Champ::Repere, false};
     if (champ == Champ::Repere) {
+        // What the file reader would refuse, the key refuses: control characters go unseen.
+        if (key < 0 || !IsWaypointCharacter(static_cast<char32_t>(key))) return {0, false, false};
         const int after = platform::CharacterCount(text) - selLength + 1;
         if (after > static_cast<int>(kMaxRepere)) return {0, false, true};
         return {key, false, false};
     }
-    // The point key types the decimal comma; the comma key itself is refused, as in the
-    // conversions window.
-    if (key == ',') return {0, true, false};
+    if (key < 32) return {0, true, false};
+    // In the fuel boxes the point key types the decimal comma, and so does the comma key: the
+    // window shows commas, and a pilot types either.
     int typed = key;
     if (isFuel(champ) && key == '.') typed = ',';
     const bool allowed = (typed >= '0' && typed <= '9') || (isFuel(champ) && typed == ',') ||
@@ -118,8 +149,12 @@ KeyVerdict FiltreTouche(Champ champ, int key, std::string_view text, int selStar
 std::string TexteChamp(Champ champ, double valeur) {
     if (isTime(champ)) return HeureText(static_cast<int>(valeur));
     if (!isFuel(champ)) return std::to_string(static_cast<int>(valeur));
-    char buffer[64];
-    const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, valeur);
+    // Fixed notation, never «1e+05»: the shortest digits that read back as the value, as a
+    // person types them. A fuel figure is at most 100000, so the longest is a tiny one (5e-324
+    // takes 326 characters), which the box reads back like any other.
+    char buffer[400];
+    const auto [end, ec] =
+        std::to_chars(buffer, buffer + sizeof buffer, valeur, std::chars_format::fixed);
     std::string text(buffer, ec == std::errc{} ? end : buffer);
     for (char& c : text)
         if (c == '.') c = ',';

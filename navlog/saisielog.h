@@ -25,21 +25,24 @@ struct KeyVerdict {
 
 // The key typed in a box holding `text` with `selLength` characters selected from `selStart`
 // (the caret, when none). Backspace always passes; other control codes are refused as not a
-// number in a number box and dropped silently in the waypoint box.
+// number in a number box. The waypoint box drops silently every character that
+// IsWaypointCharacter refuses, as the file reader would refuse it.
 KeyVerdict FiltreTouche(Champ champ, int key, std::string_view text, int selStart, int selLength);
 
 // A whole text read for the log (typed, pasted, deleted): a value in range; nothing when the
 // text is on its way to one (empty, «1» for a Vp, «09:» for a time); an error when it can be
-// neither.
+// neither. A time is «HH:MM», or its four digits alone, or three for an hour of one digit
+// («1012» is 10:12, «946» is 09:46).
 struct Lecture {
     enum class Etat { Valeur, Incomplet, Refus } etat = Etat::Incomplet;
     double valeur = 0;  // the number, or the minutes after midnight of a time
     bool notANumber = false;
+    bool quiet = false;  // refused without a word: a control character in a waypoint
 };
 Lecture LireChamp(Champ champ, std::string_view text);
 
-// A figure as its box shows it: whole numbers plainly, fuel with the decimal comma and as many
-// decimals as it has («100,5»), times «HH:MM».
+// A figure as its box shows it: whole numbers plainly, fuel in fixed notation with the decimal
+// comma and as many decimals as it has («100,5», «100000», «0,0001»), times «HH:MM».
 std::string TexteChamp(Champ champ, double valeur);
 
 }  // namespace ventrose::navlog

@@ -32,10 +32,16 @@ std::size_t Utf8SequenceLength(std::string_view text, std::size_t i) {
 }
 
 bool IsControl(std::string_view text, std::size_t i, std::size_t length) {
-    const auto first = static_cast<unsigned char>(text[i]);
-    if (length == 1) return first < 0x20 || first == 0x7F;
-    // U+0080..U+009F are C2 80..C2 9F.
-    return length == 2 && first == 0xC2 && static_cast<unsigned char>(text[i + 1]) < 0xA0;
+    const char32_t c = CodePointAt(text, i, length);
+    return c < 0x20 || (c >= 0x7F && c <= 0x9F);
+}
+
+char32_t CodePointAt(std::string_view text, std::size_t i, std::size_t length) {
+    const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(text[i + k]); };
+    if (length == 1) return byte(0);
+    char32_t c = byte(0) & (0x7F >> length);
+    for (std::size_t k = 1; k < length; ++k) c = (c << 6) | (byte(k) & 0x3F);
+    return c;
 }
 
 }  // namespace ventrose::navlog::detail

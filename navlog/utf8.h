@@ -13,4 +13,7 @@ std::size_t Utf8SequenceLength(std::string_view text, std::size_t i);
 // A control character (C0, DEL or C1) is the sequence of `length` bytes at `i`.
 bool IsControl(std::string_view text, std::size_t i, std::size_t length);
 
+// The code point of the valid sequence of `length` bytes at `i`.
+char32_t CodePointAt(std::string_view text, std::size_t i, std::size_t length);
+
 }  // namespace ventrose::navlog::detail

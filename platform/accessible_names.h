@@ -21,7 +21,8 @@ class Control;
 std::string AccessibleNameOf(const Control& control);
 
 // A value label's current text, so that a reader that gave the caption can give the value too,
-// followed by ", pas à jour" while it is stale.
+// followed by ", pas à jour" while it is stale; for any other control, the note its window
+// attached to it (Control::toolTipText).
 std::string AccessibleDescriptionOf(const Control& control);
 
 // True for a label that shows a value the window computes.

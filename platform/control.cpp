@@ -162,6 +162,12 @@ void Control::setStale(bool stale) {
     changed(Property::Stale);
 }
 
+void Control::setToolTipText(std::string text) {
+    if (text == toolTipText_) return;
+    toolTipText_ = std::move(text);
+    changed(Property::ToolTipText);
+}
+
 void Control::setLeft(int left) {
     if (left == left_) return;
     left_ = left;

@@ -90,6 +90,11 @@ public:
     // dims it, and a screen reader says so with its value. False at each load.
     bool stale() const { return stale_; }
     void setStale(bool stale);
+    // A short note the window attaches to a control to say why it stands out (a value it takes
+    // for a slip): shown when the pointer rests on it, and said by a screen reader after its
+    // name. Empty at each load.
+    const std::string& toolTipText() const { return toolTipText_; }
+    void setToolTipText(std::string text);
 
     int left() const { return left_; }
     int top() const { return top_; }
@@ -124,6 +129,7 @@ private:
     bool visible_;
     Colour foreColour_;
     bool stale_ = false;
+    std::string toolTipText_;
     int left_, top_;
     int x1_, y1_, x2_, y2_;
 };

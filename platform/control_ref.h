@@ -75,6 +75,14 @@ public:
     void onGotFocus(std::function<void()> handler) const {
         form_.onGotFocus(row_, std::move(handler));
     }
+    void onLostFocus(std::function<void()> handler) const {
+        form_.onLostFocus(row_, std::move(handler));
+    }
+    // The keys that type nothing (platform/user_actions.h, KeyDown): setting the code to 0
+    // takes the key, which then does nothing else.
+    void onKeyDown(std::function<void(int&, int)> handler) const {
+        form_.onKeyDown(row_, std::move(handler));
+    }
 };
 
 template <ControlKind Kind>
@@ -132,6 +140,12 @@ public:
     }
     void onGotFocus(std::function<void(int)> handler) const {
         form_.onRowGotFocus(row_, std::move(handler));
+    }
+    void onLostFocus(std::function<void(int)> handler) const {
+        form_.onRowLostFocus(row_, std::move(handler));
+    }
+    void onKeyDown(std::function<void(int, int&, int)> handler) const {
+        form_.onRowKeyDown(row_, std::move(handler));
     }
 };
 

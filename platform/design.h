@@ -66,6 +66,9 @@ struct ControlDesign {
     // every test already knows how to show, type into and read.
     int rows = 0;
     int rowPitch = 0;
+    // The scroll bar that a mouse wheel over the control moves, one arrow a notch: a table's
+    // rows scroll under the wheel as the bar beside them does. Empty for none.
+    std::string wheelBar{};
     // Keys that press the control from anywhere in its window, in Qt's portable text ("Ctrl+S",
     // "Alt+Up"): a command a person reaches without the mouse or Tab. Empty for none.
     std::string shortcut{};

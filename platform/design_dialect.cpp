@@ -156,4 +156,9 @@ ControlDesign Shortcut(ControlDesign design, std::string keys) {
     return design;
 }
 
+ControlDesign WheelScrolls(ControlDesign design, std::string bar) {
+    design.wheelBar = std::move(bar);
+    return design;
+}
+
 }  // namespace ventrose::platform::dialect

@@ -54,5 +54,7 @@ ControlDesign LabelledBy(ControlDesign design, std::string label);
 ControlDesign Rows(ControlDesign design, int rows, int pitch);
 // Keys that click the control anywhere in its window ("Ctrl+S", "Alt+Up"; Qt's portable text).
 ControlDesign Shortcut(ControlDesign design, std::string keys);
+// The mouse wheel over the control moves `bar` (a table's rows scrolled by the bar beside them).
+ControlDesign WheelScrolls(ControlDesign design, std::string bar);
 
 }  // namespace ventrose::platform::dialect

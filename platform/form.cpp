@@ -105,15 +105,40 @@ void Form::onRowGotFocus(std::size_t row, std::function<void(int)> handler) {
     handlers_.at(row).rowGotFocus = std::move(handler);
 }
 
+void Form::onLostFocus(std::size_t row, std::function<void()> handler) {
+    handlers_.at(row).lostFocus = std::move(handler);
+}
+void Form::onRowLostFocus(std::size_t row, std::function<void(int)> handler) {
+    handlers_.at(row).rowLostFocus = std::move(handler);
+}
+void Form::onKeyDown(std::size_t row, std::function<void(int&, int)> handler) {
+    handlers_.at(row).keyDown = std::move(handler);
+}
+void Form::onRowKeyDown(std::size_t row, std::function<void(int, int&, int)> handler) {
+    handlers_.at(row).rowKeyDown = std::move(handler);
+}
+
 void Form::setFocus(Control& control) {
     if (!loaded_ || &control.form() != this) return;
     focusArrived(control);
-    runtime_.notifyFocusMoved(control);
+    if (focused_ == &control) runtime_.notifyFocusMoved(control);
 }
 
 void Form::focusArrived(Control& control) {
     if (focused_ == &control || &control.form() != this) return;
+    Control* left = focused_;
     focused_ = &control;
+    if (left != nullptr) {
+        if (const ControlHandlers* h = handlersOf(*left)) {
+            if (left->index() > 0) {
+                if (h->rowLostFocus) h->rowLostFocus(left->index());
+            } else if (h->lostFocus) {
+                h->lostFocus();
+            }
+        }
+        // Its LostFocus may have moved the focus on, or unloaded the window.
+        if (focused_ != &control || !loaded_) return;
+    }
     const ControlHandlers* h = handlersOf(control);
     if (!h) return;
     if (control.index() > 0) {
@@ -171,6 +196,16 @@ void Form::fireKeyPress(const Control& control, int& keyAscii) {
         if (h->rowKeyPress) h->rowKeyPress(control.index(), keyAscii);
     } else if (h->keyPress) {
         h->keyPress(keyAscii);
+    }
+}
+
+void Form::fireKeyDown(const Control& control, int& keyCode, int shift) {
+    const ControlHandlers* h = handlersOf(control);
+    if (!h) return;
+    if (control.index() > 0) {
+        if (h->rowKeyDown) h->rowKeyDown(control.index(), keyCode, shift);
+    } else if (h->keyDown) {
+        h->keyDown(keyCode, shift);
     }
 }
 

@@ -28,6 +28,10 @@ struct ControlHandlers {
     std::function<void(int index, int& keyAscii)> rowKeyPress;
     std::function<void()> gotFocus;
     std::function<void(int index)> rowGotFocus;
+    std::function<void()> lostFocus;
+    std::function<void(int index)> rowLostFocus;
+    std::function<void(int& keyCode, int shift)> keyDown;
+    std::function<void(int index, int& keyCode, int shift)> rowKeyDown;
 };
 
 // One window: its design, its controls while it is loaded, and its handlers. A window class
@@ -74,7 +78,8 @@ public:
     // Window code moves the focus: the views follow, and the control's GotFocus runs when the
     // focus was elsewhere.
     void setFocus(Control& control);
-    // The focus arrives at `control` (a person's action): its GotFocus runs if it was elsewhere.
+    // The focus arrives at `control` (a person's action): if it was elsewhere, the LostFocus of
+    // the control it leaves runs, then the GotFocus of `control`.
     void focusArrived(Control& control);
 
     // Asked before a person's close request unloads the window (close box, Escape): false keeps
@@ -96,6 +101,10 @@ public:
     void onRowKeyPress(std::size_t row, std::function<void(int, int&)> handler);
     void onGotFocus(std::size_t row, std::function<void()> handler);
     void onRowGotFocus(std::size_t row, std::function<void(int)> handler);
+    void onLostFocus(std::size_t row, std::function<void()> handler);
+    void onRowLostFocus(std::size_t row, std::function<void(int)> handler);
+    void onKeyDown(std::size_t row, std::function<void(int&, int)> handler);
+    void onRowKeyDown(std::size_t row, std::function<void(int, int&, int)> handler);
     void onChange(std::string_view control, std::function<void()> handler);
     void onClick(std::string_view control, std::function<void()> handler);
     void onKeyPress(std::string_view control, std::function<void(int&)> handler);
@@ -104,6 +113,7 @@ public:
     void fireChange(const Control& control);
     void fireClick(const Control& control);
     void fireKeyPress(const Control& control, int& keyAscii);
+    void fireKeyDown(const Control& control, int& keyCode, int shift);
     void fireFormClick();
 
 private:

@@ -22,6 +22,7 @@ std::string_view PropertyName(Property property) {
         case Property::SelStart: return "SelStart";
         case Property::ForeColour: return "ForeColor";
         case Property::Stale: return "Stale";
+        case Property::ToolTipText: return "ToolTipText";
     }
     return "?";
 }

@@ -24,7 +24,8 @@ enum class Property {
     Y2,
     SelStart,
     ForeColour,
-    Stale
+    Stale,
+    ToolTipText
 };
 
 std::string_view PropertyName(Property property);

@@ -91,7 +91,7 @@ std::string WithoutControlCharacters(std::string_view text) {
     std::size_t i = 0;
     while (i < text.size()) {
         const char32_t c = NextCodePoint(text, i);
-        if (c >= 32 && c != 127) AppendCodePoint(out, c);
+        if (c >= 32 && !(c >= 0x7F && c <= 0x9F)) AppendCodePoint(out, c);
     }
     return out;
 }

@@ -124,6 +124,13 @@ bool KeyPress(Control& box, int keyAscii) {
     return true;
 }
 
+bool KeyDown(Control& box, int& keyCode, int shift) {
+    if (!focusBox(box)) return false;
+    const ByHand byHand(box);
+    box.form().fireKeyDown(box, keyCode, shift);
+    return true;
+}
+
 bool DeleteKey(Control& box) {
     if (!focusBox(box)) return false;
     const ByHand byHand(box);
@@ -163,6 +170,13 @@ bool Focus(Control& control) {
     if (!accepts(form) || !TraitsOf(control.kind()).takesFocus) return false;
     form.focusArrived(control);
     return true;
+}
+
+bool Wheel(Control& control, Toward toward) {
+    if (control.isScrollBar()) return ArrowClick(control, toward);
+    if (control.design().wheelBar.empty()) return false;
+    Control* bar = control.form().find(control.design().wheelBar);
+    return bar != nullptr && ArrowClick(*bar, toward);
 }
 
 bool PressShortcut(Form& form, std::string_view keys) {

@@ -19,6 +19,13 @@ inline constexpr int kBackspaceKey = 8;
 inline constexpr int kEnterKey = 13;
 inline constexpr int kEscapeKey = 27;
 
+// The keys that type nothing but a window may take (KeyDown), by their key codes, and the shift
+// mask that comes with them.
+inline constexpr int kTabKey = 9;
+inline constexpr int kUpKey = 38;
+inline constexpr int kDownKey = 40;
+inline constexpr int kShiftMask = 1;
+
 bool ArrowClick(Control& bar, Toward toward);   // by SmallChange, within Min..Max
 bool TroughClick(Control& bar, Toward toward);  // by LargeChange, within Min..Max
 bool ThumbRelease(Control& bar, int value);     // dragged thumb released at value
@@ -29,6 +36,11 @@ bool ClickForm(Form& form);                     // the bare window
 // control codes insert nothing, and any other code replaces the selection or is inserted at the
 // caret, which follows it.
 bool KeyPress(Control& box, int keyAscii);
+// A key that types nothing pressed in a text box (kTabKey, kUpKey, kDownKey, with kShiftMask for
+// Shift+Tab): the box's KeyDown handler runs, and takes the key by setting `keyCode` to 0. A key
+// left to the toolkit does what it does everywhere (Tab moves the focus on), which the model
+// learns as it learns any move of the focus.
+bool KeyDown(Control& box, int& keyCode, int shift);
 bool DeleteKey(Control& box);  // the selection, or the character after the caret
 bool Paste(Control& box,
            std::string_view text);  // at the caret, no key filter, control characters dropped
@@ -44,5 +56,9 @@ bool Focus(Control& control);
 // A key combination pressed in the window ("Ctrl+S", Qt's portable text): clicks the shown
 // control whose design has that shortcut, if any.
 bool PressShortcut(Form& form, std::string_view keys);
+// One notch of the mouse wheel over a control: on a scroll bar, or a control whose design names
+// the bar the wheel moves over it (ControlDesign::wheelBar), one click on the bar's arrow toward
+// `toward`; over any other control, nothing (and false).
+bool Wheel(Control& control, Toward toward);
 
 }  // namespace ventrose::platform

@@ -52,6 +52,12 @@ public:
     platform::ButtonRef Command1{*this, "Command1"};
     platform::ButtonRef cmdQuit{*this, "cmdQuit"};
 
+    // The true airspeed and the wind as the bars give them, which a new navigation log starts
+    // from.
+    int barVp() const { return hscVp->value(); }
+    int barV() const { return hscV->value(); }
+    int barVw() const { return hscVw->value(); }
+
 private:
     void showMode(bool temps);
     void appliquerSimulateur(const simlink::SimValues& values);

@@ -46,6 +46,9 @@ void RedescribeAfterChange(const Control& control, Property property,
                 return;
             }
             break;
+        case Property::ToolTipText:
+            if (QWidget* widget = widgetOf(control)) describe(*widget, control);
+            return;
         case Property::Visible:
         case Property::Left:
         case Property::Top:

@@ -213,6 +213,11 @@ void colourBox(QWidget& widget, const Control& c, preferences::Palette palette) 
 void connectBox(QWidget& widget, const ControlLink& link) {
     auto& box = static_cast<TextBox&>(widget);
     box.onKey = [link](int code) { link.act([code](Control& c) { return KeyPress(c, code); }); };
+    box.onKeyDown = [link](int code, int shift) {
+        int key = code;
+        link.act([&key, shift](Control& c) { return KeyDown(c, key, shift); });
+        return key == 0;
+    };
     box.onDelete = [link] { link.act([](Control& c) { return DeleteKey(c); }); };
     box.onPaste = [link](const QString& text) {
         link.act([text = ToUtf8(text)](Control& c) { return Paste(c, text); });

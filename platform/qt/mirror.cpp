@@ -120,12 +120,14 @@ void MirrorProperty(QWidget& widget, const Control& control, Property property, 
         // Colours depend on the palette too: the view paints them (QtView::paint).
         case Property::ForeColour:
         case Property::Stale: break;
+        case Property::ToolTipText: widget.setToolTip(ToQString(control.toolTipText())); break;
     }
 }
 
 void MirrorAll(QWidget& widget, const Control& control, double scale) {
     const QSignalBlocker blocker(&widget);
     BehaviourOf(control.kind()).mirror(widget, control, scale);
+    widget.setToolTip(ToQString(control.toolTipText()));
     widget.setVisible(control.visible());
 }
 

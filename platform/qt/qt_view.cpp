@@ -20,6 +20,7 @@
 #include "platform/qt/keyboard.h"
 #include "platform/qt/mirror.h"
 #include "platform/qt/widget_properties.h"
+#include "platform/qt/wheel_notches.h"
 #include "platform/runtime.h"
 #include "platform/user_actions.h"
 #include "preferences/on_screen.h"
@@ -252,6 +253,12 @@ void QtView::makeWidget(FormWindow& window, const Control& control) {
     if (TraitsOf(control.kind()).takesFocus)
         widget->installEventFilter(
             new FocusReporter(*widget, ControlLink(*this, window, control.name())));
+    if (!control.design().wheelBar.empty()) {
+        const ControlLink link(*this, window, control.name());
+        widget->installEventFilter(new WheelNotches(widget, [link](Toward toward) {
+            link.act([toward](Control& c) { return Wheel(c, toward); });
+        }));
+    }
 }
 
 // An element of a control array has a widget only while it is shown: a table of 100 rows of 16
@@ -319,9 +326,9 @@ const Control* ControlLink::current() const {
     return view_->isCurrent(window_) ? window_->form().find(control_) : nullptr;
 }
 
+// A user action like any other: the focus leaving a box runs its window's handlers.
 void ControlLink::tookFocus() const {
-    if (!view_->isCurrent(window_)) return;
-    if (Control* control = window_->form().find(control_)) Focus(*control);
+    act([](Control& control) { return Focus(control); });
 }
 
 void ControlLink::mirror() const {

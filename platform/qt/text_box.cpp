@@ -91,6 +91,18 @@ bool TextBox::event(QEvent* event) {
         event->ignore();
         return true;
     }
+    // Tab is the window's to take before Qt moves the focus with it.
+    if (event->type() == QEvent::KeyPress) {
+        const auto& key = static_cast<const QKeyEvent&>(*event);
+        const bool plain = !(key.modifiers() & (Qt::ControlModifier | Qt::AltModifier));
+        const bool back = key.key() == Qt::Key_Backtab ||
+                          (key.key() == Qt::Key_Tab && (key.modifiers() & Qt::ShiftModifier));
+        if (plain && (key.key() == Qt::Key_Tab || back) && onKeyDown &&
+            onKeyDown(kTabKey, back ? kShiftMask : 0)) {
+            event->accept();
+            return true;
+        }
+    }
     return QLineEdit::event(event);
 }
 
@@ -158,6 +170,12 @@ void TextBox::cut() {
 // the window, which the view then retires (later, never at once).
 void TextBox::keyPressEvent(QKeyEvent* event) {
     event->accept();
+    if ((event->key() == Qt::Key_Up || event->key() == Qt::Key_Down) &&
+        !(event->modifiers() & ~Qt::KeypadModifier)) {
+        if (!onKeyDown || !onKeyDown(event->key() == Qt::Key_Up ? kUpKey : kDownKey, 0))
+            event->ignore();
+        return;
+    }
     if (event->matches(QKeySequence::Paste)) {
         if (onPaste) onPaste(QGuiApplication::clipboard()->text());
         return;

@@ -22,7 +22,10 @@ class TextBox : public QLineEdit {
 public:
     explicit TextBox(QWidget* parent);
 
-    std::function<void(int code)> onKey;          // a typed character, Backspace, Enter, Escape
+    std::function<void(int code)> onKey;  // a typed character, Backspace, Enter, Escape
+    // Up, Down, Tab and Shift+Tab (the model's key codes and shift mask): true when the window
+    // took the key; else it does what it does in any line edit (Tab moves the focus on).
+    std::function<bool(int code, int shift)> onKeyDown;
     std::function<void()> onDelete;               // the Delete key, or the cut of a selection
     std::function<void(const QString&)> onPaste;  // at the caret, over the selection
     std::function<void(int anchor, int length)> onSelect;  // the caret `length` from the anchor

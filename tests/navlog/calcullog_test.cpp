@@ -197,6 +197,23 @@ TEST(CalculLog, HowTheCountsCarryFromLegToLeg) {
     }
 }
 
+// No leg lasts 12 hours: an actual time that makes one last longer is a slip of the keys (09:20
+// for 10:20), with no speed made good, and marked; 12 hours exactly is still a leg.
+TEST(CalculLog, AnActualTimeMakingALegLastOver12HoursIsASlip) {
+    LogNav log = ThreeLegs();
+    log.etapes[0].HR = 21 * 60 + 30;
+    log.etapes[1].HR = 9 * 60 + 31;
+    const ResultatLog r = CalculLog(log);
+    EXPECT_EQ(r.etapes[0].VsMadeGoodText, "3 kts");
+    EXPECT_FALSE(r.etapes[0].actualSlip);
+    EXPECT_EQ(r.etapes[1].VsMadeGoodText, "X");
+    EXPECT_TRUE(r.etapes[1].actualSlip);
+    log.etapes[1].HR.reset();
+    ResultatLog again = r;
+    RecalculLog(log, again);
+    EXPECT_FALSE(again.etapes[1].actualSlip) << "the mark goes with the time";
+}
+
 // The main window rounds each leg's time without wind on its own; the total is the sum of the
 // rounded figures, not the rounded sum.
 TEST(CalculLog, TotalTimeWithoutWindAddsTheShownFigures) {

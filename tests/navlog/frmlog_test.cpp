@@ -72,16 +72,20 @@ TEST_F(FrmLogTest, KeysOutOfRangeOrNotNumbersAreRefusedAndTheTextKept) {
         {"Vp on its way from 1", "txtVp", "", '1', "1", ""},
         {"Vp past 800", "txtVp", "80", '1', "80", "Vp : de 60 à 800"},
         {"the point types a comma in fuel", "txtCarbu", "12", '.', "12,", ""},
-        {"the comma key is refused", "txtCarbu", "12", ',', "12", "Il faut entrer un nombre"},
+        {"the comma key types a comma in fuel", "txtCarbu", "12", ',', "12,", ""},
         {"a second comma", "txtCarbu", "1,2", '.', "1,2", "Il faut entrer un nombre"},
         {"fuel past 100000", "txtCarbu", "10000", '1', "10000", "Carburant : de 0 à 100000"},
         {"colon in a time", "txtDepart", "09", ':', "09:", ""},
-        {"hour past 23", "txtDepart", "2", '4', "2", "Départ : de 00:00 à 23:59"},
+        {"hour past 23", "txtDepart", "24", ':', "24", "Départ : de 00:00 à 23:59"},
+        {"a time without its colon", "txtDepart", "101", '2', "1012", ""},
+        {"minutes past 59 without the colon", "txtDepart", "18", '6', "18",
+         "Départ : de 00:00 à 23:59"},
         {"minutes past 59", "txtHR(1)", "10:", '6', "10:", "HR : de 00:00 à 23:59"},
         {"a sixth character in a time", "txtHR(1)", "10:30", '0', "10:30", "HR : de 00:00 à 23:59"},
-        {"Escape in a number", "txtRm(1)", "1", 27, "1", "Il faut entrer un nombre"},
+        {"a tab in a number", "txtRm(1)", "1", '\t', "1", "Il faut entrer un nombre"},
         {"Backspace below Vp's minimum", "txtVp", "60", 8, "6", ""},
         {"any letter in a waypoint", "txtRepere(1)", "Étamp", 'e', "Étampe", ""},
+        {"a C1 control in a waypoint, unseen", "txtRepere(1)", "Étamp", 0x85, "Étamp", ""},
         {"a 41st character in a waypoint", "txtRepere(1)",
          "0123456789012345678901234567890123456789", 'x',
          "0123456789012345678901234567890123456789", "Repère : 40 caractères au plus"},
@@ -305,6 +309,42 @@ TEST_F(FrmLogTest, AnUnsavedLogIsOfferedBackAtTheNextOpening) {
     docs.saveAnswer = SaveChangesAnswer::Discard;
     platform::Click(again.frmLog()["cmdQuit"]);
     EXPECT_FALSE(docs.FileExists("/recovery/log-en-cours.vlog"));
+}
+
+// A copy kept against a crash that cannot be read back (written by a version that let a control
+// character in) is put aside, under a name that does not overwrite an earlier one, and said;
+// the log starts afresh and keeps its own copy again.
+TEST_F(FrmLogTest, ARecoveryThatCannotBeReadIsPutAsideAndSaid) {
+    const std::string bad = R"({"format": "ventrose-log", "version": 1, "Vp": 120,)"
+                            R"( "departure": "09:30", "fuel": {"unit": "l", "atDeparture": 0,)"
+                            R"( "perHour": 0, "reserve": 0}, "legs": [{"waypoint": "A",)"
+                            R"( "Rm": 90, "D": 40, "V": 0, "Vw": 0}]})";
+    docs.files["/recovery/log-en-cours.vlog"] = bad;
+    docs.files["/recovery/log-illisible.vlog"] = "plus ancien";
+    Open();
+    ASSERT_EQ(host.messageBoxes.size(), 1u);
+    EXPECT_EQ(host.messageBoxes[0].prompt,
+              "Le log non enregistré de la dernière fois ne peut pas être repris. Étape 1 : le "
+              "repère contient un caractère de contrôle. Il est gardé à part dans « "
+              "/recovery/log-illisible-2.vlog ».");
+    EXPECT_EQ(docs.questions, 0) << "nothing is offered back";
+    EXPECT_EQ(docs.files["/recovery/log-illisible-2.vlog"], bad);
+    EXPECT_EQ(docs.files["/recovery/log-illisible.vlog"], "plus ancien");
+    EXPECT_FALSE(docs.FileExists("/recovery/log-en-cours.vlog"));
+    AddLeg("B", 90, 40);
+    EXPECT_TRUE(docs.FileExists("/recovery/log-en-cours.vlog"));
+}
+
+// One that cannot even be read stays where it is, and no copy is written over it.
+TEST_F(FrmLogTest, ARecoveryThatCannotBeReadAtAllIsLeftAlone) {
+    const std::string huge(kMaxFichier + 1, ' ');
+    docs.files["/recovery/log-en-cours.vlog"] = huge;
+    Open();
+    ASSERT_EQ(host.messageBoxes.size(), 1u);
+    EXPECT_NE(host.messageBoxes[0].prompt.find("Il reste dans « /recovery/log-en-cours.vlog »"),
+              std::string::npos);
+    AddLeg("B", 90, 40);
+    EXPECT_EQ(docs.files["/recovery/log-en-cours.vlog"], huge);
 }
 
 TEST_F(FrmLogTest, ExportAndPrintGoThroughTheDocuments) {

@@ -155,6 +155,16 @@ TEST(LogFile, OtherWaysOfWritingTheSameLog) {
     }
 }
 
+// A number is what its text writes, however far from a double: one too small for a double is
+// not refused as out of a double's range, and reads as 0 where any number is allowed.
+TEST(LogFile, ANumberTooSmallForADoubleReadsAsZero) {
+    const std::string text =
+        Replaced(WriteLog(Example()), "\"reserve\": 15", "\"reserve\": 1e-400");
+    const auto read = ReadLog(text);
+    ASSERT_TRUE(std::holds_alternative<LogNav>(read)) << std::get<LogError>(read).message;
+    EXPECT_EQ(std::get<LogNav>(read).finalReserve, 0);
+}
+
 // Each row is a file that must be refused whole, with the message a person reads.
 TEST(LogFile, BadFilesAreRefusedWithTheirReason) {
     const std::string good = WriteLog(Example());
@@ -260,6 +270,9 @@ TEST(LogFile, BadFilesAreRefusedWithTheirReason) {
          "Le fichier n'est pas un log Ventrose : version 7 inconnue."},
         {"version 1.5", Replaced(good, "\"version\": 1", "\"version\": 1.5"),
          "Le fichier n'est pas un log Ventrose : version 1.5 inconnue."},
+        {"a version that rounds to 1",
+         Replaced(good, "\"version\": 1", "\"version\": 0.99999999999999999999"),
+         "Le fichier n'est pas un log Ventrose : version 0.99999999999999999999 inconnue."},
         {"the version as text", Replaced(good, "\"version\": 1", "\"version\": \"1\""),
          "Le fichier n'est pas un log Ventrose : «version» doit être un nombre, pas du texte."},
         {"no airspeed", Replaced(good, "\"Vp\": 120,", ""), "Le champ «Vp» manque."},
@@ -301,6 +314,14 @@ TEST(LogFile, BadFilesAreRefusedWithTheirReason) {
          "Étape 2 : «Rm» doit être un nombre entier, pas du texte."},
         {"a course with decimals", Replaced(good, "\"Rm\": 180", "\"Rm\": 180.5"),
          "Étape 2 : «Rm» vaut 180.5, pas un nombre entier."},
+        {"a course whose fraction rounding hides",
+         Replaced(good, "\"Rm\": 180", "\"Rm\": 359.99999999999999999"),
+         "Étape 2 : «Rm» vaut 359.99999999999999999, pas un nombre entier."},
+        {"a course too small for a double", Replaced(good, "\"Rm\": 180", "\"Rm\": 1e-400"),
+         "Étape 2 : «Rm» vaut 1e-400, pas un nombre entier."},
+        {"fuel a hair above its range, which rounding hides",
+         Replaced(good, "\"reserve\": 15", "\"reserve\": 100000.000000000000001"),
+         "Carburant : «reserve» vaut 100000.000000000000001, hors de 0 à 100000."},
         {"a course of 400", Replaced(good, "\"Rm\": 180", "\"Rm\": 400"),
          "Étape 2 : «Rm» vaut 400, hors de 0 à 360."},
         {"a course of 1e300", Replaced(good, "\"Rm\": 180", "\"Rm\": 1e300"),

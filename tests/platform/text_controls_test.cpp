@@ -68,10 +68,16 @@ constexpr EditRow kEdits[] = {
     {"Euro", "5€", "5", "5€"},
     {"TabsAndBreaks", "1\t2\r\n", "1\t2\r", "12"},
     {"Delete", "3\x7f", "3", "3"},
-    {"StrayContinuationByte", "1\x80", "1", "1\xc2\x80"},
+    {"StrayContinuationByte", "1\x80", "1", "1"},
+    {"C1Control",
+     "A\xc2\x85"
+     "B\xc2\x9f",
+     "A\xc2\x85"
+     "B",
+     "AB"},
     {"Latin1Byte", "\xe9", "", "\xc3\xa9"},
-    {"TruncatedSequence", "9\xe2\x82", "9\xe2", "9\xc3\xa2\xc2\x82"},
-    {"BrokenSequence", "\xe2x\x82", "\xe2x", "\xc3\xa2x\xc2\x82"},
+    {"TruncatedSequence", "9\xe2\x82", "9\xe2", "9\xc3\xa2"},
+    {"BrokenSequence", "\xe2x\x82", "\xe2x", "\xc3\xa2x"},
 };
 
 TEST(Text, EditsKeepWholeCharacters) {
@@ -81,7 +87,7 @@ TEST(Text, EditsKeepWholeCharacters) {
         EXPECT_EQ(WithoutControlCharacters(row.text), row.withoutControls);
         // What a box keeps decodes to no control character and reads the same once more.
         const std::string kept = WithoutControlCharacters(row.text);
-        for (const char32_t c : Decode(kept)) EXPECT_TRUE(c >= 32 && c != 127);
+        for (const char32_t c : Decode(kept)) EXPECT_TRUE(c >= 32 && (c < 0x7F || c > 0x9F));
         EXPECT_EQ(WithoutControlCharacters(kept), kept);
     }
 }
@@ -89,12 +95,12 @@ TEST(Text, EditsKeepWholeCharacters) {
 // A view tells properties apart by name: each has its own.
 TEST(PropertyName, EveryPropertyHasItsOwnName) {
     std::set<std::string_view> names;
-    for (int p = 0; p <= static_cast<int>(Property::Stale); ++p) {
+    for (int p = 0; p <= static_cast<int>(Property::ToolTipText); ++p) {
         const std::string_view name = PropertyName(static_cast<Property>(p));
         EXPECT_FALSE(name.empty() || name == "?") << p;
         names.insert(name);
     }
-    EXPECT_EQ(names.size(), static_cast<std::size_t>(Property::Stale) + 1);
+    EXPECT_EQ(names.size(), static_cast<std::size_t>(Property::ToolTipText) + 1);
 }
 
 struct Announcements : Observer {

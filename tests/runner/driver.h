@@ -43,12 +43,17 @@ public:
     virtual bool page(const std::string& form, const std::string& bar, platform::Toward toward) = 0;
     virtual bool drag(const std::string& form, const std::string& bar, int value) = 0;
     virtual bool key(const std::string& form, const std::string& box, int code) = 0;
+    // A key that types nothing (platform::kUpKey, kDownKey, kTabKey, with kShiftMask), in the
+    // box. On widgets a key the window does not take does what the toolkit does with it (Tab
+    // moves the focus on); headless, nothing.
+    virtual bool keyDown(const std::string& form, const std::string& box, int code, int shift) = 0;
     virtual bool paste(const std::string& form, const std::string& box, std::string_view text) = 0;
     virtual bool clear(const std::string& form, const std::string& box) = 0;
     virtual bool deleteKey(const std::string& form, const std::string& box) = 0;
     // The caret before character `start`, with `length` characters selected after it.
     virtual bool select(const std::string& form, const std::string& box, int start, int length) = 0;
-    // One notch of the mouse wheel over the bar, toward its Min or its Max.
+    // One notch of the mouse wheel over the control (a bar, or a control whose wheel moves a bar),
+    // toward the bar's Min or its Max.
     virtual bool wheel(const std::string& form, const std::string& bar,
                        platform::Toward toward) = 0;
     virtual bool close(const std::string& form) = 0;

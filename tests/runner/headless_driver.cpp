@@ -4,6 +4,7 @@
 #include <stdexcept>
 
 #include "platform/control.h"
+#include "platform/control_kinds.h"
 #include "platform/form.h"
 #include "tests/runner/model_view.h"
 
@@ -35,8 +36,12 @@ HeadlessDriver::HeadlessDriver(platform::DocumentFiles* files)
     : documents_(files != nullptr ? *files : ownFiles_),
       application_(std::make_unique<app::Application>(host_, documents_)) {}
 
+// A click puts the focus on a control that takes it, as the mouse does on widgets, before the
+// control does what a click does.
 bool HeadlessDriver::click(const std::string& form, const std::string& control) {
     if (control.empty()) return platform::ClickForm(FindForm(*application_, form));
+    platform::Control& c = FindControl(*application_, form, control);
+    if (!platform::Focus(c) && platform::TraitsOf(c.kind()).takesFocus) return false;
     return platform::Click(FindControl(*application_, form, control));
 }
 
@@ -58,6 +63,10 @@ bool HeadlessDriver::key(const std::string& form, const std::string& box, int co
     return platform::KeyPress(FindControl(*application_, form, box), code);
 }
 
+bool HeadlessDriver::keyDown(const std::string& form, const std::string& box, int code, int shift) {
+    return platform::KeyDown(FindControl(*application_, form, box), code, shift);
+}
+
 bool HeadlessDriver::paste(const std::string& form, const std::string& box, std::string_view text) {
     return platform::Paste(FindControl(*application_, form, box), text);
 }
@@ -77,7 +86,7 @@ bool HeadlessDriver::select(const std::string& form, const std::string& box, int
 
 bool HeadlessDriver::wheel(const std::string& form, const std::string& bar,
                            platform::Toward toward) {
-    return platform::ArrowClick(FindControl(*application_, form, bar), toward);
+    return platform::Wheel(FindControl(*application_, form, bar), toward);
 }
 
 bool HeadlessDriver::close(const std::string& form) {

@@ -32,6 +32,7 @@ public:
     bool page(const std::string& form, const std::string& bar, platform::Toward toward) override;
     bool drag(const std::string& form, const std::string& bar, int value) override;
     bool key(const std::string& form, const std::string& box, int code) override;
+    bool keyDown(const std::string& form, const std::string& box, int code, int shift) override;
     bool paste(const std::string& form, const std::string& box, std::string_view text) override;
     bool clear(const std::string& form, const std::string& box) override;
     bool deleteKey(const std::string& form, const std::string& box) override;

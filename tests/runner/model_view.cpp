@@ -25,8 +25,8 @@ const std::vector<std::string>& PropertiesOf(const platform::Control& control) {
     static const std::vector<std::string> bar = {"Value",       "Min",     "Max",  "SmallChange",
                                                  "LargeChange", "Visible", "Left", "Top"};
     static const std::vector<std::string> option = {"Caption", "Value", "Visible", "Left", "Top"};
-    static const std::vector<std::string> box = {"Text",    "SelStart", "SelLength",
-                                                 "Visible", "Left",     "Top"};
+    static const std::vector<std::string> box = {
+        "Text", "SelStart", "SelLength", "ForeColor", "ToolTipText", "Visible", "Left", "Top"};
     static const std::vector<std::string> line = {"X1", "Y1", "X2", "Y2", "Visible"};
     static const std::vector<std::string> picture = {"Visible", "Left", "Top"};
     switch (control.kind()) {
@@ -57,6 +57,7 @@ std::optional<std::string> ReadModel(const platform::Control& c, const std::stri
                                                      : std::to_string(c.value());
     if (property == "ForeColor") return Quote(ColourText(c.foreColour()));
     if (property == "Stale") return flag(c.stale());
+    if (property == "ToolTipText") return Quote(c.toolTipText());
     if (property == "Visible") return flag(c.visible());
     if (property == "Left") return std::to_string(c.left());
     if (property == "Top") return std::to_string(c.top());
@@ -75,6 +76,8 @@ std::optional<std::string> ReadModel(const platform::Control& c, const std::stri
 
 std::optional<std::string> ReadModel(const platform::Form& form, const std::string& property) {
     if (property == "Caption") return Quote(form.caption());
+    if (property == "ActiveControl")
+        return Quote(form.focused() != nullptr ? form.focused()->name() : std::string());
     return std::nullopt;
 }
 

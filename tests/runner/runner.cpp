@@ -260,6 +260,10 @@ bool Runner::person(const Step& s) {
     if (w == "shortcut") return driver_.shortcut(t.form, s.args[1]);
     if (w == "drag") return driver_.drag(t.form, t.control, std::stoi(s.args[1]));
     if (w == "key") return driver_.key(t.form, t.control, std::stoi(s.args[1]));
+    if (w == "keydown") {
+        const KeyDownKey k = *KeyDownCode(s.args[1]);
+        return driver_.keyDown(t.form, t.control, k.code, k.shift);
+    }
     if (w == "paste") return driver_.paste(t.form, t.control, s.args[1]);
     if (w == "clear") return driver_.clear(t.form, t.control);
     if (w == "delete") return driver_.deleteKey(t.form, t.control);

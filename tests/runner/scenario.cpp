@@ -11,6 +11,7 @@
 #include <sstream>
 
 #include "platform/text.h"
+#include "platform/user_actions.h"
 
 namespace ventrose::scenario {
 
@@ -113,9 +114,9 @@ bool isPath(const std::string& s, std::size_t minParts, std::size_t maxParts) {
 }
 
 const std::set<std::string> kProperties = {
-    "Caption", "Text", "Value",       "Visible",     "Left",      "Top",
-    "Min",     "Max",  "SmallChange", "LargeChange", "X1",        "Y1",
-    "X2",      "Y2",   "SelStart",    "SelLength",   "ForeColor", "Stale"};
+    "Caption",  "Text",        "Value",       "Visible",     "Left",          "Top",  "Min",
+    "Max",      "SmallChange", "LargeChange", "X1",          "Y1",            "X2",   "Y2",
+    "SelStart", "SelLength",   "ForeColor",   "ToolTipText", "ActiveControl", "Stale"};
 
 // What one write-file or append-file step may write: enough for a file too large to read.
 constexpr std::size_t kMaxWritten = 16 * 1024 * 1024;
@@ -158,6 +159,11 @@ std::optional<std::string> checkPerson(Step& s) {
         if (n != 2 || !needTarget(0) || !isInteger(a[1]) || std::stoi(a[1]) < 0 ||
             std::stoi(a[1]) > 0x10FFFF)
             return "key takes a box and a character code";
+        return std::nullopt;
+    }
+    if (w == "keydown") {
+        if (n != 2 || !needTarget(0) || s.quoted[1] || !KeyDownCode(a[1]))
+            return "keydown takes a box and Up, Down, Tab or Shift+Tab";
         return std::nullopt;
     }
     if (w == "clear" || w == "delete") {
@@ -230,7 +236,8 @@ std::optional<std::string> check(Step& s) {
         const auto parts = SplitPath(a[0]);
         const std::string& property = parts.back();
         if (!kProperties.count(property)) return "unknown property '" + property + "'";
-        if (property == "Caption" || property == "Text" || property == "ForeColor") {
+        if (property == "Caption" || property == "Text" || property == "ForeColor" ||
+            property == "ToolTipText" || property == "ActiveControl") {
             if (!s.quoted[1]) return property + " takes a string";
         } else if (s.quoted[1] || (!isInteger(a[1]) && a[1] != "true" && a[1] != "false")) {
             return property + " takes an integer or true/false";
@@ -315,6 +322,14 @@ std::optional<double> ParseDecimal(const std::string& text) {
     const auto [end, error] = std::from_chars(first, last, value, std::chars_format::general);
     if (error != std::errc() || end != last || !std::isfinite(value)) return std::nullopt;
     return value;
+}
+
+std::optional<KeyDownKey> KeyDownCode(const std::string& name) {
+    if (name == "Up") return KeyDownKey{platform::kUpKey, 0};
+    if (name == "Down") return KeyDownKey{platform::kDownKey, 0};
+    if (name == "Tab") return KeyDownKey{platform::kTabKey, 0};
+    if (name == "Shift+Tab") return KeyDownKey{platform::kTabKey, platform::kShiftMask};
+    return std::nullopt;
 }
 
 std::vector<std::string> SplitPath(const std::string& path) {

@@ -33,6 +33,14 @@ struct Scenario {
 // file that cannot be parsed is reported before anything runs.
 Scenario ParseScenario(const std::string& text);
 
+// A keydown step's key ("Up", "Down", "Tab", "Shift+Tab") as the model's key code and shift
+// mask (platform/user_actions.h); nothing for another name.
+struct KeyDownKey {
+    int code = 0;
+    int shift = 0;
+};
+std::optional<KeyDownKey> KeyDownCode(const std::string& name);
+
 // "FORM", "FORM.CONTROL", "FORM.PROPERTY" or "FORM.CONTROL.PROPERTY", split at the dots.
 std::vector<std::string> SplitPath(const std::string& path);
 

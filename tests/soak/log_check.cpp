@@ -65,10 +65,14 @@ Check CheckLog(scenario::Driver& driver) {
                                        Lecture::Etat::Incomplet);
         if (!boxes) return Failure{"frmLog.leg", "the boxes of leg " + row + " are not its values"};
         const navlog::ResultatEtape& r = expected.etapes[i];
-        const std::pair<const char*, const std::string*> labels[] = {{"lblCap", &r.CapText},
-                                                                     {"lblVs", &r.VsText},
-                                                                     {"lblHE", &r.HEText},
-                                                                     {"lblReste", &r.ResteText}};
+        // A leg shows its figures once its course and distance are given.
+        const std::string none;
+        const bool given = e.Rm != 0 && e.D != 0;
+        const std::pair<const char*, const std::string*> labels[] = {
+            {"lblCap", given ? &r.CapText : &none},
+            {"lblVs", given ? &r.VsText : &none},
+            {"lblHE", given ? &r.HEText : &none},
+            {"lblReste", given ? &r.ResteText : &none}};
         for (const auto& [label, text] : labels)
             if (auto f = ExpectCaption(driver, name, label + row, *text, "the log's figures"))
                 return f;

@@ -99,6 +99,9 @@ scenario::Step RandomPerson::next(app::Application& application) {
 
     const platform::Control& control = *controls[below(controls.size())];
     const std::string target = name + "." + control.name();
+    // The wheel over a table's rows scrolls them.
+    if (!control.design().wheelBar.empty() && chance(10))
+        return MakeStep("wheel", {target, chance(50) ? "-" : "+", std::to_string(1 + below(3))});
     if (control.name() == "cmdQuit" && name == "frmMainCalc" && !chance(30))
         return MakeStep("click", {name});
     switch (control.kind()) {
@@ -119,7 +122,7 @@ scenario::Step RandomPerson::next(app::Application& application) {
             return MakeStep("drag", {target, std::to_string(value)});
         }
         case ControlKind::TextBox: {
-            const std::size_t what = below(24);
+            const std::size_t what = below(26);
             if (what < 9) return MakeStep("type", {target, text(6)}, {false, true});
             if (what < 12) return MakeStep("key", {target, std::to_string(keyCode())});
             if (what < 16) return MakeStep("paste", {target, text(12)}, {false, true});
@@ -130,6 +133,10 @@ scenario::Step RandomPerson::next(app::Application& application) {
                                            std::to_string(chance(50) ? 0 : below(size))});
             }
             if (what < 22) return MakeStep("delete", {target});
+            if (what < 24) {
+                constexpr std::array<const char*, 4> kKeys = {"Up", "Down", "Tab", "Shift+Tab"};
+                return MakeStep("keydown", {target, kKeys[below(kKeys.size())]});
+            }
             return MakeStep("clear", {target});
         }
         default: return MakeStep("click", {target});

@@ -55,6 +55,10 @@ bool PlayStep(scenario::Driver& driver, const Step& s) {
     if (w == "shortcut") return driver.shortcut(form, s.args[1]);
     if (w == "drag") return driver.drag(form, control, std::stoi(s.args[1]));
     if (w == "key") return driver.key(form, control, std::stoi(s.args[1]));
+    if (w == "keydown") {
+        const scenario::KeyDownKey k = *scenario::KeyDownCode(s.args[1]);
+        return driver.keyDown(form, control, k.code, k.shift);
+    }
     if (w == "paste") return driver.paste(form, control, s.args[1]);
     if (w == "clear") return driver.clear(form, control);
     if (w == "delete") return driver.deleteKey(form, control);

@@ -40,6 +40,12 @@ std::pair<Qt::Key, QString> keyFor(int code) {
     return {Qt::Key_unknown, text};
 }
 
+// A person types, pastes and selects in the box that has the focus: it is put there first, as a
+// click or Tab would, so that the window learns of it as it would of theirs.
+void focusOn(QWidget& w) {
+    if (w.window()->focusWidget() != &w || !w.hasFocus()) w.setFocus(Qt::OtherFocusReason);
+}
+
 // A point of the window's own background, where no control takes the click.
 QPoint freePoint(const QWidget& window) {
     const QRect area = window.rect();
@@ -119,8 +125,14 @@ bool QtDriver::click(const std::string& form, const std::string& control) {
             form, [&w, point] { QTest::mouseClick(&w, Qt::LeftButton, Qt::NoModifier, point); });
     }
     QWidget& w = widget<QWidget>(form, control);
-    return deliver(
-        form, [&w] { QTest::mouseClick(&w, Qt::LeftButton, Qt::NoModifier, w.rect().center()); });
+    // A click in the box that has the focus already, its caret where the click puts it, leaves
+    // the line edit nothing to report.
+    const bool box = qobject_cast<QLineEdit*>(&w) != nullptr;
+    const bool accepts = application_->runtime().acceptsInput(FindForm(*application_, form));
+    const bool taken = deliver(
+        form, [&w] { QTest::mouseClick(&w, Qt::LeftButton, Qt::NoModifier, w.rect().center()); },
+        box);
+    return taken || (box && accepts);
 }
 
 bool QtDriver::arrow(const std::string& form, const std::string& bar, platform::Toward toward) {
@@ -152,14 +164,31 @@ bool QtDriver::key(const std::string& form, const std::string& box, int code) {
     QLineEdit& w = widget<QLineEdit>(form, box);
     const auto [key, text] = keyFor(code);
     return deliver(form, [&w, key = key, text = text] {
+        focusOn(w);
         QTest::sendKeyEvent(QTest::Click, &w, key, text, Qt::NoModifier);
+    });
+}
+
+bool QtDriver::keyDown(const std::string& form, const std::string& box, int code, int shift) {
+    QLineEdit& w = widget<QLineEdit>(form, box);
+    Qt::Key key = Qt::Key_Tab;
+    if (code == platform::kUpKey) key = Qt::Key_Up;
+    if (code == platform::kDownKey) key = Qt::Key_Down;
+    if (code == platform::kTabKey && shift != 0) key = Qt::Key_Backtab;
+    const Qt::KeyboardModifiers modifiers = shift != 0 ? Qt::ShiftModifier : Qt::NoModifier;
+    return deliver(form, [&w, key, modifiers] {
+        focusOn(w);
+        QTest::keyClick(&w, key, modifiers);
     });
 }
 
 bool QtDriver::paste(const std::string& form, const std::string& box, std::string_view text) {
     QLineEdit& w = widget<QLineEdit>(form, box);
     QGuiApplication::clipboard()->setText(pq::ToQString(text));
-    return deliver(form, [&w] { QTest::keyClick(&w, Qt::Key_V, Qt::ControlModifier); });
+    return deliver(form, [&w] {
+        focusOn(w);
+        QTest::keyClick(&w, Qt::Key_V, Qt::ControlModifier);
+    });
 }
 
 // Selecting all and deleting leaves the line edit nothing to report when it was empty already.
@@ -169,6 +198,7 @@ bool QtDriver::clear(const std::string& form, const std::string& box) {
     const bool taken = deliver(
         form,
         [&w] {
+            focusOn(w);
             w.selectAll();
             QTest::keyClick(&w, Qt::Key_Delete);
         },
@@ -178,7 +208,10 @@ bool QtDriver::clear(const std::string& form, const std::string& box) {
 
 bool QtDriver::deleteKey(const std::string& form, const std::string& box) {
     QLineEdit& w = widget<QLineEdit>(form, box);
-    return deliver(form, [&w] { QTest::keyClick(&w, Qt::Key_Delete); });
+    return deliver(form, [&w] {
+        focusOn(w);
+        QTest::keyClick(&w, Qt::Key_Delete);
+    });
 }
 
 // As a person does it with the keyboard: Home, Right to the start, Shift+Right over the
@@ -189,6 +222,7 @@ bool QtDriver::select(const std::string& form, const std::string& box, int start
     const bool taken = deliver(
         form,
         [&w, start, length] {
+            focusOn(w);
             QTest::keyClick(&w, Qt::Key_Home);
             for (int i = 0; i < start; ++i) QTest::keyClick(&w, Qt::Key_Right);
             for (int i = 0; i < length; ++i) QTest::keyClick(&w, Qt::Key_Right, Qt::ShiftModifier);
@@ -198,7 +232,11 @@ bool QtDriver::select(const std::string& form, const std::string& box, int start
 }
 
 bool QtDriver::wheel(const std::string& form, const std::string& bar, platform::Toward toward) {
-    QScrollBar& w = widget<QScrollBar>(form, bar);
+    // A row the wheel scrolled away from under the pointer: the next notch turns over the row
+    // that took its place, which moves the same bar.
+    const platform::Control& c = FindControl(*application_, form, bar);
+    const bool gone = view_->widgetOf(c) == nullptr && !c.design().wheelBar.empty();
+    QWidget& w = widget<QWidget>(form, gone ? c.design().wheelBar : bar);
     const QPoint angle(0, toward == platform::Toward::Min ? QWheelEvent::DefaultDeltasPerStep
                                                           : -QWheelEvent::DefaultDeltasPerStep);
     return deliver(form, [&w, angle] {
@@ -237,6 +275,13 @@ std::optional<std::string> QtDriver::read(const std::string& form, const std::st
                                           const std::string& property) {
     QCoreApplication::processEvents();
     if (control.empty()) {
+        if (property == "ActiveControl") {
+            // The control whose widget has the window's focus.
+            const QWidget* focus = window(form).focusWidget();
+            for (const auto& c : FindForm(*application_, form).controls())
+                if (focus != nullptr && view_->widgetOf(*c) == focus) return Quote(c->name());
+            return Quote("");
+        }
         if (property != "Caption") return std::nullopt;
         return Quote(pq::ToUtf8(window(form).windowTitle()));
     }

@@ -77,6 +77,14 @@ std::optional<std::string> ReadWidget(const QWidget& widget, const platform::Con
     }
     // What a person sees of it: the widget drawn dimmed.
     if (property == "Stale") return flag(widget.graphicsEffect() != nullptr);
+    if (property == "ToolTipText") {
+        // The note as the pointer shows it, provided a screen reader is told it too.
+        const QString note = widget.toolTip();
+        if (widget.accessibleDescription() != note)
+            return "(an accessible description of «" + pq::ToUtf8(widget.accessibleDescription()) +
+                   "»)";
+        return Quote(pq::ToUtf8(note));
+    }
     if (property == "Visible") return flag(!widget.isHidden());
     if (property == "Left") return integer(widget, pq::kLeftProperty);
     if (property == "Top") return integer(widget, pq::kTopProperty);
