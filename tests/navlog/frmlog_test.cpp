@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <string>
-#include <variant>
 
 #include "app/application.h"
 #include "navlog/logfile.h"
@@ -220,28 +219,6 @@ TEST_F(FrmLogTest, SaveReopenAndTheTitle) {
     EXPECT_EQ(at("txtRm(1)").text(), "90");
     EXPECT_EQ(form.caption(), "Log de navigation - autre.vlog");
     EXPECT_TRUE(host.messageBoxes.empty());
-}
-
-// The exact triangle's box is the log's: ticking it is a change, kept against a crash and saved;
-// the window widens by the columns' room, and narrows back with them.
-TEST_F(FrmLogTest, TheExactTriangleBoxIsAChangeOfTheLog) {
-    Open();
-    AddLeg("Étampes", 90, 40);
-    docs.fileNames = {"/vols/route.vlog"};
-    platform::PressShortcut(form, "Ctrl+S");
-    ASSERT_EQ(form.width(), FrmLog::Design().width);
-    platform::Click(at("chkExact"));
-    EXPECT_EQ(form.caption(), "*Log de navigation - route.vlog");
-    EXPECT_EQ(form.width(), FrmLog::Design().width + FrmLog::kExactShift);
-    const auto recovered = ReadLog(docs.files["/recovery/log-en-cours.vlog"]);
-    ASSERT_TRUE(std::holds_alternative<LogNav>(recovered));
-    EXPECT_TRUE(std::get<LogNav>(recovered).exactTriangle);
-    platform::Click(at("cmdEnregistrer"));
-    EXPECT_TRUE(std::get<LogNav>(ReadLog(docs.files["/vols/route.vlog"])).exactTriangle);
-    platform::Click(at("chkExact"));
-    EXPECT_EQ(form.width(), FrmLog::Design().width);
-    EXPECT_FALSE(at("lblCapExact(1)").visible());
-    EXPECT_TRUE(form.unsaved());
 }
 
 TEST_F(FrmLogTest, ABadFileSaysWhyAndLeavesTheLogAsItWas) {
