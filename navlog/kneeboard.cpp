@@ -77,8 +77,8 @@ enum Col : std::size_t {
 constexpr double kTableRight = kPageWidth - kMargin;
 
 // Where the columns stand on a page. The exact pair, when shown, takes its 14 mm from every
-// other column in proportion (to 90 %): their figures keep their size, but for a bold one of
-// three digits, which the painter fits to its column a little smaller.
+// other column in proportion, each keeping 90 % of its width: their figures keep their size,
+// but for a bold one of three digits, which the painter fits to its column a little smaller.
 class Table {
 public:
     explicit Table(bool exact) {
