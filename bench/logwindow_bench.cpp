@@ -47,7 +47,8 @@ private:
 
 std::size_t HeapInUse() { return mallinfo2().uordblks; }
 
-// A person selects a leg's course and types one digit over it; the leg goes round the log.
+// A person selects a leg's course and types one digit over it; the leg goes round the log. With
+// the exact triangle's columns shown (exact:1) or not.
 void BM_LogWindowAfterOneKey(benchmark::State& state) {
     OneFile documents(navlog::WriteLog(FullLog()));
     platform::HeadlessHost host;
@@ -57,6 +58,7 @@ void BM_LogWindowAfterOneKey(benchmark::State& state) {
     auto& form = application.frmLog();
     platform::Click(form["cmdOuvrir"]);
     if (form.log().etapes.size() != 100) state.SkipWithError("the log did not open");
+    if (state.range(0) != 0) platform::Click(form["chkExact"]);
     int i = 0;
     for (auto _ : state) {
         platform::Control& box = form["txtRm(" + std::to_string(i % 100 + 1) + ")"];
@@ -66,7 +68,7 @@ void BM_LogWindowAfterOneKey(benchmark::State& state) {
     }
     benchmark::DoNotOptimize(form["lblArrivee"].caption());
 }
-BENCHMARK(BM_LogWindowAfterOneKey)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_LogWindowAfterOneKey)->ArgName("exact")->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 void BM_LogWindowMemory(benchmark::State& state) {
     for (auto _ : state) {

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "common/format.h"
+#include "wind/exacttriangle.h"
 #include "wind/facteurs.h"
 #include "wind/sincos.h"
 #include "wind/tempsdistance.h"
@@ -49,6 +50,11 @@ void WindFigures(ResultatEtape& re, const wind::Facteurs& facteurs, const Entree
     re.VsText = std::move(t.VsText);
     re.TsvText = td.TsvText;
     re.TavText = std::move(tav.TavText);
+
+    wind::ExactTriangle exact = wind::SolveExactTriangle(in.Vp, in.Rm, in.V, in.Vw);
+    re.exactPossible = exact.possible;
+    re.CapExactText = std::move(exact.CapText);
+    re.VsExacteText = std::move(exact.VsText);
 }
 
 // Sets a count and its text, writing the text only when the count changed (or was never

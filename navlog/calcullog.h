@@ -11,7 +11,8 @@
 // The navigation log's figures. Each leg is the main window's computation for the log's Vp and
 // the leg's Rm, V, Vw and D, in mode Temps: the same wind-core functions in the same order as
 // FrmMainCalc::CalculVent, so the same rounding and the same texts («095 °», «102 kts», «50 mn»,
-// «X»). On top of them the log adds, leg after leg:
+// «X»), and the exact triangle's heading and ground speed beside them. On top of them the log
+// adds, leg after leg:
 //
 // - cumul: the sum of the times with wind so far, each taken as its leg shows it (whole
 //   minutes), so that the column adds up as a pilot adds it on paper;
@@ -58,6 +59,13 @@ struct ResultatEtape {
     std::string VsText;               // "0 kts"
     std::string TsvText;              // "0 mn"
     std::string TavText;              // "0 mn", "X" or "> 32767 mn"
+
+    // The exact triangle's (wind/exacttriangle.h), for the columns beside the method's: "000 °"
+    // and "0 kts", or "X" both when no heading holds the course, a short form for a narrow
+    // column whose note gives the reason.
+    bool exactPossible = false;
+    std::string CapExactText;  // "000 °" or "X"
+    std::string VsExacteText;  // "0 kts" or "X"
 
     std::optional<std::int32_t> cumul;  // minutes since the departure, with wind
     std::string CumulText;              // "0 mn" or "X"

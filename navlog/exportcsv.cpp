@@ -65,13 +65,15 @@ private:
 std::string ExportCsv(const LogNav& log, const ResultatLog& resultat) {
     Csv csv;
     const std::string unit(UniteText(log.fuelUnit));
+    const bool exact = log.exactTriangle;
+    for (const char* name :
+         {"Repère", "Rm (°)", "D (NM)", "V (°)", "Vw (kt)", "Dérive (°)", "Cap (°)", "Vs (kt)"})
+        csv.field(name);
+    if (exact) csv.field("Cap exact (°)").field("Vs exacte (kt)");
     for (const std::string& name :
-         {std::string("Repère"), std::string("Rm (°)"), std::string("D (NM)"), std::string("V (°)"),
-          std::string("Vw (kt)"), std::string("Dérive (°)"), std::string("Cap (°)"),
-          std::string("Vs (kt)"), std::string("Tsv (mn)"), std::string("Tav (mn)"),
-          std::string("Cumul (mn)"), std::string("HE"), std::string("HR"),
-          std::string("Vs réalisée (kt)"), "Carburant (" + unit + ")", "Reste (" + unit + ")",
-          std::string("Sous la réserve")}) {
+         {std::string("Tsv (mn)"), std::string("Tav (mn)"), std::string("Cumul (mn)"),
+          std::string("HE"), std::string("HR"), std::string("Vs réalisée (kt)"),
+          "Carburant (" + unit + ")", "Reste (" + unit + ")", std::string("Sous la réserve")}) {
         csv.field(name);
     }
     csv.endRow();
@@ -86,8 +88,9 @@ std::string ExportCsv(const LogNav& log, const ResultatLog& resultat) {
             .field(Whole(e.Vw, "0"))
             .field(Figure(r.DeriveText, " °"))
             .field(Figure(r.CapText, " °"))
-            .field(Figure(r.VsText, " kts"))
-            .field(Figure(r.TsvText, " mn"))
+            .field(Figure(r.VsText, " kts"));
+        if (exact) csv.field(Figure(r.CapExactText, " °")).field(Figure(r.VsExacteText, " kts"));
+        csv.field(Figure(r.TsvText, " mn"))
             .field(Figure(r.TavText, " mn"))
             .field(Figure(r.CumulText, " mn"))
             .field(r.HEText)
@@ -101,7 +104,7 @@ std::string ExportCsv(const LogNav& log, const ResultatLog& resultat) {
 
     const TotauxLog& t = resultat.totaux;
     csv.field("Total").field("").field(Figure(t.DText, " NM"));
-    for (int i = 0; i < 5; ++i) csv.field("");
+    for (int i = 0; i < (exact ? 7 : 5); ++i) csv.field("");
     csv.field(Figure(t.TsvText, " mn")).field(Figure(t.TavText, " mn"));
     for (int i = 0; i < 4; ++i) csv.field("");
     csv.field(t.CarburantText).field(t.ResteText).field(t.belowReserve ? "oui" : "");

@@ -18,7 +18,9 @@ namespace ventrose::navlog {
 // «095 °» is 095, «102 kts» is 102, «12,5» stays 12,5. A figure that cannot be counted stays
 // «X», a time with wind too long for the main window «> 32767»; an actual time or a ground speed
 // made good that the leg does not have is an empty field, and so is "Sous la réserve" when the
-// fuel remaining is not below the reserve ("oui" when it is).
+// fuel remaining is not below the reserve ("oui" when it is). When the log shows the exact
+// triangle (LogNav::exactTriangle), "Cap exact (°)" and "Vs exacte (kt)" follow "Vs (kt)", each
+// «X» where no heading holds the course.
 //
 // A field holding ';', '"', CR or LF is quoted, its quotes doubled. A waypoint that starts with
 // '=', '+', '-', '@', a tab or CR gets a leading apostrophe, so that no spreadsheet takes it for

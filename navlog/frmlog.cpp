@@ -7,6 +7,7 @@
 #include "platform/messages.h"
 #include "platform/palette.h"
 #include "platform/user_actions.h"
+#include "wind/exacttriangle.h"
 
 namespace ventrose::navlog {
 
@@ -57,6 +58,7 @@ FrmLog::FrmLog(platform::Runtime& runtime, platform::Documents& documents)
     optLbs.onClick([this] { fuelUnitClick(UniteCarbu::Lbs); });
     optKilo.onClick([this] { fuelUnitClick(UniteCarbu::Kilo); });
     vscEtapes.onChange([this] { vscEtapes_Change(); });
+    chkExact.onClick([this] { chkExact_Click(); });
     cmdAjouter.onClick([this] { cmdAjouter_Click(); });
     cmdInserer.onClick([this] { cmdInserer_Click(); });
     cmdSupprimer.onClick([this] { cmdSupprimer_Click(); });
@@ -260,6 +262,15 @@ void FrmLog::fuelUnitClick(UniteCarbu unite) {
     changed();
 }
 
+// The exact triangle's columns are the log's to show: saved with it, and so a change of it.
+void FrmLog::chkExact_Click() {
+    const bool exact = chkExact->value() == 1;
+    if (showing_ || log_.exactTriangle == exact) return;
+    log_.exactTriangle = exact;
+    showRows();
+    changed();
+}
+
 // What the window shows.
 
 std::string FrmLog::dataText(Champ champ) const {
@@ -295,6 +306,7 @@ void FrmLog::showData() {
     txtReserve->setText(dataText(Champ::Reserve));
     const platform::OptionRef* options[] = {&optUSGall, &optLitres, &optLbs, &optKilo};
     (*options[static_cast<int>(log_.fuelUnit)])->setSelected(true);
+    chkExact->setValue(log_.exactTriangle ? 1 : 0);
 }
 
 // A course, distance or actual time whose box reads as its value already keeps its text
@@ -339,7 +351,9 @@ void FrmLog::showResults() {
 
 // A leg's figures show once its course and distance are given: before, they would be those of
 // a course of 000 or of no distance, which mean nothing yet. An actual time that the figures
-// take for a slip is marked, in red and for a screen reader.
+// take for a slip is marked, in red and for a screen reader. The exact triangle's «X», where no
+// heading holds the course, has the reason in full as its note, which its narrow column cannot
+// show: the pointer shows it and a screen reader says it.
 void FrmLog::showLegResults(int row) {
     using platform::palette::kRed;
     const auto index = static_cast<std::size_t>(row - 1);
@@ -349,6 +363,11 @@ void FrmLog::showLegResults(int row) {
     lblDerive[row]->setCaption(given ? r.DeriveText : none);
     lblCap[row]->setCaption(given ? r.CapText : none);
     lblVs[row]->setCaption(given ? r.VsText : none);
+    lblCapExact[row]->setCaption(given ? r.CapExactText : none);
+    lblVsExacte[row]->setCaption(given ? r.VsExacteText : none);
+    const bool impossible = given && !r.exactPossible;
+    for (const platform::LabelArrayRef* exact : {&lblCapExact, &lblVsExacte})
+        (*exact)[row]->setToolTipText(impossible ? std::string(wind::kCapImpossibleText) : none);
     lblVsR[row]->setCaption(given ? r.VsMadeGoodText : none);
     lblTsv[row]->setCaption(given ? r.TsvText : none);
     lblTav[row]->setCaption(given ? r.TavText : none);
@@ -361,26 +380,70 @@ void FrmLog::showLegResults(int row) {
     txtHR[row]->setToolTipText(r.actualSlip ? kSlipNote : "");
 }
 
-// The rows of the legs from first_, kRangees of them, each at its slot; the others hidden.
+// The rows of the legs from first_, kRangees of them, each at its slot; the others hidden. The
+// exact triangle's columns show only when the log shows them, and the columns after them move
+// to make room.
 void FrmLog::showRows() {
+    showExactColumns();
     const int count = static_cast<int>(log_.etapes.size());
     const int last = std::max(1, count - kRangees + 1);
     first_ = std::clamp(first_, 1, last);
     vscEtapes->setMax(last);
     vscEtapes->setValue(first_);
-    const platform::ControlArrayRef* columns[] = {
-        &txtRepere, &txtRm,  &txtDist, &txtV,   &txtVw,    &txtHR, &lblDerive, &lblCap,
-        &lblVs,     &lblVsR, &lblTsv,  &lblTav, &lblCumul, &lblHE, &lblCarbu,  &lblReste};
-    for (const platform::ControlArrayRef* column : columns) {
-        const int top = (*column)[1]->design().top;
-        const int pitch = (*column)[1]->design().rowPitch;
-        for (int row = 1; row <= column->rows(); ++row) {
-            platform::Control& element = *(*column)[row];
-            const bool shown = row <= count && row >= first_ && row < first_ + kRangees;
-            if (shown) element.setTop(top + (row - first_) * pitch);
+    const bool exact = log_.exactTriangle;
+    const struct {
+        const platform::ControlArrayRef* column;
+        bool shown;  // when its leg is in view
+        int shift;
+    } columns[] = {{&txtRepere, true, 0},
+                   {&txtRm, true, 0},
+                   {&txtDist, true, 0},
+                   {&txtV, true, 0},
+                   {&txtVw, true, 0},
+                   {&txtHR, true, 0},
+                   {&lblDerive, true, 0},
+                   {&lblCap, true, 0},
+                   {&lblVs, true, 0},
+                   {&lblCapExact, exact, 0},
+                   {&lblVsExacte, exact, 0},
+                   {&lblVsR, true, exact ? kExactShift : 0},
+                   {&lblTsv, true, exact ? kExactShift : 0},
+                   {&lblTav, true, exact ? kExactShift : 0},
+                   {&lblCumul, true, exact ? kExactShift : 0},
+                   {&lblHE, true, exact ? kExactShift : 0},
+                   {&lblCarbu, true, exact ? kExactShift : 0},
+                   {&lblReste, true, exact ? kExactShift : 0}};
+    for (const auto& c : columns) {
+        const platform::ControlArrayRef& column = *c.column;
+        const int left = column[1]->design().left + c.shift;
+        const int top = column[1]->design().top;
+        const int pitch = column[1]->design().rowPitch;
+        for (int row = 1; row <= column.rows(); ++row) {
+            platform::Control& element = *column[row];
+            const bool shown = c.shown && row <= count && row >= first_ && row < first_ + kRangees;
+            if (shown) {
+                element.setLeft(left);
+                element.setTop(top + (row - first_) * pitch);
+            }
             element.setVisible(shown);
         }
     }
+}
+
+// The window as wide as the columns it shows: with the exact triangle's, the captions after them,
+// the bar and the window's edge move right by their room.
+void FrmLog::showExactColumns() {
+    const bool exact = log_.exactTriangle;
+    const int shift = exact ? kExactShift : 0;
+    setWidth(Design().width + shift);
+    lblTitreCapExact->setVisible(exact);
+    lblTitreVsExacte->setVisible(exact);
+    const platform::LabelRef* moved[] = {&lblTitreVsR,   &lblTitreTsv,   &lblTitreTav,
+                                         &lblTitreCumul, &lblTitreHE,    &lblTitreCarbu,
+                                         &lblTitreReste, &lblTitreEtapes};
+    for (const platform::LabelRef* caption : moved)
+        (*caption)->setLeft((*caption)->design().left + shift);
+    vscEtapes->setLeft(vscEtapes->design().left + shift);
 }
 
 }  // namespace ventrose::navlog

@@ -33,6 +33,9 @@ public:
     static const platform::FormDesign& Design();
     // Leg rows shown at a time.
     static constexpr int kRangees = 12;
+    // How far the columns right of Vs, the bar and the window's right edge move when the exact
+    // triangle's pair of columns shows after Vs: the pair's width and gaps, in twips.
+    static constexpr int kExactShift = 136 * platform::kPx;
     static constexpr const char* kTitle = "Log de navigation";
     // The file that keeps an unsaved log between a crash and the next opening, and where one
     // that cannot be read again is put aside (-2, -3... when the name is taken).
@@ -66,6 +69,7 @@ public:
     // Puts back the leg deleted last, where it was; offered until the log changes again.
     void cmdAnnuler_Click();
     void vscEtapes_Change();
+    void chkExact_Click();
 
     const LogNav& log() const { return log_; }
     const ResultatLog& resultat() const { return resultat_; }
@@ -101,6 +105,7 @@ private:
     void showResults();
     void showLegResults(int row);
     void showRows();
+    void showExactColumns();
     void showTitle();
     void scrollTo(int row);
     void focusLeg(int row, const platform::TextBoxArrayRef& column);
@@ -164,7 +169,21 @@ private:
     platform::LabelArrayRef lblHE{*this, "lblHE"};
     platform::LabelArrayRef lblCarbu{*this, "lblCarbu"};
     platform::LabelArrayRef lblReste{*this, "lblReste"};
+    platform::LabelArrayRef lblCapExact{*this, "lblCapExact"};
+    platform::LabelArrayRef lblVsExacte{*this, "lblVsExacte"};
     platform::ScrollBarRef vscEtapes{*this, "vscEtapes"};
+    platform::CheckBoxRef chkExact{*this, "chkExact"};
+    // The captions that show or move with the exact triangle's columns.
+    platform::LabelRef lblTitreCapExact{*this, "lblTitreCapExact"};
+    platform::LabelRef lblTitreVsExacte{*this, "lblTitreVsExacte"};
+    platform::LabelRef lblTitreVsR{*this, "lblTitreVsR"};
+    platform::LabelRef lblTitreTsv{*this, "lblTitreTsv"};
+    platform::LabelRef lblTitreTav{*this, "lblTitreTav"};
+    platform::LabelRef lblTitreCumul{*this, "lblTitreCumul"};
+    platform::LabelRef lblTitreHE{*this, "lblTitreHE"};
+    platform::LabelRef lblTitreCarbu{*this, "lblTitreCarbu"};
+    platform::LabelRef lblTitreReste{*this, "lblTitreReste"};
+    platform::LabelRef lblTitreEtapes{*this, "lblTitreEtapes"};
 
     platform::LabelRef lblTotDist{*this, "lblTotDist"};
     platform::LabelRef lblTotTsv{*this, "lblTotTsv"};

@@ -44,18 +44,31 @@ struct Column {
     int left, width;
     bool box;
     Colour fore = kDefaultColour;
+    bool exact = false;  // the exact triangle's, hidden unless chosen
 };
 
-// Left to right: what the pilot types, then what the window computes.
+// Left to right: what the pilot types, then what the window computes. The exact triangle's pair
+// stands where Vs réelle does: shown, it takes that place and every column after it moves right
+// by FrmLog::kExactShift (the pair's width and gaps).
 constexpr Column kColumns[] = {
-    {"txtRepere", "Repère", 8, 110, true},   {"txtRm", "Rm", 122, 36, true},
-    {"txtDist", "D", 162, 36, true},         {"txtV", "V", 202, 36, true},
-    {"txtVw", "Vw", 242, 36, true},          {"txtHR", "HR", 282, 46, true},
-    {"lblDerive", "Dérive", 334, 44, false}, {"lblCap", "Cap", 382, 48, false, kRed},
-    {"lblVs", "Vs", 434, 56, false, kRed},   {"lblVsR", "Vs réelle", 494, 56, false},
-    {"lblTsv", "Tsv", 554, 50, false},       {"lblTav", "Tav", 608, 66, false},
-    {"lblCumul", "Cumul", 678, 58, false},   {"lblHE", "HE", 740, 44, false},
-    {"lblCarbu", "Carbu.", 788, 54, false},  {"lblReste", "Reste", 846, 60, false},
+    {"txtRepere", "Repère", 8, 110, true},
+    {"txtRm", "Rm", 122, 36, true},
+    {"txtDist", "D", 162, 36, true},
+    {"txtV", "V", 202, 36, true},
+    {"txtVw", "Vw", 242, 36, true},
+    {"txtHR", "HR", 282, 46, true},
+    {"lblDerive", "Dérive", 334, 44, false},
+    {"lblCap", "Cap", 382, 48, false, kRed},
+    {"lblVs", "Vs", 434, 56, false, kRed},
+    {"lblCapExact", "Cap exact", 494, 64, false, kDefaultColour, true},
+    {"lblVsExacte", "Vs exacte", 562, 64, false, kDefaultColour, true},
+    {"lblVsR", "Vs réelle", 494, 56, false},
+    {"lblTsv", "Tsv", 554, 50, false},
+    {"lblTav", "Tav", 608, 66, false},
+    {"lblCumul", "Cumul", 678, 58, false},
+    {"lblHE", "HE", 740, 44, false},
+    {"lblCarbu", "Carbu.", 788, 54, false},
+    {"lblReste", "Reste", 846, 60, false},
 };
 
 Place at(int left, int top, int width, int height) {
@@ -86,23 +99,31 @@ FormDesign makeDesign() {
                            at(data.left, 12, data.width, 16))));
         add(Box(data.box, "", at(data.left, 30, data.width, 22)));
     }
-    add(WithFont(onBlue(Frame("fraUnite", "", "Unité de carburant", at(420, 6, 496, 50))), kBold));
-    add(onBlue(Option("optUSGall", "fraUnite", "US Gallons", at(12, 22, 110, 20), true)));
-    add(onBlue(Option("optLitres", "fraUnite", "Litres", at(130, 22, 110, 20))));
-    add(onBlue(Option("optLbs", "fraUnite", "Pounds (Lbs)", at(250, 22, 110, 20))));
-    add(onBlue(Option("optKilo", "fraUnite", "Kilogrammes", at(370, 22, 116, 20))));
+    add(WithFont(onBlue(Frame("fraUnite", "", "Unité de carburant", at(420, 6, 402, 50))), kBold));
+    add(onBlue(Option("optUSGall", "fraUnite", "US Gallons", at(12, 22, 96, 20), true)));
+    add(onBlue(Option("optLitres", "fraUnite", "Litres", at(112, 22, 64, 20))));
+    add(onBlue(Option("optLbs", "fraUnite", "Pounds (Lbs)", at(180, 22, 104, 20))));
+    add(onBlue(Option("optKilo", "fraUnite", "Kilogrammes", at(288, 22, 106, 20))));
+    // Whether the exact triangle's heading and ground speed show beside the method's.
+    add(onBlue(Check("chkExact", "", "Triangle exact", at(832, 30, 114, 20))));
 
-    // The legs: a header caption over each column, every row hidden until its leg exists.
+    // The legs: a header caption over each column, every row hidden until its leg exists. Each
+    // column is named after its header, wherever the columns have moved (the exact pair's
+    // header hidden with it).
     for (const Column& column : kColumns) {
-        add(Aligned(
-            WithFont(onBlue(Caption(std::string("lblTitre") + (column.name + 3), "", column.header,
-                                    at(column.left, kHeaderTop, column.width, 16))),
-                     kBold),
-            Alignment::Center));
+        const std::string header = std::string("lblTitre") + (column.name + 3);
+        ControlDesign caption =
+            Aligned(WithFont(onBlue(Caption(header, "", column.header,
+                                            at(column.left, kHeaderTop, column.width, 16))),
+                             kBold),
+                    Alignment::Center);
+        add(column.exact ? Hidden(std::move(caption)) : std::move(caption));
         const Place first = at(column.left, kFirstRowTop, column.width, kRowHeight);
         ControlDesign element = column.box ? Box(column.name, "", first)
                                            : onWhite(Value(column.name, "", first), column.fore);
-        add(WheelScrolls(Rows(Hidden(std::move(element)), kRows, kPitch * kPx), "vscEtapes"));
+        add(LabelledBy(
+            WheelScrolls(Rows(Hidden(std::move(element)), kRows, kPitch * kPx), "vscEtapes"),
+            header));
     }
     // The bar that scrolls the legs, under a caption of its own, which names it for a screen
     // reader.

@@ -2,6 +2,7 @@
 #include "navlog/kneeboard.h"
 
 #include <algorithm>
+#include <array>
 #include <cstddef>
 #include <string>
 
@@ -38,14 +39,17 @@ struct Column {
     Align align;
 };
 
-// The columns in the order a pilot reads a leg: where to, the route and wind, what to fly,
-// the times, then the fuel. The widths add up to the page less its margins (138 mm): three
-// digits in bold at 8 points in every figure column, four in the cumulated time.
+// The columns in the order a pilot reads a leg: where to, the route and wind, what to fly (and
+// beside it, when chosen, the exact triangle's figures to check the method by), the times, then
+// the fuel. Without the exact pair the widths add up to the page less its margins (138 mm):
+// three digits in bold at 8 points in every figure column, four in the cumulated time.
+constexpr double kTableWidth = 138;
 constexpr Column kColumns[] = {
     {"Repère", "", 18, Align::Left},   {"Rm", "°", 8, Align::Centre},
     {"Dist.", "NM", 8, Align::Centre}, {"Vent", "° / kt", 12, Align::Centre},
     {"Dérive", "°", 8, Align::Centre}, {"Cap", "°", 8, Align::Centre},
-    {"Vs", "kt", 8, Align::Centre},    {"Tsv", "mn", 8, Align::Centre},
+    {"Vs", "kt", 8, Align::Centre},    {"Exact", "°", 7, Align::Centre},
+    {"", "kt", 7, Align::Centre},      {"Tsv", "mn", 8, Align::Centre},
     {"Tav", "mn", 8, Align::Centre},   {"Cumul", "mn", 10, Align::Centre},
     {"HE", "", 10, Align::Centre},     {"HR", "", 11, Align::Centre},
     {"Carbu.", "", 10, Align::Right},  {"Reste", "", 11, Align::Right},
@@ -59,6 +63,8 @@ enum Col : std::size_t {
     cDerive,
     cCap,
     cVs,
+    cCapExact,
+    cVsExacte,
     cTsv,
     cTav,
     cCumul,
@@ -68,13 +74,32 @@ enum Col : std::size_t {
     cReste
 };
 
-double ColumnLeft(std::size_t column) {
-    double x = kMargin;
-    for (std::size_t i = 0; i < column; ++i) x += kColumns[i].width;
-    return x;
-}
-
 constexpr double kTableRight = kPageWidth - kMargin;
+
+// Where the columns stand on a page. The exact pair, when shown, takes its 14 mm from every
+// other column in proportion, each keeping 90 % of its width: their figures keep their size,
+// but for a bold one of three digits, which the painter fits to its column a little smaller.
+class Table {
+public:
+    explicit Table(bool exact) {
+        const double pair = kColumns[cCapExact].width + kColumns[cVsExacte].width;
+        const double scale = exact ? (kTableWidth - pair) / kTableWidth : 1;
+        double x = kMargin;
+        for (std::size_t c = 0; c < kColumnCount; ++c) {
+            const bool exactColumn = c == cCapExact || c == cVsExacte;
+            left_[c] = x;
+            width_[c] = exactColumn ? (exact ? kColumns[c].width : 0) : kColumns[c].width * scale;
+            x += width_[c];
+        }
+    }
+    double left(std::size_t column) const { return left_[column]; }
+    double width(std::size_t column) const { return width_[column]; }
+    bool shown(std::size_t column) const { return width_[column] > 0; }
+
+private:
+    std::array<double, kColumnCount> left_{};
+    std::array<double, kColumnCount> width_{};
+};
 
 // A figure as the window shows it, without the unit that the column's header gives.
 std::string Figure(std::string_view text, std::string_view unit) {
@@ -90,7 +115,9 @@ std::string Fuel(double value) { return common::FormatNumber(value, "0.0"); }
 
 class PageBuilder {
 public:
-    explicit PageBuilder(PrintPage& page) : page_(page) {}
+    PageBuilder(PrintPage& page, const Table& table) : page_(page), table_(table) {}
+
+    const Table& table() const { return table_; }
 
     void text(double x, double y, double width, double height, std::string text, double points,
               bool bold = false, Align align = Align::Left) {
@@ -98,10 +125,11 @@ public:
         page_.texts.push_back(PrintText{x, y, width, height, std::move(text), points, bold, align});
     }
 
-    // A cell of the table: its text inset from the column's rules.
+    // A cell of the table: its text inset from the column's rules; nothing in a column not shown.
     void cell(std::size_t column, double top, std::string text, bool bold = false) {
+        if (!table_.shown(column)) return;
         const double inset = 0.8;
-        this->text(ColumnLeft(column) + inset, top, kColumns[column].width - 2 * inset, kRowHeight,
+        this->text(table_.left(column) + inset, top, table_.width(column) - 2 * inset, kRowHeight,
                    std::move(text), kRowPoints, bold, kColumns[column].align);
     }
 
@@ -111,6 +139,7 @@ public:
 
 private:
     PrintPage& page_;
+    const Table& table_;
 };
 
 void LogData(PageBuilder& b, const LogNav& log) {
@@ -137,21 +166,29 @@ void LogData(PageBuilder& b, const LogNav& log) {
 }
 
 void Header(PageBuilder& b, const std::string& unit) {
+    const Table& table = b.table();
     for (std::size_t c = 0; c < kColumnCount; ++c) {
+        if (!table.shown(c)) continue;
         const Column& column = kColumns[c];
-        const double x = ColumnLeft(c) + 0.5;
-        const double w = column.width - 1;
+        const double x = table.left(c) + 0.5;
+        // The exact pair's name spans both its columns; each has its own unit under it.
+        const double w =
+            (c == cCapExact ? table.width(c) + table.width(cVsExacte) : table.width(c)) - 1;
         b.text(x, kTableTop + 0.5, w, 4, column.name, 6.5, true, Align::Centre);
         const std::string second = c == cCarbu || c == cReste ? unit : column.unit;
-        b.text(x, kTableTop + 4.2, w, 3.3, second, 6, false, Align::Centre);
+        b.text(x, kTableTop + 4.2, table.width(c) - 1, 3.3, second, 6, false, Align::Centre);
     }
 }
 
 void Rules(PageBuilder& b, double bottom) {
-    for (std::size_t c = 0; c <= kColumnCount; ++c) {
-        const double x = c == kColumnCount ? kTableRight : ColumnLeft(c);
-        b.stroke(x, kTableTop, x, bottom, c == 0 || c == kColumnCount ? 0.4 : 0.2);
+    const Table& table = b.table();
+    for (std::size_t c = 0; c < kColumnCount; ++c) {
+        if (!table.shown(c)) continue;
+        // The exact pair's names share one header cell.
+        const double top = c == cVsExacte ? kTableTop + 4 : kTableTop;
+        b.stroke(table.left(c), top, table.left(c), bottom, c == 0 ? 0.4 : 0.2);
     }
+    b.stroke(kTableRight, kTableTop, kTableRight, bottom, 0.4);
     b.stroke(kMargin, kTableTop, kTableRight, kTableTop, 0.4);
     b.stroke(kMargin, kRowsTop, kTableRight, kRowsTop, 0.4);
     for (int row = 1; row <= kEtapesParPage; ++row) {
@@ -169,6 +206,8 @@ void Leg(PageBuilder& b, double top, const Etape& e, const ResultatEtape& r) {
     b.cell(cDerive, top, Figure(r.DeriveText, " °"));
     b.cell(cCap, top, Figure(r.CapText, " °"), true);
     b.cell(cVs, top, Figure(r.VsText, " kts"), true);
+    b.cell(cCapExact, top, Figure(r.CapExactText, " °"));
+    b.cell(cVsExacte, top, Figure(r.VsExacteText, " kts"));
     b.cell(cTsv, top, Figure(r.TsvText, " mn"));
     b.cell(cTav, top, Figure(r.TavText, " mn"));
     b.cell(cCumul, top, Figure(r.CumulText, " mn"));
@@ -184,7 +223,8 @@ void Totals(PageBuilder& b, const ResultatLog& resultat) {
     const TotauxLog& t = resultat.totaux;
     b.cell(cRepere, kTotalTop, "Total", true);
     // The route's distance may take five digits: it spans the course's empty cell too.
-    b.text(ColumnLeft(cRm) + 0.8, kTotalTop, ColumnLeft(cVent) - ColumnLeft(cRm) - 1.6, kRowHeight,
+    const Table& table = b.table();
+    b.text(table.left(cRm) + 0.8, kTotalTop, table.left(cVent) - table.left(cRm) - 1.6, kRowHeight,
            Figure(t.DText, " NM"), kRowPoints, true, Align::Right);
     b.cell(cTsv, kTotalTop, Figure(t.TsvText, " mn"), true);
     b.cell(cTav, kTotalTop, Figure(t.TavText, " mn"), true);
@@ -205,8 +245,9 @@ common::PrintJob PagesKneeboard(const LogNav& log, const ResultatLog& resultat,
     const std::size_t pages = std::max<std::size_t>(1, (legs + perPage - 1) / perPage);
     const std::string unit(UniteText(log.fuelUnit));
     job.pages.resize(pages);
+    const Table table(log.exactTriangle);
     for (std::size_t p = 0; p < pages; ++p) {
-        PageBuilder b(job.pages[p]);
+        PageBuilder b(job.pages[p], table);
         const bool last = p + 1 == pages;
         const double pageWidth = kTableRight - kMargin;
         b.text(kMargin, kTitleTop, pageWidth - 24, 6, "Log de navigation — " + job.title, 11, true);
@@ -224,6 +265,12 @@ common::PrintJob PagesKneeboard(const LogNav& log, const ResultatLog& resultat,
                "HR : heure réelle au repère, à noter en vol. HE : heure estimée. Reste en gras : "
                "sous la réserve.",
                6.5);
+        if (log.exactTriangle)
+            b.text(
+                kMargin, kNoteTop + 4, pageWidth, 4,
+                "Exact : cap et Vs du triangle des vitesses résolu exactement, à comparer à ceux "
+                "de la méthode. X : cap impossible, vent traversier > Vp.",
+                6.5);
     }
     return job;
 }

@@ -10,7 +10,8 @@
 namespace ventrose::navlog {
 
 // The printed log: kneeboard pages of kEtapesParPage legs each, with French column headers,
-// the log's data and totals, and blank columns for the actual times.
+// the log's data and totals, and blank columns for the actual times; when the log shows them
+// (LogNav::exactTriangle), the exact triangle's heading and ground speed beside the method's.
 inline constexpr int kEtapesParPage = 20;
 
 common::PrintJob PagesKneeboard(const LogNav& log, const ResultatLog& resultat,

@@ -171,6 +171,14 @@ LogNav Log(const JsonValue& root) {
     }
     log.etapes.reserve(legs.items.size());
     for (std::size_t i = 0; i < legs.items.size(); ++i) log.etapes.push_back(Leg(legs.items[i], i));
+    // Optional in every version: a file that does not say it shows the method alone.
+    if (const JsonValue* exact = root.find("exactTriangle")) {
+        if (exact->kind != Kind::Boolean) {
+            Refuse(Key("exactTriangle") + " doit être un booléen, " +
+                   std::string(KindName(exact->kind)) + ".");
+        }
+        log.exactTriangle = exact->boolean;
+    }
     return log;
 }
 
@@ -269,7 +277,10 @@ std::string WriteLog(const LogNav& log) {
         }
         out += '}';
     }
-    out += log.etapes.empty() ? "]\n}\n" : "\n  ]\n}\n";
+    out += log.etapes.empty() ? "]" : "\n  ]";
+    // Only when chosen: a log that does not show the exact triangle is written as before it.
+    if (log.exactTriangle) out += ",\n  \"exactTriangle\": true";
+    out += "\n}\n";
     return out;
 }
 

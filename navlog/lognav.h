@@ -52,6 +52,10 @@ struct LogNav {
     double fuelPerHour = 0;                    // consumption per hour, in fuelUnit
     double finalReserve = 0;                   // in fuelUnit
     std::vector<Etape> etapes;                 // at most kMaxEtapes in a file or the window
+    // Whether the window, the printed pages and the CSV show the exact triangle's heading and
+    // ground speed beside the method's. How the log is shown rather than what it holds, but kept
+    // with it: the pilot who checks the method chooses it once for the route.
+    bool exactTriangle = false;
     friend bool operator==(const LogNav&, const LogNav&) = default;
 };
 

@@ -131,7 +131,8 @@ std::string AccessibleNameOf(const Control& control) {
 }
 
 std::string AccessibleDescriptionOf(const Control& control) {
-    if (!IsValueLabel(control)) return control.toolTipText();
+    // A result's note says in full what its short text stands for («X» in a narrow column).
+    if (!IsValueLabel(control) || !control.toolTipText().empty()) return control.toolTipText();
     const std::string value = Spoken(control.caption());
     // Said after the value, which it qualifies, in the windows' language.
     return control.stale() && !value.empty() ? value + ", pas à jour" : value;

@@ -11,6 +11,7 @@ Form::Form(Runtime& runtime, const FormDesign& design)
     : runtime_(runtime),
       design_(design),
       caption_(design.caption),
+      width_(design.width),
       handlers_(design.controls.size()) {
     runtime_.registerForm(*this);
 }
@@ -21,6 +22,12 @@ void Form::setCaption(std::string caption) {
     if (caption == caption_) return;
     caption_ = std::move(caption);
     runtime_.notifyCaptionChanged(*this);
+}
+
+void Form::setWidth(int width) {
+    if (width == width_) return;
+    width_ = width;
+    runtime_.notifyFormResized(*this);
 }
 
 Control& Form::operator[](std::string_view name) const {
@@ -223,6 +230,7 @@ void Form::fireUnload() {
 
 void Form::createControls() {
     caption_ = design_.caption;
+    width_ = design_.width;
     focused_ = nullptr;
     firstOf_.clear();
     firstOf_.reserve(design_.controls.size());

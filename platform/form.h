@@ -53,6 +53,12 @@ public:
     const std::string& caption() const { return caption_; }
     void setCaption(std::string caption);
 
+    // The window's width in twips: the design's at each load. Window code widens it to make
+    // room for what it shows only at a person's choice (the log's optional columns); the views
+    // follow.
+    int width() const { return width_; }
+    void setWidth(int width);
+
     // The control of that name, for names that arrive from outside the window's code (scenario
     // files, the soak, tests); an unknown name is std::out_of_range. Window code holds typed
     // references instead (platform/control_ref.h).
@@ -134,6 +140,7 @@ private:
     Runtime& runtime_;
     const FormDesign& design_;
     std::string caption_;
+    int width_;
     bool loaded_ = false;
     bool unloading_ = false;
     std::vector<std::unique_ptr<Control>> controls_;  // design order, an array's elements together

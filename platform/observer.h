@@ -16,6 +16,7 @@ public:
     virtual void formLoaded(Form&) {}  // controls made, Form_Load not yet run
     virtual void formShown(Form&, bool /*modal*/) {}
     virtual void formCaptionChanged(Form&) {}
+    virtual void formResized(Form&) {}  // its width changed
     virtual void propertyChanged(Control&, Property) {}
     // Window code put the keyboard focus on this control.
     virtual void focusMoved(Control&) {}

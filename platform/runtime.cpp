@@ -144,4 +144,8 @@ void Runtime::notifyCaptionChanged(Form& form) {
     for (Observer* o : observers_) o->formCaptionChanged(form);
 }
 
+void Runtime::notifyFormResized(Form& form) {
+    for (Observer* o : observers_) o->formResized(form);
+}
+
 }  // namespace ventrose::platform

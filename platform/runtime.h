@@ -70,6 +70,7 @@ public:
     void removeObserver(Observer& observer);
     void notifyPropertyChanged(Control& control, Property property);
     void notifyCaptionChanged(Form& form);
+    void notifyFormResized(Form& form);
     void notifyFocusMoved(Control& control);
 
 private:

@@ -51,7 +51,8 @@ close_window "Taux, distance, Vs, Tsv    montée / descente "
 press 79
 shoot "Conversions" conversions-window
 close_window "Conversions"
-# The log window, with a route of four legs opened through its own dialog, as a person does.
+# The log window, with a route of four legs opened through its own dialog, as a person does, the
+# exact triangle's columns shown.
 cat >"$settings/route.vlog" <<'EOF'
 {
   "format": "ventrose-log",
@@ -64,7 +65,8 @@ cat >"$settings/route.vlog" <<'EOF'
     {"waypoint": "Pithiviers", "Rm": 180, "D": 30, "V": 120, "Vw": 20},
     {"waypoint": "Montargis", "Rm": 135, "D": 28, "V": 120, "Vw": 20},
     {"waypoint": "Gien", "Rm": 200, "D": 33, "V": 150, "Vw": 25}
-  ]
+  ],
+  "exactTriangle": true
 }
 EOF
 xdotool windowfocus --sync "$(window "Ventrose pour FS")"

@@ -22,12 +22,17 @@ constexpr double kDegreesPerRadian = 180 / kPi;
 // 4e-16 beyond -0.5, and Vw = 2 Vp there is exactly the limit, which must hold a heading).
 constexpr double kLimitTolerance = 1e-12;
 
-// A whole difference with its sign: «+3 kts», «0 kts», «-3 kts»; "X" for one that is not a
+// The typographic minus sign, U+2212: as wide as the plus, so that a difference reads as signed
+// at a glance; the windows' other figures keep FormatNumber's hyphen-minus.
+constexpr std::string_view kMinus = "\u2212";
+
+// A whole difference with its sign: «+3 kts», «0 kts», «−3 kts»; "X" for one that is not a
 // number of the windows' size (never, from figures the windows show).
 std::string Signed(double difference, std::string_view unit) {
     if (!(std::fabs(difference) < 1e15)) return "X";
-    std::string text = difference > 0 ? "+" : "";
-    text += common::FormatWhole(static_cast<std::int64_t>(difference));
+    const auto whole = static_cast<std::int64_t>(difference);
+    std::string text(whole > 0 ? "+" : whole < 0 ? kMinus : "");
+    text += common::FormatWhole(whole < 0 ? -whole : whole);
     text += unit;
     return text;
 }

@@ -36,15 +36,16 @@ ExactTriangle SolveExactTriangle(double Vp, double Rm, double V, double Vw);
 // heading and ground speed in whole units, the times in whole minutes, the distances in whole
 // NM), so that a reader who subtracts what the window shows finds it; a heading difference is
 // taken the short way round, -179 to 180. A positive difference has a '+', a negative one the
-// '-' that every number of the windows has. A part whose exact or method figure is not known
-// (no heading, a ground speed of zero or less, a time beyond 32767 mn) reads "X".
+// minus sign U+2212 «−» (not the hyphen-minus of the windows' other figures). A part whose exact
+// or method figure is not known (no heading, a ground speed of zero or less, a time beyond
+// 32767 mn) reads "X".
 struct ExactComparison {
     std::string CapText;  // «Cap exact : 147 °», or kCapImpossibleText
     std::string VsText;   // «Vs exacte : 97 kts», «Vs exacte : X»
     // Both modes' differences, written by every pass as the leg's labels are, so that a switch
     // of mode shows the one of the new mode without a recomputation.
-    std::string EcartTempsText;     // «Écart : cap 0 °, Vs +3 kts, temps -1 mn»
-    std::string EcartDistanceText;  // «Écart : cap 0 °, Vs +3 kts, distance -2 NM»
+    std::string EcartTempsText;     // «Écart : cap 0 °, Vs +3 kts, temps −1 mn»
+    std::string EcartDistanceText;  // «Écart : cap 0 °, Vs +3 kts, distance −2 NM»
 };
 
 // `method`, `leg` and `methodTime` are the method's figures of the same pass (CalculTriangle,

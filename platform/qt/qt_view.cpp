@@ -19,8 +19,8 @@
 #include "platform/qt/geometry.h"
 #include "platform/qt/keyboard.h"
 #include "platform/qt/mirror.h"
-#include "platform/qt/widget_properties.h"
 #include "platform/qt/wheel_notches.h"
+#include "platform/qt/widget_properties.h"
 #include "platform/runtime.h"
 #include "platform/user_actions.h"
 #include "preferences/on_screen.h"
@@ -102,7 +102,7 @@ void QtView::formLoaded(Form& form) {
     window->setWindowTitle(ToQString(form.caption()));
     window->setFont(FontFor(Font{}));
     ApplyColours(*window, design.backColour, kDefaultColour, preferences_.palette);
-    window->setFixedSize(ToPixels(design.width, window->scale()),
+    window->setFixedSize(ToPixels(form.width(), window->scale()),
                          ToPixels(design.height, window->scale()));
     window->onCloseRequest = [this, window] {
         actOnForm(window, [](Form& f) { return CloseRequest(f); });
@@ -365,6 +365,12 @@ void QtView::formShown(Form& form, bool modal) {
 
 void QtView::formCaptionChanged(Form& form) {
     if (FormWindow* window = windowOf(form)) window->setWindowTitle(ToQString(form.caption()));
+}
+
+void QtView::formResized(Form& form) {
+    if (FormWindow* window = windowOf(form))
+        window->setFixedSize(ToPixels(form.width(), window->scale()),
+                             ToPixels(form.design().height, window->scale()));
 }
 
 void QtView::propertyChanged(Control& control, Property property) {

@@ -63,6 +63,7 @@ public:
     void formLoaded(Form& form) override;
     void formShown(Form& form, bool modal) override;
     void formCaptionChanged(Form& form) override;
+    void formResized(Form& form) override;
     void propertyChanged(Control& control, Property property) override;
     void formUnloaded(Form& form) override;
     void applicationEnded() override;

@@ -60,13 +60,15 @@ std::vector<std::string> Words(const std::string& line) {
 }
 
 // The PDF read back as a person reads it: each leg's row, on its page, holds the heading to fly,
-// the ground speed and the estimated time that the window shows.
+// the ground speed, the exact triangle's beside them and the estimated time that the window
+// shows.
 TEST(PrintToPdf, HundredLegsReadBackFromThePdf) {
     const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
     if (pdftotext.isEmpty()) GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
-    const LogNav log = HundredLegs();
+    LogNav log = HundredLegs();
+    log.exactTriangle = true;
     const ResultatLog r = CalculLog(log);
     const std::string pdf = dir.filePath(QStringLiteral("log.pdf")).toStdString();
     QtDocumentFiles files;
@@ -85,16 +87,19 @@ TEST(PrintToPdf, HundredLegsReadBackFromThePdf) {
         EXPECT_NE(pages[p].find("Page " + std::to_string(p + 1) + "/5"), std::string::npos);
 
     for (std::size_t i = 0; i < log.etapes.size(); ++i) {
-        const std::vector<std::string> expected = {
-            log.etapes[i].repere, Unit(r.etapes[i].CapText, " °"), Unit(r.etapes[i].VsText, " kts"),
-            r.etapes[i].HEText};
+        const std::vector<std::string> expected = {log.etapes[i].repere,
+                                                   Unit(r.etapes[i].CapText, " °"),
+                                                   Unit(r.etapes[i].VsText, " kts"),
+                                                   Unit(r.etapes[i].CapExactText, " °"),
+                                                   Unit(r.etapes[i].VsExacteText, " kts"),
+                                                   r.etapes[i].HEText};
         bool found = false;
         for (const std::string& line : Split(pages[i / kEtapesParPage], "\n")) {
             const std::vector<std::string> words = Words(line);
             if (words.empty() || words.front() != expected[0]) continue;
             found = true;
             // The row reads in the columns' order: the heading (after the drift), the ground
-            // speed right after it, the estimated time later on.
+            // speed right after it, the exact pair, the estimated time later on.
             std::size_t at = 1;
             for (std::size_t k = 1; k < expected.size(); ++k) {
                 while (at < words.size() && words[at] != expected[k]) ++at;

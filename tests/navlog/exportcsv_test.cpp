@@ -48,6 +48,23 @@ TEST(ExportCsv, FiguresThatCannotBeCountedStayX) {
                                "Total;;410;;;;;;410;X;;;;;X;X;\r\n");
 }
 
+// Shown, the exact triangle's pair follows the method's ground speed, the total row keeping its
+// fields in their columns; «X» both where no heading holds the course.
+TEST(ExportCsv, TheExactTriangleWhenShown) {
+    LogNav log = ThreeLegs();
+    log.exactTriangle = true;
+    log.etapes[2].V = 180;
+    log.etapes[2].Vw = 130;
+    EXPECT_EQ(Export(log),
+              "\xEF\xBB\xBFRepère;Rm (°);D (NM);V (°);Vw (kt);Dérive (°);Cap (°);Vs (kt);"
+              "Cap exact (°);Vs exacte (kt);Tsv (mn);Tav (mn);Cumul (mn);HE;HR;Vs réalisée (kt);"
+              "Carburant (Litres);Reste (Litres);Sous la réserve\r\n"
+              "Étampes;090;40;090;20;0;090;100;090;100;20;24;24;09:54;10:00;80;8,0;28,5;\r\n"
+              "Pithiviers;180;30;090;20;10;170;120;170;118;15;15;39;10:15;;;5,0;23,5;\r\n"
+              "Ouest;270;50;180;130;65;205;120;X;X;25;25;64;10:40;;;8,3;15,2;oui\r\n"
+              "Total;;120;;;;;;;;60;64;;;;;21,3;15,2;oui\r\n");
+}
+
 TEST(ExportCsv, WaypointsAreQuotedAndKeptFromFormulas) {
     const struct {
         const char* what;

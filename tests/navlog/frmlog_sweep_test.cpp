@@ -11,6 +11,7 @@
 #include "platform/headless_host.h"
 #include "platform/text.h"
 #include "platform/user_actions.h"
+#include "wind/exacttriangle.h"
 
 namespace ventrose::navlog {
 namespace {
@@ -21,7 +22,9 @@ void TypeIn(platform::Control& box, const std::string& text) {
 }
 
 // The same leg set on the main window's bars and typed in the log's first row: every figure the
-// two windows share reads the same, over the whole range of wind directions against courses.
+// two windows share reads the same, over the whole range of wind directions against courses;
+// the exact triangle's too, without the main window's words, the log's narrow column giving
+// «X» and the reason in its note where no heading holds the course.
 TEST(FrmLogSweep, EveryLegReadsAsInTheMainWindow) {
     platform::HeadlessHost host;
     app::Application app{host};
@@ -31,12 +34,14 @@ TEST(FrmLogSweep, EveryLegReadsAsInTheMainWindow) {
     platform::Form& log = app.frmLog();
     ASSERT_TRUE(log.loaded());
     platform::Click(log["cmdAjouter"]);
+    platform::Click(log["chkExact"]);
 
     struct Leg {
         int Vp, Vw, D;
     };
     const Leg kLegs[] = {{60, 60, 400}, {60, 75, 1}, {120, 20, 40}, {333, 77, 250}, {800, 360, 7}};
     int compared = 0;
+    int impossibles = 0;
     for (const Leg& leg : kLegs) {
         platform::ThumbRelease(main["hscVp"], leg.Vp);
         platform::ThumbRelease(main["hscVw"], leg.Vw);
@@ -70,10 +75,25 @@ TEST(FrmLogSweep, EveryLegReadsAsInTheMainWindow) {
                     }
                     ++compared;
                 }
+                const std::string cap = main["lblCapExact"].caption();
+                const bool impossible = cap == wind::kCapImpossibleText;
+                const std::string capExact = impossible ? "X" : cap.substr(cap.find(": ") + 2);
+                const std::string vs = main["lblVsExacte"].caption();
+                if (log["lblCapExact(1)"].caption() != capExact ||
+                    log["lblVsExacte(1)"].caption() != vs.substr(vs.find(": ") + 2) ||
+                    log["lblCapExact(1)"].toolTipText() != (impossible ? cap : "")) {
+                    ADD_FAILURE() << "Vp " << leg.Vp << " Vw " << leg.Vw << " V " << V << " Rm "
+                                  << Rm << ": «" << cap << "», «" << vs << "»; the log «"
+                                  << log["lblCapExact(1)"].caption() << "», «"
+                                  << log["lblVsExacte(1)"].caption() << "»";
+                    return;
+                }
+                impossibles += impossible;
             }
         }
     }
     EXPECT_GT(compared, 50000);
+    EXPECT_GT(impossibles, 100);
     EXPECT_TRUE(host.messageBoxes.empty());
 }
 

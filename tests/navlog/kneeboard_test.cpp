@@ -3,7 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
+#include <vector>
 
 namespace ventrose::navlog {
 namespace {
@@ -81,6 +83,37 @@ TEST(PagesKneeboard, EveryLegsHeadingSpeedAndTimeInItsRow) {
     EXPECT_TRUE(InRow(job.pages[2], rowTop + 1 * rowHeight, rowTop + 2 * rowHeight, "01:05"));
 }
 
+// Shown, the exact triangle's heading and ground speed follow the method's in each leg's row,
+// under one «Exact» header; not shown, the time without wind does.
+TEST(PagesKneeboard, TheExactPairAfterTheMethodsGroundSpeed) {
+    LogNav log = Legs(25);
+    for (const bool exact : {false, true}) {
+        log.exactTriangle = exact;
+        const ResultatLog r = CalculLog(log);
+        const common::PrintJob job = PagesKneeboard(log, r, "route");
+        for (std::size_t i = 0; i < log.etapes.size(); ++i) {
+            // The row's texts left to right: the waypoint, Rm, D, the wind, the drift, the
+            // heading, the ground speed, then the exact pair or Tsv.
+            const double top = 37 + static_cast<double>(i % kEtapesParPage) * 7.5;
+            std::vector<common::PrintText> row;
+            for (const auto& t : job.pages[i / kEtapesParPage].texts)
+                if (t.y >= top && t.y + t.height <= top + 7.51) row.push_back(t);
+            std::sort(row.begin(), row.end(),
+                      [](const auto& a, const auto& b) { return a.x < b.x; });
+            ASSERT_GT(row.size(), 8u) << i;
+            EXPECT_EQ(row[7].text, exact ? Shown(r.etapes[i].CapExactText, " °")
+                                         : Shown(r.etapes[i].TsvText, " mn"))
+                << i;
+            if (exact) {
+                EXPECT_EQ(row[8].text, Shown(r.etapes[i].VsExacteText, " kts")) << i;
+            }
+        }
+        bool header = false;
+        for (const auto& t : job.pages[1].texts) header = header || t.text == "Exact";
+        EXPECT_EQ(header, exact);
+    }
+}
+
 TEST(PagesKneeboard, HeadersDataAndTotalsOnEveryPageThatNeedsThem) {
     const LogNav log = Legs(25);
     const ResultatLog r = CalculLog(log);
@@ -104,6 +137,7 @@ TEST(PagesKneeboard, HeadersDataAndTotalsOnEveryPageThatNeedsThem) {
 TEST(PagesKneeboard, EverythingWithinTheA5Page) {
     LogNav log = Legs(100);
     log.etapes[3].repere = std::string(kMaxRepere, 'W');
+    log.exactTriangle = true;
     const common::PrintJob job = PagesKneeboard(log, CalculLog(log), std::string(200, 'T'));
     EXPECT_EQ(job.pageSize, common::PrintJob::PageSize::A5);
     EXPECT_FALSE(job.landscape);

@@ -71,6 +71,10 @@ TEST(LogFile, AnEmptyLogIsWrittenAndReadBack) {
               "  \"departure\": \"00:00\",\n  \"fuel\": {\"unit\": \"usgal\", \"atDeparture\": 0, "
               "\"perHour\": 0, \"reserve\": 0},\n  \"legs\": []\n}\n");
     EXPECT_EQ(std::get<LogNav>(ReadLog(text)), empty);
+    // The exact triangle shown is said last, and only then.
+    LogNav exact;
+    exact.exactTriangle = true;
+    EXPECT_TRUE(WriteLog(exact).ends_with("\"legs\": [],\n  \"exactTriangle\": true\n}\n"));
 }
 
 // Random logs within every range, with waypoints full of what JSON must escape and what CSV
@@ -100,6 +104,7 @@ TEST(LogFile, RandomLogsReadBackEqual) {
         log.fuelAtDeparture = fuel();
         log.fuelPerHour = fuel();
         log.finalReserve = fuel();
+        log.exactTriangle = whole(0, 1) == 1;
         log.etapes.resize(static_cast<std::size_t>(whole(0, 100)));
         for (Etape& e : log.etapes) {
             for (int c = whole(0, 40); c > 0; --c)
@@ -137,6 +142,8 @@ TEST(LogFile, OtherWaysOfWritingTheSameLog) {
          Replaced(Replaced(example, "\"Vp\": 120", "\"Vp\": 1.2e2"), "\"Rm\": 90",
                   "\"Rm\": 90.000")},
         {"version 1.0", Replaced(example, "\"version\": 1", "\"version\": 1.0")},
+        {"the exact triangle said not shown",
+         Replaced(example, "\"Vp\"", "\"exactTriangle\": false, \"Vp\"")},
         {"escaped characters", Replaced(example, "Étampes", "\\u00C9tamp\\u0065s")},
         {"a fuel figure with an exponent", Replaced(example, "100.5", "1.005E+2")},
         {"an actual time of null on a leg without one",
@@ -302,6 +309,9 @@ TEST(LogFile, BadFilesAreRefusedWithTheirReason) {
         {"fuel as text", Replaced(good, "\"perHour\": 20", "\"perHour\": \"20\""),
          "Carburant : «perHour» doit être un nombre, pas du texte."},
         {"no legs", Replaced(good, "\"legs\"", "\"etapes\""), "Le champ «legs» manque."},
+        {"the exact triangle as text",
+         Replaced(good, "\"legs\"", "\"exactTriangle\": \"oui\", \"legs\""),
+         "«exactTriangle» doit être un booléen, pas du texte."},
         {"101 legs", WriteLog(many), "Le log a 101 étapes, plus que les 100 permises."},
         {"a leg as an array",
          Replaced(good,

@@ -94,6 +94,10 @@ TEST_F(AccessibleNamesTest, AValueLabelTellsItsValueInItsDescriptionOnly) {
     result.setCaption("12,5\r\nNm");
     EXPECT_EQ(AccessibleNameOf(result), "Résultat");
     EXPECT_EQ(AccessibleDescriptionOf(result), "12,5 Nm");
+    // A note says in full what a short value stands for: it is said instead.
+    result.setCaption("X");
+    result.setToolTipText("aucun cap ne tient la route");
+    EXPECT_EQ(AccessibleDescriptionOf(result), "aucun cap ne tient la route");
     EXPECT_FALSE(IsValueLabel(form["lblTitre"]));
     EXPECT_FALSE(IsValueLabel(form["lblAide"]));
     EXPECT_FALSE(IsValueLabel(form["hscVent"]));

@@ -51,8 +51,10 @@ class AccessibilityTest : public ::testing::Test {
 protected:
     AccessibilityTest() {
         for (platform::Form* form : AllWindows(t_.app)) t_.app.runtime().Load(*form);
-        // Two legs in the log, so that its table has rows to read.
+        // Two legs in the log, so that its table has rows to read, with the exact triangle's
+        // columns.
         for (int i = 0; i < 2; ++i) platform::Click(t_.app.frmLog()["cmdAjouter"]);
+        platform::Click(t_.app.frmLog()["chkExact"]);
     }
 
     // A table's rows show only once their leg exists; a hidden row has no widget.
@@ -156,6 +158,26 @@ TEST_F(AccessibilityTest, EveryValueLabelIsNamedByACaption) {
         }
     }
     EXPECT_TRUE(unnamed.empty()) << ::testing::PrintToString(unnamed);
+}
+
+// The log's exact columns are named after their captions, and so are the columns moved right to
+// make room for them; where no heading holds the course, the «X» is said in full.
+TEST_F(AccessibilityTest, TheLogsExactColumnsAreNamedAndSayWhyNoHeadingHolds) {
+    platform::Form& log = t_.app.frmLog();
+    const std::pair<const char*, const char*> leg[] = {
+        {"txtRm(1)", "90"}, {"txtDist(1)", "40"}, {"txtV(1)", "180"}, {"txtVw(1)", "200"}};
+    for (const auto& [box, text] : leg) {
+        platform::ClearText(log[box]);
+        platform::Paste(log[box], text);
+    }
+    EXPECT_EQ(nameOf(log, "lblCapExact(1)"), QStringLiteral("Cap exact 1"));
+    EXPECT_EQ(nameOf(log, "lblVsExacte(2)"), QStringLiteral("Vs exacte 2"));
+    EXPECT_EQ(nameOf(log, "lblVsR(1)"), QStringLiteral("Vs réelle 1"));
+    EXPECT_EQ(log["lblCapExact(1)"].caption(), "X");
+    for (const char* exact : {"lblCapExact(1)", "lblVsExacte(1)"})
+        EXPECT_EQ(descriptionOf(log, exact),
+                  QStringLiteral("cap impossible : vent traversier > Vp"))
+            << exact;
 }
 
 TEST_F(AccessibilityTest, OptionsAreRadioButtonsWithTheirState) {

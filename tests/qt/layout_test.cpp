@@ -2,7 +2,8 @@
 // Every window at the scale factor of the run (QT_SCALE_FACTOR, one CTest test per factor): no
 // label's text is wider than the label (or, wrapped, taller), no option's text is cut, and no
 // control lies outside its window, in each window's state after loading and after each of its
-// options is selected (and the main window and the log with their widest texts).
+// options is selected (and the main window and the log with their widest texts, the log with and
+// without the exact triangle's columns).
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
@@ -107,8 +108,27 @@ void LayoutTest::checkEveryState() {
         platform::Paste(form["txtVw(1)"], "59");
         platform::Paste(form["txtVw(2)"], "360");
         platform::Paste(form["txtHR(2)"], "23:59");
+        // Their figures shown (a course given), then a leg that no heading holds (a cross wind
+        // above Vp) and one with a tail wind that takes the ground speeds above 1000 kt at 800.
+        const std::pair<const char*, const char*> more[] = {
+            {"txtRm(1)", "90"},  {"txtRm(2)", "360"}, {"txtRm(3)", "90"},  {"txtDist(3)", "10"},
+            {"txtVw(3)", "360"}, {"txtRm(4)", "180"}, {"txtDist(4)", "1"}, {"txtVw(4)", "360"}};
+        for (const auto& [box, text] : more) {
+            platform::ClearText(form[box]);
+            platform::Paste(form[box], text);
+        }
     }
     std::vector<std::string> faults = layoutFaults(t_, form, "loaded");
+    if (form.name() == "frmLog") {
+        // The exact triangle's columns, the window widened for them, at both ends of Vp.
+        platform::Click(form["chkExact"]);
+        std::vector<std::string> more = layoutFaults(t_, form, "exact triangle");
+        faults.insert(faults.end(), more.begin(), more.end());
+        platform::ClearText(form["txtVp"]);
+        platform::Paste(form["txtVp"], "800");
+        more = layoutFaults(t_, form, "exact triangle at 800 kt");
+        faults.insert(faults.end(), more.begin(), more.end());
+    }
     if (form.name() == "frmMainCalc") {
         // The exact triangle's widest texts: a difference of five digits of time, then a cross
         // wind above Vp.

@@ -17,6 +17,7 @@
 #include "platform/form.h"
 #include "platform/headless_host.h"
 #include "platform/qt/appearance.h"
+#include "platform/qt/geometry.h"
 #include "platform/qt/qt_view.h"
 #include "platform/runtime.h"
 
@@ -342,6 +343,16 @@ TEST(QtViewColours, TheTextTakesTheColourTheWindowSets) {
     form["lblReste(2)"].setVisible(true);
     QWidget& second = *view.widgetOf(form["lblReste(2)"]);
     EXPECT_EQ(second.palette().color(second.foregroundRole()), QColor(0xD0, 0, 0));
+}
+
+// A window its code widens grows on the screen.
+TEST_F(QtViewTest, AWindowFollowsTheWidthItsCodeGivesIt) {
+    const FormWindow* window = view_.windowOf(form_);
+    ASSERT_NE(window, nullptr);
+    form_.setWidth(4500);
+    EXPECT_EQ(window->width(), ToPixels(4500, window->scale()));
+    form_.setWidth(3000);
+    EXPECT_EQ(window->width(), ToPixels(3000, window->scale()));
 }
 
 TEST_F(QtViewTest, CrLfInACaptionIsALineBreak) {

@@ -20,7 +20,7 @@ std::string ColourText(platform::Colour colour) {
 }
 
 const std::vector<std::string>& PropertiesOf(const platform::Control& control) {
-    static const std::vector<std::string> label = {"Caption", "ForeColor", "Stale",
+    static const std::vector<std::string> label = {"Caption", "ForeColor", "Stale", "ToolTipText",
                                                    "Visible", "Left",      "Top"};
     static const std::vector<std::string> bar = {"Value",       "Min",     "Max",  "SmallChange",
                                                  "LargeChange", "Visible", "Left", "Top"};

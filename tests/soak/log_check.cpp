@@ -65,17 +65,26 @@ Check CheckLog(scenario::Driver& driver) {
                                        Lecture::Etat::Incomplet);
         if (!boxes) return Failure{"frmLog.leg", "the boxes of leg " + row + " are not its values"};
         const navlog::ResultatEtape& r = expected.etapes[i];
-        // A leg shows its figures once its course and distance are given.
+        // A leg shows its figures once its course and distance are given; the exact triangle's
+        // columns only when the log shows them.
         const std::string none;
         const bool given = e.Rm != 0 && e.D != 0;
+        const bool exact = log.exactTriangle;
         const std::pair<const char*, const std::string*> labels[] = {
             {"lblCap", given ? &r.CapText : &none},
             {"lblVs", given ? &r.VsText : &none},
             {"lblHE", given ? &r.HEText : &none},
-            {"lblReste", given ? &r.ResteText : &none}};
+            {"lblReste", given ? &r.ResteText : &none},
+            {exact ? "lblCapExact" : nullptr, given ? &r.CapExactText : &none},
+            {exact ? "lblVsExacte" : nullptr, given ? &r.VsExacteText : &none}};
         for (const auto& [label, text] : labels)
-            if (auto f = ExpectCaption(driver, name, label + row, *text, "the log's figures"))
-                return f;
+            if (label != nullptr)
+                if (auto f = ExpectCaption(driver, name, label + row, *text, "the log's figures"))
+                    return f;
+        if (form["lblCapExact" + row].visible() != exact ||
+            form["lblVsExacte" + row].visible() != exact)
+            return Failure{"frmLog.lblCapExact", "the exact triangle's columns of leg " + row +
+                                                     " are not shown as the log says"};
     }
     return std::nullopt;
 }

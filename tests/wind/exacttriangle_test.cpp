@@ -124,13 +124,13 @@ struct ComparisonRow {
 constexpr ComparisonRow kComparisons[] = {
     // The method: «147 °», «100 kts», 30 mn for 50 NM; exactly 146.9°, 97.1 kt and 30.9 mn.
     {"MethodFastInAQuarteringHeadWind", 110, 135, 200, 25, ModeVol::Temps, 50, "Cap exact : 147 °",
-     "Vs exacte : 97 kts", "Écart : cap 0 °, Vs +3 kts, temps -1 mn"},
+     "Vs exacte : 97 kts", "Écart : cap 0 °, Vs +3 kts, temps −1 mn"},
     // 60 min at 110 kt is 110 NM, where the InvFb of 1.8 gives 108.
     {"DistanceOfTheRoundedInvFb", 110, 135, 200, 25, ModeVol::Distance, 60, "Cap exact : 147 °",
-     "Vs exacte : 97 kts", "Écart : cap 0 °, Vs +3 kts, distance -2 NM"},
+     "Vs exacte : 97 kts", "Écart : cap 0 °, Vs +3 kts, distance −2 NM"},
     // The method turns 50° into a cross wind of 50 kt at 60 kt, the exact triangle 56°.
     {"MethodShortInAStrongCrossWind", 60, 0, 90, 50, ModeVol::Temps, 100, "Cap exact : 056 °",
-     "Vs exacte : 33 kts", "Écart : cap -6 °, Vs +27 kts, temps -81 mn"},
+     "Vs exacte : 33 kts", "Écart : cap −6 °, Vs +27 kts, temps −81 mn"},
     // The method writes «362 °», the exact triangle «002 °».
     {"HeadingsAcrossNorthAgree", 120, 355, 40, 20, ModeVol::Temps, 0, "Cap exact : 002 °",
      "Vs exacte : 105 kts", "Écart : cap 0 °, Vs +1 kts, temps 0 mn"},
@@ -139,7 +139,7 @@ constexpr ComparisonRow kComparisons[] = {
     // Still air needs no heading: the distance is compared all the same.
     {"NoHeadingStillADistance", 110, 0, 90, 200, ModeVol::Distance, 60,
      "cap impossible : vent traversier > Vp", "Vs exacte : X",
-     "Écart : cap X, Vs X, distance -2 NM"},
+     "Écart : cap X, Vs X, distance −2 NM"},
 };
 
 TEST(CompareExact, MethodLessExact) {

@@ -8,6 +8,7 @@
 #include <QScrollBar>
 #include <QVariant>
 
+#include "platform/accessible_names.h"
 #include "platform/control.h"
 #include "platform/qt/appearance.h"
 #include "platform/qt/widget_properties.h"
@@ -78,9 +79,11 @@ std::optional<std::string> ReadWidget(const QWidget& widget, const platform::Con
     // What a person sees of it: the widget drawn dimmed.
     if (property == "Stale") return flag(widget.graphicsEffect() != nullptr);
     if (property == "ToolTipText") {
-        // The note as the pointer shows it, provided a screen reader is told it too.
+        // The note as the pointer shows it, provided a screen reader is told it too (a result
+        // without a note tells its value instead).
         const QString note = widget.toolTip();
-        if (widget.accessibleDescription() != note)
+        const bool tellsItsValue = note.isEmpty() && platform::IsValueLabel(control);
+        if (!tellsItsValue && widget.accessibleDescription() != note)
             return "(an accessible description of «" + pq::ToUtf8(widget.accessibleDescription()) +
                    "»)";
         return Quote(pq::ToUtf8(note));
