@@ -113,10 +113,26 @@ bool isPath(const std::string& s, std::size_t minParts, std::size_t maxParts) {
     return true;
 }
 
-const std::set<std::string> kProperties = {
-    "Caption",  "Text",        "Value",       "Visible",     "Left",          "Top",  "Min",
-    "Max",      "SmallChange", "LargeChange", "X1",          "Y1",            "X2",   "Y2",
-    "SelStart", "SelLength",   "ForeColor",   "ToolTipText", "ActiveControl", "Stale"};
+const std::set<std::string> kProperties = {"Caption",
+                                           "Text",
+                                           "Value",
+                                           "Visible",
+                                           "Left",
+                                           "Top",
+                                           "Min",
+                                           "Max",
+                                           "SmallChange",
+                                           "LargeChange",
+                                           "X1",
+                                           "Y1",
+                                           "X2",
+                                           "Y2",
+                                           "SelStart",
+                                           "SelLength",
+                                           "ForeColor",
+                                           "ToolTipText",
+                                           "ActiveControl",
+                                           "Stale"};
 
 // What one write-file or append-file step may write: enough for a file too large to read.
 constexpr std::size_t kMaxWritten = 16 * 1024 * 1024;
