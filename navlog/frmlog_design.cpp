@@ -70,27 +70,26 @@ FormDesign makeDesign() {
                  .backColour = kLightBlue};
     auto add = [&](ControlDesign c) { d.controls.push_back(std::move(c)); };
 
-    // The log's data: each box under its caption.
+    // The log's data: each box under its caption. The origin first, as wide as a waypoint's
+    // box: where the route starts, above the legs that leave it.
     struct Data {
         const char* caption;
         const char* box;
         int left, width;
     };
-    constexpr Data kData[] = {{"Vp (kt)", "txtVp", 8, 70},
-                              {"Départ", "txtDepart", 86, 60},
-                              {"Carburant", "txtCarbu", 154, 80},
-                              {"Conso/h", "txtConso", 242, 80},
-                              {"Réserve", "txtReserve", 330, 80}};
+    constexpr Data kData[] = {{"De", "txtOrigine", 8, 110},     {"Vp (kt)", "txtVp", 126, 52},
+                              {"Départ", "txtDepart", 186, 52}, {"Carburant", "txtCarbu", 246, 70},
+                              {"Conso/h", "txtConso", 324, 70}, {"Réserve", "txtReserve", 402, 70}};
     for (const Data& data : kData) {
         add(onBlue(Caption(std::string("Label") + data.box, "", data.caption,
                            at(data.left, 12, data.width, 16))));
         add(Box(data.box, "", at(data.left, 30, data.width, 22)));
     }
-    add(WithFont(onBlue(Frame("fraUnite", "", "Unité de carburant", at(420, 6, 496, 50))), kBold));
-    add(onBlue(Option("optUSGall", "fraUnite", "US Gallons", at(12, 22, 110, 20), true)));
-    add(onBlue(Option("optLitres", "fraUnite", "Litres", at(130, 22, 110, 20))));
-    add(onBlue(Option("optLbs", "fraUnite", "Pounds (Lbs)", at(250, 22, 110, 20))));
-    add(onBlue(Option("optKilo", "fraUnite", "Kilogrammes", at(370, 22, 116, 20))));
+    add(WithFont(onBlue(Frame("fraUnite", "", "Unité de carburant", at(482, 6, 434, 50))), kBold));
+    add(onBlue(Option("optUSGall", "fraUnite", "US Gallons", at(8, 22, 100, 20), true)));
+    add(onBlue(Option("optLitres", "fraUnite", "Litres", at(112, 22, 96, 20))));
+    add(onBlue(Option("optLbs", "fraUnite", "Pounds (Lbs)", at(212, 22, 108, 20))));
+    add(onBlue(Option("optKilo", "fraUnite", "Kilogrammes", at(324, 22, 106, 20))));
 
     // The legs: a header caption over each column, every row hidden until its leg exists.
     for (const Column& column : kColumns) {
@@ -147,17 +146,23 @@ FormDesign makeDesign() {
         const char* keys;
     };
     constexpr Command kCommands[] = {
-        {"cmdAjouter", "Ajouter", "Ctrl+N"},         {"cmdInserer", "Insérer", "Alt+Ins"},
-        {"cmdSupprimer", "Supprimer", "Alt+Del"},    {"cmdMonter", "Monter", "Alt+Up"},
-        {"cmdDescendre", "Descendre", "Alt+Down"},   {"cmdOuvrir", "Ouvrir...", "Ctrl+O"},
-        {"cmdEnregistrer", "Enregistrer", "Ctrl+S"}, {"cmdImprimer", "Imprimer...", "Ctrl+P"},
-        {"cmdExporter", "Export CSV...", "Ctrl+E"},  {"cmdQuit", "Quitter", ""},
+        {"cmdAjouter", "Ajouter", "Ctrl+N"},
+        {"cmdInserer", "Insérer", "Alt+Ins"},
+        {"cmdSupprimer", "Supprimer", "Alt+Del"},
+        {"cmdMonter", "Monter", "Alt+Up"},
+        {"cmdDescendre", "Descendre", "Alt+Down"},
+        {"cmdOuvrir", "Ouvrir...", "Ctrl+O"},
+        {"cmdImporter", "Importer...", "Ctrl+I"},
+        {"cmdEnregistrer", "Enregistrer", "Ctrl+S"},
+        {"cmdImprimer", "Imprimer...", "Ctrl+P"},
+        {"cmdExporter", "Export CSV...", "Ctrl+E"},
+        {"cmdQuit", "Quitter", ""},
     };
     const int buttonsTop = totalsTop + 32;
     int index = 0;
     for (const Command& command : kCommands) {
         ControlDesign button =
-            Button(command.name, "", command.caption, at(8 + index * 92, buttonsTop, 88, 28));
+            Button(command.name, "", command.caption, at(8 + index * 86, buttonsTop, 82, 28));
         if (std::string_view(command.name) == "cmdQuit")
             button = WithFont(Colours(std::move(button), kLightOrange), kBold);
         add(Shortcut(std::move(button), command.keys));

@@ -10,10 +10,13 @@
 namespace ventrose::navlog {
 
 // The printed log: kneeboard pages of kEtapesParPage legs each, with French column headers,
-// the log's data and totals, and blank columns for the actual times.
+// the origin and the log's data, the totals, and blank columns for the actual times. Each page
+// is headed «Log de navigation — NAME» after the log's file name, or «Log de navigation» alone
+// for a log never saved (`name` empty); the job takes the file's name, or that heading, as its
+// title.
 inline constexpr int kEtapesParPage = 20;
 
 common::PrintJob PagesKneeboard(const LogNav& log, const ResultatLog& resultat,
-                                std::string_view title);
+                                std::string_view name);
 
 }  // namespace ventrose::navlog

@@ -15,14 +15,14 @@ platform::Documents::ReadResult StdDocumentFiles::ReadFile(const std::string& pa
     std::error_code error;
     if (!fs::is_regular_file(path, error)) return {std::nullopt, name + "n'existe pas."};
     if (fs::file_size(path, error) > maxBytes || error)
-        return {std::nullopt, name + "est trop grand pour un log ; il n'a pas été lu."};
+        return {std::nullopt, name + "est trop grand ; il n'a pas été lu."};
     std::ifstream in(path, std::ios::binary);
     std::string bytes(maxBytes + 1, '\0');
     in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     if (in.bad()) return {std::nullopt, name + "ne peut pas être lu."};
     bytes.resize(static_cast<std::size_t>(in.gcount()));
     if (bytes.size() > maxBytes)
-        return {std::nullopt, name + "est trop grand pour un log ; il n'a pas été lu."};
+        return {std::nullopt, name + "est trop grand ; il n'a pas été lu."};
     return {bytes, {}};
 }
 

@@ -22,6 +22,14 @@ bool reads(const platform::Form& form, const std::string& box, Champ champ, doub
     return lecture.etat == Lecture::Etat::Incomplet && mayBeIncomplete;
 }
 
+// A course or a distance box: empty when not given, else reading as the figure given.
+bool shows(const platform::Form& form, const std::string& box, Champ champ,
+           const std::optional<int>& value) {
+    const std::string& text = form[box].text();
+    if (text.empty() || !value) return text.empty() && !value;
+    return reads(form, box, champ, *value, false);
+}
+
 }  // namespace
 
 bool IsLogMessage(const std::string& prompt) {
@@ -43,7 +51,7 @@ Check CheckLog(scenario::Driver& driver) {
         return Failure{"frmLog", "frmLog holds figures that are not CalculLog of its log"};
     const navlog::ResultatLog& expected = form.resultat();
     const std::string name = "frmLog";
-    if (!reads(form, "txtVp", Champ::Vp, log.Vp, true) ||
+    if (form["txtOrigine"].text() != log.origin || !reads(form, "txtVp", Champ::Vp, log.Vp, true) ||
         !reads(form, "txtDepart", Champ::Depart, log.departure, true) ||
         !reads(form, "txtCarbu", Champ::Carburant, log.fuelAtDeparture, true) ||
         !reads(form, "txtConso", Champ::Conso, log.fuelPerHour, true) ||
@@ -56,8 +64,8 @@ Check CheckLog(scenario::Driver& driver) {
         if (!form["txtRm" + row].visible()) continue;
         const navlog::Etape& e = log.etapes[i];
         const bool boxes = form["txtRepere" + row].text() == e.repere &&
-                           reads(form, "txtRm" + row, Champ::Rm, e.Rm, false) &&
-                           reads(form, "txtDist" + row, Champ::D, e.D, false) &&
+                           shows(form, "txtRm" + row, Champ::Rm, e.Rm) &&
+                           shows(form, "txtDist" + row, Champ::D, e.D) &&
                            reads(form, "txtV" + row, Champ::V, e.V, false) &&
                            reads(form, "txtVw" + row, Champ::Vw, e.Vw, false) &&
                            (e.HR ? reads(form, "txtHR" + row, Champ::HR, *e.HR, false)
@@ -67,7 +75,7 @@ Check CheckLog(scenario::Driver& driver) {
         const navlog::ResultatEtape& r = expected.etapes[i];
         // A leg shows its figures once its course and distance are given.
         const std::string none;
-        const bool given = e.Rm != 0 && e.D != 0;
+        const bool given = e.Rm && e.D;
         const std::pair<const char*, const std::string*> labels[] = {
             {"lblCap", given ? &r.CapText : &none},
             {"lblVs", given ? &r.VsText : &none},
