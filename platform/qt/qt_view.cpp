@@ -19,8 +19,8 @@
 #include "platform/qt/geometry.h"
 #include "platform/qt/keyboard.h"
 #include "platform/qt/mirror.h"
-#include "platform/qt/widget_properties.h"
 #include "platform/qt/wheel_notches.h"
+#include "platform/qt/widget_properties.h"
 #include "platform/runtime.h"
 #include "platform/user_actions.h"
 #include "preferences/on_screen.h"
@@ -108,6 +108,9 @@ void QtView::formLoaded(Form& form) {
         actOnForm(window, [](Form& f) { return CloseRequest(f); });
     };
     window->onClick = [this, window] { actOnForm(window, [](Form& f) { return ClickForm(f); }); };
+    window->onDropFile = [this, window](const std::string& path) {
+        actOnForm(window, [&path](Form& f) { return DropFile(f, path); });
+    };
     window->onContextMenu = [this, window](const QPoint& at) { showMenu(*window, at); };
     menu_.addTo(*window);
     addShortcuts(*window);
