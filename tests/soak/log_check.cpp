@@ -34,10 +34,19 @@ bool shows(const platform::Form& form, const std::string& box, Champ champ,
 
 bool IsLogMessage(const std::string& prompt) {
     return prompt.find(" : de ") != std::string::npos ||
-           prompt == "Repère : 40 caractères au plus" ||
+           // A flight plan refused, or a file that could not be read.
+           prompt.starts_with("Impossible d'importer « ") || prompt.starts_with("Le fichier « ") ||
+           prompt == "Repère : 40 caractères au plus" || prompt == "De : 40 caractères au plus" ||
            prompt == "Le log compte déjà 100 étapes." ||
            // Without documents, printing says it cannot.
            prompt == "Le log n'a pas été imprimé : non disponible";
+}
+
+bool IsImportNotice(const platform::MessageBoxRequest& box) {
+    return box.owner == "frmLog" && box.style == 64 && box.title == "Log de navigation" &&
+           (box.prompt.starts_with("Points sans position ignorés : ") ||
+            box.prompt.starts_with("Points à moins de 0,5 NM du précédent ignorés : ") ||
+            box.prompt.starts_with("Étape ") || box.prompt.starts_with("La date est hors"));
 }
 
 Check CheckLog(scenario::Driver& driver) {
