@@ -121,7 +121,7 @@ scenario::Step RandomPerson::next(app::Application& application) {
     }
     if (form == nullptr || chance(8)) form = loaded[below(loaded.size())];
     const std::string& name = form->name();
-    if (name == "frmLog" && runtime.acceptsInput(*form) && chance(1)) {
+    if (name == "frmLog" && runtime.acceptsInput(*form) && below(250) == 0) {
         const std::string file = "plan-" + std::to_string(++plans_ % 4) + ".txt";
         pending_.push_back(MakeStep("drop", {name, file}, {false, true}));
         pending_.push_back(MakeStep("answer-save", {"discard"}));
