@@ -10,13 +10,17 @@ using platform::ShowMode;
 Application::Application(platform::Host& host) : Application(host, noDocuments_) {}
 
 Application::Application(platform::Host& host, platform::Documents& documents)
+    : Application(host, documents, computerClock_) {}
+
+Application::Application(platform::Host& host, platform::Documents& documents,
+                         platform::Clock& clock)
     : documents_(documents),
       runtime_(host),
       frmMainCalc_(runtime_),
       frmVitesse_(runtime_),
       frmDescente_(runtime_),
       frmConversions_(runtime_),
-      frmLog_(runtime_, documents),
+      frmLog_(runtime_, documents, clock),
       frmQuit_(runtime_) {
     frmMainCalc_.cmdVitesse.onClick([this] { cmdVitesse_Click(); });
     frmMainCalc_.cmdVz.onClick([this] { cmdVz_Click(); });

@@ -3,12 +3,14 @@
 
 #include "about/frmquit.h"
 #include "airspeed/frmvitesse.h"
+#include "app/computer_clock.h"
 #include "app/null_documents.h"
 #include "app/sim_feed.h"
 #include "app/windows_feed.h"
 #include "conversions/frmconversions.h"
 #include "descent/frmdescente.h"
 #include "navlog/frmlog.h"
+#include "platform/clock.h"
 #include "platform/documents.h"
 #include "platform/host.h"
 #include "platform/runtime.h"
@@ -21,9 +23,11 @@ namespace ventrose::app {
 class Application {
 public:
     // `documents` is where the windows' files, dialogs and printing go; without it the log
-    // window's files are «non disponible» and its dialogs cancelled.
+    // window's files are «non disponible» and its dialogs cancelled. `clock` is where they read
+    // the date and the time; without it, the computer's clock.
     explicit Application(platform::Host& host);
     Application(platform::Host& host, platform::Documents& documents);
+    Application(platform::Host& host, platform::Documents& documents, platform::Clock& clock);
     Application(const Application&) = delete;
     Application& operator=(const Application&) = delete;
 
@@ -51,6 +55,7 @@ private:
     void frmMainCalc_Unload();
 
     NullDocuments noDocuments_;
+    ComputerClock computerClock_;
     platform::Documents& documents_;
     platform::Runtime runtime_;
     wind::FrmMainCalc frmMainCalc_;

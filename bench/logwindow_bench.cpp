@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The navigation log's window after one key, through the forms runtime: the key filter, the
 // box's Change handler, RecalculLog, the labels written where their text moved, and the copy
-// kept against a crash (written to documents that keep nothing). Also the heap a 100-leg log
+// kept against a crash (written to documents that keep nothing). A flight plan of 100 points
+// imported, from its bytes to every box and figure of the window. Also the heap a 100-leg log
 // open in the window takes, controls included.
 #include <benchmark/benchmark.h>
 #include <malloc.h>
@@ -10,6 +11,8 @@
 
 #include "app/application.h"
 #include "bench/full_log.h"
+#include "bench/hundred_point_plan.h"
+#include "bench/one_file_documents.h"
 #include "navlog/logfile.h"
 #include "platform/control.h"
 #include "platform/headless_host.h"
@@ -19,31 +22,7 @@ namespace {
 
 using namespace ventrose;
 using bench::FullLog;
-
-// Documents holding one file, a full log, and writing nowhere.
-class OneFile : public platform::Documents {
-public:
-    explicit OneFile(std::string bytes) : bytes_(std::move(bytes)) {}
-    std::optional<std::string> AskFileName(const platform::FileDialogRequest&) override {
-        return "full.vlog";
-    }
-    ReadResult ReadFile(const std::string&, std::size_t) override { return {bytes_, ""}; }
-    std::optional<std::string> WriteFileAtomic(const std::string&, std::string_view b) override {
-        benchmark::DoNotOptimize(b.data());
-        return std::nullopt;
-    }
-    bool FileExists(const std::string&) override { return false; }
-    void RemoveFile(const std::string&) override {}
-    std::string RecoveryPath(std::string_view name) override { return std::string(name); }
-    std::optional<std::string> Print(const common::PrintJob&) override { return std::nullopt; }
-    platform::SaveChangesAnswer AskSaveChanges(std::string_view) override {
-        return platform::SaveChangesAnswer::Discard;
-    }
-    bool AskYesNo(std::string_view, std::string_view) override { return false; }
-
-private:
-    std::string bytes_;
-};
+using bench::OneFile;
 
 std::size_t HeapInUse() { return mallinfo2().uordblks; }
 
@@ -69,6 +48,30 @@ void BM_LogWindowAfterOneKey(benchmark::State& state) {
     benchmark::DoNotOptimize(form["lblArrivee"].caption());
 }
 BENCHMARK(BM_LogWindowAfterOneKey)->ArgName("exact")->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
+// Importer... with a plan of 100 points: the plan read, its legs made, the log's boxes and
+// figures written, the copy kept against a crash. Each import replaces the one before, after
+// the question about unsaved changes (answered Ne pas enregistrer).
+void BM_ImportIntoWindow(benchmark::State& state, bench::Kind kind) {
+    OneFile documents(bench::Plan(kind));
+    platform::HeadlessHost host;
+    bench::June2026 clock;
+    app::Application application(host, documents, clock);
+    application.Start();
+    platform::Click(application.frmMainCalc()["cmdLog"]);
+    auto& form = application.frmLog();
+    for (auto _ : state) platform::Click(form["cmdImporter"]);
+    if (form.log().etapes.size() != 99 || !host.messageBoxes.empty())
+        state.SkipWithError("the plan was not imported");
+    benchmark::DoNotOptimize(form["lblArrivee"].caption());
+}
+BENCHMARK_CAPTURE(BM_ImportIntoWindow, fms, bench::Kind::Fms)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_ImportIntoWindow, flightgear, bench::Kind::FlightGear)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_ImportIntoWindow, lnmpln, bench::Kind::LittleNavmap)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_ImportIntoWindow, pln, bench::Kind::Msfs)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_ImportIntoWindow, gpx, bench::Kind::Gpx)->Unit(benchmark::kMillisecond);
 
 void BM_LogWindowMemory(benchmark::State& state) {
     for (auto _ : state) {

@@ -20,7 +20,7 @@ void BM_CalculLog(benchmark::State& state) {
     int i = 0;
     for (auto _ : state) {
         Etape& e = log.etapes[static_cast<std::size_t>(i % 100)];
-        e.Rm = (e.Rm + 1) % 361;
+        e.Rm = (e.Rm.value_or(0) + 1) % 361;
         ++i;
         ResultatLog r = CalculLog(log);
         benchmark::DoNotOptimize(r);
@@ -37,7 +37,7 @@ void BM_RecalculLog(benchmark::State& state) {
     int i = 0;
     for (auto _ : state) {
         Etape& e = log.etapes[static_cast<std::size_t>(i % 100)];
-        e.Rm = (e.Rm + 1) % 361;
+        e.Rm = (e.Rm.value_or(0) + 1) % 361;
         ++i;
         RecalculLog(log, r);
         benchmark::DoNotOptimize(r);

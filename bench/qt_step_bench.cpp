@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The cost of one step while a person holds an arrow of the wind-force bar down: the scroll
 // bar's action reaches the model, the main window recomputes, the view mirrors every changed
-// label and Qt repaints what changed; and of a change of palette with every window open. Runs
-// on the offscreen platform unless told otherwise.
+// label and Qt repaints what changed; of a change of palette with every window open; and of a
+// flight plan of 100 points imported into the log window on the widgets. Runs on the offscreen
+// platform unless told otherwise.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -12,11 +13,14 @@
 #include <vector>
 
 #include "app/application.h"
+#include "bench/hundred_point_plan.h"
+#include "bench/one_file_documents.h"
 #include "platform/control.h"
 #include "platform/form.h"
 #include "platform/qt/qt_host.h"
 #include "platform/qt/qt_view.h"
 #include "platform/runtime.h"
+#include "platform/user_actions.h"
 
 namespace {
 
@@ -78,6 +82,28 @@ void BM_SwitchPalette(benchmark::State& state) {
     state.counters["windows"] = static_cast<double>(windows.size());
 }
 BENCHMARK(BM_SwitchPalette)->Unit(benchmark::kMillisecond);
+
+// Importer... on the widgets: the plan read and made into legs, the model's boxes and figures
+// written, the view mirroring the rows in view and Qt repainting the window.
+void BM_QtImportIntoLogWindow(benchmark::State& state) {
+    ventrose::platform::qt::QtHost host;
+    ventrose::bench::OneFile documents(ventrose::bench::Plan(ventrose::bench::Kind::Msfs));
+    ventrose::bench::June2026 clock;
+    ventrose::app::Application application(host, documents, clock);
+    ventrose::platform::qt::QtView view(application.runtime());
+    application.Start();
+    auto& form = application.frmLog();
+    application.runtime().Load(form);
+    application.runtime().Show(form, ventrose::platform::ShowMode::Modeless);
+    QWidget* window = view.windowOf(form);
+    QApplication::processEvents();
+    for (auto _ : state) {
+        ventrose::platform::Click(form["cmdImporter"]);
+        window->repaint();
+    }
+    if (form.log().etapes.size() != 99) state.SkipWithError("the plan was not imported");
+}
+BENCHMARK(BM_QtImportIntoLogWindow)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -66,8 +66,7 @@ platform::Documents::ReadResult QtDocumentFiles::ReadFile(const std::string& pat
     if (info.isDir()) return refused("est un dossier");
     if (!info.isFile()) return refused("n'est pas un fichier ordinaire");
     const auto tooLarge = [&] {
-        return refused("est trop grand pour un log (plus de " + SizeText(maxBytes) +
-                       ") ; il n'a pas été lu");
+        return refused("est trop grand (plus de " + SizeText(maxBytes) + ") ; il n'a pas été lu");
     };
     if (static_cast<unsigned long long>(info.size()) > maxBytes) return tooLarge();
     QFile file(name);

@@ -92,7 +92,9 @@ void RecalculLog(const LogNav& log, ResultatLog& r) {
         const Etape& e = log.etapes[i];
         ResultatEtape& re = r.etapes[i];
         const bool fresh = i >= known;
-        const EntreesEtape in{log.Vp, e.Rm, e.D, e.V, e.Vw};
+        // A course not given yet counts as north, a distance as none, until they are.
+        const int D = e.D.value_or(0);
+        const EntreesEtape in{log.Vp, e.Rm.value_or(0), D, e.V, e.Vw};
         if (fresh || re.entrees != in) WindFigures(re, facteurs, in);
 
         if (cumul && re.Tav) {
@@ -111,7 +113,7 @@ void RecalculLog(const LogNav& log, ResultatLog& r) {
         if (e.HR && clock) {
             const int flown = TimeOfDay(*e.HR - *clock);
             re.actualSlip = flown > kLongestLeg;
-            if (flown > 0 && !re.actualSlip) madeGood = e.D / static_cast<double>(flown) * 60;
+            if (flown > 0 && !re.actualSlip) madeGood = D / static_cast<double>(flown) * 60;
         }
         if (e.HR) {
             // Written anew when the leg had no actual time before, whose text is empty.
@@ -135,7 +137,7 @@ void RecalculLog(const LogNav& log, ResultatLog& r) {
         Count(re.reste, re.ResteText, reste, fresh, FuelText);
         re.belowReserve = reste && *reste < reserve;
 
-        totaux.D += e.D;
+        totaux.D += D;
         // The leg's Tsv as its text shows it: FormatNumber rounds a half away from zero.
         totaux.Tsv += static_cast<int>(common::RoundDecimals(re.Tsv, 0));
         if (used && carburant) {

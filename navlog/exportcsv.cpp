@@ -19,6 +19,10 @@ std::string Whole(double value, std::string_view pattern) {
     return common::FormatNumber(value, pattern);
 }
 
+std::string Given(const std::optional<int>& value, std::string_view pattern) {
+    return value ? Whole(*value, pattern) : std::string();
+}
+
 class Csv {
 public:
     Csv() { text_ = "\xEF\xBB\xBF"; }
@@ -77,13 +81,19 @@ std::string ExportCsv(const LogNav& log, const ResultatLog& resultat) {
         csv.field(name);
     }
     csv.endRow();
+    // The route starts from its origin: a row of its own, its name alone.
+    if (!log.origin.empty()) {
+        csv.text(log.origin);
+        for (int i = 1; i < 17; ++i) csv.field("");
+        csv.endRow();
+    }
 
     for (std::size_t i = 0; i < log.etapes.size() && i < resultat.etapes.size(); ++i) {
         const Etape& e = log.etapes[i];
         const ResultatEtape& r = resultat.etapes[i];
         csv.text(e.repere)
-            .field(Whole(e.Rm, "000"))
-            .field(Whole(e.D, "0"))
+            .field(Given(e.Rm, "000"))
+            .field(Given(e.D, "0"))
             .field(Whole(e.V, "000"))
             .field(Whole(e.Vw, "0"))
             .field(Figure(r.DeriveText, " °"))

@@ -12,7 +12,8 @@ namespace ventrose::navlog {
 // UTF-8 with a byte order mark (Excel reads a CSV without one in the machine's code page, and
 // LibreOffice skips it), ';' between fields, CRLF line ends (the last line too), numbers with a
 // decimal comma. A header row of French column names with their units, one row per leg, then a
-// "Total" row (distance, times without and with wind, fuel used, fuel at arrival).
+// "Total" row (distance, times without and with wind, fuel used, fuel at arrival). A log with an
+// origin gives it a row of its own under the header, its name alone, where the route starts.
 //
 // The figures are those the window shows, without their unit, which is in the column's name:
 // «095 °» is 095, «102 kts» is 102, «12,5» stays 12,5. A figure that cannot be counted stays
@@ -24,7 +25,8 @@ namespace ventrose::navlog {
 //
 // A field holding ';', '"', CR or LF is quoted, its quotes doubled. A waypoint that starts with
 // '=', '+', '-', '@', a tab or CR gets a leading apostrophe, so that no spreadsheet takes it for
-// a formula. `resultat` must be CalculLog(log).
+// a formula. A course or a distance not given is an empty field. `resultat` must be
+// CalculLog(log).
 std::string ExportCsv(const LogNav& log, const ResultatLog& resultat);
 
 }  // namespace ventrose::navlog

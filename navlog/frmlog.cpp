@@ -19,20 +19,18 @@ constexpr const char* kSlipNote = "Heure réelle douteuse : l'étape durerait pl
 
 }  // namespace
 
-FrmLog::FrmLog(platform::Runtime& runtime, platform::Documents& documents)
-    : Form(runtime, Design()), documents_(documents), colonnes_{{txtRepere, Champ::Repere},
-                                                                {txtRm, Champ::Rm},
-                                                                {txtDist, Champ::D},
-                                                                {txtV, Champ::V},
-                                                                {txtVw, Champ::Vw},
-                                                                {txtHR, Champ::HR}} {
+FrmLog::FrmLog(platform::Runtime& runtime, platform::Documents& documents, platform::Clock& clock)
+    : Form(runtime, Design()),
+      documents_(documents),
+      clock_(clock),
+      colonnes_{{txtRepere, Champ::Repere}, {txtRm, Champ::Rm}, {txtDist, Champ::D},
+                {txtV, Champ::V},           {txtVw, Champ::Vw}, {txtHR, Champ::HR}} {
     onLoad([this] { Form_Load(); });
     onQueryUnload([this] { return Form_QueryUnload(); });
-    const std::pair<const platform::TextBoxRef*, Champ> data[] = {{&txtVp, Champ::Vp},
-                                                                  {&txtDepart, Champ::Depart},
-                                                                  {&txtCarbu, Champ::Carburant},
-                                                                  {&txtConso, Champ::Conso},
-                                                                  {&txtReserve, Champ::Reserve}};
+    onDropFile([this](const std::string& path) { Form_DropFile(path); });
+    const std::pair<const platform::TextBoxRef*, Champ> data[] = {
+        {&txtOrigine, Champ::Origine}, {&txtVp, Champ::Vp},       {&txtDepart, Champ::Depart},
+        {&txtCarbu, Champ::Carburant}, {&txtConso, Champ::Conso}, {&txtReserve, Champ::Reserve}};
     // Not a structured binding: clang 14 cannot capture one in a lambda.
     for (const auto& entry : data) {
         const platform::TextBoxRef* box = entry.first;
@@ -65,6 +63,7 @@ FrmLog::FrmLog(platform::Runtime& runtime, platform::Documents& documents)
     cmdMonter.onClick([this] { cmdMonter_Click(); });
     cmdDescendre.onClick([this] { cmdDescendre_Click(); });
     cmdOuvrir.onClick([this] { cmdOuvrir_Click(); });
+    cmdImporter.onClick([this] { cmdImporter_Click(); });
     cmdEnregistrer.onClick([this] { cmdEnregistrer_Click(); });
     cmdImprimer.onClick([this] { cmdImprimer_Click(); });
     cmdExporter.onClick([this] { cmdExporter_Click(); });
@@ -184,7 +183,7 @@ void FrmLog::dataChange(const platform::TextBoxRef& box, Champ champ) {
     if (showing_) return;
     const Lecture lecture = LireChamp(champ, box->text());
     if (lecture.etat == Lecture::Etat::Refus) {
-        refuse({0, lecture.notANumber, !lecture.notANumber}, champ);
+        refuse({0, lecture.notANumber, !lecture.notANumber && !lecture.quiet}, champ);
         showData();
         return;
     }
@@ -196,6 +195,7 @@ void FrmLog::dataChange(const platform::TextBoxRef& box, Champ champ) {
         changed();
     };
     switch (champ) {
+        case Champ::Origine: set(log_.origin, box->text()); break;
         case Champ::Vp: set(log_.Vp, static_cast<int>(v)); break;
         case Champ::Depart: set(log_.departure, static_cast<int>(v)); break;
         case Champ::Carburant: set(log_.fuelAtDeparture, v); break;
@@ -217,10 +217,12 @@ void FrmLog::legChange(const Colonne& colonne, int row) {
     }
     const Etape before = etape;
     const int v = static_cast<int>(lecture.valeur);
+    // An empty course or distance is one not given; «0» is a 0 given.
+    const std::optional<int> given = text.empty() ? std::nullopt : std::optional<int>(v);
     switch (colonne.champ) {
         case Champ::Repere: etape.repere = text; break;
-        case Champ::Rm: etape.Rm = v; break;
-        case Champ::D: etape.D = v; break;
+        case Champ::Rm: etape.Rm = given; break;
+        case Champ::D: etape.D = given; break;
         case Champ::V: etape.V = v; break;
         case Champ::Vw: etape.Vw = v; break;
         case Champ::HR:
@@ -275,6 +277,7 @@ void FrmLog::chkExact_Click() {
 
 std::string FrmLog::dataText(Champ champ) const {
     switch (champ) {
+        case Champ::Origine: return log_.origin;
         case Champ::Vp: return TexteChamp(champ, log_.Vp);
         case Champ::Depart: return TexteChamp(champ, log_.departure);
         case Champ::Carburant: return TexteChamp(champ, log_.fuelAtDeparture);
@@ -284,12 +287,15 @@ std::string FrmLog::dataText(Champ champ) const {
     }
 }
 
-// A leg's course and distance show empty until typed; every other value shows as held.
+// A leg's course and distance show empty until given; every other value shows as held.
 std::string FrmLog::legText(Champ champ, const Etape& e) {
+    const auto given = [champ](const std::optional<int>& value) {
+        return value ? TexteChamp(champ, *value) : std::string();
+    };
     switch (champ) {
         case Champ::Repere: return e.repere;
-        case Champ::Rm: return e.Rm == 0 ? std::string() : TexteChamp(champ, e.Rm);
-        case Champ::D: return e.D == 0 ? std::string() : TexteChamp(champ, e.D);
+        case Champ::Rm: return given(e.Rm);
+        case Champ::D: return given(e.D);
         case Champ::V: return TexteChamp(champ, e.V);
         case Champ::Vw: return TexteChamp(champ, e.Vw);
         case Champ::HR: return e.HR ? HeureText(*e.HR) : std::string();
@@ -299,6 +305,7 @@ std::string FrmLog::legText(Champ champ, const Etape& e) {
 
 void FrmLog::showData() {
     const FlagScope showing(showing_);
+    txtOrigine->setText(dataText(Champ::Origine));
     txtVp->setText(dataText(Champ::Vp));
     txtDepart->setText(dataText(Champ::Depart));
     txtCarbu->setText(dataText(Champ::Carburant));
@@ -310,7 +317,8 @@ void FrmLog::showData() {
 }
 
 // A course, distance or actual time whose box reads as its value already keeps its text
-// («090», a «0» typed, «946»), where the value's own text would move a typing person's caret.
+// («090», «00», «946»), where the value's own text would move a typing person's caret. An empty
+// course or distance box is one not given, whatever an empty box reads as.
 void FrmLog::showLeg(int row) {
     const FlagScope showing(showing_);
     const Etape& e = log_.etapes[static_cast<std::size_t>(row - 1)];
@@ -318,12 +326,16 @@ void FrmLog::showLeg(int row) {
         const Lecture shown = LireChamp(champ, box.text());
         return shown.etat == Lecture::Etat::Valeur && shown.valeur == value;
     };
+    auto shows = [&reads](const platform::Control& box, Champ champ,
+                          const std::optional<int>& value) {
+        return box.text().empty() ? !value : value && reads(box, champ, *value);
+    };
     for (const Colonne& c : colonnes_) {
         const platform::ControlRef::Element box = c.box[row];
         bool same = false;
         switch (c.champ) {
-            case Champ::Rm: same = reads(*box, c.champ, e.Rm); break;
-            case Champ::D: same = reads(*box, c.champ, e.D); break;
+            case Champ::Rm: same = shows(*box, c.champ, e.Rm); break;
+            case Champ::D: same = shows(*box, c.champ, e.D); break;
             case Champ::HR:
                 same = e.HR ? reads(*box, c.champ, *e.HR)
                             : LireChamp(c.champ, box->text()).etat == Lecture::Etat::Incomplet;
@@ -358,7 +370,7 @@ void FrmLog::showLegResults(int row) {
     using platform::palette::kRed;
     const auto index = static_cast<std::size_t>(row - 1);
     const ResultatEtape& r = resultat_.etapes[index];
-    const bool given = log_.etapes[index].Rm != 0 && log_.etapes[index].D != 0;
+    const bool given = log_.etapes[index].Rm && log_.etapes[index].D;
     const std::string none;
     lblDerive[row]->setCaption(given ? r.DeriveText : none);
     lblCap[row]->setCaption(given ? r.CapText : none);

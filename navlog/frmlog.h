@@ -8,6 +8,7 @@
 #include "navlog/calcullog.h"
 #include "navlog/lognav.h"
 #include "navlog/saisielog.h"
+#include "platform/clock.h"
 #include "platform/control_ref.h"
 #include "platform/documents.h"
 #include "platform/form.h"
@@ -20,15 +21,18 @@ namespace ventrose::navlog {
 // the file commands through `documents`. The window holds one LogNav and its ResultatLog; each
 // accepted key changes the log, RecalculLog brings the figures up to date and only the labels
 // whose text changed are written. Each opening starts from an empty log with the main window's
-// airspeed, or from the unsaved one a crash left behind if the person takes it back.
+// airspeed, or from the unsaved one a crash left behind if the person takes it back. A flight
+// plan imported (cmdImporter, or a plan file dropped on the window) becomes the log's legs, with
+// the magnetic variation of the date `clock` reads.
 //
-// Its code is in four files: the log's data, its boxes and figures (frmlog.cpp); the legs'
+// Its code is in five files: the log's data, its boxes and figures (frmlog.cpp); the legs'
 // rows, their commands, the undoing of a deletion and the keys that move between legs
 // (frmlog_legs.cpp); the files, the crash copy and the question before changes are lost
-// (frmlog_files.cpp); the design (frmlog_design.cpp).
+// (frmlog_files.cpp); the import of a flight plan and the files dropped on the window
+// (frmlog_import.cpp); the design (frmlog_design.cpp).
 class FrmLog : public platform::Form {
 public:
-    FrmLog(platform::Runtime& runtime, platform::Documents& documents);
+    FrmLog(platform::Runtime& runtime, platform::Documents& documents, platform::Clock& clock);
 
     static const platform::FormDesign& Design();
     // Leg rows shown at a time.
@@ -37,6 +41,8 @@ public:
     // triangle's pair of columns shows after Vs: the pair's width and gaps, in twips.
     static constexpr int kExactShift = 136 * platform::kPx;
     static constexpr const char* kTitle = "Log de navigation";
+    // What an import left out or cut is told with the information icon: nothing failed.
+    static constexpr int kNoticeStyle = 64;
     // The file that keeps an unsaved log between a crash and the next opening, and where one
     // that cannot be read again is put aside (-2, -3... when the name is taken).
     static constexpr const char* kRecoveryName = "log-en-cours.vlog";
@@ -61,6 +67,10 @@ public:
     void cmdMonter_Click();
     void cmdDescendre_Click();
     void cmdOuvrir_Click();
+    // A flight plan chosen in a file dialog becomes the log's legs.
+    void cmdImporter_Click();
+    // A log dropped on the window opens; any other file is imported as a flight plan.
+    void Form_DropFile(const std::string& path);
     // True when the log was saved.
     bool cmdEnregistrer_Click();
     void cmdImprimer_Click();
@@ -111,6 +121,10 @@ private:
     void focusLeg(int row, const platform::TextBoxArrayRef& column);
     void afterRowsChanged(int row, const platform::TextBoxArrayRef& column);
     bool loadFrom(const LogNav& log);
+    void openLog(const std::string& path, const std::string& bytes);
+    void importPlan(const std::string& path, const std::string& bytes);
+    // A file's bytes for a command, or nothing when it cannot be read (said already).
+    std::optional<std::string> readFile(const std::string& path, std::size_t maxBytes);
     bool confirmLoss();
     LogNav recoveredOrNew(bool& recovered);
     void putAside(const std::string& recovery, const std::string& why,
@@ -126,6 +140,7 @@ private:
     void error(const std::string& prompt);
 
     platform::Documents& documents_;
+    platform::Clock& clock_;
     LogNav log_;
     ResultatLog resultat_;
     int current_ = 0;
@@ -143,6 +158,7 @@ private:
     };
     std::optional<Deleted> deleted_;
 
+    platform::TextBoxRef txtOrigine{*this, "txtOrigine"};
     platform::TextBoxRef txtVp{*this, "txtVp"};
     platform::TextBoxRef txtDepart{*this, "txtDepart"};
     platform::TextBoxRef txtCarbu{*this, "txtCarbu"};
@@ -197,6 +213,7 @@ private:
     platform::ButtonRef cmdMonter{*this, "cmdMonter"};
     platform::ButtonRef cmdDescendre{*this, "cmdDescendre"};
     platform::ButtonRef cmdOuvrir{*this, "cmdOuvrir"};
+    platform::ButtonRef cmdImporter{*this, "cmdImporter"};
     platform::ButtonRef cmdEnregistrer{*this, "cmdEnregistrer"};
     platform::ButtonRef cmdImprimer{*this, "cmdImprimer"};
     platform::ButtonRef cmdExporter{*this, "cmdExporter"};

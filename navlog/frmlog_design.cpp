@@ -23,9 +23,11 @@ using namespace platform::palette;
 
 constexpr Font kBold{.pointSize = 8, .bold = true};
 
-// The legs' table: a header line, then kRangees rows of kPitch pixels under it.
-constexpr int kHeaderTop = 74;
-constexpr int kFirstRowTop = 92;
+// Under the log's data, a line for how the legs are shown; then the legs' table: a header line,
+// then kRangees rows of kPitch pixels under it.
+constexpr int kOptionsTop = 62;
+constexpr int kHeaderTop = 92;
+constexpr int kFirstRowTop = 110;
 constexpr int kRowHeight = 20;
 constexpr int kPitch = 23;
 constexpr int kRows = static_cast<int>(kMaxEtapes);
@@ -79,33 +81,33 @@ FormDesign makeDesign() {
     FormDesign d{.name = "frmLog",
                  .caption = "Log de navigation",
                  .width = 956 * kPx,
-                 .height = 446 * kPx,
+                 .height = 464 * kPx,
                  .backColour = kLightBlue};
     auto add = [&](ControlDesign c) { d.controls.push_back(std::move(c)); };
 
-    // The log's data: each box under its caption.
+    // The log's data: each box under its caption. The origin first, as wide as a waypoint's
+    // box: where the route starts, above the legs that leave it.
     struct Data {
         const char* caption;
         const char* box;
         int left, width;
     };
-    constexpr Data kData[] = {{"Vp (kt)", "txtVp", 8, 70},
-                              {"Départ", "txtDepart", 86, 60},
-                              {"Carburant", "txtCarbu", 154, 80},
-                              {"Conso/h", "txtConso", 242, 80},
-                              {"Réserve", "txtReserve", 330, 80}};
+    constexpr Data kData[] = {{"De", "txtOrigine", 8, 110},     {"Vp (kt)", "txtVp", 126, 52},
+                              {"Départ", "txtDepart", 186, 52}, {"Carburant", "txtCarbu", 246, 70},
+                              {"Conso/h", "txtConso", 324, 70}, {"Réserve", "txtReserve", 402, 70}};
     for (const Data& data : kData) {
         add(onBlue(Caption(std::string("Label") + data.box, "", data.caption,
                            at(data.left, 12, data.width, 16))));
         add(Box(data.box, "", at(data.left, 30, data.width, 22)));
     }
-    add(WithFont(onBlue(Frame("fraUnite", "", "Unité de carburant", at(420, 6, 402, 50))), kBold));
-    add(onBlue(Option("optUSGall", "fraUnite", "US Gallons", at(12, 22, 96, 20), true)));
-    add(onBlue(Option("optLitres", "fraUnite", "Litres", at(112, 22, 64, 20))));
-    add(onBlue(Option("optLbs", "fraUnite", "Pounds (Lbs)", at(180, 22, 104, 20))));
-    add(onBlue(Option("optKilo", "fraUnite", "Kilogrammes", at(288, 22, 106, 20))));
-    // Whether the exact triangle's heading and ground speed show beside the method's.
-    add(onBlue(Check("chkExact", "", "Triangle exact", at(832, 30, 114, 20))));
+    add(WithFont(onBlue(Frame("fraUnite", "", "Unité de carburant", at(482, 6, 434, 50))), kBold));
+    add(onBlue(Option("optUSGall", "fraUnite", "US Gallons", at(8, 22, 100, 20), true)));
+    add(onBlue(Option("optLitres", "fraUnite", "Litres", at(112, 22, 96, 20))));
+    add(onBlue(Option("optLbs", "fraUnite", "Pounds (Lbs)", at(212, 22, 108, 20))));
+    add(onBlue(Option("optKilo", "fraUnite", "Kilogrammes", at(324, 22, 106, 20))));
+    // Whether the exact triangle's heading and ground speed show beside the method's, on the
+    // line under the data.
+    add(onBlue(Check("chkExact", "", "Triangle exact", at(8, kOptionsTop, 114, 20))));
 
     // The legs: a header caption over each column, every row hidden until its leg exists. Each
     // column is named after its header, wherever the columns have moved (the exact pair's
@@ -168,17 +170,23 @@ FormDesign makeDesign() {
         const char* keys;
     };
     constexpr Command kCommands[] = {
-        {"cmdAjouter", "Ajouter", "Ctrl+N"},         {"cmdInserer", "Insérer", "Alt+Ins"},
-        {"cmdSupprimer", "Supprimer", "Alt+Del"},    {"cmdMonter", "Monter", "Alt+Up"},
-        {"cmdDescendre", "Descendre", "Alt+Down"},   {"cmdOuvrir", "Ouvrir...", "Ctrl+O"},
-        {"cmdEnregistrer", "Enregistrer", "Ctrl+S"}, {"cmdImprimer", "Imprimer...", "Ctrl+P"},
-        {"cmdExporter", "Export CSV...", "Ctrl+E"},  {"cmdQuit", "Quitter", ""},
+        {"cmdAjouter", "Ajouter", "Ctrl+N"},
+        {"cmdInserer", "Insérer", "Alt+Ins"},
+        {"cmdSupprimer", "Supprimer", "Alt+Del"},
+        {"cmdMonter", "Monter", "Alt+Up"},
+        {"cmdDescendre", "Descendre", "Alt+Down"},
+        {"cmdOuvrir", "Ouvrir...", "Ctrl+O"},
+        {"cmdImporter", "Importer...", "Ctrl+I"},
+        {"cmdEnregistrer", "Enregistrer", "Ctrl+S"},
+        {"cmdImprimer", "Imprimer...", "Ctrl+P"},
+        {"cmdExporter", "Export CSV...", "Ctrl+E"},
+        {"cmdQuit", "Quitter", ""},
     };
     const int buttonsTop = totalsTop + 32;
     int index = 0;
     for (const Command& command : kCommands) {
         ControlDesign button =
-            Button(command.name, "", command.caption, at(8 + index * 92, buttonsTop, 88, 28));
+            Button(command.name, "", command.caption, at(8 + index * 86, buttonsTop, 82, 28));
         if (std::string_view(command.name) == "cmdQuit")
             button = WithFont(Colours(std::move(button), kLightOrange), kBold);
         add(Shortcut(std::move(button), command.keys));

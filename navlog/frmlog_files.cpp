@@ -108,18 +108,24 @@ void FrmLog::cmdOuvrir_Click() {
     const auto path = documents_.AskFileName(
         {FileDialogRequest::Mode::Open, "Ouvrir un log de navigation", kLogFilter, ""});
     if (!path) return;
-    const auto read = documents_.ReadFile(*path, kMaxFichier);
-    if (!read.bytes) {
-        error(read.error);
-        return;
-    }
-    auto parsed = ReadLog(*read.bytes);
+    if (const auto bytes = readFile(*path, kMaxFichier)) openLog(*path, *bytes);
+}
+
+std::optional<std::string> FrmLog::readFile(const std::string& path, std::size_t maxBytes) {
+    auto read = documents_.ReadFile(path, maxBytes);
+    if (!read.bytes) error(read.error);
+    return std::move(read.bytes);
+}
+
+// The log of a file, as a new document: it is this file's, with nothing unsaved.
+void FrmLog::openLog(const std::string& path, const std::string& bytes) {
+    auto parsed = ReadLog(bytes);
     if (const auto* refused = std::get_if<LogError>(&parsed)) {
-        error("Impossible d'ouvrir « " + baseName(*path) + " » : " + refused->message);
+        error("Impossible d'ouvrir « " + baseName(path) + " » : " + refused->message);
         return;
     }
     loadFrom(std::get<LogNav>(parsed));
-    path_ = *path;
+    path_ = path;
     unsaved_ = false;
     dropRecovery();
     showTitle();
@@ -146,7 +152,9 @@ bool FrmLog::cmdEnregistrer_Click() {
 }
 
 void FrmLog::cmdImprimer_Click() {
-    if (const auto failed = documents_.Print(PagesKneeboard(log_, resultat_, documentName())))
+    // A log never saved is headed by the window's name alone.
+    const std::string name = path_.empty() ? std::string() : baseName(path_);
+    if (const auto failed = documents_.Print(PagesKneeboard(log_, resultat_, name)))
         error("Le log n'a pas été imprimé : " + *failed);
 }
 

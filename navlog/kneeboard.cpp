@@ -113,6 +113,11 @@ std::string Whole(double value, std::string_view pattern) {
 
 std::string Fuel(double value) { return common::FormatNumber(value, "0.0"); }
 
+// A course or a distance as given, nothing when it is not.
+std::string Given(const std::optional<int>& value, std::string_view pattern) {
+    return value ? Whole(*value, pattern) : std::string();
+}
+
 class PageBuilder {
 public:
     PageBuilder(PrintPage& page, const Table& table) : page_(page), table_(table) {}
@@ -142,23 +147,30 @@ private:
     const Table& table_;
 };
 
+// The route's origin first, where the legs start from, then the figures the legs count from.
+// The widths add up to the page less its margins (138 mm); the origin takes the room of a
+// waypoint's name, the others of their longest figures («100000,0», «US Gallons»).
 void LogData(PageBuilder& b, const LogNav& log) {
     const std::string unit(UniteText(log.fuelUnit));
     const struct {
         const char* label;
         std::string value;
+        double width;  // mm
     } boxes[] = {
-        {"Vp (kt)", Whole(log.Vp, "0")},          {"Départ", HeureText(log.departure)},
-        {"Carburant", Fuel(log.fuelAtDeparture)}, {"Conso. / h", Fuel(log.fuelPerHour)},
-        {"Réserve", Fuel(log.finalReserve)},      {"Unité", unit},
+        {"De", log.origin, 32},
+        {"Vp (kt)", Whole(log.Vp, "0"), 13},
+        {"Départ", HeureText(log.departure), 15},
+        {"Carburant", Fuel(log.fuelAtDeparture), 20},
+        {"Conso. / h", Fuel(log.fuelPerHour), 20},
+        {"Réserve", Fuel(log.finalReserve), 20},
+        {"Unité", unit, 18},
     };
-    const double width = (kTableRight - kMargin) / static_cast<double>(std::size(boxes));
     double x = kMargin;
     for (const auto& box : boxes) {
-        b.text(x + 1, kDataTop + 0.5, width - 2, 3.5, box.label, 6.5);
-        b.text(x + 1, kDataTop + 4.5, width - 2, 6, box.value, 10, true);
+        b.text(x + 1, kDataTop + 0.5, box.width - 2, 3.5, box.label, 6.5);
+        b.text(x + 1, kDataTop + 4.5, box.width - 2, 6, box.value, 10, true);
         b.stroke(x, kDataTop, x, kDataTop + kDataHeight);
-        x += width;
+        x += box.width;
     }
     b.stroke(x, kDataTop, x, kDataTop + kDataHeight);
     b.stroke(kMargin, kDataTop, kTableRight, kDataTop);
@@ -200,8 +212,8 @@ void Rules(PageBuilder& b, double bottom) {
 
 void Leg(PageBuilder& b, double top, const Etape& e, const ResultatEtape& r) {
     b.cell(cRepere, top, e.repere);
-    b.cell(cRm, top, Whole(e.Rm, "000"));
-    b.cell(cDist, top, Whole(e.D, "0"));
+    b.cell(cRm, top, Given(e.Rm, "000"));
+    b.cell(cDist, top, Given(e.D, "0"));
     b.cell(cVent, top, Whole(e.V, "000") + "/" + Whole(e.Vw, "0"));
     b.cell(cDerive, top, Figure(r.DeriveText, " °"));
     b.cell(cCap, top, Figure(r.CapText, " °"), true);
@@ -236,9 +248,12 @@ void Totals(PageBuilder& b, const ResultatLog& resultat) {
 }  // namespace
 
 common::PrintJob PagesKneeboard(const LogNav& log, const ResultatLog& resultat,
-                                std::string_view title) {
+                                std::string_view name) {
+    constexpr std::string_view kHeading = "Log de navigation";
     common::PrintJob job;
-    job.title = std::string(title);
+    job.title = std::string(name.empty() ? kHeading : name);
+    const std::string heading =
+        name.empty() ? std::string(kHeading) : std::string(kHeading) + " — " + std::string(name);
     job.pageSize = common::PrintJob::PageSize::A5;
     const std::size_t legs = std::min(log.etapes.size(), resultat.etapes.size());
     const std::size_t perPage = kEtapesParPage;
@@ -250,7 +265,7 @@ common::PrintJob PagesKneeboard(const LogNav& log, const ResultatLog& resultat,
         PageBuilder b(job.pages[p], table);
         const bool last = p + 1 == pages;
         const double pageWidth = kTableRight - kMargin;
-        b.text(kMargin, kTitleTop, pageWidth - 24, 6, "Log de navigation — " + job.title, 11, true);
+        b.text(kMargin, kTitleTop, pageWidth - 24, 6, heading, 11, true);
         b.text(kTableRight - 24, kTitleTop, 24, 6,
                "Page " + std::to_string(p + 1) + "/" + std::to_string(pages), 9, false,
                Align::Right);

@@ -10,11 +10,14 @@
 namespace ventrose::navlog {
 
 // The printed log: kneeboard pages of kEtapesParPage legs each, with French column headers,
-// the log's data and totals, and blank columns for the actual times; when the log shows them
-// (LogNav::exactTriangle), the exact triangle's heading and ground speed beside the method's.
+// the origin and the log's data, the totals, and blank columns for the actual times; when the log
+// shows them (LogNav::exactTriangle), the exact triangle's heading and ground speed beside the
+// method's. Each page is headed «Log de navigation — NAME» after the log's file name, or «Log de
+// navigation» alone for a log never saved (`name` empty); the job takes the file's name, or that
+// heading, as its title.
 inline constexpr int kEtapesParPage = 20;
 
 common::PrintJob PagesKneeboard(const LogNav& log, const ResultatLog& resultat,
-                                std::string_view title);
+                                std::string_view name);
 
 }  // namespace ventrose::navlog

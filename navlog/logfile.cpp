@@ -114,24 +114,66 @@ UniteCarbu Unit(const JsonValue& fuel) {
            ", pas une des unités «usgal», «l», «lb» ou «kg».");
 }
 
-Etape Leg(const JsonValue& leg, std::size_t index) {
+// A course or a distance. Version 1 had no way to say "not given" but 0, which its window showed
+// as an empty box: its 0 reads as not given. From version 2, a figure not given is null or
+// absent, and 0 is a 0 given.
+std::optional<int> Given(const JsonValue& leg, std::string_view key, std::string_view where,
+                         int max, int version) {
+    if (version >= 2) {
+        const JsonValue* v = leg.find(key);
+        if (v == nullptr || v->kind == Kind::Null) return std::nullopt;
+    }
+    const int value = Whole(leg, key, where, 0, max);
+    if (version == 1 && value == 0) return std::nullopt;
+    return value;
+}
+
+// A number within -limit..limit, judged on its text as every range is.
+double Degrees(const JsonValue& object, std::string_view key, std::string_view where, int limit) {
+    const JsonValue& v = Typed(object, key, where, Kind::Number, "un nombre");
+    if (CompareNumber(v.numberText, -limit) < 0 || CompareNumber(v.numberText, limit) > 0) {
+        Refuse(detail::OutOfRange(where, key, v.numberText, std::to_string(-limit),
+                                  std::to_string(limit)));
+    }
+    return v.number;
+}
+
+// `{"lat": 48.7233, "lon": 2.3794}`, absent or null when there is none.
+std::optional<common::LatLon> PlaceOf(const JsonValue& object, std::string_view where) {
+    const JsonValue* v = object.find("position");
+    if (v == nullptr || v->kind == Kind::Null) return std::nullopt;
+    if (v->kind != Kind::Object) {
+        Refuse(Sentence(where,
+                        "«position» doit être un objet, " + std::string(KindName(v->kind)) + "."));
+    }
+    return common::LatLon{Degrees(*v, "lat", where, 90), Degrees(*v, "lon", where, 180)};
+}
+
+std::string Waypoint(const JsonValue& object, std::string_view where) {
+    std::string name = Typed(object, "waypoint", where, Kind::String, "du texte").text;
+    if (auto m = detail::CheckRepere(where, name)) Refuse(std::move(*m));
+    return name;
+}
+
+Etape Leg(const JsonValue& leg, std::size_t index, int version) {
     const std::string where = detail::OfLeg(index);
     if (leg.kind != Kind::Object)
         Refuse(where + "l'étape doit être un objet, " + std::string(KindName(leg.kind)) + ".");
     Etape e;
-    e.repere = Typed(leg, "waypoint", where, Kind::String, "du texte").text;
-    if (auto m = detail::CheckRepere(where, e.repere)) Refuse(std::move(*m));
-    e.Rm = Whole(leg, "Rm", where, 0, kRmMax);
-    e.D = Whole(leg, "D", where, 0, kDMax);
+    e.repere = Waypoint(leg, where);
+    e.Rm = Given(leg, "Rm", where, kRmMax, version);
+    e.D = Given(leg, "D", where, kDMax, version);
     e.V = Whole(leg, "V", where, 0, kVMax);
     e.Vw = Whole(leg, "Vw", where, 0, kVwMax);
     if (const JsonValue* actual = leg.find("actual"); actual && actual->kind != Kind::Null) {
         e.HR = Time(*actual, "actual", where);
     }
+    if (version >= 2) e.position = PlaceOf(leg, where);
     return e;
 }
 
-void CheckFormat(const JsonValue& root) {
+// The version of a file of ours, or a refusal.
+int CheckFormat(const JsonValue& root) {
     if (root.kind != Kind::Object) {
         Refuse(std::string(kNotOurs) + "le JSON est " + std::string(KindName(root.kind)).substr(4) +
                ", pas un objet.");
@@ -147,16 +189,22 @@ void CheckFormat(const JsonValue& root) {
         Refuse(std::string(kNotOurs) + "«version» doit être un nombre, " +
                std::string(KindName(version->kind)) + ".");
     }
-    if (!IsWholeNumber(version->numberText) ||
-        CompareNumber(version->numberText, kFormatVersion) != 0) {
-        Refuse(std::string(kNotOurs) + "version " + std::string(version->numberText) +
-               " inconnue.");
+    if (IsWholeNumber(version->numberText)) {
+        for (int known = 1; known <= kFormatVersion; ++known)
+            if (CompareNumber(version->numberText, known) == 0) return known;
     }
+    Refuse(std::string(kNotOurs) + "version " + std::string(version->numberText) + " inconnue.");
 }
 
 LogNav Log(const JsonValue& root) {
-    CheckFormat(root);
+    const int version = CheckFormat(root);
     LogNav log;
+    if (version >= 2) {
+        const std::string where(detail::kOfOrigin);
+        const JsonValue& origin = Typed(root, "origin", "", Kind::Object, "un objet");
+        log.origin = Waypoint(origin, where);
+        log.originPosition = PlaceOf(origin, where);
+    }
     log.Vp = Whole(root, "Vp", "", kVpMin, kVpMax);
     log.departure = Time(Field(root, "departure", ""), "departure", "");
     const JsonValue& fuel = Typed(root, "fuel", "", Kind::Object, "un objet");
@@ -170,7 +218,8 @@ LogNav Log(const JsonValue& root) {
                std::to_string(kMaxEtapes) + " permises.");
     }
     log.etapes.reserve(legs.items.size());
-    for (std::size_t i = 0; i < legs.items.size(); ++i) log.etapes.push_back(Leg(legs.items[i], i));
+    for (std::size_t i = 0; i < legs.items.size(); ++i)
+        log.etapes.push_back(Leg(legs.items[i], i, version));
     // Optional in every version: a file that does not say it shows the method alone.
     if (const JsonValue* exact = root.find("exactTriangle")) {
         if (exact->kind != Kind::Boolean) {
@@ -200,6 +249,28 @@ void AppendWhole(std::string& out, int value) {
     char buffer[16];
     const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value);
     out.append(buffer, end);
+}
+
+// ", \"Rm\": 90", or null for a figure not given.
+void AppendGiven(std::string& out, std::string_view key, const std::optional<int>& value) {
+    out += ", \"";
+    out += key;
+    out += "\": ";
+    if (value) {
+        AppendWhole(out, *value);
+    } else {
+        out += "null";
+    }
+}
+
+// ", \"position\": {...}", or nothing without one.
+void AppendPosition(std::string& out, const std::optional<common::LatLon>& position) {
+    if (!position) return;
+    out += ", \"position\": {\"lat\": ";
+    AppendJsonNumber(out, position->latitude);
+    out += ", \"lon\": ";
+    AppendJsonNumber(out, position->longitude);
+    out += '}';
 }
 
 void AppendTime(std::string& out, int minutes) {
@@ -240,7 +311,7 @@ std::variant<LogNav, LogError> ReadLog(std::string_view text) {
 
 std::string WriteLog(const LogNav& log) {
     std::string out;
-    out.reserve(256 + 96 * log.etapes.size());
+    out.reserve(320 + 160 * log.etapes.size());
     out += "{\n  \"format\": ";
     AppendJsonString(out, kFormatName);
     out += ",\n  \"version\": ";
@@ -258,15 +329,16 @@ std::string WriteLog(const LogNav& log) {
     AppendJsonNumber(out, log.fuelPerHour);
     out += ", \"reserve\": ";
     AppendJsonNumber(out, log.finalReserve);
+    out += "},\n  \"origin\": {\"waypoint\": ";
+    AppendJsonString(out, log.origin);
+    AppendPosition(out, log.originPosition);
     out += "},\n  \"legs\": [";
     for (std::size_t i = 0; i < log.etapes.size(); ++i) {
         const Etape& e = log.etapes[i];
         out += i == 0 ? "\n    {\"waypoint\": " : ",\n    {\"waypoint\": ";
         AppendJsonString(out, e.repere);
-        out += ", \"Rm\": ";
-        AppendWhole(out, e.Rm);
-        out += ", \"D\": ";
-        AppendWhole(out, e.D);
+        AppendGiven(out, "Rm", e.Rm);
+        AppendGiven(out, "D", e.D);
         out += ", \"V\": ";
         AppendWhole(out, e.V);
         out += ", \"Vw\": ";
@@ -275,6 +347,7 @@ std::string WriteLog(const LogNav& log) {
             out += ", \"actual\": ";
             AppendTime(out, *e.HR);
         }
+        AppendPosition(out, e.position);
         out += '}';
     }
     out += log.etapes.empty() ? "]" : "\n  ]";

@@ -27,6 +27,14 @@ std::optional<std::string> CheckWhole(std::string_view where, std::string_view k
     return detail::OutOfRange(where, key, Whole(value), Whole(min), Whole(max));
 }
 
+std::optional<std::string> CheckPosition(std::string_view where,
+                                         const std::optional<common::LatLon>& position) {
+    if (!position || IsPosition(*position)) return std::nullopt;
+    return std::string(where) +
+           "la position n'est pas une latitude de -90 à 90 et une "
+           "longitude de -180 à 180.";
+}
+
 std::optional<std::string> CheckFuel(std::string_view key, double value) {
     // Written so that NaN fails too.
     if (value >= 0 && value <= kMaxCarburant) return std::nullopt;
@@ -55,6 +63,8 @@ Etape NouvelleEtape(const LogNav& log) {
 }
 
 std::optional<std::string> VerifierLog(const LogNav& log) {
+    if (auto m = detail::CheckRepere(detail::kOfOrigin, log.origin)) return m;
+    if (auto m = CheckPosition(detail::kOfOrigin, log.originPosition)) return m;
     if (auto m = CheckWhole("", "Vp", log.Vp, kVpMin, kVpMax)) return m;
     if (auto m = CheckWhole("", "departure", log.departure, 0, kMinutesParJour - 1)) return m;
     switch (log.fuelUnit) {
@@ -75,15 +85,26 @@ std::optional<std::string> VerifierLog(const LogNav& log) {
         const Etape& e = log.etapes[i];
         const std::string where = detail::OfLeg(i);
         if (auto m = detail::CheckRepere(where, e.repere)) return m;
-        if (auto m = CheckWhole(where, "Rm", e.Rm, 0, kRmMax)) return m;
-        if (auto m = CheckWhole(where, "D", e.D, 0, kDMax)) return m;
+        if (e.Rm) {
+            if (auto m = CheckWhole(where, "Rm", *e.Rm, 0, kRmMax)) return m;
+        }
+        if (e.D) {
+            if (auto m = CheckWhole(where, "D", *e.D, 0, kDMax)) return m;
+        }
         if (auto m = CheckWhole(where, "V", e.V, 0, kVMax)) return m;
         if (auto m = CheckWhole(where, "Vw", e.Vw, 0, kVwMax)) return m;
         if (e.HR) {
             if (auto m = CheckWhole(where, "actual", *e.HR, 0, kMinutesParJour - 1)) return m;
         }
+        if (auto m = CheckPosition(where, e.position)) return m;
     }
     return std::nullopt;
+}
+
+bool IsPosition(const common::LatLon& position) {
+    // Written so that NaN fails too.
+    return position.latitude >= -90 && position.latitude <= 90 && position.longitude >= -180 &&
+           position.longitude <= 180;
 }
 
 bool IsWaypointCharacter(char32_t c) {

@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+#include "common/latlon.h"
+
 namespace ventrose::navlog {
 
 // The fuel units of the conversions window, in its order. A log holds all its fuel figures in
@@ -32,19 +34,28 @@ inline constexpr std::size_t kMaxEtapes = 100;
 inline constexpr std::size_t kMaxRepere = 40;
 inline constexpr int kMinutesParJour = 24 * 60;
 
-// One leg, flown from the previous waypoint (or the departure) to `repere`.
+// One leg, flown from the previous waypoint (or the origin) to `repere`.
 struct Etape {
     std::string repere;  // UTF-8, at most kMaxRepere characters, no control character
-    int Rm = 0;          // magnetic course, 0..360
-    int D = 0;           // distance, NM, 0..400
-    int V = 0;           // direction the wind comes from, 0..360
-    int Vw = 0;          // wind speed, kt, 0..360
+    // The course and the distance as given (typed, or computed by an import); nothing until
+    // then. A course or a distance of 0 is one given as 0, and shows so.
+    std::optional<int> Rm;  // magnetic course, 0..360
+    std::optional<int> D;   // distance, NM, 0..400
+    int V = 0;              // direction the wind comes from, 0..360
+    int Vw = 0;             // wind speed, kt, 0..360
     // Actual time at the waypoint, typed in flight: minutes after midnight, 0..1439.
     std::optional<int> HR;
+    // Where the waypoint is, when the leg came from a flight plan: it moves with the leg, and a
+    // course or a distance typed over the plan's keeps it. Fields added after HR take a
+    // default, so that a leg written {repere, Rm, D, V, Vw, HR} stays whole.
+    std::optional<common::LatLon> position = std::nullopt;
     friend bool operator==(const Etape&, const Etape&) = default;
 };
 
 struct LogNav {
+    // Where the route starts, named as a waypoint is, and its place when a plan gave it.
+    std::string origin;
+    std::optional<common::LatLon> originPosition;
     int Vp = kVpDefaut;                        // true airspeed, kt, 60..800
     int departure = 0;                         // departure time, minutes after midnight, 0..1439
     UniteCarbu fuelUnit = UniteCarbu::USGall;  // the conversions window's first unit
@@ -64,8 +75,8 @@ struct LogNav {
 Etape NouvelleEtape(const LogNav& log);
 
 // What is wrong with a log, in French for a person («Étape 3 : «Rm» vaut 400, hors de 0 à 360.»),
-// or nothing when every value is in its range. The first fault found is named: the log's own
-// values, then the legs in order.
+// or nothing when every value is in its range. The first fault found is named: the origin, the
+// log's own values, then the legs in order.
 std::optional<std::string> VerifierLog(const LogNav& log);
 
 // The characters a waypoint's name may hold: every Unicode scalar value but the control
@@ -73,6 +84,9 @@ std::optional<std::string> VerifierLog(const LogNav& log);
 // it and the file reader all go by this one rule, so that a name typed is a name saved and read
 // back.
 bool IsWaypointCharacter(char32_t c);
+
+// Whether a position is one: finite, latitude -90..90, longitude -180..180.
+bool IsPosition(const common::LatLon& position);
 
 // Number of code points of a UTF-8 waypoint name, or nothing when it is not valid UTF-8 (shortest
 // forms only, no surrogates, nothing above U+10FFFF).

@@ -12,6 +12,8 @@ namespace ventrose::navlog::detail {
 
 // "Étape 3 : " for the leg at index 2; what every message about a leg starts with.
 std::string OfLeg(std::size_t index);
+// What every message about the origin starts with.
+inline constexpr std::string_view kOfOrigin = "Origine : ";
 
 // «Étape 3 : «Rm» vaut 400, hors de 0 à 360.»
 std::string OutOfRange(std::string_view where, std::string_view key, std::string_view value,

@@ -20,6 +20,7 @@ struct Bornes {
 };
 
 bool isTime(Champ champ) { return champ == Champ::Depart || champ == Champ::HR; }
+bool isName(Champ champ) { return champ == Champ::Repere || champ == Champ::Origine; }
 bool isFuel(Champ champ) {
     return champ == Champ::Carburant || champ == Champ::Conso || champ == Champ::Reserve;
 }
@@ -37,6 +38,7 @@ Bornes bornesOf(Champ champ) {
         case Champ::Depart: return {"Départ", 0};
         case Champ::HR: return {"HR", 0};
         case Champ::Repere: return {"Repère", static_cast<int>(kMaxRepere)};
+        case Champ::Origine: return {"De", static_cast<int>(kMaxRepere)};
     }
     return {"", 0};
 }
@@ -83,7 +85,7 @@ int timeMinutes(std::string_view text) {
 
 std::string RangeText(Champ champ) {
     const Bornes b = bornesOf(champ);
-    if (champ == Champ::Repere) return std::string(b.nom) + " : 40 caractères au plus";
+    if (isName(champ)) return std::string(b.nom) + " : 40 caractères au plus";
     if (isTime(champ)) return std::string(b.nom) + " : de 00:00 à 23:59";
     const int min = champ == Champ::Vp ? kVpMin : 0;
     return std::string(b.nom) + " : de " + std::to_string(min) + " à " + std::to_string(b.max);
@@ -91,7 +93,7 @@ std::string RangeText(Champ champ) {
 
 Lecture LireChamp(Champ champ, std::string_view text) {
     using Etat = Lecture::Etat;
-    if (champ == Champ::Repere) {
+    if (isName(champ)) {
         // The box never holds a control character (its keys and a paste leave none): one set
         // in by other means is refused without a word, as its key would have been.
         if (const auto fault = detail::CheckRepere("", text))
@@ -121,7 +123,7 @@ Lecture LireChamp(Champ champ, std::string_view text) {
 
 KeyVerdict FiltreTouche(Champ champ, int key, std::string_view text, int selStart, int selLength) {
     if (key == platform::kBackspaceKey) return {key, false, false};
-    if (champ == Champ::Repere) {
+    if (isName(champ)) {
         // What the file reader would refuse, the key refuses: control characters go unseen.
         if (key < 0 || !IsWaypointCharacter(static_cast<char32_t>(key))) return {0, false, false};
         const int after = platform::CharacterCount(text) - selLength + 1;

@@ -12,9 +12,10 @@
 // time) is accepted and counts for nothing until it is complete.
 namespace ventrose::navlog {
 
-enum class Champ { Vp, Rm, D, V, Vw, Carburant, Conso, Reserve, Depart, HR, Repere };
+// Origine, the route's starting point, is named as a leg's waypoint (Repere) is, by the same rule.
+enum class Champ { Vp, Rm, D, V, Vw, Carburant, Conso, Reserve, Depart, HR, Repere, Origine };
 
-// «Rm : de 0 à 360», «Repère : 40 caractères au plus».
+// «Rm : de 0 à 360», «Repère : 40 caractères au plus», «De : 40 caractères au plus».
 std::string RangeText(Champ champ);
 
 struct KeyVerdict {

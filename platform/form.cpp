@@ -216,6 +216,10 @@ void Form::fireKeyDown(const Control& control, int& keyCode, int shift) {
     }
 }
 
+void Form::fireDropFile(const std::string& path) {
+    if (!runtime_.ended() && dropFile_) dropFile_(path);
+}
+
 void Form::fireFormClick() {
     if (!runtime_.ended() && click_) click_();
 }

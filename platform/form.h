@@ -96,6 +96,12 @@ public:
     void onLoad(std::function<void()> handler) { load_ = std::move(handler); }
     void onUnload(std::function<void()> handler) { unload_ = std::move(handler); }
     void onClick(std::function<void()> handler) { click_ = std::move(handler); }  // the bare window
+    // A file a person dropped onto the window, by its path. A window without this handler
+    // takes no files: its views refuse a drag over it.
+    void onDropFile(std::function<void(const std::string& path)> handler) {
+        dropFile_ = std::move(handler);
+    }
+    bool takesDroppedFiles() const { return static_cast<bool>(dropFile_); }
     // Bindings by design row (as typed references bind them) or by name; a name that the
     // design lacks fails at once with std::logic_error.
     void onChange(std::size_t row, std::function<void()> handler);
@@ -121,6 +127,7 @@ public:
     void fireKeyPress(const Control& control, int& keyAscii);
     void fireKeyDown(const Control& control, int& keyCode, int shift);
     void fireFormClick();
+    void fireDropFile(const std::string& path);
 
 private:
     friend class Runtime;
@@ -149,6 +156,7 @@ private:
     std::vector<ControlHandlers> handlers_;  // by design row
     std::function<void()> load_, unload_, click_;
     std::function<bool()> queryUnload_;
+    std::function<void(const std::string&)> dropFile_;
     Control* focused_ = nullptr;
 };
 

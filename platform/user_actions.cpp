@@ -105,6 +105,12 @@ bool ClickForm(Form& form) {
     return true;
 }
 
+bool DropFile(Form& form, const std::string& path) {
+    if (!accepts(form) || !form.takesDroppedFiles()) return false;
+    form.fireDropFile(path);
+    return true;
+}
+
 bool KeyPress(Control& box, int keyAscii) {
     if (!focusBox(box)) return false;
     const ByHand byHand(box);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <string>
 #include <string_view>
 
 namespace ventrose::platform {
@@ -31,6 +32,9 @@ bool TroughClick(Control& bar, Toward toward);  // by LargeChange, within Min..M
 bool ThumbRelease(Control& bar, int value);     // dragged thumb released at value
 bool Click(Control& control);                   // button, option, check box, label, image
 bool ClickForm(Form& form);                     // the bare window
+// One file dropped onto the window, by its path: refused by a window that takes no files
+// (Form::takesDroppedFiles).
+bool DropFile(Form& form, const std::string& path);
 // One key press in a text box: the box's KeyPress handler may replace the code or set it to 0;
 // then Backspace (kBackspaceKey) removes the selection or the character before the caret, other
 // control codes insert nothing, and any other code replaces the selection or is inserted at the

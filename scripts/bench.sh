@@ -91,6 +91,8 @@ timing("save a 100-leg .vlog file (WriteLog, QSaveFile)", "documents_bench", "BM
 timing("PDF of a 100-leg log (5 kneeboard pages)", "documents_bench", "BM_PdfLog", 1e9, "< 1 s")
 timing("flight plan of 100 points read and made into legs (worst format)", "plan_import_bench",
        "BM_ImportPlan/", 20e6, "< 20 ms")
+timing("flight plan of 100 points imported into the log window, bytes to figures shown (worst format)",
+       "logwindow_bench", "BM_ImportIntoWindow/", 20e6, "< 20 ms")
 timing("one magnetic variation (WMM2025)", "plan_import_bench", "BM_Variation", 20e3, "< 20 µs")
 timing("automatic Top: one position fix judged against the current leg", "waypointpass_bench",
        "BM_JudgeOneFix", 5e3, "< 5 µs")
@@ -106,6 +108,8 @@ if heap:
     rows.append(("heap of a 100-leg log open in its window (model)", "%.2f MB" % mb, "< 5 MB",
                  "yes" if mb < 5 else "NO"))
 timing("one step on the Qt view", "qt_step_bench", "BM_QtArrowStep", 200e3, "< 200 µs")
+timing("flight plan of 100 points (.pln) imported into the log window on the Qt widgets, repainted",
+       "qt_step_bench", "BM_QtImportIntoLogWindow", 20e6, "< 20 ms")
 timing("palette switch, every open window repainted", "qt_step_bench", "BM_SwitchPalette", 50e6,
        "< 50 ms")
 

@@ -56,10 +56,11 @@ close_window "Conversions"
 cat >"$settings/route.vlog" <<'EOF'
 {
   "format": "ventrose-log",
-  "version": 1,
+  "version": 2,
   "Vp": 120,
   "departure": "09:30",
   "fuel": {"unit": "usgal", "atDeparture": 100.5, "perHour": 20, "reserve": 70},
+  "origin": {"waypoint": "Toussus-le-Noble"},
   "legs": [
     {"waypoint": "Melun", "Rm": 90, "D": 40, "V": 120, "Vw": 20, "actual": "10:00"},
     {"waypoint": "Pithiviers", "Rm": 180, "D": 30, "V": 120, "Vw": 20},

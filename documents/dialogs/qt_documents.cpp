@@ -49,7 +49,8 @@ std::optional<std::string> QtDocuments::AskFileName(const platform::FileDialogRe
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     // A name typed without its suffix gets it, and the dialog asks before replacing that file.
-    dialog.setDefaultSuffix(DefaultSuffix(QString::fromStdString(request.filter)));
+    // Not when opening: a file is opened by the name it has, and a flight plan may have none.
+    if (save) dialog.setDefaultSuffix(DefaultSuffix(QString::fromStdString(request.filter)));
     if (save && !request.suggestedName.empty())
         dialog.selectFile(QString::fromStdString(request.suggestedName));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;

@@ -3,6 +3,7 @@
 
 #include <QWidget>
 #include <functional>
+#include <string>
 
 #include "platform/qt/widgets.h"
 
@@ -29,6 +30,8 @@ public:
 
     std::function<void()> onCloseRequest;
     std::function<void()> onClick;
+    // One local file dropped onto a window whose form takes files, told once the drop is over.
+    std::function<void(const std::string& path)> onDropFile;
 
     // A right click on the window or a control, the Menu key or Shift+F10, at this point of the
     // screen: the window's context menu.
@@ -46,6 +49,8 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;

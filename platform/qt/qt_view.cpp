@@ -108,6 +108,9 @@ void QtView::formLoaded(Form& form) {
         actOnForm(window, [](Form& f) { return CloseRequest(f); });
     };
     window->onClick = [this, window] { actOnForm(window, [](Form& f) { return ClickForm(f); }); };
+    window->onDropFile = [this, window](const std::string& path) {
+        actOnForm(window, [&path](Form& f) { return DropFile(f, path); });
+    };
     window->onContextMenu = [this, window](const QPoint& at) { showMenu(*window, at); };
     menu_.addTo(*window);
     addShortcuts(*window);

@@ -82,7 +82,7 @@ TEST(QtDocumentFiles, ReadRefusals) {
     } rows[] = {
         {"at the bound", In(dir, "juste.vlog"), ""},
         {"one byte over", In(dir, "gros.vlog"),
-         "Le fichier « gros.vlog » est trop grand pour un log (plus de 1000 octets) ; il n'a pas "
+         "Le fichier « gros.vlog » est trop grand (plus de 1000 octets) ; il n'a pas "
          "été lu."},
         {"missing", In(dir, "absent.vlog"), "Le fichier « absent.vlog » n'existe pas."},
         {"a folder", In(dir, "dossier.vlog"), "Le fichier « dossier.vlog » est un dossier."},

@@ -38,6 +38,20 @@ TEST(ExportCsv, HeaderLegsAndTotals) {
                   "Total;;120;;;;;;60;60;;;;;20,0;16,5;oui\r\n");
 }
 
+// The route's origin comes first, its name alone; a course or a distance not given is an empty
+// field, not 0.
+TEST(ExportCsv, TheOriginHeadsTheLegsAndFiguresNotGivenAreEmpty) {
+    LogNav log = ThreeLegs();
+    log.origin = "LFPN";
+    log.etapes.resize(1);
+    log.etapes[0].Rm.reset();
+    log.etapes[0].D.reset();
+    const std::string csv = Export(log);
+    const std::string rows = csv.substr(std::string(kHeader).size());
+    EXPECT_EQ(rows.substr(0, rows.find("\r\n")), "LFPN;;;;;;;;;;;;;;;;");
+    EXPECT_NE(rows.find("\r\nÉtampes;;;090;20;"), std::string::npos) << rows;
+}
+
 TEST(ExportCsv, FiguresThatCannotBeCountedStayX) {
     LogNav log = ThreeLegs();
     log.Vp = 60;

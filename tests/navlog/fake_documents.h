@@ -22,6 +22,7 @@ public:
     bool yes = false;
     int questions = 0;
     int printed = 0;
+    common::PrintJob lastPrinted;
 
     std::optional<std::string> AskFileName(const platform::FileDialogRequest& request) override {
         dialogs.push_back(request);
@@ -49,8 +50,9 @@ public:
     std::string RecoveryPath(std::string_view name) override {
         return "/recovery/" + std::string(name);
     }
-    std::optional<std::string> Print(const common::PrintJob&) override {
+    std::optional<std::string> Print(const common::PrintJob& job) override {
         ++printed;
+        lastPrinted = job;
         return std::nullopt;
     }
     platform::SaveChangesAnswer AskSaveChanges(std::string_view) override {

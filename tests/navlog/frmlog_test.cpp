@@ -3,7 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
+#include <variant>
 
 #include "app/application.h"
 #include "navlog/logfile.h"
@@ -17,10 +19,16 @@ namespace {
 
 using platform::SaveChangesAnswer;
 
+// A clock stopped on 15 June 2026.
+struct FixedClock : platform::Clock {
+    platform::ClockReading Now() override { return platform::AtUtc({2026, 6, 15}, 10, 0); }
+};
+
 struct FrmLogTest : ::testing::Test {
     platform::HeadlessHost host;
     testing::FakeDocuments docs;
-    app::Application app{host, docs};
+    FixedClock clock;
+    app::Application app{host, docs, clock};
     FrmLog& form = app.frmLog();
 
     void SetUp() override { app.Start(); }
@@ -356,6 +364,94 @@ TEST_F(FrmLogTest, ExportAndPrintGoThroughTheDocuments) {
     EXPECT_TRUE(docs.FileExists("/a.csv"));
     platform::PressShortcut(form, "Ctrl+P");
     EXPECT_EQ(docs.printed, 1);
+}
+
+// Printed before it was ever saved, the log is headed by its window's name once.
+TEST_F(FrmLogTest, ALogNeverSavedIsPrintedUnderTheWindowsNameAlone) {
+    Open();
+    AddLeg("A", 90, 40);
+    platform::PressShortcut(form, "Ctrl+P");
+    EXPECT_EQ(docs.lastPrinted.title, "Log de navigation");
+    ASSERT_FALSE(docs.lastPrinted.pages.empty());
+    EXPECT_EQ(docs.lastPrinted.pages[0].texts[0].text, "Log de navigation");
+    docs.fileNames = {"/vols/route.vlog"};
+    platform::PressShortcut(form, "Ctrl+S");
+    platform::PressShortcut(form, "Ctrl+P");
+    EXPECT_EQ(docs.lastPrinted.title, "route.vlog");
+    EXPECT_EQ(docs.lastPrinted.pages[0].texts[0].text, "Log de navigation — route.vlog");
+}
+
+// Little Navmap's KYKM to CYLW, as the route's core test measures it.
+constexpr const char* kPlan =
+    "<LittleNavmap><Flightplan><Waypoints>"
+    "<Waypoint><Ident>KYKM</Ident><Pos Lon=\"-120.543999\" Lat=\"46.568199\"/></Waypoint>"
+    "<Waypoint><Name>User defined point</Name><Pos Lon=\"-120.848\" Lat=\"47.676601\"/>"
+    "</Waypoint>"
+    "<Waypoint><Ident>DIABO</Ident><Pos Lon=\"-120.93708\" Lat=\"48.833759\"/></Waypoint>"
+    "<Waypoint><Ident>CYLW</Ident><Pos Lon=\"-119.377998\" Lat=\"49.957199\"/></Waypoint>"
+    "</Waypoints></Flightplan></LittleNavmap>";
+
+std::optional<common::LatLon> At(double latitude, double longitude) {
+    return common::LatLon{latitude, longitude};
+}
+
+// The positions of an imported plan go with their legs wherever the legs go, through the file
+// and the copy kept against a crash; the courses and distances typed over them are the
+// pilot's; a leg made by hand has none.
+TEST_F(FrmLogTest, PositionsGoWithTheirLegs) {
+    Open();
+    docs.files["/plans/kykm.lnmpln"] = kPlan;
+    docs.fileNames = {"/plans/kykm.lnmpln"};
+    platform::PressShortcut(form, "Ctrl+I");
+    ASSERT_EQ(Reperes(), "User defined point;DIABO;CYLW;");
+    EXPECT_EQ(form.log().origin, "KYKM");
+    EXPECT_EQ(form.log().originPosition, At(46.568199, -120.543999));
+    EXPECT_EQ(form.log().etapes[0].Rm, 335);
+    EXPECT_EQ(form.log().etapes[0].D, 68);
+    EXPECT_EQ(form.path(), "");
+    EXPECT_TRUE(form.unsaved());
+    EXPECT_EQ(std::get<LogNav>(ReadLog(docs.files["/recovery/log-en-cours.vlog"])), form.log());
+
+    TypeIn("txtRm(1)", "330");
+    EXPECT_EQ(form.log().etapes[0].Rm, 330);
+    EXPECT_EQ(form.log().etapes[0].position, At(47.676601, -120.848));
+    platform::Focus(at("txtRm(3)"));
+    platform::Click(at("cmdMonter"));
+    EXPECT_EQ(Reperes(), "User defined point;CYLW;DIABO;");
+    EXPECT_EQ(form.log().etapes[1].position, At(49.957199, -119.377998));
+    platform::Click(at("cmdInserer"));
+    EXPECT_EQ(form.log().etapes[1].position, std::nullopt);
+    platform::Click(at("cmdSupprimer"));
+    platform::Focus(at("txtRm(1)"));
+    platform::Click(at("cmdSupprimer"));
+    platform::PressShortcut(form, "Ctrl+Z");
+    EXPECT_EQ(form.log().etapes[0].position, At(47.676601, -120.848));
+    platform::Click(at("cmdAjouter"));
+    EXPECT_EQ(form.log().etapes[3].position, std::nullopt);
+
+    const LogNav imported = form.log();
+    docs.fileNames = {"/vols/kykm.vlog"};
+    platform::PressShortcut(form, "Ctrl+S");
+    platform::Click(at("cmdQuit"));
+    Open();
+    docs.fileNames = {"/vols/kykm.vlog"};
+    platform::PressShortcut(form, "Ctrl+O");
+    EXPECT_EQ(form.log(), imported);
+    EXPECT_EQ(at("txtOrigine").text(), "KYKM");
+    EXPECT_EQ(at("txtRm(1)").text(), "330");
+    EXPECT_TRUE(host.messageBoxes.empty());
+}
+
+// The origin is typed as a waypoint is, by the same rule, and is part of the log.
+TEST_F(FrmLogTest, TheOriginIsTypedAsAWaypoint) {
+    Open();
+    platform::Paste(at("txtOrigine"), "Toussus\x7f-le-Noble");
+    EXPECT_EQ(form.log().origin, "Toussus-le-Noble");
+    EXPECT_TRUE(form.unsaved());
+    platform::Paste(at("txtOrigine"), std::string(30, 'x'));
+    ASSERT_EQ(host.messageBoxes.size(), 1u);
+    EXPECT_EQ(host.messageBoxes[0].prompt, "De : 40 caractères au plus");
+    EXPECT_EQ(at("txtOrigine").text(), "Toussus-le-Noble");
 }
 
 }  // namespace

@@ -115,7 +115,8 @@ TEST(PagesKneeboard, TheExactPairAfterTheMethodsGroundSpeed) {
 }
 
 TEST(PagesKneeboard, HeadersDataAndTotalsOnEveryPageThatNeedsThem) {
-    const LogNav log = Legs(25);
+    LogNav log = Legs(25);
+    log.origin = "Toussus-le-Noble";
     const ResultatLog r = CalculLog(log);
     const common::PrintJob job = PagesKneeboard(log, r, "route");
     auto has = [](const common::PrintPage& page, const std::string& text) {
@@ -124,9 +125,29 @@ TEST(PagesKneeboard, HeadersDataAndTotalsOnEveryPageThatNeedsThem) {
         return false;
     };
     for (const auto& page : job.pages)
-        for (const char* text : {"Repère", "Rm",    "Dist.", "Vent", "Dérive", "Cap",    "Vs",
-                                 "Tsv",    "Tav",   "Cumul", "HE",   "HR",     "Carbu.", "Reste",
-                                 "Litres", "23:10", "150,0", "25,0", "30,0",   "110"})
+        for (const char* text : {"Repère",
+                                 "Rm",
+                                 "Dist.",
+                                 "Vent",
+                                 "Dérive",
+                                 "Cap",
+                                 "Vs",
+                                 "Tsv",
+                                 "Tav",
+                                 "Cumul",
+                                 "HE",
+                                 "HR",
+                                 "Carbu.",
+                                 "Reste",
+                                 "Litres",
+                                 "23:10",
+                                 "150,0",
+                                 "25,0",
+                                 "30,0",
+                                 "110",
+                                 "De",
+                                 "Toussus-le-Noble",
+                                 "Log de navigation — route"})
             EXPECT_TRUE(has(page, text)) << text;
     EXPECT_FALSE(has(job.pages[0], "Total"));
     EXPECT_TRUE(has(job.pages[1], "Total"));

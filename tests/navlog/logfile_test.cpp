@@ -12,8 +12,8 @@
 namespace ventrose::navlog {
 namespace {
 
-// The log of FORMAT.md's example.
-LogNav Example() {
+// A log of three legs, as version 1 saved it (FORMAT.md's example of that version).
+LogNav Version1Example() {
     LogNav log;
     log.Vp = 120;
     log.departure = 9 * 60 + 30;
@@ -26,6 +26,32 @@ LogNav Example() {
         {"Pithiviers", 180, 30, 90, 20, {}},
         {"Château \"Nord\"", 270, 50, 90, 20, {}},
     };
+    return log;
+}
+
+const std::string kVersion1Example = R"({
+  "format": "ventrose-log",
+  "version": 1,
+  "Vp": 120,
+  "departure": "09:30",
+  "fuel": {"unit": "l", "atDeparture": 100.5, "perHour": 20, "reserve": 15},
+  "legs": [
+    {"waypoint": "Étampes", "Rm": 90, "D": 40, "V": 90, "Vw": 20, "actual": "10:00"},
+    {"waypoint": "Pithiviers", "Rm": 180, "D": 30, "V": 90, "Vw": 20},
+    {"waypoint": "Château \"Nord\"", "Rm": 270, "D": 50, "V": 90, "Vw": 20}
+  ]
+}
+)";
+
+// The log of FORMAT.md's example: an origin and a waypoint from a plan, a course typed as 0 and
+// a distance not given.
+LogNav Example() {
+    LogNav log = Version1Example();
+    log.origin = "LFPN";
+    log.originPosition = common::LatLon{48.751944, 2.106111};
+    log.etapes[1].position = common::LatLon{48.1725, 2.2519};
+    log.etapes[2].Rm = 0;
+    log.etapes[2].D.reset();
     return log;
 }
 
@@ -67,14 +93,32 @@ TEST(LogFile, AnEmptyLogIsWrittenAndReadBack) {
     const LogNav empty;
     const std::string text = WriteLog(empty);
     EXPECT_EQ(text,
-              "{\n  \"format\": \"ventrose-log\",\n  \"version\": 1,\n  \"Vp\": 120,\n"
+              "{\n  \"format\": \"ventrose-log\",\n  \"version\": 2,\n  \"Vp\": 120,\n"
               "  \"departure\": \"00:00\",\n  \"fuel\": {\"unit\": \"usgal\", \"atDeparture\": 0, "
-              "\"perHour\": 0, \"reserve\": 0},\n  \"legs\": []\n}\n");
+              "\"perHour\": 0, \"reserve\": 0},\n  \"origin\": {\"waypoint\": \"\"},\n"
+              "  \"legs\": []\n}\n");
     EXPECT_EQ(std::get<LogNav>(ReadLog(text)), empty);
     // The exact triangle shown is said last, and only then.
     LogNav exact;
     exact.exactTriangle = true;
     EXPECT_TRUE(WriteLog(exact).ends_with("\"legs\": [],\n  \"exactTriangle\": true\n}\n"));
+}
+
+// Version 1 still opens: its 0 was a figure not given yet, and reads so; it had no origin and
+// no positions, and ignores them as any field it does not name.
+TEST(LogFile, AVersion1FileOpensAsItShowed) {
+    EXPECT_EQ(std::get<LogNav>(ReadLog(kVersion1Example)), Version1Example());
+    std::string zeros =
+        Replaced(Replaced(kVersion1Example, "\"Rm\": 180", "\"Rm\": 0"), "\"D\": 50", "\"D\": 0.0");
+    zeros = Replaced(zeros, "\"legs\"", "\"origin\": {\"waypoint\": \"X\"}, \"legs\"");
+    const auto read = ReadLog(zeros);
+    ASSERT_TRUE(std::holds_alternative<LogNav>(read)) << std::get<LogError>(read).message;
+    LogNav expected = Version1Example();
+    expected.etapes[1].Rm.reset();
+    expected.etapes[2].D.reset();
+    EXPECT_EQ(std::get<LogNav>(read), expected);
+    EXPECT_EQ(Refusal(Replaced(kVersion1Example, "\"Rm\": 180", "\"Rm\": null")),
+              "Étape 2 : «Rm» doit être un nombre entier, pas null.");
 }
 
 // Random logs within every range, with waypoints full of what JSON must escape and what CSV
@@ -105,11 +149,27 @@ TEST(LogFile, RandomLogsReadBackEqual) {
         log.fuelPerHour = fuel();
         log.finalReserve = fuel();
         log.exactTriangle = whole(0, 1) == 1;
+        const auto position = [&]() -> std::optional<common::LatLon> {
+            if (whole(0, 2) == 0) return std::nullopt;
+            const auto degrees = [&](double limit) {
+                return whole(0, 9) == 0
+                           ? limit * whole(-1, 1)
+                           : std::uniform_real_distribution<double>(-limit, limit)(random);
+            };
+            return common::LatLon{degrees(90), degrees(180)};
+        };
+        const auto given = [&](int max) -> std::optional<int> {
+            if (whole(0, 3) == 0) return std::nullopt;
+            return whole(0, 5) == 0 ? 0 : whole(0, max);
+        };
+        for (int c = whole(0, 40); c > 0; --c)
+            log.origin += pieces[whole(0, std::size(pieces) - 1)];
+        log.originPosition = position();
         log.etapes.resize(static_cast<std::size_t>(whole(0, 100)));
         for (Etape& e : log.etapes) {
             for (int c = whole(0, 40); c > 0; --c)
                 e.repere += pieces[whole(0, std::size(pieces) - 1)];
-            e = {e.repere, whole(0, 360), whole(0, 400), whole(0, 360), whole(0, 360), {}};
+            e = {e.repere, given(360), given(400), whole(0, 360), whole(0, 360), {}, position()};
             if (whole(0, 1)) e.HR = whole(0, 1439);
         }
         ASSERT_EQ(VerifierLog(log), std::nullopt);
@@ -125,7 +185,7 @@ TEST(LogFile, RandomLogsReadBackEqual) {
 
 // Other tools write JSON their own way; all of these read as the example.
 TEST(LogFile, OtherWaysOfWritingTheSameLog) {
-    const std::string example = WriteLog(Example());
+    const std::string example = kVersion1Example;
     const struct {
         const char* what;
         std::string text;
@@ -158,6 +218,25 @@ TEST(LogFile, OtherWaysOfWritingTheSameLog) {
         const auto read = ReadLog(row.text);
         ASSERT_TRUE(std::holds_alternative<LogNav>(read))
             << row.what << ": " << std::get<LogError>(read).message;
+        EXPECT_EQ(std::get<LogNav>(read), Version1Example()) << row.what;
+    }
+    // Version 2: a figure not given may be left out, a position or an actual time written null.
+    const std::string v2 = WriteLog(Example());
+    const struct {
+        const char* what;
+        std::string text;
+    } v2Rows[] = {
+        {"a distance left out", Replaced(v2, ", \"D\": null", "")},
+        {"positions of null and an exponent",
+         Replaced(
+             Replaced(v2, "\"Vw\": 20, \"actual\"", "\"Vw\": 20, \"position\": null, \"actual\""),
+             "2.2519", "22.519e-1")},
+        {"version 2.0", Replaced(v2, "\"version\": 2", "\"version\": 2.0")},
+    };
+    for (const auto& row : v2Rows) {
+        const auto read = ReadLog(row.text);
+        ASSERT_TRUE(std::holds_alternative<LogNav>(read))
+            << row.what << ": " << std::get<LogError>(read).message;
         EXPECT_EQ(std::get<LogNav>(read), Example()) << row.what;
     }
 }
@@ -165,8 +244,7 @@ TEST(LogFile, OtherWaysOfWritingTheSameLog) {
 // A number is what its text writes, however far from a double: one too small for a double is
 // not refused as out of a double's range, and reads as 0 where any number is allowed.
 TEST(LogFile, ANumberTooSmallForADoubleReadsAsZero) {
-    const std::string text =
-        Replaced(WriteLog(Example()), "\"reserve\": 15", "\"reserve\": 1e-400");
+    const std::string text = Replaced(kVersion1Example, "\"reserve\": 15", "\"reserve\": 1e-400");
     const auto read = ReadLog(text);
     ASSERT_TRUE(std::holds_alternative<LogNav>(read)) << std::get<LogError>(read).message;
     EXPECT_EQ(std::get<LogNav>(read).finalReserve, 0);
@@ -174,7 +252,8 @@ TEST(LogFile, ANumberTooSmallForADoubleReadsAsZero) {
 
 // Each row is a file that must be refused whole, with the message a person reads.
 TEST(LogFile, BadFilesAreRefusedWithTheirReason) {
-    const std::string good = WriteLog(Example());
+    const std::string good = kVersion1Example;
+    const std::string v2 = WriteLog(Example());
     std::string deep = "[";
     for (int i = 0; i < 32; ++i) deep += "[";
     LogNav many = Example();
@@ -354,6 +433,24 @@ TEST(LogFile, BadFilesAreRefusedWithTheirReason) {
          "Étape 2 : le repère contient un caractère de contrôle."},
         {"an escaped NUL in a waypoint", Replaced(good, "Pithiviers", "\\u0000"),
          "Étape 2 : le repère contient un caractère de contrôle."},
+        {"version 3", Replaced(v2, "\"version\": 2", "\"version\": 3"),
+         "Le fichier n'est pas un log Ventrose : version 3 inconnue."},
+        {"version 2 without its origin",
+         Replaced(v2, "\"origin\": {\"waypoint\": \"LFPN\", \"position\"", "\"x\": {\"position\""),
+         "Le champ «origin» manque."},
+        {"an origin of 41 characters", Replaced(v2, "LFPN", std::string(41, 'L')),
+         "Origine : le repère a 41 caractères, plus que les 40 permis."},
+        {"a latitude beyond the pole", Replaced(v2, "48.751944", "90.000001"),
+         "Origine : «lat» vaut 90.000001, hors de -90 à 90."},
+        {"a longitude as text", Replaced(v2, "2.2519", "\"2.2519\""),
+         "Étape 2 : «lon» doit être un nombre, pas du texte."},
+        {"a position without its longitude", Replaced(v2, ", \"lon\": 2.2519", ""),
+         "Étape 2 : le champ «lon» manque."},
+        {"a position as an array",
+         Replaced(v2, "{\"lat\": 48.1725, \"lon\": 2.2519}", "[48.1725, 2.2519]"),
+         "Étape 2 : «position» doit être un objet, pas un tableau."},
+        {"a course not given written as text", Replaced(v2, "\"D\": null", "\"D\": \"\""),
+         "Étape 3 : «D» doit être un nombre entier, pas du texte."},
     };
     for (const auto& row : rows) EXPECT_EQ(Refusal(row.text), row.message) << row.what;
 }

@@ -21,7 +21,7 @@ TEST(LogNav, ANewLegTakesThePreviousWind) {
     LogNav log;
     EXPECT_EQ(NouvelleEtape(log), Etape{}) << "the first leg starts calm";
     log.etapes.push_back({"LFPN", 95, 35, 270, 18, 600});
-    EXPECT_EQ(NouvelleEtape(log), (Etape{"", 0, 0, 270, 18, {}}));
+    EXPECT_EQ(NouvelleEtape(log), (Etape{"", std::nullopt, std::nullopt, 270, 18, {}}));
 }
 
 TEST(LogNav, TimesOfDay) {

@@ -206,6 +206,28 @@ TEST_F(RuntimeTest, AModalWindowTakesTheInputOfTheOthers) {
                                                        "show-modal frmB", "unload frmB"}));
 }
 
+// A file dropped reaches a window that takes files, unless a modal window is over it; a window
+// without the handler takes none.
+TEST_F(RuntimeTest, ADroppedFileReachesOnlyAWindowThatTakesFiles) {
+    std::vector<std::string> dropped;
+    b.onDropFile([&dropped](const std::string& path) { dropped.push_back(path); });
+    EXPECT_FALSE(a.takesDroppedFiles());
+    EXPECT_FALSE(DropFile(a, "/tmp/plan.fms"));
+    EXPECT_TRUE(b.takesDroppedFiles());
+    bool refusedUnder = false;
+    a.onDropFile([&dropped](const std::string& path) { dropped.push_back("under " + path); });
+    host.onModal = [&](Form&) {
+        EXPECT_TRUE(DropFile(b, "/tmp/plan.fms"));
+        refusedUnder = !DropFile(a, "/tmp/other.fms");
+        CloseRequest(b);
+    };
+    runtime.Load(b);
+    runtime.Show(b, ShowMode::Modal);
+    EXPECT_TRUE(refusedUnder);
+    EXPECT_FALSE(DropFile(b, "/tmp/unloaded.fms"));
+    EXPECT_EQ(dropped, std::vector<std::string>{"/tmp/plan.fms"});
+}
+
 TEST_F(RuntimeTest, NothingRunsAfterTheEnd) {
     runtime.End();
     a.events.clear();

@@ -3,12 +3,16 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPointer>
 #include <QScrollBar>
 #include <QTest>
+#include <QUrl>
 #include <functional>
 #include <string>
 #include <vector>
@@ -357,6 +361,50 @@ TEST_F(QtViewTest, AWindowFollowsTheWidthItsCodeGivesIt) {
 
 TEST_F(QtViewTest, CrLfInACaptionIsALineBreak) {
     EXPECT_EQ(widget<QLabel>("lblL").text(), QStringLiteral("a\nb"));
+}
+
+// A form that takes the files dropped on it.
+class DropForm : public Form {
+public:
+    explicit DropForm(Runtime& runtime) : Form(runtime, TestDesign()) {
+        onDropFile([this](const std::string& path) { dropped.push_back(path); });
+    }
+    std::vector<std::string> dropped;
+};
+
+// A window takes one local file dragged onto it when its form takes files, and hands it over
+// once the drop is over; several files, an address on the network or plain text are refused.
+TEST(QtViewDrops, AWindowTakesOneLocalFileDroppedOnIt) {
+    HeadlessHost host;
+    Runtime runtime(host);
+    TestForm none(runtime);
+    DropForm form(runtime);
+    QtView view(runtime);
+    runtime.Show(none, ShowMode::Modeless);
+    EXPECT_FALSE(view.windowOf(none)->acceptDrops());
+    runtime.Show(form, ShowMode::Modeless);
+    QWidget& window = *view.windowOf(form);
+    EXPECT_TRUE(window.acceptDrops());
+    const auto enters = [&window](QMimeData& data) {
+        QDragEnterEvent enter(QPoint(1, 1), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(&window, &enter);
+        return enter.isAccepted();
+    };
+    QMimeData one, two, remote, text;
+    one.setUrls({QUrl::fromLocalFile(QStringLiteral("/tmp/plan.fms"))});
+    two.setUrls({QUrl::fromLocalFile(QStringLiteral("/tmp/a.fms")),
+                 QUrl::fromLocalFile(QStringLiteral("/tmp/b.fms"))});
+    remote.setUrls({QUrl(QStringLiteral("https://example.org/plan.fms"))});
+    text.setText(QStringLiteral("/tmp/plan.fms"));
+    EXPECT_TRUE(enters(one));
+    EXPECT_FALSE(enters(two));
+    EXPECT_FALSE(enters(remote));
+    EXPECT_FALSE(enters(text));
+    QDropEvent drop(QPointF(1, 1), Qt::CopyAction, &one, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&window, &drop);
+    EXPECT_TRUE(form.dropped.empty()) << "handed over after the drop, from the event loop";
+    QCoreApplication::processEvents();
+    EXPECT_EQ(form.dropped, std::vector<std::string>{"/tmp/plan.fms"});
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 
 #include "platform/host.h"
 #include "platform/user_actions.h"
+#include "tests/runner/scripted_clock.h"
 #include "tests/runner/scripted_documents.h"
 
 namespace ventrose::app {
@@ -31,6 +32,8 @@ public:
     virtual app::Application& application() = 0;
     // The application's documents: dialogs answered from the script, files in its folder.
     virtual ScriptedDocuments& documents() = 0;
+    // The application's clock, which the file's clock steps set.
+    virtual ScriptedClock& clock() = 0;
     // The message boxes shown so far, each answered with OK at once.
     virtual const std::vector<platform::MessageBoxRequest>& messageBoxes() = 0;
     // Called when a window is shown modally: the runner plays its next steps in it until the
@@ -57,6 +60,9 @@ public:
     virtual bool wheel(const std::string& form, const std::string& bar,
                        platform::Toward toward) = 0;
     virtual bool close(const std::string& form) = 0;
+    // One file, by its path, dropped onto the window (on widgets: a drag of the file entering
+    // the window, then its drop).
+    virtual bool drop(const std::string& form, const std::string& path) = 0;
     // A key combination pressed in the window ("Ctrl+S", in Qt's portable text). Throws
     // std::runtime_error when no control of the window has those keys.
     virtual bool shortcut(const std::string& form, const std::string& keys) = 0;

@@ -34,7 +34,7 @@ void RequireShortcut(const platform::Form& form, const std::string& keys) {
 
 HeadlessDriver::HeadlessDriver(platform::DocumentFiles* files)
     : documents_(files != nullptr ? *files : ownFiles_),
-      application_(std::make_unique<app::Application>(host_, documents_)) {}
+      application_(std::make_unique<app::Application>(host_, documents_, clock_)) {}
 
 // A click puts the focus on a control that takes it, as the mouse does on widgets, before the
 // control does what a click does.
@@ -91,6 +91,10 @@ bool HeadlessDriver::wheel(const std::string& form, const std::string& bar,
 
 bool HeadlessDriver::close(const std::string& form) {
     return platform::CloseRequest(FindForm(*application_, form));
+}
+
+bool HeadlessDriver::drop(const std::string& form, const std::string& path) {
+    return platform::DropFile(FindForm(*application_, form), path);
 }
 
 bool HeadlessDriver::shortcut(const std::string& form, const std::string& keys) {

@@ -174,6 +174,8 @@ bool Runner::documents(const Step& s) {
                                                       : SaveChangesAnswer::Cancel);
     } else if (w == "answer-yesno") {
         documents.AnswerYesNo(s.args[0] == "yes");
+    } else if (w == "clock") {
+        driver_.clock().set(*ReadClock(s.args[0]));
     } else if (w == "write-file" || w == "append-file") {
         const std::size_t times = s.args.size() > 2 ? std::stoul(s.args[2]) : 1;
         std::string text;
@@ -246,6 +248,7 @@ bool Runner::person(const Step& s) {
     const Target t = targetOf(s.args[0]);
     if (w == "click") return driver_.click(t.form, t.control);
     if (w == "close") return driver_.close(t.form);
+    if (w == "drop") return driver_.drop(t.form, driver_.documents().Resolve(s.args[1]));
     if (w == "arrow" || w == "page" || w == "wheel") {
         const Toward toward = s.args[1] == "-" ? Toward::Min : Toward::Max;
         const int count = s.args.size() > 2 ? std::stoi(s.args[2]) : 1;

@@ -120,6 +120,15 @@ TEST(Runner, RejectsMalformedStepsWithTheirLine) {
         {"sim-wait 600001\n", 1},
         {"sim-wait 100 click frmMainCalc.cmdClear\n", 1},
         {"sim-wait 100 expect frmMainCalc.lblVp.Caption 120\n", 1},
+        {"clock 2026-06-15\n", 1},
+        {"clock \"2026-06-15\"\n", 1},
+        {"clock \"2026-02-29 10:00\"\n", 1},
+        {"clock \"2026-06-15 24:00\"\n", 1},
+        {"clock \"2026-6-15 10:00\"\n", 1},
+        {"drop frmLog plan.fms\n", 1},
+        {"drop frmLog.txtRm(1) \"plan.fms\"\n", 1},
+        {"paste a.b \"\\u00E\"\n", 1},
+        {"paste a.b \"\\uD800\"\n", 1},
     };
     for (const Row& row : rows) {
         const Scenario s = ParseScenario(row.text);
@@ -182,12 +191,29 @@ TEST(Runner, AnswersDialogsFromTheScript) {
 }
 
 TEST(Runner, ReadsEscapesInStrings) {
-    const Scenario s = ParseScenario("paste a.b \"\\\"\\\\\\r\\n\\t\\b\\x41\\xE9 x\"\n");
+    const Scenario s = ParseScenario(
+        "paste a.b \"\\\"\\\\\\r\\n\\t\\b\\x41\\xE9 x\"\npaste a.b \"\\uFEFF\\u00b0\"\n");
     ASSERT_FALSE(s.error);
     EXPECT_EQ(s.steps[0].args[1], "\"\\\r\n\t\bA\xC3\xA9 x");
+    EXPECT_EQ(s.steps[1].args[1], "\xEF\xBB\xBF\xC2\xB0");
     EXPECT_EQ(Quote(s.steps[0].args[1]),
               "\"\\\"\\\\\\r\\n\\t\\b"
               "A\xC3\xA9 x\"");
+}
+
+// The clock reads what the last clock step set, in both modes' drivers, from a fixed start.
+TEST(Runner, SetsTheClock) {
+    const Scenario s = ParseScenario("clock \"2028-02-29 23:59\"\n");
+    ASSERT_FALSE(s.error) << s.error->message;
+    std::ostringstream out;
+    HeadlessDriver driver;
+    EXPECT_EQ(platform::UtcDate(driver.clock().Now()), (platform::CalendarDate{2025, 1, 1}));
+    Runner runner("t.scn", s, driver, out);
+    runner.step();
+    const platform::ClockReading now = driver.clock().Now();
+    EXPECT_EQ(platform::UtcDate(now), (platform::CalendarDate{2028, 2, 29}));
+    EXPECT_EQ(now.utcSeconds % 86400, 23 * 3600 + 59 * 60);
+    EXPECT_EQ(now.localOffsetSeconds, 0);
 }
 
 }  // namespace

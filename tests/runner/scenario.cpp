@@ -57,14 +57,21 @@ std::optional<std::string> splitWords(const std::string& line, std::vector<std::
                 case 'n': text += '\n'; break;
                 case 't': text += '\t'; break;
                 case 'b': text += '\b'; break;
-                case 'x': {
-                    if (i + 2 > line.size() ||
-                        !std::isxdigit(static_cast<unsigned char>(line[i])) ||
-                        !std::isxdigit(static_cast<unsigned char>(line[i + 1])))
-                        return "\\x needs two hexadecimal digits";
-                    const int code = std::stoi(line.substr(i, 2), nullptr, 16);
+                case 'x':
+                case 'u': {
+                    // \xHH for a character up to U+00FF, \uHHHH up to U+FFFF (a byte order mark,
+                    // a character no keyboard types); either written in UTF-8.
+                    const std::size_t digits = e == 'x' ? 2 : 4;
+                    bool hex = i + digits <= line.size();
+                    for (std::size_t k = 0; hex && k < digits; ++k)
+                        hex = std::isxdigit(static_cast<unsigned char>(line[i + k])) != 0;
+                    if (!hex)
+                        return std::string("\\") + e + " needs " + std::to_string(digits) +
+                               " hexadecimal digits";
+                    const int code = std::stoi(line.substr(i, digits), nullptr, 16);
+                    if (code >= 0xD800 && code <= 0xDFFF) return "\\u of half a surrogate pair";
                     platform::AppendCodePoint(text, static_cast<char32_t>(code));
-                    i += 2;
+                    i += digits;
                     break;
                 }
                 default: return std::string("unknown escape \\") + e;
@@ -186,6 +193,11 @@ std::optional<std::string> checkPerson(Step& s) {
         if (n != 1 || !needTarget(0)) return w + " takes a box";
         return std::nullopt;
     }
+    if (w == "drop") {
+        if (n != 2 || s.quoted[0] || !isPath(a[0], 1, 1) || !s.quoted[1] || a[1].empty())
+            return "drop takes a window and a path as a string";
+        return std::nullopt;
+    }
     if (w == "select") {
         auto whole = [&](std::size_t i) {
             return !s.quoted[i] && isInteger(a[i]) && std::stoi(a[i]) >= 0;
@@ -283,6 +295,11 @@ std::optional<std::string> check(Step& s) {
         if (w != "answer-file" && a[0].empty()) return w + " takes a path";
         return std::nullopt;
     }
+    if (w == "clock") {
+        if (n != 1 || !s.quoted[0] || !ReadClock(a[0]))
+            return "clock takes a date and a time as a string, \"YYYY-MM-DD HH:MM\"";
+        return std::nullopt;
+    }
     if (w == "answer-save") {
         if (n != 1 || s.quoted[0] || (a[0] != "save" && a[0] != "discard" && a[0] != "cancel"))
             return "answer-save takes save, discard or cancel";
@@ -338,6 +355,24 @@ std::optional<double> ParseDecimal(const std::string& text) {
     const auto [end, error] = std::from_chars(first, last, value, std::chars_format::general);
     if (error != std::errc() || end != last || !std::isfinite(value)) return std::nullopt;
     return value;
+}
+
+std::optional<platform::ClockReading> ReadClock(const std::string& text) {
+    // "2026-06-15 10:30": the digits where they stand, then a date and a time that exist.
+    constexpr std::string_view kShape = "dddd-dd-dd dd:dd";
+    if (text.size() != kShape.size()) return std::nullopt;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const bool digit = std::isdigit(static_cast<unsigned char>(text[i])) != 0;
+        if ((kShape[i] == 'd') != digit || (!digit && text[i] != kShape[i])) return std::nullopt;
+    }
+    const auto number = [&text](std::size_t at, std::size_t length) {
+        return std::stoi(text.substr(at, length));
+    };
+    const platform::CalendarDate date{number(0, 4), number(5, 2), number(8, 2)};
+    const int hour = number(11, 2);
+    const int minute = number(14, 2);
+    if (!platform::IsCalendarDate(date) || hour > 23 || minute > 59) return std::nullopt;
+    return platform::AtUtc(date, hour, minute);
 }
 
 std::optional<KeyDownKey> KeyDownCode(const std::string& name) {

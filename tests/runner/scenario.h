@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/clock.h"
+
 namespace ventrose::scenario {
 
 // One line of a scenario file, already split into its words. Strings have their escapes
@@ -40,6 +42,10 @@ struct KeyDownKey {
     int shift = 0;
 };
 std::optional<KeyDownKey> KeyDownCode(const std::string& name);
+
+// A clock step's "YYYY-MM-DD HH:MM", taken as UTC with local time the same; nothing for a text of
+// another shape, or a date or a time that does not exist.
+std::optional<platform::ClockReading> ReadClock(const std::string& text);
 
 // "FORM", "FORM.CONTROL", "FORM.PROPERTY" or "FORM.CONTROL.PROPERTY", split at the dots.
 std::vector<std::string> SplitPath(const std::string& path);

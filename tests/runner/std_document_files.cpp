@@ -9,20 +9,32 @@ namespace ventrose::scenario {
 
 namespace fs = std::filesystem;
 
+namespace {
+
+// As the program's files say it: whole mebibytes as «1 Mo», else in bytes.
+std::string TooLarge(std::size_t maxBytes) {
+    constexpr std::size_t kMo = 1024 * 1024;
+    const std::string size = maxBytes >= kMo && maxBytes % kMo == 0
+                                 ? std::to_string(maxBytes / kMo) + " Mo"
+                                 : std::to_string(maxBytes) + " octets";
+    return "est trop grand (plus de " + size + ") ; il n'a pas été lu.";
+}
+
+}  // namespace
+
 platform::Documents::ReadResult StdDocumentFiles::ReadFile(const std::string& path,
                                                            std::size_t maxBytes) {
     const std::string name = "Le fichier « " + fs::path(path).filename().string() + " » ";
     std::error_code error;
     if (!fs::is_regular_file(path, error)) return {std::nullopt, name + "n'existe pas."};
     if (fs::file_size(path, error) > maxBytes || error)
-        return {std::nullopt, name + "est trop grand pour un log ; il n'a pas été lu."};
+        return {std::nullopt, name + TooLarge(maxBytes)};
     std::ifstream in(path, std::ios::binary);
     std::string bytes(maxBytes + 1, '\0');
     in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     if (in.bad()) return {std::nullopt, name + "ne peut pas être lu."};
     bytes.resize(static_cast<std::size_t>(in.gcount()));
-    if (bytes.size() > maxBytes)
-        return {std::nullopt, name + "est trop grand pour un log ; il n'a pas été lu."};
+    if (bytes.size() > maxBytes) return {std::nullopt, name + TooLarge(maxBytes)};
     return {bytes, {}};
 }
 

@@ -103,7 +103,9 @@ Check Checker::after(scenario::Driver& driver, const scenario::Step& step, const
         const auto& box = boxes[boxesChecked_];
         const bool known =
             box.prompt == kPrompt || (box.owner == "frmLog" && IsLogMessage(box.prompt));
-        if (!known || box.title != kTitle || box.style != kStyle || box.owner != noted.active)
+        const bool notice = IsImportNotice(box) && box.owner == noted.active;
+        if (!notice &&
+            (!known || box.title != kTitle || box.style != kStyle || box.owner != noted.active))
             return Failure{"msgbox", "a message box \"" + box.prompt + "\" \"" + box.title + "\" " +
                                          std::to_string(box.style) + " owned by " + box.owner +
                                          " after a step in " + noted.active};

@@ -22,14 +22,31 @@ bool reads(const platform::Form& form, const std::string& box, Champ champ, doub
     return lecture.etat == Lecture::Etat::Incomplet && mayBeIncomplete;
 }
 
+// A course or a distance box: empty when not given, else reading as the figure given.
+bool shows(const platform::Form& form, const std::string& box, Champ champ,
+           const std::optional<int>& value) {
+    const std::string& text = form[box].text();
+    if (text.empty() || !value) return text.empty() && !value;
+    return reads(form, box, champ, *value, false);
+}
+
 }  // namespace
 
 bool IsLogMessage(const std::string& prompt) {
     return prompt.find(" : de ") != std::string::npos ||
-           prompt == "Repère : 40 caractères au plus" ||
+           // A flight plan refused, or a file that could not be read.
+           prompt.starts_with("Impossible d'importer « ") || prompt.starts_with("Le fichier « ") ||
+           prompt == "Repère : 40 caractères au plus" || prompt == "De : 40 caractères au plus" ||
            prompt == "Le log compte déjà 100 étapes." ||
            // Without documents, printing says it cannot.
            prompt == "Le log n'a pas été imprimé : non disponible";
+}
+
+bool IsImportNotice(const platform::MessageBoxRequest& box) {
+    return box.owner == "frmLog" && box.style == 64 && box.title == "Log de navigation" &&
+           (box.prompt.starts_with("Points sans position ignorés : ") ||
+            box.prompt.starts_with("Points à moins de 0,5 NM du précédent ignorés : ") ||
+            box.prompt.starts_with("Étape ") || box.prompt.starts_with("La date est hors"));
 }
 
 Check CheckLog(scenario::Driver& driver) {
@@ -43,7 +60,7 @@ Check CheckLog(scenario::Driver& driver) {
         return Failure{"frmLog", "frmLog holds figures that are not CalculLog of its log"};
     const navlog::ResultatLog& expected = form.resultat();
     const std::string name = "frmLog";
-    if (!reads(form, "txtVp", Champ::Vp, log.Vp, true) ||
+    if (form["txtOrigine"].text() != log.origin || !reads(form, "txtVp", Champ::Vp, log.Vp, true) ||
         !reads(form, "txtDepart", Champ::Depart, log.departure, true) ||
         !reads(form, "txtCarbu", Champ::Carburant, log.fuelAtDeparture, true) ||
         !reads(form, "txtConso", Champ::Conso, log.fuelPerHour, true) ||
@@ -56,8 +73,8 @@ Check CheckLog(scenario::Driver& driver) {
         if (!form["txtRm" + row].visible()) continue;
         const navlog::Etape& e = log.etapes[i];
         const bool boxes = form["txtRepere" + row].text() == e.repere &&
-                           reads(form, "txtRm" + row, Champ::Rm, e.Rm, false) &&
-                           reads(form, "txtDist" + row, Champ::D, e.D, false) &&
+                           shows(form, "txtRm" + row, Champ::Rm, e.Rm) &&
+                           shows(form, "txtDist" + row, Champ::D, e.D) &&
                            reads(form, "txtV" + row, Champ::V, e.V, false) &&
                            reads(form, "txtVw" + row, Champ::Vw, e.Vw, false) &&
                            (e.HR ? reads(form, "txtHR" + row, Champ::HR, *e.HR, false)
@@ -68,7 +85,7 @@ Check CheckLog(scenario::Driver& driver) {
         // A leg shows its figures once its course and distance are given; the exact triangle's
         // columns only when the log shows them.
         const std::string none;
-        const bool given = e.Rm != 0 && e.D != 0;
+        const bool given = e.Rm && e.D;
         const bool exact = log.exactTriangle;
         const std::pair<const char*, const std::string*> labels[] = {
             {"lblCap", given ? &r.CapText : &none},

@@ -12,8 +12,10 @@ namespace ventrose::soak {
 // box reads as that log's value (or, for Vp and the times, as a text still on its way to one).
 Check CheckLog(scenario::Driver& driver);
 
-// The log window's own messages: a range («Rm : de 0 à 360»), a full log, or a printer the
-// application has not.
+// The log window's own messages: a range («Rm : de 0 à 360»), a full log, a printer the
+// application has not, a flight plan refused or a file not read.
 bool IsLogMessage(const std::string& prompt);
+// What an import left out or cut, told after it.
+bool IsImportNotice(const platform::MessageBoxRequest& box);
 
 }  // namespace ventrose::soak

@@ -80,12 +80,53 @@ int RandomPerson::keyCode() {
     return static_cast<int>(128 + below(0x2400));
 }
 
+// Within -limit..limit mostly, now and then beyond it or not a number at all.
+std::string RandomPerson::degrees(double limit) {
+    if (chance(3)) return chance(50) ? "1e999" : "4x";
+    const double span = chance(3) ? 2.2 * limit : 2 * limit;
+    return std::to_string(-span / 2 + span * static_cast<double>(below(1000001)) / 1e6);
+}
+
+// Up to 130 points, so that some plans give more legs than a log holds; X-Plane's lines or a
+// GPX route, now and then cut short anywhere.
+std::string RandomPerson::plan() {
+    const std::size_t points = below(131);
+    std::string text;
+    if (chance(50)) {
+        text = "I\r\n1100 Version\r\nCYCLE 2501\r\nNUMENR " + std::to_string(points) + "\r\n";
+        for (std::size_t i = 0; i < points; ++i)
+            text += "11 P" + std::to_string(i) + " DRCT 5500.000000 " + degrees(90) + " " +
+                    degrees(180) + "\r\n";
+    } else {
+        text = "<?xml version=\"1.0\"?>\n<gpx version=\"1.1\"><rte>\n";
+        for (std::size_t i = 0; i < points; ++i)
+            text += "<rtept lat=\"" + degrees(90) + "\" lon=\"" + degrees(180) + "\"><name>P" +
+                    std::to_string(i) + "</name></rtept>\n";
+        text += "</rte></gpx>\n";
+    }
+    if (chance(10)) text.resize(below(text.size() + 1));
+    return text;
+}
+
 scenario::Step RandomPerson::next(app::Application& application) {
     auto& runtime = application.runtime();
     const auto& loaded = runtime.Forms();
     platform::Form* form = runtime.activeForm();
+    // An import goes on while the log takes input; the log closed, it is given up.
+    if (!pending_.empty()) {
+        scenario::Step step = std::move(pending_.back());
+        pending_.pop_back();
+        if (step.word != "drop" || (form != nullptr && form->name() == "frmLog")) return step;
+        pending_.clear();
+    }
     if (form == nullptr || chance(8)) form = loaded[below(loaded.size())];
     const std::string& name = form->name();
+    if (name == "frmLog" && runtime.acceptsInput(*form) && below(250) == 0) {
+        const std::string file = "plan-" + std::to_string(++plans_ % 4) + ".txt";
+        pending_.push_back(MakeStep("drop", {name, file}, {false, true}));
+        pending_.push_back(MakeStep("answer-save", {"discard"}));
+        return MakeStep("write-file", {file, plan()}, {true, true});
+    }
 
     // Closing the main window or quitting ends the application: rarer than the rest.
     if (chance(2)) {

@@ -53,6 +53,17 @@ bool PlayStep(scenario::Driver& driver, const Step& s) {
         return taken;
     }
     if (w == "shortcut") return driver.shortcut(form, s.args[1]);
+    if (w == "drop") return driver.drop(form, driver.documents().Resolve(s.args[1]));
+    // What another program leaves, and a question answered ahead: no window takes these.
+    if (w == "write-file") {
+        if (auto failed = driver.documents().WriteOwnFile(s.args[0], s.args[1], false))
+            throw std::runtime_error(*failed);
+        return false;
+    }
+    if (w == "answer-save") {
+        driver.documents().AnswerSave(platform::SaveChangesAnswer::Discard);
+        return false;
+    }
     if (w == "drag") return driver.drag(form, control, std::stoi(s.args[1]));
     if (w == "key") return driver.key(form, control, std::stoi(s.args[1]));
     if (w == "keydown") {

@@ -19,7 +19,9 @@ std::string FormOf(const scenario::Step& step);
 std::string ControlOf(const scenario::Step& step);
 
 // Plays a person's step through the driver as the scenario runner plays it; false when the
-// window refused it. Throws what the driver throws.
+// window refused it. Also a file written and a question answered Ne pas enregistrer ahead
+// (write-file, answer-save discard), which no window takes: false. Throws what the driver
+// throws.
 bool PlayStep(scenario::Driver& driver, const scenario::Step& step);
 
 }  // namespace ventrose::soak

@@ -3,10 +3,14 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QKeySequence>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QScrollBar>
 #include <QTest>
+#include <QUrl>
 #include <QWheelEvent>
 #include <stdexcept>
 
@@ -61,7 +65,7 @@ QPoint freePoint(const QWidget& window) {
 QtDriver::QtDriver(platform::DocumentFiles* files)
     : documents_(files != nullptr ? *files : ownFiles_) {
     host_.setAnswerAtOnce(true);
-    application_ = std::make_unique<app::Application>(host_, documents_);
+    application_ = std::make_unique<app::Application>(host_, documents_, clock_);
     view_ = std::make_unique<pq::QtView>(application_->runtime());
     host_.setWindowOf([this](const std::string& name) -> QWidget* {
         const platform::Form* form = application_->runtime().form(name);
@@ -250,6 +254,31 @@ bool QtDriver::wheel(const std::string& form, const std::string& bar, platform::
 bool QtDriver::close(const std::string& form) {
     QWidget& w = window(form);
     return deliver(form, [&w] { w.close(); });
+}
+
+// As a file manager delivers a file dragged onto the window: the drag enters at a point of the
+// window's own background, then the file is dropped there. A window that refuses the drag never
+// sees the drop, as a person sees the pointer refuse it. The window acts on the drop once the
+// drop is over, from the event loop.
+bool QtDriver::drop(const std::string& form, const std::string& path) {
+    QWidget& w = window(form);
+    const QPoint point = freePoint(w);
+    // A window that takes no files never hands a drop to the model.
+    const bool takes = FindForm(*application_, form).takesDroppedFiles();
+    return deliver(
+        form,
+        [&w, point, &path] {
+            QMimeData data;
+            data.setUrls({QUrl::fromLocalFile(pq::ToQString(path))});
+            QDragEnterEvent enter(point, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+            QCoreApplication::sendEvent(&w, &enter);
+            if (!enter.isAccepted()) return;
+            QDropEvent dropped(QPointF(point), Qt::CopyAction, &data, Qt::LeftButton,
+                               Qt::NoModifier);
+            QCoreApplication::sendEvent(&w, &dropped);
+            QCoreApplication::processEvents();
+        },
+        !takes);
 }
 
 // As a person presses the keys: through the window system to the window, whose focused widget

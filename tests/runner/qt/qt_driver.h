@@ -26,6 +26,7 @@ public:
 
     app::Application& application() override { return *application_; }
     ScriptedDocuments& documents() override { return documents_; }
+    ScriptedClock& clock() override { return clock_; }
     const std::vector<platform::MessageBoxRequest>& messageBoxes() override {
         return host_.messageBoxes();
     }
@@ -43,6 +44,7 @@ public:
     bool select(const std::string& form, const std::string& box, int start, int length) override;
     bool wheel(const std::string& form, const std::string& bar, platform::Toward toward) override;
     bool close(const std::string& form) override;
+    bool drop(const std::string& form, const std::string& path) override;
     bool shortcut(const std::string& form, const std::string& keys) override;
 
     std::optional<std::string> read(const std::string& form, const std::string& control,
@@ -62,6 +64,7 @@ private:
 
     StdDocumentFiles ownFiles_;
     ScriptedDocuments documents_;
+    ScriptedClock clock_;
     platform::qt::QtHost host_;
     std::unique_ptr<app::Application> application_;
     std::unique_ptr<platform::qt::QtView> view_;
