@@ -64,7 +64,7 @@ private:
     conversions::FrmConversions frmConversions_;
     navlog::FrmLog frmLog_;
     about::FrmQuit frmQuit_;
-    WindowsFeed simFeed_{frmMainCalc_, frmVitesse_, frmDescente_};
+    WindowsFeed simFeed_{frmMainCalc_, frmVitesse_, frmDescente_, frmLog_};
 };
 
 }  // namespace ventrose::app

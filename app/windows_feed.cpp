@@ -16,10 +16,12 @@ void WindowsFeed::SetLink(std::optional<simlink::Simulator> simulator) {
     main_.LierSimulateur(linked);
     vitesse_.LierSimulateur(linked);
     descente_.LierSimulateur(linked);
+    log_.LierSimulateur(simulator);
     if (!linked) return;
     main_.EtatSimulateur(status_, receiving_);
     vitesse_.EtatSimulateur(status_, receiving_);
     descente_.EtatSimulateur(status_, receiving_);
+    log_.EtatSimulateur(status_, receiving_);
 }
 
 void WindowsFeed::SetStatus(std::string_view status, bool receiving) {
@@ -29,6 +31,7 @@ void WindowsFeed::SetStatus(std::string_view status, bool receiving) {
     main_.EtatSimulateur(status_, receiving_);
     vitesse_.EtatSimulateur(status_, receiving_);
     descente_.EtatSimulateur(status_, receiving_);
+    log_.EtatSimulateur(status_, receiving_);
 }
 
 // The windows follow in the order a person looks at them: the main window first, which stays
@@ -39,6 +42,7 @@ void WindowsFeed::Deliver(const simlink::SimValues& values) {
     main_.SuivreSimulateur(values);
     vitesse_.SuivreSimulateur(values);
     descente_.SuivreSimulateur(values);
+    log_.SuivreSimulateur(values);
 }
 
 }  // namespace ventrose::app

@@ -69,6 +69,14 @@ FrmLog::FrmLog(platform::Runtime& runtime, platform::Documents& documents, platf
     cmdExporter.onClick([this] { cmdExporter_Click(); });
     cmdQuit.onClick([this] { cmdQuit_Click(); });
     cmdAnnuler.onClick([this] { cmdAnnuler_Click(); });
+    cmdTop.onClick([this] { cmdTop_Click(); });
+    cmdTopDepart.onClick([this] { cmdTopDepart_Click(); });
+    optHeureLocale.onClick([this] { optHeureLocale_Click(); });
+    optHeureUTC.onClick([this] { optHeureUTC_Click(); });
+    cmdVentSim.onClick([this] { cmdVentSim_Click(); });
+    cmdVentSuivants.onClick([this] { cmdVentSuivants_Click(); });
+    cmdVpSim.onClick([this] { cmdVpSim_Click(); });
+    chkTopAuto.onClick([this] { chkTopAuto_Click(); });
 }
 
 void FrmLog::Form_Load() {

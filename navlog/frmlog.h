@@ -13,6 +13,8 @@
 #include "platform/documents.h"
 #include "platform/form.h"
 #include "platform/runtime.h"
+#include "simlink/link_state.h"
+#include "simlink/sim_values.h"
 
 namespace ventrose::navlog {
 
@@ -81,6 +83,26 @@ public:
     void vscEtapes_Change();
     void chkExact_Click();
 
+    // In flight (frmlog_top.cpp): the clock's time of day as the first untimed leg's HR, or as
+    // the departure time; which clock a Top reads, local time or UTC.
+    void cmdTop_Click();
+    void cmdTopDepart_Click();
+    void optHeureLocale_Click();
+    void optHeureUTC_Click();
+
+    // The simulator link, told as the calculators are told (WindowsFeed): the simulator chosen
+    // or none, whether its values are coming, and each new set of them. The window keeps them
+    // while it is not loaded, and shows them when it loads.
+    void LierSimulateur(std::optional<simlink::Simulator> simulateur);
+    void EtatSimulateur(std::string_view etat, bool recoit);
+    void SuivreSimulateur(const simlink::SimValues& values);
+
+    // The simulator's figures into the log, and the automatic Top (frmlog_sim.cpp).
+    void cmdVentSim_Click();
+    void cmdVentSuivants_Click();
+    void cmdVpSim_Click();
+    void chkTopAuto_Click();
+
     const LogNav& log() const { return log_; }
     const ResultatLog& resultat() const { return resultat_; }
     // The leg whose box the caret is in, or was in last (from 1), which the row commands act
@@ -139,6 +161,13 @@ private:
     static std::string baseName(const std::string& path);
     void error(const std::string& prompt);
 
+    // The Top and its clock (frmlog_top.cpp): lblHorloge says which clock a Top reads.
+    void showClock();
+    // The simulator's figures and the automatic Top (frmlog_sim.cpp): which commands can act
+    // now, and what the latest values change.
+    void showSimCommands();
+    void followAircraft();
+
     platform::Documents& documents_;
     platform::Clock& clock_;
     LogNav log_;
@@ -157,6 +186,11 @@ private:
         int row = 0;
     };
     std::optional<Deleted> deleted_;
+    // The link: the simulator chosen, whether its values are coming, and the latest of them
+    // (none while nothing comes).
+    std::optional<simlink::Simulator> simulateur_;
+    bool recoit_ = false;
+    std::optional<simlink::SimValues> simValues_;
 
     platform::TextBoxRef txtOrigine{*this, "txtOrigine"};
     platform::TextBoxRef txtVp{*this, "txtVp"};
@@ -219,6 +253,16 @@ private:
     platform::ButtonRef cmdExporter{*this, "cmdExporter"};
     platform::ButtonRef cmdQuit{*this, "cmdQuit"};
     platform::ButtonRef cmdAnnuler{*this, "cmdAnnuler"};
+    platform::OptionRef optHeureLocale{*this, "optHeureLocale"};
+    platform::OptionRef optHeureUTC{*this, "optHeureUTC"};
+    platform::LabelRef lblHorloge{*this, "lblHorloge"};
+    platform::CheckBoxRef chkTopAuto{*this, "chkTopAuto"};
+    platform::LabelRef lblEnCours{*this, "lblEnCours"};
+    platform::ButtonRef cmdTop{*this, "cmdTop"};
+    platform::ButtonRef cmdTopDepart{*this, "cmdTopDepart"};
+    platform::ButtonRef cmdVentSim{*this, "cmdVentSim"};
+    platform::ButtonRef cmdVentSuivants{*this, "cmdVentSuivants"};
+    platform::ButtonRef cmdVpSim{*this, "cmdVpSim"};
 
     // The leg columns a person types in, in reading order.
     const Colonne colonnes_[6];

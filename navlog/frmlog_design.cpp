@@ -81,7 +81,7 @@ FormDesign makeDesign() {
     FormDesign d{.name = "frmLog",
                  .caption = "Log de navigation",
                  .width = 956 * kPx,
-                 .height = 464 * kPx,
+                 .height = 518 * kPx,
                  .backColour = kLightBlue};
     auto add = [&](ControlDesign c) { d.controls.push_back(std::move(c)); };
 
@@ -108,6 +108,13 @@ FormDesign makeDesign() {
     // Whether the exact triangle's heading and ground speed show beside the method's, on the
     // line under the data.
     add(onBlue(Check("chkExact", "", "Triangle exact", at(8, kOptionsTop, 114, 20))));
+    // On the same line, the clock a Top reads: local time or UTC, and from which source; then
+    // the automatic Top, offered only while a simulator is linked.
+    add(onBlue(Option("optHeureLocale", "", "Heure locale", at(140, kOptionsTop, 104, 20), true)));
+    add(onBlue(Option("optHeureUTC", "", "UTC", at(248, kOptionsTop, 56, 20))));
+    add(onBlue(Caption("lblHorloge", "", "Horloge : ordinateur, heure locale",
+                       at(312, kOptionsTop + 2, 300, 16))));
+    add(Hidden(onBlue(Check("chkTopAuto", "", "Top automatique", at(620, kOptionsTop, 140, 20)))));
 
     // The legs: a header caption over each column, every row hidden until its leg exists. Each
     // column is named after its header, wherever the columns have moved (the exact pair's
@@ -150,7 +157,10 @@ FormDesign makeDesign() {
                                  {"Tav total", "lblTotTav", 330, 62},
                                  {"Consommé", "lblTotCarbu", 480, 70},
                                  {"À l'arrivée", "lblArrivee", 632, 76}};
-    const int totalsTop = kFirstRowTop + FrmLog::kRangees * kPitch + 8;
+    // Under the legs, the leg flown now and where the aircraft is on it.
+    const int currentTop = kFirstRowTop + FrmLog::kRangees * kPitch + 4;
+    add(onBlue(Caption("lblEnCours", "", "", at(8, currentTop, 900, 16))));
+    const int totalsTop = currentTop + 24;
     for (const Total& total : kTotals) {
         add(WithFont(onBlue(Caption(std::string("Label") + total.value, "", total.caption,
                                     at(total.left, totalsTop + 2, total.captionWidth, 16))),
@@ -191,6 +201,27 @@ FormDesign makeDesign() {
             button = WithFont(Colours(std::move(button), kLightOrange), kBold);
         add(Shortcut(std::move(button), command.keys));
         ++index;
+    }
+    // Under them, the commands of a log flown: the Top, and the simulator's figures.
+    struct FlightCommand {
+        const char* name;
+        const char* caption;
+        const char* keys;
+        int width;
+    };
+    constexpr FlightCommand kFlightCommands[] = {
+        {"cmdTop", "Top", "F5", 82},
+        {"cmdTopDepart", "Top départ", "Shift+F5", 100},
+        {"cmdVentSim", "Vent du simulateur", "F6", 150},
+        {"cmdVentSuivants", "Ce vent aux étapes suivantes", "Shift+F6", 200},
+        {"cmdVpSim", "Vp du simulateur", "", 140},
+    };
+    int left = 8;
+    for (const FlightCommand& command : kFlightCommands) {
+        add(Shortcut(Button(command.name, "", command.caption,
+                            at(left, buttonsTop + 34, command.width, 28)),
+                     command.keys));
+        left += command.width + 4;
     }
     return d;
 }
