@@ -15,9 +15,9 @@ namespace ventrose::app {
 
 // The simulator feed of the calculators: it remembers the link chosen, its state and the latest
 // values, and passes each on to the three windows the link feeds, and to the navigation log,
-// which takes its clock, its wind, its airspeed and its automatic Top from them. A window that is not loaded
-// remembers them too, and shows them when it loads. Until a link is chosen, nothing reaches a
-// window at all.
+// which takes its clock, its wind, its airspeed and its automatic Top from them. A window that is
+// not loaded remembers them too, and shows them when it loads. Until a link is chosen, nothing
+// reaches a window at all.
 class WindowsFeed final : public SimFeed {
 public:
     WindowsFeed(wind::FrmMainCalc& main, airspeed::FrmVitesse& vitesse,

@@ -218,9 +218,9 @@ FormDesign makeDesign() {
     };
     int left = 8;
     for (const FlightCommand& command : kFlightCommands) {
-        add(Shortcut(Button(command.name, "", command.caption,
-                            at(left, buttonsTop + 34, command.width, 28)),
-                     command.keys));
+        add(Shortcut(
+            Button(command.name, "", command.caption, at(left, buttonsTop + 34, command.width, 28)),
+            command.keys));
         left += command.width + 4;
     }
     return d;
