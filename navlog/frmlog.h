@@ -161,8 +161,11 @@ private:
     static std::string baseName(const std::string& path);
     void error(const std::string& prompt);
 
-    // The Top and its clock (frmlog_top.cpp): lblHorloge says which clock a Top reads.
+    // The Top and its clock (frmlog_top.cpp): lblHorloge says which clock a Top reads; a Top
+    // writes `minutes` (after midnight) as leg `row`'s HR, as if typed, and brings the row into
+    // view.
     void showClock();
+    void topLeg(int row, int minutes);
     // The simulator's figures and the automatic Top (frmlog_sim.cpp): which commands can act
     // now, and what the latest values change.
     void showSimCommands();

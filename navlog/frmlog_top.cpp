@@ -9,4 +9,12 @@ void FrmLog::optHeureLocale_Click() {}
 void FrmLog::optHeureUTC_Click() {}
 void FrmLog::showClock() {}
 
+void FrmLog::topLeg(int row, int minutes) {
+    if (row < 1 || row > static_cast<int>(log_.etapes.size())) return;
+    log_.etapes[static_cast<std::size_t>(row - 1)].HR = minutes;
+    showLeg(row);
+    changed();
+    scrollTo(row);
+}
+
 }  // namespace ventrose::navlog

@@ -67,6 +67,10 @@ struct LogNav {
     // ground speed beside the method's. How the log is shown rather than what it holds, but kept
     // with it: the pilot who checks the method chooses it once for the route.
     bool exactTriangle = false;
+    // Which time a Top writes, the clock's local time or its UTC, and whether the simulator's
+    // passes of the waypoints top the legs by themselves: chosen once for the flight.
+    bool heureUTC = false;
+    bool topAuto = false;
     friend bool operator==(const LogNav&, const LogNav&) = default;
 };
 
