@@ -1,0 +1,136 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+
+#include "app/application.h"
+#include "navlog/frmlog.h"
+#include "platform/headless_host.h"
+#include "platform/user_actions.h"
+#include "tests/navlog/fake_documents.h"
+
+namespace ventrose::navlog {
+namespace {
+
+// The computer's clock at 21:59:40 UTC on 15 June 2026, two hours behind Paris' summer time.
+struct SetClock : platform::Clock {
+    platform::ClockReading reading = [] {
+        platform::ClockReading r = platform::AtUtc({2026, 6, 15}, 21, 59);
+        r.utcSeconds += 40;
+        r.localOffsetSeconds = 7200;
+        return r;
+    }();
+    platform::ClockReading Now() override { return reading; }
+};
+
+struct FrmLogTopTest : ::testing::Test {
+    platform::HeadlessHost host;
+    testing::FakeDocuments docs;
+    SetClock clock;
+    app::Application app{host, docs, clock};
+    FrmLog& form = app.frmLog();
+
+    void SetUp() override {
+        app.Start();
+        ASSERT_TRUE(platform::Click(app.frmMainCalc()["cmdLog"]));
+    }
+    platform::Control& at(const std::string& name) { return form[name]; }
+    void TypeIn(const std::string& box, const std::string& text) {
+        platform::ClearText(at(box));
+        for (char c : text) platform::KeyPress(at(box), static_cast<unsigned char>(c));
+    }
+    // Legs of 60 NM at 120 kt without wind: half an hour each.
+    void AddLegs(int count) {
+        for (int i = 0; i < count; ++i) {
+            platform::Click(at("cmdAjouter"));
+            const std::string row = "(" + std::to_string(form.log().etapes.size()) + ")";
+            TypeIn("txtRm" + row, "90");
+            TypeIn("txtDist" + row, "60");
+        }
+    }
+};
+
+// Which clock a Top reads, and what the window says of it: the simulator's only while its
+// values come with the time the log keeps, otherwise the computer's, in local time or UTC.
+TEST_F(FrmLogTopTest, TheTopReadsTheClockTheWindowNames) {
+    struct Sim {
+        simlink::Simulator simulator;
+        bool recoit;
+        std::optional<double> utc;
+        std::optional<double> local;
+    };
+    struct Row {
+        const char* name;
+        bool utc;
+        std::optional<Sim> sim;
+        const char* hr;
+        const char* horloge;
+    };
+    using simlink::Simulator;
+    const Row kRows[] = {
+        {"the computer's local time, its last half minute rounding to midnight", false, {},
+         "00:00", "Horloge : ordinateur, heure locale"},
+        {"the computer's UTC", true, {}, "22:00", "Horloge : ordinateur, UTC"},
+        {"X-Plane's local time, half a minute up", false,
+         Sim{Simulator::XPlane, true, 8 * 3600 + 32 * 60 + 30, 10 * 3600 + 32 * 60 + 30},
+         "10:33", "Horloge : X-Plane, heure locale"},
+        {"FlightGear's UTC, the instant before midnight", true,
+         Sim{Simulator::FlightGear, true, 86400, 7200}, "00:00", "Horloge : FlightGear, UTC"},
+        {"a link that receives nothing", false, Sim{Simulator::XPlane, false, 600, 600}, "00:00",
+         "Horloge : ordinateur, heure locale"},
+        {"no local time from the simulator yet", false,
+         Sim{Simulator::FlightGear, true, 8 * 3600, std::nullopt}, "00:00",
+         "Horloge : ordinateur, heure locale"},
+        {"the same simulator in UTC", true,
+         Sim{Simulator::FlightGear, true, 8 * 3600, std::nullopt}, "08:00",
+         "Horloge : FlightGear, UTC"},
+    };
+    AddLegs(2);
+    for (const Row& row : kRows) {
+        SCOPED_TRACE(row.name);
+        form.LierSimulateur(row.sim ? std::optional(row.sim->simulator) : std::nullopt);
+        if (row.sim) {
+            form.EtatSimulateur("", row.sim->recoit);
+            form.SuivreSimulateur({.utcSeconds = row.sim->utc, .localSeconds = row.sim->local});
+        }
+        ASSERT_TRUE(platform::Click(at(row.utc ? "optHeureUTC" : "optHeureLocale")));
+        EXPECT_EQ(form.log().heureUTC, row.utc);
+        EXPECT_EQ(at("lblHorloge").caption(), row.horloge);
+        TypeIn("txtHR(1)", "");
+        ASSERT_TRUE(platform::PressShortcut(form, "F5"));
+        EXPECT_EQ(at("txtHR(1)").text(), row.hr);
+        EXPECT_FALSE(form.log().etapes[1].HR);
+        ASSERT_TRUE(platform::PressShortcut(form, "Shift+F5"));
+        EXPECT_EQ(at("txtDepart").text(), row.hr);
+    }
+    // The link's end gives the Top back to the computer, and the window says so.
+    form.LierSimulateur(std::nullopt);
+    EXPECT_EQ(at("lblHorloge").caption(), "Horloge : ordinateur, UTC");
+}
+
+// A Top is a typed HR: the estimates after it move, across midnight, and the leg's row comes
+// into view; once every leg is topped a Top changes nothing.
+TEST_F(FrmLogTopTest, TheFirstUntimedLegIsToppedAndTheEstimatesFollow) {
+    TypeIn("txtDepart", "23:00");
+    AddLegs(13);
+    ASSERT_EQ(at("vscEtapes").value(), 2);
+    ASSERT_TRUE(platform::PressShortcut(form, "F5"));
+    EXPECT_EQ(form.log().etapes[0].HR, 0);
+    EXPECT_EQ(at("lblHE(2)").caption(), "00:30");
+    EXPECT_EQ(at("vscEtapes").value(), 1);
+    EXPECT_TRUE(form.unsaved());
+    for (int row = 2; row <= 13; ++row) {
+        clock.reading.utcSeconds += 600;
+        ASSERT_TRUE(platform::Click(at("cmdTop")));
+    }
+    EXPECT_EQ(at("txtHR(13)").text(), "02:00");
+    EXPECT_EQ(at("vscEtapes").value(), 2);
+    const LogNav before = form.log();
+    clock.reading.utcSeconds += 600;
+    ASSERT_TRUE(platform::PressShortcut(form, "F5"));
+    EXPECT_EQ(form.log(), before);
+}
+
+}  // namespace
+}  // namespace ventrose::navlog
