@@ -69,12 +69,15 @@ TEST_F(FrmLogTopTest, TheTopReadsTheClockTheWindowNames) {
     };
     using simlink::Simulator;
     const Row kRows[] = {
-        {"the computer's local time, its last half minute rounding to midnight", false, {},
-         "00:00", "Horloge : ordinateur, heure locale"},
+        {"the computer's local time, its last half minute rounding to midnight",
+         false,
+         {},
+         "00:00",
+         "Horloge : ordinateur, heure locale"},
         {"the computer's UTC", true, {}, "22:00", "Horloge : ordinateur, UTC"},
         {"X-Plane's local time, half a minute up", false,
-         Sim{Simulator::XPlane, true, 8 * 3600 + 32 * 60 + 30, 10 * 3600 + 32 * 60 + 30},
-         "10:33", "Horloge : X-Plane, heure locale"},
+         Sim{Simulator::XPlane, true, 8 * 3600 + 32 * 60 + 30, 10 * 3600 + 32 * 60 + 30}, "10:33",
+         "Horloge : X-Plane, heure locale"},
         {"FlightGear's UTC, the instant before midnight", true,
          Sim{Simulator::FlightGear, true, 86400, 7200}, "00:00", "Horloge : FlightGear, UTC"},
         {"a link that receives nothing", false, Sim{Simulator::XPlane, false, 600, 600}, "00:00",
