@@ -73,8 +73,10 @@ double FrmLog::clockSeconds() {
 }
 
 // Called on every set of values the link delivers (a few a second): the label is written only
-// when its text changes. The simulator is named as the link's status line names it.
+// when its text changes. The simulator is named as the link's status line names it. A window
+// not loaded has no label: it shows the clock when it loads.
 void FrmLog::showClock() {
+    if (!loaded()) return;
     const bool utc = log_.heureUTC;
     const bool sim = simulateur_ && SimulatorSeconds(recoit_, simValues_, utc);
     std::string text = "Horloge : ";

@@ -112,6 +112,21 @@ TEST_F(FrmLogTopTest, TheTopReadsTheClockTheWindowNames) {
     EXPECT_EQ(at("lblHorloge").caption(), "Horloge : ordinateur, UTC");
 }
 
+// The link is told to the window while it is closed (a program started linked) and shown when
+// it opens.
+TEST_F(FrmLogTopTest, TheClockOfALinkMadeWhileTheWindowIsClosedShowsWhenItOpens) {
+    ASSERT_TRUE(platform::Click(at("cmdQuit")));
+    ASSERT_FALSE(form.loaded());
+    form.LierSimulateur(simlink::Simulator::XPlane);
+    form.EtatSimulateur("", true);
+    form.SuivreSimulateur({.utcSeconds = 600, .localSeconds = 4200});
+    ASSERT_TRUE(platform::Click(app.frmMainCalc()["cmdLog"]));
+    EXPECT_EQ(at("lblHorloge").caption(), "Horloge : X-Plane, heure locale");
+    AddLegs(1);
+    ASSERT_TRUE(platform::PressShortcut(form, "F5"));
+    EXPECT_EQ(at("txtHR(1)").text(), "01:10");
+}
+
 // A Top is a typed HR: the estimates after it move, across midnight, and the leg's row comes
 // into view; once every leg is topped a Top changes nothing.
 TEST_F(FrmLogTopTest, TheFirstUntimedLegIsToppedAndTheEstimatesFollow) {
