@@ -322,6 +322,9 @@ void FrmLog::showData() {
     const platform::OptionRef* options[] = {&optUSGall, &optLitres, &optLbs, &optKilo};
     (*options[static_cast<int>(log_.fuelUnit)])->setSelected(true);
     chkExact->setValue(log_.exactTriangle ? 1 : 0);
+    (log_.heureUTC ? optHeureUTC : optHeureLocale)->setSelected(true);
+    chkTopAuto->setValue(log_.topAuto ? 1 : 0);
+    showClock();
 }
 
 // A course, distance or actual time whose box reads as its value already keeps its text

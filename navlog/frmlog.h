@@ -166,6 +166,10 @@ private:
     // view.
     void showClock();
     void topLeg(int row, int minutes);
+    // The time of day a Top writes, in seconds after midnight: the simulator's while it sends
+    // the one the log keeps (local or UTC), otherwise the computer's.
+    double clockSeconds();
+    void chooseUtc(bool utc);
     // The simulator's figures and the automatic Top (frmlog_sim.cpp): which commands can act
     // now, and what the latest values change.
     void showSimCommands();

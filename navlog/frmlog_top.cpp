@@ -1,19 +1,97 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include <algorithm>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
 #include "navlog/frmlog.h"
+#include "platform/flag_scope.h"
+#include "simlink/link_choice.h"
+#include "waypointpass/time_of_day.h"
 
 namespace ventrose::navlog {
 
-void FrmLog::cmdTop_Click() {}
-void FrmLog::cmdTopDepart_Click() {}
-void FrmLog::optHeureLocale_Click() {}
-void FrmLog::optHeureUTC_Click() {}
-void FrmLog::showClock() {}
+namespace {
+
+// The simulator's time of day that a Top reads, in the log's choice of local time or UTC: only
+// while its values are coming and it has sent that time (FlightGear's local time waits for its
+// offset). Otherwise the computer's clock stands in, and lblHorloge says so.
+std::optional<double> SimulatorSeconds(bool recoit, const std::optional<simlink::SimValues>& values,
+                                       bool utc) {
+    if (!recoit || !values) return std::nullopt;
+    return utc ? values->utcSeconds : values->localSeconds;
+}
+
+// The computer's time of day, as seconds after midnight, in local time or UTC.
+double ComputerSeconds(const platform::ClockReading& reading, bool utc) {
+    const std::int64_t seconds = reading.utcSeconds + (utc ? 0 : reading.localOffsetSeconds);
+    const std::int64_t day = static_cast<std::int64_t>(waypointpass::kSecondsPerDay);
+    return static_cast<double>(((seconds % day) + day) % day);
+}
+
+}  // namespace
+
+// The first leg without an actual time is the one flown now: the Top writes the clock's time
+// there, to the minute, and the estimates after it follow as after a typed HR.
+void FrmLog::cmdTop_Click() {
+    const auto untimed =
+        std::find_if(log_.etapes.begin(), log_.etapes.end(), [](const Etape& e) { return !e.HR; });
+    if (untimed == log_.etapes.end()) return;
+    const std::optional<int> minutes = waypointpass::TopMinutes(clockSeconds());
+    if (!minutes) return;
+    topLeg(static_cast<int>(untimed - log_.etapes.begin()) + 1, *minutes);
+}
+
+// The departure time as if typed: the box shows it whatever was on its way in it.
+void FrmLog::cmdTopDepart_Click() {
+    const std::optional<int> minutes = waypointpass::TopMinutes(clockSeconds());
+    if (!minutes) return;
+    const bool moved = log_.departure != *minutes;
+    log_.departure = *minutes;
+    {
+        const platform::FlagScope showing(showing_);
+        txtDepart->setText(dataText(Champ::Depart));
+    }
+    if (moved) changed();
+}
+
+// Local time or UTC is the log's, saved with it: a change of it is a change of the log.
+void FrmLog::optHeureLocale_Click() { chooseUtc(false); }
+void FrmLog::optHeureUTC_Click() { chooseUtc(true); }
+
+void FrmLog::chooseUtc(bool utc) {
+    if (showing_ || log_.heureUTC == utc) return;
+    log_.heureUTC = utc;
+    showClock();
+    changed();
+}
+
+double FrmLog::clockSeconds() {
+    const bool utc = log_.heureUTC;
+    if (const std::optional<double> sim = SimulatorSeconds(recoit_, simValues_, utc)) return *sim;
+    return ComputerSeconds(clock_.Now(), utc);
+}
+
+// Called on every set of values the link delivers (a few a second): the label is written only
+// when its text changes. The simulator is named as the link's status line names it. A window
+// not loaded has no label: it shows the clock when it loads.
+void FrmLog::showClock() {
+    if (!loaded()) return;
+    const bool utc = log_.heureUTC;
+    const bool sim = simulateur_ && SimulatorSeconds(recoit_, simValues_, utc);
+    std::string text = "Horloge : ";
+    text += sim ? simlink::SimulatorName(*simulateur_) : std::string_view("ordinateur");
+    text += utc ? ", UTC" : ", heure locale";
+    if (lblHorloge->caption() != text) lblHorloge->setCaption(std::move(text));
+}
 
 void FrmLog::topLeg(int row, int minutes) {
     if (row < 1 || row > static_cast<int>(log_.etapes.size())) return;
-    log_.etapes[static_cast<std::size_t>(row - 1)].HR = minutes;
+    std::optional<int>& hr = log_.etapes[static_cast<std::size_t>(row - 1)].HR;
+    const bool moved = hr != minutes;
+    hr = minutes;
     showLeg(row);
-    changed();
+    if (moved) changed();
     scrollTo(row);
 }
 

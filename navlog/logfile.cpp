@@ -51,6 +51,15 @@ std::string_view KindName(Kind kind) {
 
 std::string Key(std::string_view key) { return "«" + std::string(key) + "»"; }
 
+// An optional boolean of the log: false when absent, refused when of another kind.
+bool Flag(const JsonValue& object, std::string_view key) {
+    const JsonValue* v = object.find(key);
+    if (!v) return false;
+    if (v->kind != Kind::Boolean)
+        Refuse(Key(key) + " doit être un booléen, " + std::string(KindName(v->kind)) + ".");
+    return v->boolean;
+}
+
 const JsonValue& Field(const JsonValue& object, std::string_view key, std::string_view where) {
     const JsonValue* v = object.find(key);
     if (!v) Refuse(Sentence(where, "le champ " + Key(key) + " manque."));
@@ -220,14 +229,11 @@ LogNav Log(const JsonValue& root) {
     log.etapes.reserve(legs.items.size());
     for (std::size_t i = 0; i < legs.items.size(); ++i)
         log.etapes.push_back(Leg(legs.items[i], i, version));
-    // Optional in every version: a file that does not say it shows the method alone.
-    if (const JsonValue* exact = root.find("exactTriangle")) {
-        if (exact->kind != Kind::Boolean) {
-            Refuse(Key("exactTriangle") + " doit être un booléen, " +
-                   std::string(KindName(exact->kind)) + ".");
-        }
-        log.exactTriangle = exact->boolean;
-    }
+    // Optional in every version: a file that does not say them shows the method alone, tops
+    // in local time and only by hand.
+    log.exactTriangle = Flag(root, "exactTriangle");
+    log.heureUTC = Flag(root, "heureUTC");
+    log.topAuto = Flag(root, "topAuto");
     return log;
 }
 
@@ -351,8 +357,10 @@ std::string WriteLog(const LogNav& log) {
         out += '}';
     }
     out += log.etapes.empty() ? "]" : "\n  ]";
-    // Only when chosen: a log that does not show the exact triangle is written as before it.
+    // Only when chosen: a log that does not use them is written as before they existed.
     if (log.exactTriangle) out += ",\n  \"exactTriangle\": true";
+    if (log.heureUTC) out += ",\n  \"heureUTC\": true";
+    if (log.topAuto) out += ",\n  \"topAuto\": true";
     out += "\n}\n";
     return out;
 }

@@ -102,6 +102,12 @@ TEST(LogFile, AnEmptyLogIsWrittenAndReadBack) {
     LogNav exact;
     exact.exactTriangle = true;
     EXPECT_TRUE(WriteLog(exact).ends_with("\"legs\": [],\n  \"exactTriangle\": true\n}\n"));
+    // So are the clock's UTC and the automatic Top, after it.
+    LogNav flown;
+    flown.heureUTC = true;
+    flown.topAuto = true;
+    EXPECT_TRUE(WriteLog(flown).ends_with(
+        "\"legs\": [],\n  \"heureUTC\": true,\n  \"topAuto\": true\n}\n"));
 }
 
 // Version 1 still opens: its 0 was a figure not given yet, and reads so; it had no origin and
@@ -149,6 +155,8 @@ TEST(LogFile, RandomLogsReadBackEqual) {
         log.fuelPerHour = fuel();
         log.finalReserve = fuel();
         log.exactTriangle = whole(0, 1) == 1;
+        log.heureUTC = whole(0, 1) == 1;
+        log.topAuto = whole(0, 1) == 1;
         const auto position = [&]() -> std::optional<common::LatLon> {
             if (whole(0, 2) == 0) return std::nullopt;
             const auto degrees = [&](double limit) {
@@ -204,6 +212,8 @@ TEST(LogFile, OtherWaysOfWritingTheSameLog) {
         {"version 1.0", Replaced(example, "\"version\": 1", "\"version\": 1.0")},
         {"the exact triangle said not shown",
          Replaced(example, "\"Vp\"", "\"exactTriangle\": false, \"Vp\"")},
+        {"local time and no automatic Top said",
+         Replaced(example, "\"Vp\"", "\"topAuto\": false, \"heureUTC\": false, \"Vp\"")},
         {"escaped characters", Replaced(example, "Étampes", "\\u00C9tamp\\u0065s")},
         {"a fuel figure with an exponent", Replaced(example, "100.5", "1.005E+2")},
         {"an actual time of null on a leg without one",
@@ -391,6 +401,10 @@ TEST(LogFile, BadFilesAreRefusedWithTheirReason) {
         {"the exact triangle as text",
          Replaced(good, "\"legs\"", "\"exactTriangle\": \"oui\", \"legs\""),
          "«exactTriangle» doit être un booléen, pas du texte."},
+        {"UTC as null", Replaced(good, "\"legs\"", "\"heureUTC\": null, \"legs\""),
+         "«heureUTC» doit être un booléen, pas null."},
+        {"the automatic Top as a number", Replaced(good, "\"legs\"", "\"topAuto\": 1, \"legs\""),
+         "«topAuto» doit être un booléen, pas un nombre."},
         {"101 legs", WriteLog(many), "Le log a 101 étapes, plus que les 100 permises."},
         {"a leg as an array",
          Replaced(good,

@@ -175,7 +175,16 @@ bool Runner::documents(const Step& s) {
     } else if (w == "answer-yesno") {
         documents.AnswerYesNo(s.args[0] == "yes");
     } else if (w == "clock") {
-        driver_.clock().set(*ReadClock(s.args[0]));
+        // A clock stands still: it moves only when a step says how far.
+        if (!s.quoted[0]) {
+            platform::ClockReading reading = driver_.clock().Now();
+            reading.utcSeconds += *ReadClockAdvance(s.args[0]);
+            driver_.clock().set(reading);
+        } else {
+            platform::ClockReading reading = *ReadClock(s.args[0]);
+            if (s.args.size() == 2) reading.localOffsetSeconds = *ReadLocalOffset(s.args[1]);
+            driver_.clock().set(reading);
+        }
     } else if (w == "write-file" || w == "append-file") {
         const std::size_t times = s.args.size() > 2 ? std::stoul(s.args[2]) : 1;
         std::string text;

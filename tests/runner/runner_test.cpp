@@ -125,6 +125,13 @@ TEST(Runner, RejectsMalformedStepsWithTheirLine) {
         {"clock \"2026-02-29 10:00\"\n", 1},
         {"clock \"2026-06-15 24:00\"\n", 1},
         {"clock \"2026-6-15 10:00\"\n", 1},
+        {"clock \"2026-06-15 10:00:60\"\n", 1},
+        {"clock \"2026-06-15 10:00\" +14:01\n", 1},
+        {"clock \"2026-06-15 10:00\" \"+02:00\"\n", 1},
+        {"clock 90\n", 1},
+        {"clock +0\n", 1},
+        {"clock +864001\n", 1},
+        {"clock +1.5\n", 1},
         {"drop frmLog plan.fms\n", 1},
         {"drop frmLog.txtRm(1) \"plan.fms\"\n", 1},
         {"paste a.b \"\\u00E\"\n", 1},
@@ -214,6 +221,29 @@ TEST(Runner, SetsTheClock) {
     EXPECT_EQ(platform::UtcDate(now), (platform::CalendarDate{2028, 2, 29}));
     EXPECT_EQ(now.utcSeconds % 86400, 23 * 3600 + 59 * 60);
     EXPECT_EQ(now.localOffsetSeconds, 0);
+}
+
+// Seconds, a local offset, and a clock moved forward across midnight only by its steps: the
+// offset stays until a date step sets another (or none).
+TEST(Runner, MovesTheClockOnlyWhenTold) {
+    const Scenario s = ParseScenario(
+        "clock \"2028-02-29 23:59:40\" -09:30\nclock +90\nclock \"2028-03-01 00:00\"\n");
+    ASSERT_FALSE(s.error) << s.error->message;
+    std::ostringstream out;
+    HeadlessDriver driver;
+    Runner runner("t.scn", s, driver, out);
+    const auto expectNow = [&driver](platform::CalendarDate date, int seconds, int offset) {
+        const platform::ClockReading now = driver.clock().Now();
+        EXPECT_EQ(platform::UtcDate(now), date);
+        EXPECT_EQ(now.utcSeconds % 86400, seconds);
+        EXPECT_EQ(now.localOffsetSeconds, offset);
+    };
+    runner.step();
+    expectNow({2028, 2, 29}, 86380, -34200);
+    runner.step();
+    expectNow({2028, 3, 1}, 70, -34200);
+    runner.step();
+    expectNow({2028, 3, 1}, 0, 0);
 }
 
 }  // namespace

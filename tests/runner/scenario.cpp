@@ -9,6 +9,7 @@
 #include <map>
 #include <set>
 #include <sstream>
+#include <string_view>
 
 #include "platform/text.h"
 #include "platform/user_actions.h"
@@ -296,8 +297,16 @@ std::optional<std::string> check(Step& s) {
         return std::nullopt;
     }
     if (w == "clock") {
-        if (n != 1 || !s.quoted[0] || !ReadClock(a[0]))
-            return "clock takes a date and a time as a string, \"YYYY-MM-DD HH:MM\"";
+        if (n == 1 && !s.quoted[0]) {
+            if (!ReadClockAdvance(a[0]))
+                return "clock +SECONDS moves the clock forward by 1 to " +
+                       std::to_string(kMaxClockAdvance) + " seconds";
+            return std::nullopt;
+        }
+        if (n < 1 || n > 2 || !s.quoted[0] || !ReadClock(a[0]) ||
+            (n == 2 && (s.quoted[1] || !ReadLocalOffset(a[1]))))
+            return "clock takes a date and a time as a string, \"YYYY-MM-DD HH:MM[:SS]\", and "
+                   "an optional local offset, +HH:MM or -HH:MM";
         return std::nullopt;
     }
     if (w == "answer-save") {
@@ -357,22 +366,61 @@ std::optional<double> ParseDecimal(const std::string& text) {
     return value;
 }
 
-std::optional<platform::ClockReading> ReadClock(const std::string& text) {
-    // "2026-06-15 10:30": the digits where they stand, then a date and a time that exist.
-    constexpr std::string_view kShape = "dddd-dd-dd dd:dd";
-    if (text.size() != kShape.size()) return std::nullopt;
+namespace {
+
+// Whether `text` has `shape`'s digits ('d') where it has them and its other characters as they
+// stand.
+bool HasShape(std::string_view text, std::string_view shape) {
+    if (text.size() != shape.size()) return false;
     for (std::size_t i = 0; i < text.size(); ++i) {
         const bool digit = std::isdigit(static_cast<unsigned char>(text[i])) != 0;
-        if ((kShape[i] == 'd') != digit || (!digit && text[i] != kShape[i])) return std::nullopt;
+        if ((shape[i] == 'd') != digit || (!digit && text[i] != shape[i])) return false;
     }
-    const auto number = [&text](std::size_t at, std::size_t length) {
-        return std::stoi(text.substr(at, length));
-    };
-    const platform::CalendarDate date{number(0, 4), number(5, 2), number(8, 2)};
-    const int hour = number(11, 2);
-    const int minute = number(14, 2);
-    if (!platform::IsCalendarDate(date) || hour > 23 || minute > 59) return std::nullopt;
-    return platform::AtUtc(date, hour, minute);
+    return true;
+}
+
+int Number(const std::string& text, std::size_t at, std::size_t length) {
+    return std::stoi(text.substr(at, length));
+}
+
+}  // namespace
+
+std::optional<platform::ClockReading> ReadClock(const std::string& text) {
+    // "2026-06-15 10:30" or "2026-06-15 10:30:45": the digits where they stand, then a date and
+    // a time that exist.
+    const bool seconds = HasShape(text, "dddd-dd-dd dd:dd:dd");
+    if (!seconds && !HasShape(text, "dddd-dd-dd dd:dd")) return std::nullopt;
+    const platform::CalendarDate date{Number(text, 0, 4), Number(text, 5, 2), Number(text, 8, 2)};
+    const int hour = Number(text, 11, 2);
+    const int minute = Number(text, 14, 2);
+    const int second = seconds ? Number(text, 17, 2) : 0;
+    if (!platform::IsCalendarDate(date) || hour > 23 || minute > 59 || second > 59)
+        return std::nullopt;
+    platform::ClockReading reading = platform::AtUtc(date, hour, minute);
+    reading.utcSeconds += second;
+    return reading;
+}
+
+std::optional<std::int32_t> ReadLocalOffset(const std::string& text) {
+    if (text.empty() || (text[0] != '+' && text[0] != '-') ||
+        !HasShape(std::string_view(text).substr(1), "dd:dd"))
+        return std::nullopt;
+    const int hours = Number(text, 1, 2);
+    const int minutes = Number(text, 4, 2);
+    if (minutes > 59 || hours * 60 + minutes > 14 * 60) return std::nullopt;
+    const std::int32_t offset = (hours * 60 + minutes) * 60;
+    return text[0] == '-' ? -offset : offset;
+}
+
+std::optional<std::int64_t> ReadClockAdvance(const std::string& text) {
+    if (text.size() < 2 || text.size() > 7 || text[0] != '+') return std::nullopt;
+    std::int64_t seconds = 0;
+    for (std::size_t i = 1; i < text.size(); ++i) {
+        if (!std::isdigit(static_cast<unsigned char>(text[i]))) return std::nullopt;
+        seconds = seconds * 10 + (text[i] - '0');
+    }
+    if (seconds < 1 || seconds > kMaxClockAdvance) return std::nullopt;
+    return seconds;
 }
 
 std::optional<KeyDownKey> KeyDownCode(const std::string& name) {

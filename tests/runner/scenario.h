@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -43,9 +44,18 @@ struct KeyDownKey {
 };
 std::optional<KeyDownKey> KeyDownCode(const std::string& name);
 
-// A clock step's "YYYY-MM-DD HH:MM", taken as UTC with local time the same; nothing for a text of
-// another shape, or a date or a time that does not exist.
+// A clock step's "YYYY-MM-DD HH:MM" or "YYYY-MM-DD HH:MM:SS", taken as UTC with local time the
+// same; nothing for a text of another shape, or a date or a time that does not exist.
 std::optional<platform::ClockReading> ReadClock(const std::string& text);
+
+// A clock step's local time against UTC, "+HH:MM" or "-HH:MM" up to 14 hours either way (the
+// widest the world's time zones go), in seconds; nothing for anything else.
+std::optional<std::int32_t> ReadLocalOffset(const std::string& text);
+
+// A clock step's "+SECONDS": how far the clock moves forward, 1 to kMaxClockAdvance; nothing for
+// anything else.
+inline constexpr std::int64_t kMaxClockAdvance = 864000;  // ten days
+std::optional<std::int64_t> ReadClockAdvance(const std::string& text);
 
 // "FORM", "FORM.CONTROL", "FORM.PROPERTY" or "FORM.CONTROL.PROPERTY", split at the dots.
 std::vector<std::string> SplitPath(const std::string& path);

@@ -5,9 +5,10 @@
 
 namespace ventrose::scenario {
 
-// The clock of a scenario: it reads what the file's last clock step set, local time being UTC,
-// and stands still in between, so that a file plays the same on every day it is run. Until a
-// clock step, 2025-01-01 00:00.
+// The clock of a scenario: it reads what the file's clock steps set (a date and time in UTC, with
+// the local offset they give, none by default) and moved it by, and stands still in between, so
+// that a file plays the same on every day it is run and on any machine. Until a clock step,
+// 2025-01-01 00:00, local time being UTC.
 class ScriptedClock : public platform::Clock {
 public:
     static constexpr platform::CalendarDate kStartDate{2025, 1, 1};

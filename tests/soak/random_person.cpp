@@ -119,6 +119,8 @@ scenario::Step RandomPerson::next(app::Application& application) {
         if (step.word != "drop" || (form != nullptr && form->name() == "frmLog")) return step;
         pending_.clear();
     }
+    // Time passes now and then, by up to two hours: a Top reads another time of day.
+    if (below(100) == 0) return MakeStep("clock", {"+" + std::to_string(1 + below(7200))});
     if (form == nullptr || chance(8)) form = loaded[below(loaded.size())];
     const std::string& name = form->name();
     if (name == "frmLog" && runtime.acceptsInput(*form) && below(250) == 0) {

@@ -54,10 +54,17 @@ bool PlayStep(scenario::Driver& driver, const Step& s) {
     }
     if (w == "shortcut") return driver.shortcut(form, s.args[1]);
     if (w == "drop") return driver.drop(form, driver.documents().Resolve(s.args[1]));
-    // What another program leaves, and a question answered ahead: no window takes these.
+    // What another program leaves, a question answered ahead, and time passing: no window takes
+    // these.
     if (w == "write-file") {
         if (auto failed = driver.documents().WriteOwnFile(s.args[0], s.args[1], false))
             throw std::runtime_error(*failed);
+        return false;
+    }
+    if (w == "clock") {
+        platform::ClockReading reading = driver.clock().Now();
+        reading.utcSeconds += *scenario::ReadClockAdvance(s.args[0]);
+        driver.clock().set(reading);
         return false;
     }
     if (w == "answer-save") {

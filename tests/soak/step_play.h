@@ -20,7 +20,8 @@ std::string ControlOf(const scenario::Step& step);
 
 // Plays a person's step through the driver as the scenario runner plays it; false when the
 // window refused it. Also a file written and a question answered Ne pas enregistrer ahead
-// (write-file, answer-save discard), which no window takes: false. Throws what the driver
+// (write-file, answer-save discard) and the clock moved forward (clock +SECONDS), which no
+// window takes: false. Throws what the driver
 // throws.
 bool PlayStep(scenario::Driver& driver, const scenario::Step& step);
 
