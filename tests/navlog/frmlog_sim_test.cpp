@@ -155,22 +155,6 @@ TEST_F(FrmLogSimTest, TheAutomaticTopTopsOnlyAPassWithinThreeMilesOfAKnownWaypoi
     }
 }
 
-// The current leg is marked for the eye and for a screen reader, and the mark follows it.
-TEST_F(FrmLogSimTest, TheCurrentLegsWaypointIsMarkedAndTheMarkMoves) {
-    OpenWith(Route(true));
-    FrmLog& form = this->form();
-    EXPECT_EQ(form["txtRepere(1)"].toolTipText(), "");  // without a link, the paper log
-    Receive();
-    EXPECT_EQ(form["txtRepere(1)"].toolTipText(), "Étape en cours");
-    platform::Click(form["chkTopAuto"]);
-    FlyAt(-0.5, 0, 36000);
-    FlyAt(0.5, 0, 36010);
-    EXPECT_EQ(form["txtRepere(1)"].toolTipText(), "");
-    EXPECT_EQ(form["txtRepere(1)"].foreColour(), platform::kDefaultColour);
-    EXPECT_EQ(form["txtRepere(2)"].toolTipText(), "Étape en cours");
-    EXPECT_NE(form["txtRepere(2)"].foreColour(), platform::kDefaultColour);
-}
-
 // After a leg passed abeam, the Top goes on with the next.
 TEST_F(FrmLogSimTest, AfterAPassAbeamTheNextLegIsTopped) {
     OpenWith(Route(true));
