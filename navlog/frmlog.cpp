@@ -108,6 +108,9 @@ bool FrmLog::loadFrom(const LogNav& log) {
     for (int row = 1; row <= static_cast<int>(log_.etapes.size()); ++row) showLeg(row);
     showResults();
     showRows();
+    forgetAircraft();
+    showCurrentLeg();
+    showSimCommands();
     return true;
 }
 
@@ -134,6 +137,8 @@ void FrmLog::changed() {
     unsaved_ = true;
     showTitle();
     keepRecovery();
+    showCurrentLeg();
+    showSimCommands();
 }
 
 // The keys.

@@ -15,6 +15,8 @@
 #include "platform/runtime.h"
 #include "simlink/link_state.h"
 #include "simlink/sim_values.h"
+#include "waypointpass/leg_line.h"
+#include "waypointpass/passage.h"
 
 namespace ventrose::navlog {
 
@@ -174,6 +176,20 @@ private:
     // now, and what the latest values change.
     void showSimCommands();
     void followAircraft();
+    // The leg flown now (from 1), which F6 and the automatic Top act on: the first without HR
+    // after the legs passed abeam; 0 when every leg has its time.
+    int currentLeg() const;
+    // The line of leg `row`'s pass, from the previous waypoint (or the origin) to its own: none
+    // when either has no position.
+    const waypointpass::LegLine* legLine(int row);
+    // The aircraft's fix on the clock the automatic Top judges by (UTC, else local time).
+    std::optional<waypointpass::Fix> aircraftFix() const;
+    void judgePass(const waypointpass::Fix& fix);
+    // A time of day on the clock the automatic Top judged by, on the log's clock instead.
+    std::optional<double> onLogClock(double seconds) const;
+    // lblEnCours and the mark on the current leg's waypoint, while a simulator is linked.
+    void showCurrentLeg();
+    void forgetAircraft();
 
     platform::Documents& documents_;
     platform::Clock& clock_;
@@ -198,6 +214,28 @@ private:
     std::optional<simlink::Simulator> simulateur_;
     bool recoit_ = false;
     std::optional<simlink::SimValues> simValues_;
+    // The automatic Top: the aircraft's previous fix, and whether it was in UTC (else local
+    // time); the legs up to this row were passed abeam, and the next untimed one is current; the
+    // simulator's latest UTC and local time read together, which turn one into the other.
+    std::optional<waypointpass::Fix> previousFix_;
+    bool previousFixUtc_ = true;
+    int passedAbeam_ = 0;
+    struct Clocks {
+        double utc;
+        double local;
+    };
+    std::optional<Clocks> clocks_;
+    // The current leg's line, worked out once for the leg and its two positions.
+    struct CachedLine {
+        int row = 0;
+        std::optional<common::LatLon> start;
+        common::LatLon waypoint;
+        std::optional<waypointpass::LegLine> line;
+    };
+    std::optional<CachedLine> line_;
+    // The aircraft's distance to go on the current leg, and the row marked as current.
+    std::optional<double> toGoNm_;
+    int markedRow_ = 0;
 
     platform::TextBoxRef txtOrigine{*this, "txtOrigine"};
     platform::TextBoxRef txtVp{*this, "txtVp"};

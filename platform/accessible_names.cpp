@@ -32,10 +32,6 @@ bool isPlaceholder(const ControlDesign& design) {
     return design.caption == design.name || !hasLetter(design.caption);
 }
 
-bool isCaptionLabel(const Control& control) {
-    return control.kind() == ControlKind::Label && !isPlaceholder(control.design());
-}
-
 bool overlaps(int aStart, int aEnd, int bStart, int bEnd) { return aStart < bEnd && bStart < aEnd; }
 
 // The caption label beside the control, in the same container; one shown or hidden with the
@@ -53,7 +49,7 @@ const Control* captionBeside(const Control& control) {
     const int right = left + control.width(), bottom = top + control.height();
     for (const auto& candidate : control.form().controls()) {
         const Control& c = *candidate;
-        if (&c == &control || !isCaptionLabel(c) || c.container() != control.container()) continue;
+        if (&c == &control || !IsCaptionLabel(c) || c.container() != control.container()) continue;
         if (Spoken(c.caption()).empty()) continue;
         const int cRight = c.left() + c.width(), cBottom = c.top() + c.height();
         int row = -1, gap = 0;
@@ -100,6 +96,10 @@ std::string Spoken(const std::string& caption) {
         spoken += c;
     }
     return spoken;
+}
+
+bool IsCaptionLabel(const Control& control) {
+    return control.kind() == ControlKind::Label && !isPlaceholder(control.design());
 }
 
 bool IsValueLabel(const Control& control) {

@@ -26,6 +26,9 @@ std::string AccessibleNameOf(const Control& control);
 // For any other control, its note.
 std::string AccessibleDescriptionOf(const Control& control);
 
+// True for a label whose design text is words: a caption, which names the controls beside it.
+bool IsCaptionLabel(const Control& control);
+
 // True for a label that shows a value the window computes.
 bool IsValueLabel(const Control& control);
 

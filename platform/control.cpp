@@ -162,6 +162,12 @@ void Control::setStale(bool stale) {
     changed(Property::Stale);
 }
 
+void Control::setEnabled(bool enabled) {
+    if (enabled == enabled_) return;
+    enabled_ = enabled;
+    changed(Property::Enabled);
+}
+
 void Control::setToolTipText(std::string text) {
     if (text == toolTipText_) return;
     toolTipText_ = std::move(text);

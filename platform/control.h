@@ -96,6 +96,11 @@ public:
     const std::string& toolTipText() const { return toolTipText_; }
     void setToolTipText(std::string text);
 
+    // A command that cannot act now: shown greyed, left out of the keyboard's way, and a
+    // person's click or its keys reach no handler (its note says why). True at each load.
+    bool enabled() const { return enabled_; }
+    void setEnabled(bool enabled);
+
     int left() const { return left_; }
     int top() const { return top_; }
     void setLeft(int left);
@@ -130,6 +135,7 @@ private:
     Colour foreColour_;
     bool stale_ = false;
     std::string toolTipText_;
+    bool enabled_ = true;
     int left_, top_;
     int x1_, y1_, x2_, y2_;
 };

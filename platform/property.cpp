@@ -23,6 +23,7 @@ std::string_view PropertyName(Property property) {
         case Property::ForeColour: return "ForeColor";
         case Property::Stale: return "Stale";
         case Property::ToolTipText: return "ToolTipText";
+        case Property::Enabled: return "Enabled";
     }
     return "?";
 }

@@ -25,7 +25,8 @@ enum class Property {
     SelStart,
     ForeColour,
     Stale,
-    ToolTipText
+    ToolTipText,
+    Enabled
 };
 
 std::string_view PropertyName(Property property);

@@ -85,7 +85,7 @@ bool ThumbRelease(Control& bar, int value) {
 
 bool Click(Control& control) {
     Form& form = control.form();
-    if (!accepts(form)) return false;
+    if (!accepts(form) || !control.enabled()) return false;
     const ByHand byHand(control);
     switch (TraitsOf(control.kind()).click) {
         case ClickGoesTo::Selection:

@@ -41,7 +41,11 @@ void RedescribeAfterChange(const Control& control, Property property,
                     widget->setAccessibleDescription(description);
                 return;
             }
-            if (control.kind() != ControlKind::Label) {
+            // A control other than a label, or a label the window writes at length (named by its
+            // own text), renames only itself unless the design makes it another's name: a line
+            // rewritten at each datagram redescribes one widget, not the window.
+            if (control.kind() != ControlKind::Label ||
+                (!IsCaptionLabel(control) && !NamesAnother(control))) {
                 if (QWidget* widget = widgetOf(control)) describe(*widget, control);
                 return;
             }

@@ -121,6 +121,7 @@ void MirrorProperty(QWidget& widget, const Control& control, Property property, 
         case Property::ForeColour:
         case Property::Stale: break;
         case Property::ToolTipText: widget.setToolTip(ToQString(control.toolTipText())); break;
+        case Property::Enabled: widget.setEnabled(control.enabled()); break;
     }
 }
 
@@ -128,6 +129,7 @@ void MirrorAll(QWidget& widget, const Control& control, double scale) {
     const QSignalBlocker blocker(&widget);
     BehaviourOf(control.kind()).mirror(widget, control, scale);
     widget.setToolTip(ToQString(control.toolTipText()));
+    widget.setEnabled(control.enabled());
     widget.setVisible(control.visible());
 }
 

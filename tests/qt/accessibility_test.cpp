@@ -241,6 +241,24 @@ TEST_F(AccessibilityTest, ABarTellsTheModelsValue) {
     }
 }
 
+// Linked, the log's current leg is said with its waypoint, and the line under the legs, which the
+// window rewrites at each datagram, is named by its new text; a greyed command says why.
+TEST_F(AccessibilityTest, TheLogsCurrentLegAndGreyedCommandsAreSaid) {
+    platform::Form& log = t_.app.frmLog();
+    t_.app.simFeed().SetLink(simlink::Simulator::XPlane);
+    EXPECT_EQ(descriptionOf(log, "txtRepere(1)"), QStringLiteral("Étape en cours"));
+    EXPECT_EQ(descriptionOf(log, "txtRepere(2)"), QString());
+    EXPECT_EQ(nameOf(log, "lblEnCours"),
+              QStringLiteral("Étape 1 : sans position, Top à la main, HE --:--"));
+    platform::Paste(log["txtRepere(1)"], "Montargis");
+    EXPECT_EQ(nameOf(log, "lblEnCours"),
+              QStringLiteral("Étape 1 → Montargis : sans position, Top à la main, HE --:--"));
+    QAccessibleInterface* wind =
+        QAccessible::queryAccessibleInterface(t_.widget(log, "cmdVentSim"));
+    EXPECT_TRUE(wind->state().disabled);
+    EXPECT_EQ(wind->text(QAccessible::Description), QStringLiteral("X-Plane : pas de données"));
+}
+
 TEST_F(AccessibilityTest, ACaptionLabelIsNamedByItsText) {
     EXPECT_EQ(nameOf(t_.app.frmMainCalc(), "Label2"),
               QStringLiteral("FACTEUR DE BASE ( Fb = 60 / Vp )"));

@@ -21,7 +21,7 @@ std::string ColourText(platform::Colour colour) {
 
 const std::vector<std::string>& PropertiesOf(const platform::Control& control) {
     static const std::vector<std::string> label = {"Caption", "ForeColor", "Stale", "ToolTipText",
-                                                   "Visible", "Left",      "Top"};
+                                                   "Visible", "Left",      "Top",   "Enabled"};
     static const std::vector<std::string> bar = {"Value",       "Min",     "Max",  "SmallChange",
                                                  "LargeChange", "Visible", "Left", "Top"};
     static const std::vector<std::string> option = {"Caption", "Value", "Visible", "Left", "Top"};
@@ -59,6 +59,7 @@ std::optional<std::string> ReadModel(const platform::Control& c, const std::stri
     if (property == "Stale") return flag(c.stale());
     if (property == "ToolTipText") return Quote(c.toolTipText());
     if (property == "Visible") return flag(c.visible());
+    if (property == "Enabled") return flag(c.enabled());
     if (property == "Left") return std::to_string(c.left());
     if (property == "Top") return std::to_string(c.top());
     if (property == "Min") return std::to_string(c.min());

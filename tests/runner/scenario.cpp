@@ -140,7 +140,8 @@ const std::set<std::string> kProperties = {"Caption",
                                            "ForeColor",
                                            "ToolTipText",
                                            "ActiveControl",
-                                           "Stale"};
+                                           "Stale",
+                                           "Enabled"};
 
 // What one write-file or append-file step may write: enough for a file too large to read.
 constexpr std::size_t kMaxWritten = 16 * 1024 * 1024;

@@ -16,9 +16,10 @@ using platform::ControlKind;
 
 namespace {
 
-// A person reaches a control only when it and every frame around it are shown.
+// A person reaches a control only when it and every frame around it are shown, and it is not
+// greyed.
 bool reachable(const platform::Form& form, const platform::Control& control) {
-    if (!control.visible()) return false;
+    if (!control.visible() || !control.enabled()) return false;
     for (std::string container = control.container(); !container.empty();) {
         const platform::Control* frame = form.find(container);
         if (frame == nullptr || !frame->visible()) return false;

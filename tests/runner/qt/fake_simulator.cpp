@@ -79,6 +79,15 @@ std::optional<std::string> FakeSimulator::set(const std::string& name, double va
     return std::nullopt;
 }
 
+std::optional<double> FakeSimulator::flightGearLocalTime(double offset) const {
+    for (const auto& [source, value] : set_)
+        if (simlink::kFlightGearProperties[source].quantity == Quantity::UtcTime)
+            return std::fmod(
+                std::fmod(value + offset, simlink::kSecondsPerDay) + simlink::kSecondsPerDay,
+                simlink::kSecondsPerDay);
+    return std::nullopt;
+}
+
 bool FakeSimulator::valuesHanded() const {
     if (!feed_->latest) return false;
     // A quantity holds when it is the value of one of its sources that were set.
@@ -92,6 +101,9 @@ bool FakeSimulator::valuesHanded() const {
             read = simlink::FromXPlaneUnit(d.unit, static_cast<float>(value));
         } else {
             quantity = simlink::kFlightGearProperties[source].quantity;
+            // FlightGear tells how far its local time is ahead of its UTC: the windows get the
+            // local time of day, once its UTC is known too.
+            if (quantity == Quantity::LocalTime) read = flightGearLocalTime(value);
         }
         // What the link refuses never reaches the windows.
         if (!read || !simlink::IsPlausible(quantity, *read)) continue;

@@ -63,6 +63,8 @@ private:
     bool xplane() const { return simulator_ == simlink::Simulator::XPlane; }
     // Whether the windows were last handed every value set so far, as the link reads it.
     bool valuesHanded() const;
+    // The local time of day the link makes of FlightGear's offset, with the UTC set, if any.
+    std::optional<double> flightGearLocalTime(double offset) const;
     std::string refusedSoFar() const;
 
     std::function<void()> ensureEventLoop_;

@@ -89,6 +89,8 @@ std::optional<std::string> ReadWidget(const QWidget& widget, const platform::Con
         return Quote(pq::ToUtf8(note));
     }
     if (property == "Visible") return flag(!widget.isHidden());
+    // What a person sees: the widget greyed, and out of the mouse's and the keyboard's way.
+    if (property == "Enabled") return flag(widget.isEnabled());
     if (property == "Left") return integer(widget, pq::kLeftProperty);
     if (property == "Top") return integer(widget, pq::kTopProperty);
     if ((property == "Min" || property == "Max") && bar != nullptr &&
