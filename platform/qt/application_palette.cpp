@@ -52,8 +52,9 @@ QPalette ApplicationPalette(Palette palette) {
     const QColor midlight = mixed(window, stroke, 0.25);
     const QColor mid = mixed(window, stroke, 0.15);
     const QColor dark = mixed(window, black, 0.5);
-    // Disabled entries (keeping on top under Wayland) are dimmer, and no other hue.
-    const QColor dimmed = mixed(text, window, 0.45);
+    // Disabled entries (keeping on top under Wayland, a log command that has nothing to act on)
+    // are dimmer, and no other hue, yet a pilot reads them at night: 3:1 at least.
+    const QColor dimmed = mixed(text, window, 0.2);
 
     QPalette result;
     for (const QPalette::ColorGroup group :

@@ -51,6 +51,7 @@ struct Pair {
     std::string what;
     QColor text;
     QColor ground;
+    bool greyed = false;  // a control that cannot act now: dimmer by design
     double ratio() const { return preferences::ContrastRatio(ToColour(text), ToColour(ground)); }
 };
 
@@ -65,7 +66,8 @@ std::vector<Pair> TextsOf(const AppUnderTest& t, const platform::Form& form) {
         const std::string what = form.name() + "." + control->name();
         const QPalette& p = widget->palette();
         if (qobject_cast<QPushButton*>(widget) != nullptr) {
-            pairs.push_back({what, p.color(QPalette::ButtonText), p.color(QPalette::Button)});
+            pairs.push_back({what, p.color(QPalette::ButtonText), p.color(QPalette::Button),
+                             !widget->isEnabled()});
         } else if (qobject_cast<QLineEdit*>(widget) != nullptr) {
             pairs.push_back({what, p.color(QPalette::Text), p.color(QPalette::Base)});
             pairs.push_back({what + " (selection)", p.color(QPalette::HighlightedText),
@@ -127,7 +129,10 @@ TEST_P(ContrastTest, EveryTextOfEveryWindowReadsAtNight) {
     AppUnderTest t;
     const std::vector<Pair> pairs = EveryText(t, GetParam());
     EXPECT_GT(pairs.size(), 150u) << "every window's texts were found";
-    for (const Pair& pair : pairs) EXPECT_GE(pair.ratio(), 4.5) << Shown(pair);
+    // A greyed command is dimmer than the others, so that it shows it cannot act, yet a pilot
+    // reads it at night: 3:1, WCAG's contrast for what identifies a control (which exempts
+    // inactive ones altogether).
+    for (const Pair& pair : pairs) EXPECT_GE(pair.ratio(), pair.greyed ? 3 : 4.5) << Shown(pair);
 }
 
 // What shows an option button and whether it is selected, as drawn: the ring of each one that is
@@ -188,12 +193,14 @@ INSTANTIATE_TEST_SUITE_P(NightPalettes, ContrastTest,
 // 4.5:1 before any palette existed: the red captions (3.3:1) and magenta ones (1.8:1) on the
 // windows' light blue, the magenta slopes on their white fields (3.1:1) of the descent window,
 // and Fusion's own selection (3.7:1) in text boxes and menus. Each text is printed; a design that
-// brings a new low pair shows here.
+// brings a new low pair shows here. Greyed commands are Fusion's own too, left out.
 TEST(ContrastInJour, OnlyTheDesignsKnownPairsAreBelow) {
     AppUnderTest t;
     std::set<std::string> below;
+    // A greyed command is drawn by the style as in every other program, and is not a text of
+    // the designs.
     for (const Pair& pair : EveryText(t, Palette::Jour)) {
-        if (pair.ratio() >= 4.5) continue;
+        if (pair.ratio() >= 4.5 || pair.greyed) continue;
         below.insert(pair.text.name().toStdString() + " on " + pair.ground.name().toStdString());
         std::cout << "Jour, below 4.5:1: " << Shown(pair) << "\n";
     }
