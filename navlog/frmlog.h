@@ -172,6 +172,7 @@ private:
     // the one the log keeps (local or UTC), otherwise the computer's.
     double clockSeconds();
     void chooseUtc(bool utc);
+    int localOffsetMinutes();
     // The simulator's figures and the automatic Top (frmlog_sim.cpp): which commands can act
     // now, and what the latest values change.
     void showSimCommands();

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -59,11 +60,34 @@ void FrmLog::cmdTopDepart_Click() {
 void FrmLog::optHeureLocale_Click() { chooseUtc(false); }
 void FrmLog::optHeureUTC_Click() { chooseUtc(true); }
 
+// The times already in the log are moments: they are told again on the other clock, by the
+// local time's offset from UTC (the simulator's while it sends both, else the computer's), so
+// that a Top read afterwards stands beside them in the same time.
 void FrmLog::chooseUtc(bool utc) {
     if (showing_ || log_.heureUTC == utc) return;
     log_.heureUTC = utc;
+    const int offset = localOffsetMinutes();
+    const auto moved = [offset, utc](int minutes) {
+        const int shifted = minutes + (utc ? -offset : offset);
+        return ((shifted % kMinutesParJour) + kMinutesParJour) % kMinutesParJour;
+    };
+    if (offset != 0) {
+        log_.departure = moved(log_.departure);
+        for (Etape& etape : log_.etapes)
+            if (etape.HR) etape.HR = moved(*etape.HR);
+        showData();
+        for (int row = 1; row <= static_cast<int>(log_.etapes.size()); ++row) showLeg(row);
+    }
     showClock();
     changed();
+}
+
+// Local time less UTC, in minutes, within a day either way: only a time of day moves by it.
+int FrmLog::localOffsetMinutes() {
+    double seconds = clock_.Now().localOffsetSeconds;
+    if (recoit_ && simValues_ && simValues_->utcSeconds && simValues_->localSeconds)
+        seconds = *simValues_->localSeconds - *simValues_->utcSeconds;
+    return static_cast<int>(std::lround(std::fmod(seconds / 60.0, kMinutesParJour)));
 }
 
 double FrmLog::clockSeconds() {

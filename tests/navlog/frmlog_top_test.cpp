@@ -96,6 +96,30 @@ TEST_F(FrmLogTopTest, TheTopReadsTheClockTheWindowNames) {
     EXPECT_EQ(at("lblHorloge").caption(), "Horloge : ordinateur, UTC");
 }
 
+// The times in the log are moments: another choice of clock tells them again by the offset of
+// the local time, the computer's (+2 h), or the simulator's while it sends both times (-5 h),
+// across midnight either way.
+TEST_F(FrmLogTopTest, TheLogsTimesAreToldAgainOnTheOtherClock) {
+    AddLegs(2);
+    const auto type = [this](const std::string& box, const std::string& text) {
+        platform::ClearText(at(box));
+        for (const char c : text) platform::KeyPress(at(box), c);
+    };
+    type("txtDepart", "09:30");
+    type("txtHR(1)", "01:00");
+    ASSERT_TRUE(platform::Click(at("optHeureUTC")));
+    EXPECT_EQ(at("txtDepart").text(), "07:30");
+    EXPECT_EQ(at("txtHR(1)").text(), "23:00");
+    EXPECT_EQ(at("txtHR(2)").text(), "");
+    form.LierSimulateur(simlink::Simulator::XPlane);
+    form.EtatSimulateur("", true);
+    form.SuivreSimulateur({.utcSeconds = 15 * 3600, .localSeconds = 10 * 3600});
+    ASSERT_TRUE(platform::Click(at("optHeureLocale")));
+    EXPECT_EQ(form.log().departure, 2 * 60 + 30);
+    EXPECT_EQ(at("txtHR(1)").text(), "18:00");
+    EXPECT_TRUE(form.unsaved());
+}
+
 // The link is told to the window while it is closed (a program started linked) and shown when
 // it opens; a Top brings its leg's row into view.
 TEST_F(FrmLogTopTest, TheClockOfALinkMadeWhileTheWindowIsClosedShowsWhenItOpens) {
