@@ -1,0 +1,43 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "common/tr.h"
+
+namespace ventrose::common {
+
+namespace {
+
+// Process-wide, as Qt's installed translators are: one language at a time for every window.
+Language gLanguage = Language::French;
+Translator gTranslator = nullptr;
+
+}  // namespace
+
+std::string_view LanguageCode(Language language) {
+    return language == Language::English ? "en" : "fr";
+}
+
+std::optional<Language> LanguageNamed(std::string_view code) {
+    if (code == "fr") return Language::French;
+    if (code == "en") return Language::English;
+    return std::nullopt;
+}
+
+Language CurrentLanguage() { return gLanguage; }
+
+void SetCurrentLanguage(Language language) { gLanguage = language; }
+
+char DecimalMark(Language language) { return language == Language::English ? '.' : ','; }
+
+void InstallTranslator(Translator translator) { gTranslator = translator; }
+
+std::string Tr(const char* context, const char* french) {
+    // French never goes through the translator: it is the source, and stays exactly as written.
+    if (gLanguage == Language::French || gTranslator == nullptr) return french;
+    return gTranslator(context, french);
+}
+
+std::string TrText(const std::string& context, const std::string& french) {
+    if (gLanguage == Language::French || gTranslator == nullptr || french.empty()) return french;
+    return gTranslator(context.c_str(), french.c_str());
+}
+
+}  // namespace ventrose::common

@@ -1,0 +1,20 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QLocale>
+
+#include "common/tr.h"
+
+namespace ventrose::translations {
+
+// The language of a person who has not chosen one: the system's when it is French or English,
+// English otherwise (more people read it than French).
+common::Language LanguageOf(const QLocale& locale);
+
+// Speaks `language` from now on: Qt's own texts (qtbase_fr or qtbase_en, when installed),
+// Ventrose's (the English compiled in as :/translations/ventrose_en.qm), and common::Tr, whose
+// translator it installs. A QCoreApplication must exist. False if Ventrose's English could not
+// be read (a broken build): its texts then stay French.
+bool UseLanguage(common::Language language);
+
+}  // namespace ventrose::translations
