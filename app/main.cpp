@@ -3,11 +3,10 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QIcon>
-#include <QLibraryInfo>
+#include <QLocale>
 #include <QMenu>
 #include <QSize>
 #include <QTimer>
-#include <QTranslator>
 #include <cstdlib>
 #include <iostream>
 #include <memory>
@@ -26,6 +25,7 @@
 #include "platform/qt/qt_host.h"
 #include "platform/qt/qt_view.h"
 #include "platform/runtime.h"
+#include "translations/language.h"
 
 namespace {
 
@@ -45,6 +45,22 @@ QIcon ApplicationIcon() {
     return icon;
 }
 
+// The language of the command line's own texts (--help, its errors), before the settings are
+// read: the one --langue names when it names one, else the system's.
+ventrose::common::Language CommandLineLanguage(const QStringList& arguments) {
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        QString value;
+        if (arguments[i] == QLatin1String("--langue") && i + 1 < arguments.size())
+            value = arguments[i + 1];
+        else if (arguments[i].startsWith(QLatin1String("--langue=")))
+            value = arguments[i].mid(9);
+        else
+            continue;
+        if (const auto asked = ventrose::common::LanguageNamed(value.toStdString())) return *asked;
+    }
+    return ventrose::translations::SystemLanguage();
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -54,6 +70,7 @@ int main(int argc, char** argv) {
         // --help and --version need no display.
         const QCoreApplication core(argc, argv);
         ventrose::app::NameTheApplication();
+        ventrose::translations::UseLanguage(CommandLineLanguage(QCoreApplication::arguments()));
         const StartUp start = ReadCommandLine(QCoreApplication::arguments(), std::cout, std::cerr);
         if (!start.options) return start.exitStatus;
         std::cerr << "ventrose: no display (neither DISPLAY nor WAYLAND_DISPLAY is set); run it on "
@@ -63,12 +80,7 @@ int main(int argc, char** argv) {
     }
     QApplication qtApplication(argc, argv);
     ventrose::app::NameTheApplication();
-    // Qt's own dialogs and buttons (files, printing) speak French, as the windows do, whatever
-    // the desktop's language. Without the translations installed they stay in English.
-    QTranslator qtFrench;
-    if (qtFrench.load(QStringLiteral("qtbase_fr"),
-                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QCoreApplication::installTranslator(&qtFrench);
+    ventrose::translations::UseLanguage(CommandLineLanguage(QCoreApplication::arguments()));
     const StartUp start = ReadCommandLine(QCoreApplication::arguments(), std::cout, std::cerr);
     if (!start.options) return start.exitStatus;
     // On Wayland the compositor finds the icon through the launcher, named after the desktop file.
@@ -82,6 +94,12 @@ int main(int argc, char** argv) {
         *start.options, reset ? ventrose::preferences::Preferences{} : settings.Read());
     // Forgotten at once, not only at the next save, and never read: whatever the file holds.
     if (reset) settings.Reset(preferences);
+    // Every window speaks the language chosen (on the command line or in the settings), else
+    // the system's; Qt's own dialogs and buttons (files, printing) speak it too.
+    if (!ventrose::translations::UseLanguage(
+            preferences.language.value_or(ventrose::translations::SystemLanguage())))
+        std::cerr << "ventrose: the English translation could not be read; the windows stay "
+                     "in French\n";
     if (start.options->onTop && !ventrose::platform::qt::CanKeepOnTop())
         std::cerr << "ventrose: --on-top: under Wayland a window cannot keep itself above the "
                      "others; run Ventrose with QT_QPA_PLATFORM=xcb for that\n";

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -38,5 +39,10 @@ std::string Tr(const char* context, const char* french);
 // The same for a text that arrives at run time (a design's captions): not read by lupdate, whose
 // list of such texts the build makes from the designs themselves.
 std::string TrText(const std::string& context, const std::string& french);
+
+// `text` with %1, %2, ... replaced by the values in their order, as QString::arg does: a
+// translated sentence keeps its values where its own language puts them. A placeholder without
+// its value stays as it is; what a value brings is never read as a placeholder.
+std::string Arg(std::string_view text, std::initializer_list<std::string_view> values);
 
 }  // namespace ventrose::common

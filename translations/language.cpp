@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QLibraryInfo>
 #include <QString>
+#include <QStringList>
 #include <QTranslator>
 #include <string>
 
@@ -31,6 +32,11 @@ QTranslator& VentroseTexts() {
 common::Language LanguageOf(const QLocale& locale) {
     return locale.language() == QLocale::French ? common::Language::French
                                                 : common::Language::English;
+}
+
+common::Language SystemLanguage() {
+    const QStringList languages = QLocale::system().uiLanguages();
+    return LanguageOf(languages.isEmpty() ? QLocale::system() : QLocale(languages.first()));
 }
 
 bool UseLanguage(common::Language language) {

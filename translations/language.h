@@ -10,6 +10,9 @@ namespace ventrose::translations {
 // The language of a person who has not chosen one: the system's when it is French or English,
 // English otherwise (more people read it than French).
 common::Language LanguageOf(const QLocale& locale);
+// LanguageOf the first language the system's settings ask the interface to speak
+// (QLocale::system().uiLanguages(): LANGUAGE, then LC_ALL, LC_MESSAGES and LANG on Unix).
+common::Language SystemLanguage();
 
 // Speaks `language` from now on: Qt's own texts (qtbase_fr or qtbase_en, when installed),
 // Ventrose's (the English compiled in as :/translations/ventrose_en.qm), and common::Tr, whose

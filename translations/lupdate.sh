@@ -21,10 +21,11 @@ if [ "$mode" = check ]; then
 fi
 
 # The folders whose code writes texts a person reads (tests and the build tree are not read).
-# Tr("context", "texte") is Qt's translate(context, text) under another name (common/tr.h).
+# Tr("context", "texte") is Qt's translate(context, text) under another name (common/tr.h), and
+# QTr the same giving a QString (the Qt adapters').
 # No source locations: the .ts then changes only when a text does.
 cd "$source_dir"
-"$lupdate" -silent -no-obsolete -locations none -tr-function-alias translate+=Tr \
+"$lupdate" -silent -no-obsolete -locations none -tr-function-alias translate+=Tr,translate+=QTr \
   -source-language fr -target-language en -extensions cpp,h \
   about airspeed app common conversions descent documents flightplan geodesy magnetic navlog \
   planimport platform preferences simfollow simlink waypointpass wind \

@@ -2,6 +2,89 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="fr">
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>L&apos;option « %1 » ne prend pas de valeur. Voir ventrose --help.</source>
+        <translation>The option “%1” takes no value. See ventrose --help.</translation>
+    </message>
+    <message>
+        <source>L&apos;option « --sim » demande un simulateur : xplane, flightgear ou aucun. Voir ventrose --help.</source>
+        <translation>The option “--sim” needs a simulator: xplane, flightgear or aucun (none). See ventrose --help.</translation>
+    </message>
+    <message>
+        <source>L&apos;option « --langue » demande une langue : fr ou en. Voir ventrose --help.</source>
+        <translation>The option “--langue” needs a language: fr or en. See ventrose --help.</translation>
+    </message>
+    <message>
+        <source>L&apos;option « --palette » demande une palette : jour, nuit ou nuit-rouge. Voir ventrose --help.</source>
+        <translation>The option “--palette” needs a palette: jour (day), nuit (night) or nuit-rouge (red night). See ventrose --help.</translation>
+    </message>
+    <message>
+        <source> Voir ventrose --help.</source>
+        <translation> See ventrose --help.</translation>
+    </message>
+    <message>
+        <source>Option inconnue « %1 ».</source>
+        <translation>Unknown option “%1”.</translation>
+    </message>
+    <message>
+        <source>Argument inattendu « %1 ».</source>
+        <translation>Unexpected argument “%1”.</translation>
+    </message>
+    <message>
+        <source>Palette inconnue « %1 » : choisir jour, nuit ou nuit-rouge.</source>
+        <translation>Unknown palette “%1”: choose jour (day), nuit (night) or nuit-rouge (red night).</translation>
+    </message>
+    <message>
+        <source>Deux palettes demandées : « %1 » et « %2 ».</source>
+        <translation>Two palettes asked for: “%1” and “%2”.</translation>
+    </message>
+    <message>
+        <source>Deux simulateurs demandés : « %1 » et « %2 ».</source>
+        <translation>Two simulators asked for: “%1” and “%2”.</translation>
+    </message>
+    <message>
+        <source>Langue inconnue « %1 » : choisir fr ou en.</source>
+        <translation>Unknown language “%1”: choose fr or en.</translation>
+    </message>
+    <message>
+        <source>Deux langues demandées : « %1 » et « %2 ».</source>
+        <translation>Two languages asked for: “%1” and “%2”.</translation>
+    </message>
+    <message>
+        <source>Calculateur de vol pour les pilotes de simulateur de vol.</source>
+        <translation>Flight computer for flight simulator pilots.</translation>
+    </message>
+    <message>
+        <source>Garde les fenêtres de Ventrose au-dessus des autres applications, par exemple au-dessus du simulateur.</source>
+        <translation>Keeps Ventrose&apos;s windows above the other applications, for instance above the simulator.</translation>
+    </message>
+    <message>
+        <source>Dessine les fenêtres en jour (les couleurs du programme), nuit (des couleurs sombres) ou nuit-rouge (du rouge sur du noir).</source>
+        <translation>Draws the windows in jour (day: the program&apos;s colours), nuit (night: dark colours) or nuit-rouge (red night: red on black).</translation>
+    </message>
+    <message>
+        <source>Oublie ce que le programme a retenu des séances précédentes : la place des fenêtres, le premier plan et les couleurs.</source>
+        <translation>Forgets what the program kept from earlier sessions: the windows&apos; places, staying on top and the colours.</translation>
+    </message>
+    <message>
+        <source>Suit le simulateur : xplane[:MACHINE[:PORT]] (X-Plane, port UDP 49000 par défaut), flightgear[:MACHINE[:PORT]] (FlightGear lancé avec --telnet=5401, port 5401 par défaut) ou aucun. MACHINE : 127.0.0.1 par défaut. Retenu pour les séances suivantes.</source>
+        <translation>Follows the simulator: xplane[:HOST[:PORT]] (X-Plane, UDP port 49000 by default), flightgear[:HOST[:PORT]] (FlightGear started with --telnet=5401, port 5401 by default) or aucun (none). HOST: 127.0.0.1 by default. Kept for the next sessions.</translation>
+    </message>
+    <message>
+        <source>simulateur</source>
+        <translation>simulator</translation>
+    </message>
+    <message>
+        <source>Parle fr (français) ou en (anglais). Sans cette option : la langue choisie la dernière fois, sinon celle du système si c&apos;est le français ou l&apos;anglais, sinon l&apos;anglais. Retenu pour les séances suivantes.</source>
+        <translation>Speaks fr (French) or en (English). Without this option: the language chosen last time, else the system&apos;s when it is French or English, else English. Kept for the next sessions.</translation>
+    </message>
+    <message>
+        <source>langue</source>
+        <translation>language</translation>
+    </message>
+</context>
+<context>
     <name>frmMainCalc</name>
     <message>
         <source>Ventrose pour FS</source>

@@ -41,6 +41,25 @@ TEST_F(TrTest, WithoutATranslatorEnglishFallsBackToFrench) {
     EXPECT_EQ(Tr("frmMainCalc", "Quitter"), "Quitter");
 }
 
+TEST(ArgTest, PlacesTheValuesWhereTheSentencePutsThem) {
+    const struct {
+        const char* name;
+        const char* text;
+        std::string expected;
+    } rows[] = {
+        {"in order", "« %1 » et « %2 »", "« a » et « b% »"},
+        {"reversed", "%2 after %1", "b% after a"},
+        {"a placeholder without its value stays", "%3 %", "%3 %"},
+        {"a value is never read as a placeholder", "%1%2", "ab%"},
+        {"a percent sign at the end", "100 %", "100 %"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        EXPECT_EQ(Arg(row.text, {"a", "b%"}), row.expected);
+    }
+    EXPECT_EQ(Arg("%1", {"%2", "x"}), "%2");
+}
+
 TEST(LanguageTest, CodesAndDecimalMarks) {
     const struct {
         const char* name;
