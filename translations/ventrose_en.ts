@@ -136,7 +136,7 @@
     </message>
     <message>
         <source>TEMPS SANS VENT                            ( Tsv soit Vp = Vs )  ( Tsv = D . Fb )</source>
-        <translation>NO-WIND TIME                                 ( NWT, so TAS = GS )  ( NWT = D . BF )</translation>
+        <translation>NO-WIND TIME                                    ( NWT, TAS = GS )  ( NWT = D . BF )</translation>
     </message>
     <message>
         <source>DISTANCE ( D ) en miles nautiques       ( D = Tsv . Inverse Fb )  </source>
