@@ -16,6 +16,7 @@
 
 #include "app/application.h"
 #include "app/command_line.h"
+#include "app/language_menu.h"
 #include "app/settings_store.h"
 #include "app/sim_link_loader.h"
 #include "app/sim_menu.h"
@@ -123,9 +124,12 @@ int main(int argc, char** argv) {
     // The simulator link: chosen on the command line, in the settings or in any window's menu,
     // and remembered with the rest. No socket exists until a link is chosen.
     std::optional<ventrose::simlink::LinkChoice> simLink = preferences.simLink;
+    // The language chosen, kept likewise; none while the system's is followed.
+    std::optional<ventrose::common::Language> language = preferences.language;
     const auto save = [&] {
         ventrose::preferences::Preferences kept = view.preferences();
         kept.simLink = simLink;
+        kept.language = language;
         settings.Write(kept);
     };
     view.onPreferencesChanged = save;
@@ -155,7 +159,18 @@ int main(int argc, char** argv) {
     };
     ventrose::app::SimMenu simMenu;
     simMenu.show(simLink);
-    view.displayMenu().moreEntries = [&](QMenu& menu) { simMenu.fill(menu); };
+    // Any window's «Langue / Language» applies at once to every window, open or not.
+    ventrose::app::LanguageMenu languageMenu;
+    languageMenu.languageChosen = [&](ventrose::common::Language chosen) {
+        language = chosen;
+        languageMenu.show(chosen);
+        ventrose::translations::ChangeLanguage(application.runtime(), chosen);
+        save();
+    };
+    view.displayMenu().moreEntries = [&](QMenu& menu) {
+        simMenu.fill(menu);
+        languageMenu.fill(menu);
+    };
     simMenu.linkChosen = [&](const std::optional<ventrose::simlink::LinkChoice>& chosen) {
         simLink = chosen;
         simMenu.show(simLink);

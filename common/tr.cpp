@@ -36,7 +36,11 @@ std::string Tr(const char* context, const char* french) {
 }
 
 std::string TrText(const std::string& context, const std::string& french) {
-    if (gLanguage == Language::French || gTranslator == nullptr || french.empty()) return french;
+    return TrTextIn(gLanguage, context, french);
+}
+
+std::string TrTextIn(Language language, const std::string& context, const std::string& french) {
+    if (language == Language::French || gTranslator == nullptr || french.empty()) return french;
     return gTranslator(context.c_str(), french.c_str());
 }
 

@@ -40,6 +40,10 @@ std::string Tr(const char* context, const char* french);
 // list of such texts the build makes from the designs themselves.
 std::string TrText(const std::string& context, const std::string& french);
 
+// TrText as it reads in `language`, whatever the current one: what a caption showed before the
+// language changed. The translator must still know that language's texts.
+std::string TrTextIn(Language language, const std::string& context, const std::string& french);
+
 // `text` with %1, %2, ... replaced by the values in their order, as QString::arg does: a
 // translated sentence keeps its values where its own language puts them. A placeholder without
 // its value stays as it is; what a value brings is never read as a placeholder.

@@ -47,13 +47,20 @@ bool UseLanguage(common::Language language) {
     if (QtTexts().load(QStringLiteral("qtbase_") + code,
                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(&QtTexts());
-    bool ours = true;
-    if (language == common::Language::English) {
-        ours = VentroseTexts().load(QStringLiteral(":/translations/ventrose_en.qm"));
-        if (ours) QCoreApplication::installTranslator(&VentroseTexts());
-    }
+    // Installed in French too, where common::Tr never asks it: a language changed while the
+    // windows are open reads what their captions said in English (Runtime::retranslate).
+    const bool ours = VentroseTexts().load(QStringLiteral(":/translations/ventrose_en.qm"));
+    if (ours) QCoreApplication::installTranslator(&VentroseTexts());
     common::InstallTranslator(TranslateWithQt);
     common::SetCurrentLanguage(language);
+    return ours;
+}
+
+bool ChangeLanguage(platform::Runtime& runtime, common::Language language) {
+    const common::Language previous = common::CurrentLanguage();
+    if (language == previous) return true;
+    const bool ours = UseLanguage(language);
+    runtime.retranslate(previous);
     return ours;
 }
 

@@ -4,6 +4,7 @@
 #include <QLocale>
 
 #include "common/tr.h"
+#include "platform/runtime.h"
 
 namespace ventrose::translations {
 
@@ -19,5 +20,9 @@ common::Language SystemLanguage();
 // translator it installs. A QCoreApplication must exist. False if Ventrose's English could not
 // be read (a broken build): its texts then stay French.
 bool UseLanguage(common::Language language);
+
+// A person's choice while the windows are open: UseLanguage, then every window's captions in
+// the new language at once (Runtime::retranslate). Nothing when it is the language in force.
+bool ChangeLanguage(platform::Runtime& runtime, common::Language language);
 
 }  // namespace ventrose::translations
