@@ -9,9 +9,15 @@
 #include <string>
 #include <variant>
 
+#include "common/tr.h"
+
 namespace ventrose::app {
 
 namespace {
+
+QString QTr(const char* context, const char* french) {
+    return QString::fromStdString(common::Tr(context, french));
+}
 
 std::vector<std::string> Utf8(const QStringList& texts) {
     std::vector<std::string> result;
@@ -57,16 +63,26 @@ std::string ValueProblem(const QStringList& arguments) {
         for (const char* flag : {"--on-top=", "--reset-settings=", "--help=", "--version="}) {
             if (argument.startsWith(QLatin1String(flag))) {
                 const std::string name(flag, std::strlen(flag) - 1);
-                return "L'option « " + name + " » ne prend pas de valeur. Voir ventrose --help.";
+                return common::Arg(
+                    common::Tr("CommandLine",
+                               "L'option « %1 » ne prend pas de valeur. Voir ventrose --help."),
+                    {name});
             }
         }
     }
     if (!arguments.isEmpty() && arguments.last() == QLatin1String("--sim")) {
-        return "L'option « --sim » demande un simulateur : xplane, flightgear ou aucun. Voir "
-               "ventrose --help.";
+        return common::Tr("CommandLine",
+                          "L'option « --sim » demande un simulateur : xplane, flightgear ou "
+                          "aucun. Voir ventrose --help.");
     }
-    return "L'option « --palette » demande une palette : jour, nuit ou nuit-rouge. Voir "
-           "ventrose --help.";
+    if (!arguments.isEmpty() && arguments.last() == QLatin1String("--langue")) {
+        return common::Tr("CommandLine",
+                          "L'option « --langue » demande une langue : fr ou en. Voir "
+                          "ventrose --help.");
+    }
+    return common::Tr("CommandLine",
+                      "L'option « --palette » demande une palette : jour, nuit ou nuit-rouge. "
+                      "Voir ventrose --help.");
 }
 
 }  // namespace
@@ -78,33 +94,46 @@ void NameTheApplication() {
 }
 
 StartUp ReadCommandLine(const QStringList& arguments, std::ostream& out, std::ostream& errors) {
-    const FrenchParserTexts french;
+    // In English the parser's own texts are already right.
+    std::optional<FrenchParserTexts> french;
+    if (common::CurrentLanguage() == common::Language::French) french.emplace();
     QCommandLineParser parser;
     parser.setApplicationDescription(
-        QStringLiteral("Calculateur de vol pour les pilotes de simulateur de vol."));
+        QTr("CommandLine", "Calculateur de vol pour les pilotes de simulateur de vol."));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
     const QCommandLineOption onTop(
         QStringLiteral("on-top"),
-        QStringLiteral("Garde les fenêtres de Ventrose au-dessus des autres applications, par "
-                       "exemple au-dessus du simulateur."));
+        QTr("CommandLine",
+            "Garde les fenêtres de Ventrose au-dessus des autres applications, par "
+            "exemple au-dessus du simulateur."));
     const QCommandLineOption palette(
         QStringLiteral("palette"),
-        QStringLiteral("Dessine les fenêtres en jour (les couleurs du programme), nuit (des "
-                       "couleurs sombres) ou nuit-rouge (du rouge sur du noir)."),
+        QTr("CommandLine",
+            "Dessine les fenêtres en jour (les couleurs du programme), nuit (des "
+            "couleurs sombres) ou nuit-rouge (du rouge sur du noir)."),
         QStringLiteral("palette"));
     const QCommandLineOption resetSettings(
         QStringLiteral("reset-settings"),
-        QStringLiteral("Oublie ce que le programme a retenu des séances précédentes : la place "
-                       "des fenêtres, le premier plan et les couleurs."));
+        QTr("CommandLine",
+            "Oublie ce que le programme a retenu des séances précédentes : la place "
+            "des fenêtres, le premier plan et les couleurs."));
     const QCommandLineOption sim(
         QStringLiteral("sim"),
-        QStringLiteral("Suit le simulateur : xplane[:MACHINE[:PORT]] (X-Plane, port UDP 49000 par "
-                       "défaut), flightgear[:MACHINE[:PORT]] (FlightGear lancé avec "
-                       "--telnet=5401, port 5401 par défaut) ou aucun. MACHINE : 127.0.0.1 par "
-                       "défaut. Retenu pour les séances suivantes."),
-        QStringLiteral("simulateur"));
-    parser.addOptions({onTop, palette, resetSettings, sim});
+        QTr("CommandLine",
+            "Suit le simulateur : xplane[:MACHINE[:PORT]] (X-Plane, port UDP 49000 par "
+            "défaut), flightgear[:MACHINE[:PORT]] (FlightGear lancé avec "
+            "--telnet=5401, port 5401 par défaut) ou aucun. MACHINE : 127.0.0.1 par "
+            "défaut. Retenu pour les séances suivantes."),
+        QTr("CommandLine", "simulateur"));
+    const QCommandLineOption language(
+        QStringLiteral("langue"),
+        QTr("CommandLine",
+            "Parle fr (français) ou en (anglais). Sans cette option : la langue choisie "
+            "la dernière fois, sinon celle du système si c'est le français ou l'anglais, "
+            "sinon l'anglais. Retenu pour les séances suivantes."),
+        QTr("CommandLine", "langue"));
+    parser.addOptions({onTop, palette, resetSettings, sim, language});
 
     const bool parsed = parser.parse(arguments);
     const preferences::CommandLine commandLine{
@@ -114,6 +143,7 @@ StartUp ReadCommandLine(const QStringList& arguments, std::ostream& out, std::os
         .positionalArguments = Utf8(parser.positionalArguments()),
         .unknownOptions = Utf8(parser.unknownOptionNames()),
         .simValues = Utf8(parser.values(sim)),
+        .languageValues = Utf8(parser.values(language)),
     };
     if (parsed && parser.isSet(QStringLiteral("help-all"))) {
         // Qt's own options are known only to process(), which prints them and leaves at once.

@@ -22,9 +22,9 @@ struct StartUp {
 
 // Reads the arguments (the program's name first) with Qt's QCommandLineParser: --help and
 // --version, whose texts it writes on `out`, and --on-top, --palette jour|nuit|nuit-rouge,
-// --reset-settings and --sim xplane|flightgear[:HOST[:PORT]]|aucun, which the preferences core
-// checks. What is wrong is one French line on
-// `errors`. The help is in French. A QCoreApplication must exist, named.
+// --reset-settings, --sim xplane|flightgear[:HOST[:PORT]]|aucun and --langue fr|en, which the
+// preferences core checks. What is wrong is one line on `errors`. The help and the errors are in
+// the current language (common/tr.h). A QCoreApplication must exist, named.
 StartUp ReadCommandLine(const QStringList& arguments, std::ostream& out, std::ostream& errors);
 
 }  // namespace ventrose::app

@@ -3,11 +3,10 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QIcon>
-#include <QLibraryInfo>
+#include <QLocale>
 #include <QMenu>
 #include <QSize>
 #include <QTimer>
-#include <QTranslator>
 #include <cstdlib>
 #include <iostream>
 #include <memory>
@@ -17,6 +16,7 @@
 
 #include "app/application.h"
 #include "app/command_line.h"
+#include "app/language_menu.h"
 #include "app/settings_store.h"
 #include "app/sim_link_loader.h"
 #include "app/sim_menu.h"
@@ -26,6 +26,7 @@
 #include "platform/qt/qt_host.h"
 #include "platform/qt/qt_view.h"
 #include "platform/runtime.h"
+#include "translations/language.h"
 
 namespace {
 
@@ -45,6 +46,22 @@ QIcon ApplicationIcon() {
     return icon;
 }
 
+// The language of the command line's own texts (--help, its errors), before the settings are
+// read: the one --langue names when it names one, else the system's.
+ventrose::common::Language CommandLineLanguage(const QStringList& arguments) {
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        QString value;
+        if (arguments[i] == QLatin1String("--langue") && i + 1 < arguments.size())
+            value = arguments[i + 1];
+        else if (arguments[i].startsWith(QLatin1String("--langue=")))
+            value = arguments[i].mid(9);
+        else
+            continue;
+        if (const auto asked = ventrose::common::LanguageNamed(value.toStdString())) return *asked;
+    }
+    return ventrose::translations::SystemLanguage();
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -54,6 +71,7 @@ int main(int argc, char** argv) {
         // --help and --version need no display.
         const QCoreApplication core(argc, argv);
         ventrose::app::NameTheApplication();
+        ventrose::translations::UseLanguage(CommandLineLanguage(QCoreApplication::arguments()));
         const StartUp start = ReadCommandLine(QCoreApplication::arguments(), std::cout, std::cerr);
         if (!start.options) return start.exitStatus;
         std::cerr << "ventrose: no display (neither DISPLAY nor WAYLAND_DISPLAY is set); run it on "
@@ -63,12 +81,7 @@ int main(int argc, char** argv) {
     }
     QApplication qtApplication(argc, argv);
     ventrose::app::NameTheApplication();
-    // Qt's own dialogs and buttons (files, printing) speak French, as the windows do, whatever
-    // the desktop's language. Without the translations installed they stay in English.
-    QTranslator qtFrench;
-    if (qtFrench.load(QStringLiteral("qtbase_fr"),
-                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QCoreApplication::installTranslator(&qtFrench);
+    ventrose::translations::UseLanguage(CommandLineLanguage(QCoreApplication::arguments()));
     const StartUp start = ReadCommandLine(QCoreApplication::arguments(), std::cout, std::cerr);
     if (!start.options) return start.exitStatus;
     // On Wayland the compositor finds the icon through the launcher, named after the desktop file.
@@ -82,6 +95,14 @@ int main(int argc, char** argv) {
         *start.options, reset ? ventrose::preferences::Preferences{} : settings.Read());
     // Forgotten at once, not only at the next save, and never read: whatever the file holds.
     if (reset) settings.Reset(preferences);
+    // Every window speaks the language chosen (on the command line, in the settings or in the
+    // menu); Qt's own dialogs and buttons (files, printing) speak it too. While only some windows
+    // have their English, a system in another language still starts in French, the language
+    // every window speaks whole: English is the person's choice until it is complete.
+    if (!ventrose::translations::UseLanguage(
+            preferences.language.value_or(ventrose::common::Language::French)))
+        std::cerr << "ventrose: the English translation could not be read; the windows stay "
+                     "in French\n";
     if (start.options->onTop && !ventrose::platform::qt::CanKeepOnTop())
         std::cerr << "ventrose: --on-top: under Wayland a window cannot keep itself above the "
                      "others; run Ventrose with QT_QPA_PLATFORM=xcb for that\n";
@@ -105,9 +126,12 @@ int main(int argc, char** argv) {
     // The simulator link: chosen on the command line, in the settings or in any window's menu,
     // and remembered with the rest. No socket exists until a link is chosen.
     std::optional<ventrose::simlink::LinkChoice> simLink = preferences.simLink;
+    // The language chosen, kept likewise; none while the system's is followed.
+    std::optional<ventrose::common::Language> language = preferences.language;
     const auto save = [&] {
         ventrose::preferences::Preferences kept = view.preferences();
         kept.simLink = simLink;
+        kept.language = language;
         settings.Write(kept);
     };
     view.onPreferencesChanged = save;
@@ -137,7 +161,18 @@ int main(int argc, char** argv) {
     };
     ventrose::app::SimMenu simMenu;
     simMenu.show(simLink);
-    view.displayMenu().moreEntries = [&](QMenu& menu) { simMenu.fill(menu); };
+    // Any window's «Langue / Language» applies at once to every window, open or not.
+    ventrose::app::LanguageMenu languageMenu;
+    languageMenu.languageChosen = [&](ventrose::common::Language chosen) {
+        language = chosen;
+        languageMenu.show(chosen);
+        ventrose::translations::ChangeLanguage(application.runtime(), chosen);
+        save();
+    };
+    view.displayMenu().moreEntries = [&](QMenu& menu) {
+        simMenu.fill(menu);
+        languageMenu.fill(menu);
+    };
     simMenu.linkChosen = [&](const std::optional<ventrose::simlink::LinkChoice>& chosen) {
         simLink = chosen;
         simMenu.show(simLink);

@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "common/digits.h"
+#include "common/tr.h"
 
 namespace ventrose::common {
 
@@ -24,7 +25,7 @@ int DecimalPlaces(std::string_view pattern) {
     return decimals;
 }
 
-std::string Render(DigitString number, std::string_view pattern) {
+std::string Render(DigitString number, std::string_view pattern, char decimalMark = ',') {
     const std::size_t point = pattern.find('.');
     const bool hasDecimals = point != std::string_view::npos;
     const std::string_view integerSection = pattern.substr(0, point);
@@ -87,7 +88,7 @@ std::string Render(DigitString number, std::string_view pattern) {
     for (; next < width; ++next) out.push_back(integerChar(next));  // pattern without placeholder
 
     if (hasDecimals) {
-        out.push_back(',');
+        out.push_back(decimalMark);
         int position = 0;
         for (const char c : decimalSection) {
             if (!IsPlaceholder(c)) {
@@ -105,6 +106,11 @@ std::string Render(DigitString number, std::string_view pattern) {
 std::string FormatNumber(double value, std::string_view pattern) {
     if (!std::isfinite(value)) return "???";
     return Render(detail::RoundedDigitsOf(value, DecimalPlaces(pattern)), pattern);
+}
+
+std::string FormatFigure(double value, std::string_view pattern) {
+    if (!std::isfinite(value)) return "???";
+    return Render(detail::RoundedDigitsOf(value, DecimalPlaces(pattern)), pattern, DecimalMark());
 }
 
 std::string FormatNumber(const Decimal& value, std::string_view pattern) {

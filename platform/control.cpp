@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <limits>
 
+#include "common/tr.h"
 #include "platform/form.h"
 #include "platform/runtime.h"
 #include "platform/text.h"
@@ -22,7 +23,10 @@ Control::Control(Form& form, const ControlDesign& design, std::size_t row, int i
       row_(row),
       index_(index),
       name_(index == 0 ? design.name : design.name + "(" + std::to_string(index) + ")"),
-      caption_(design.kind == ControlKind::TextBox ? std::string() : design.caption),
+      // A caption is the window's text, in the current language; a text box's text is a value.
+      caption_(design.kind == ControlKind::TextBox
+                   ? std::string()
+                   : common::TrText(form.design().name, design.caption)),
       text_(design.kind == ControlKind::TextBox ? design.caption : std::string()),
       selStart_(CharacterCount(text_)),
       value_(ClampTo16(design.value)),

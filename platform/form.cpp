@@ -3,6 +3,7 @@
 
 #include <stdexcept>
 
+#include "common/tr.h"
 #include "platform/runtime.h"
 
 namespace ventrose::platform {
@@ -10,7 +11,7 @@ namespace ventrose::platform {
 Form::Form(Runtime& runtime, const FormDesign& design)
     : runtime_(runtime),
       design_(design),
-      caption_(design.caption),
+      caption_(common::TrText(design.name, design.caption)),
       width_(design.width),
       handlers_(design.controls.size()) {
     runtime_.registerForm(*this);
@@ -233,7 +234,7 @@ void Form::fireUnload() {
 }
 
 void Form::createControls() {
-    caption_ = design_.caption;
+    caption_ = common::TrText(design_.name, design_.caption);
     width_ = design_.width;
     focused_ = nullptr;
     firstOf_.clear();

@@ -22,6 +22,20 @@ bool contains(const std::vector<Form*>& list, const Form& form) {
 
 void Runtime::registerForm(Form& form) { registered_.push_back(&form); }
 
+void Runtime::retranslate(common::Language previous) {
+    for (Form* f : registered_) {
+        const FormDesign& design = f->design();
+        if (f->caption() == common::TrTextIn(previous, design.name, design.caption))
+            f->setCaption(common::TrText(design.name, design.caption));
+        for (const std::unique_ptr<Control>& control : f->controls()) {
+            const ControlDesign& d = control->design();
+            if (d.kind == ControlKind::TextBox) continue;
+            if (control->caption() == common::TrTextIn(previous, design.name, d.caption))
+                control->setCaption(common::TrText(design.name, d.caption));
+        }
+    }
+}
+
 Form* Runtime::form(std::string_view name) const {
     for (Form* f : registered_)
         if (f->name() == name) return f;

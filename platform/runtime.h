@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "common/tr.h"
 #include "platform/host.h"
 #include "platform/observer.h"
 
@@ -41,6 +42,11 @@ public:
     void Unload(Form& form);
     // Ends the application at once: no handler runs after it.
     void End();
+    // After common::SetCurrentLanguage: every caption that still shows its design's text in
+    // `previous` now shows it in the current language, on every form, loaded or not. A caption
+    // the window's code has written since keeps it: its code writes it again in the new
+    // language.
+    void retranslate(common::Language previous);
     // The loaded forms, in load order.
     const std::vector<Form*>& Forms() const { return loaded_; }
     void MsgBox(const std::string& prompt, int style, const std::string& title);

@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "preferences/command_line.h"
 
+#include "common/tr.h"
+
 namespace ventrose::preferences {
 
 namespace {
 
-CommandLineError Error(std::string message) {
-    return {std::move(message) + " Voir ventrose --help."};
+CommandLineError Error(const std::string& message) {
+    return {message + common::Tr("CommandLine", " Voir ventrose --help.")};
 }
 
 }  // namespace
@@ -14,22 +16,26 @@ CommandLineError Error(std::string message) {
 std::variant<Options, CommandLineError> ValidateCommandLine(const CommandLine& commandLine) {
     if (!commandLine.unknownOptions.empty()) {
         const std::string& name = commandLine.unknownOptions.front();
-        return Error("Option inconnue « " + std::string(name.size() == 1 ? "-" : "--") + name +
-                     " ».");
+        return Error(common::Arg(common::Tr("CommandLine", "Option inconnue « %1 »."),
+                                 {(name.size() == 1 ? "-" : "--") + name}));
     }
     if (!commandLine.positionalArguments.empty()) {
-        return Error("Argument inattendu « " + commandLine.positionalArguments.front() + " ».");
+        return Error(common::Arg(common::Tr("CommandLine", "Argument inattendu « %1 »."),
+                                 {commandLine.positionalArguments.front()}));
     }
     Options options{.onTop = commandLine.onTop, .resetSettings = commandLine.resetSettings};
     for (const std::string& value : commandLine.paletteValues) {
         const std::optional<Palette> palette = ParsePalette(value);
         if (!palette) {
-            return Error("Palette inconnue « " + value + " » : choisir jour, nuit ou nuit-rouge.");
+            return Error(common::Arg(
+                common::Tr("CommandLine",
+                           "Palette inconnue « %1 » : choisir jour, nuit ou nuit-rouge."),
+                {value}));
         }
         if (options.palette && *options.palette != *palette) {
-            return Error("Deux palettes demandées : « " +
-                         std::string(PaletteName(*options.palette)) + " » et « " +
-                         std::string(PaletteName(*palette)) + " ».");
+            return Error(common::Arg(
+                common::Tr("CommandLine", "Deux palettes demandées : « %1 » et « %2 »."),
+                {PaletteName(*options.palette), PaletteName(*palette)}));
         }
         options.palette = palette;
     }
@@ -40,12 +46,25 @@ std::variant<Options, CommandLineError> ValidateCommandLine(const CommandLine& c
         }
         const auto& link = std::get<std::optional<simlink::LinkChoice>>(parsed);
         if (options.simGiven && options.simLink != link) {
-            return Error("Deux simulateurs demandés : « " +
-                         simlink::LinkChoiceText(options.simLink) + " » et « " +
-                         simlink::LinkChoiceText(link) + " ».");
+            return Error(common::Arg(
+                common::Tr("CommandLine", "Deux simulateurs demandés : « %1 » et « %2 »."),
+                {simlink::LinkChoiceText(options.simLink), simlink::LinkChoiceText(link)}));
         }
         options.simGiven = true;
         options.simLink = link;
+    }
+    for (const std::string& value : commandLine.languageValues) {
+        const std::optional<common::Language> language = common::LanguageNamed(value);
+        if (!language) {
+            return Error(common::Arg(
+                common::Tr("CommandLine", "Langue inconnue « %1 » : choisir fr ou en."), {value}));
+        }
+        if (options.language && *options.language != *language) {
+            return Error(common::Arg(
+                common::Tr("CommandLine", "Deux langues demandées : « %1 » et « %2 »."),
+                {common::LanguageCode(*options.language), common::LanguageCode(*language)}));
+        }
+        options.language = language;
     }
     return options;
 }
@@ -55,6 +74,7 @@ Preferences Apply(const Options& options, Preferences saved) {
     if (options.onTop) saved.onTop = true;
     if (options.palette) saved.palette = *options.palette;
     if (options.simGiven) saved.simLink = options.simLink;
+    if (options.language) saved.language = options.language;
     return saved;
 }
 

@@ -22,11 +22,12 @@ struct CommandLine {
     std::vector<std::string> paletteValues{};
     std::vector<std::string> positionalArguments{};
     std::vector<std::string> unknownOptions{};
-    std::vector<std::string> simValues{};  // every value given to --sim
+    std::vector<std::string> simValues{};       // every value given to --sim
+    std::vector<std::string> languageValues{};  // every value given to --langue
 };
 
 // What the command line asks for: --on-top, --palette jour|nuit|nuit-rouge, --reset-settings,
-// --sim xplane[:HOST[:PORT]]|flightgear[:HOST[:PORT]]|aucun.
+// --sim xplane[:HOST[:PORT]]|flightgear[:HOST[:PORT]]|aucun, --langue fr|en.
 struct Options {
     bool onTop = false;
     std::optional<Palette> palette{};
@@ -34,6 +35,7 @@ struct Options {
     // --sim was given: with a link (simlink/link_choice.h), or with "aucun".
     bool simGiven = false;
     std::optional<simlink::LinkChoice> simLink{};
+    std::optional<common::Language> language{};
     friend bool operator==(const Options&, const Options&) = default;
 };
 
@@ -46,12 +48,13 @@ struct CommandLineError {
 
 // The options, or the first thing wrong with them: an unknown option, then an argument the
 // program does not take, then the --palette values in their order (a palette it does not know,
-// or a second palette different from the first), then the --sim values likewise.
+// or a second palette different from the first), then the --sim values likewise, then the
+// --langue values likewise.
 std::variant<Options, CommandLineError> ValidateCommandLine(const CommandLine& commandLine);
 
 // The preferences of this run: --reset-settings starts again from the defaults (every window at
 // the place the window system gives it), then --on-top, --palette and --sim override what was
-// saved.
+// saved, and so does --langue.
 Preferences Apply(const Options& options, Preferences saved);
 
 }  // namespace ventrose::preferences

@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "common/tr.h"
 #include "preferences/geometry.h"
 #include "preferences/palette.h"
 #include "simlink/link_choice.h"
@@ -25,6 +26,8 @@ struct Preferences {
     std::map<std::string, Point, std::less<>> windowPositions{};
     // The simulator the windows follow, if any.
     std::optional<simlink::LinkChoice> simLink{};
+    // The language a person chose; none follows the system's (translations/language.h).
+    std::optional<common::Language> language{};
     friend bool operator==(const Preferences&, const Preferences&) = default;
 };
 

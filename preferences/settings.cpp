@@ -130,6 +130,14 @@ public:
                 warn(s.key,
                      "not \"aucun\" or a simulator with its host and port: " + Quoted(s.value));
             }
+        } else if (s.key == kLanguageKey) {
+            result_.preferences.language.reset();
+            if (!fits(s)) return;
+            if (const auto v = common::LanguageNamed(Lowered(s.value))) {
+                result_.preferences.language = *v;
+            } else {
+                warn(s.key, "not \"fr\" or \"en\": " + Quoted(s.value));
+            }
         } else if (const auto key = ParseWindowKey(s.key)) {
             PartialPosition& p = windows_[std::string(key->form)];
             std::optional<int>& coordinate = key->axis == Axis::X ? p.x : p.y;
@@ -191,6 +199,9 @@ std::vector<Setting> WriteSettings(const Preferences& preferences) {
     out.push_back({std::string(kOnTopKey), preferences.onTop ? "true" : "false"});
     out.push_back({std::string(kPaletteKey), std::string(PaletteName(preferences.palette))});
     out.push_back({std::string(kSimLinkKey), simlink::LinkChoiceText(preferences.simLink)});
+    if (preferences.language)
+        out.push_back(
+            {std::string(kLanguageKey), std::string(common::LanguageCode(*preferences.language))});
     for (const auto& [form, position] : preferences.windowPositions) {
         if (!IsWindowName(form) || !IsSavedPosition(position)) continue;
         out.push_back({PositionKey(form, Axis::X), std::to_string(position.x)});

@@ -16,6 +16,7 @@
 //   windows/<form>/y     its top edge, likewise
 //   sim/link             "aucun", or the simulator, its host and port: "xplane:127.0.0.1:49000"
 //                        (simlink/link_choice.h)
+//   display/language     "fr" or "en" (any letter case); absent while the system's is followed
 //
 // where <form> is a form name (IsWindowName). A position is two keys rather than one "x,y" value
 // because QSettings' INI files read an unquoted comma as a list separator, and a hand-edited
@@ -26,6 +27,7 @@ namespace ventrose::preferences {
 inline constexpr std::string_view kOnTopKey = "display/onTop";
 inline constexpr std::string_view kPaletteKey = "display/palette";
 inline constexpr std::string_view kSimLinkKey = "sim/link";
+inline constexpr std::string_view kLanguageKey = "display/language";
 
 // Beyond these the file is not one this program wrote: a value is not read, and more keys than
 // kMaxSettings make every setting ignored.

@@ -58,6 +58,8 @@ if ! xvfb_start 1280x1024x24 "$work/xvfb.log"; then
 fi
 # Qt warns on every start without it; the warning is noise here, not a difference.
 export XDG_RUNTIME_DIR=$work/runtime
+# The French program, whose main window's title it waits for, whatever this machine's language.
+export LANGUAGE=fr
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 export QT_QPA_PLATFORM=xcb
 

@@ -25,6 +25,8 @@ packages=(
   poppler-utils
   # Qt's own dialogs (files, printing, message box buttons) in French, as the windows are.
   qt6-translations-l10n
+  # lupdate and lrelease: the English translation (translations/), made and checked by the build.
+  qt6-l10n-tools
   # Geodesics on the WGS84 ellipsoid for the flight plan import (pkg-config geographiclib).
   libgeographiclib-dev
   # The simulator link's smoke test reads the real program as a screen reader does: a session

@@ -27,8 +27,9 @@ trap cleanup EXIT
 xvfb_start 2400x2000x24 || { echo "screenshots: the X server did not start" >&2; exit 1; }
 
 # Its data folder there too: the log window keeps its copy against a crash in it.
+# The French windows, whatever this machine's language.
 XDG_CONFIG_HOME=$settings XDG_DATA_HOME=$settings QT_SCALE_FACTOR=$scale \
-  "$build/app/ventrose" --palette "$palette" &
+  "$build/app/ventrose" --palette "$palette" --langue fr &
 app_pid=$!
 
 window() { xdotool search --sync --onlyvisible --name "^$1\$" | head -n 1; }

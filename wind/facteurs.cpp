@@ -18,8 +18,8 @@ Facteurs compute(int Vp) {
     // values (not the exact quotients) feed every later product.
     f.Fb = common::RoundDecimals(60.0 / Vp, 2);
     f.InvFb = common::RoundDecimals(Vp / 60.0, 1);
-    f.FbText = common::FormatNumber(f.Fb, "0.00");
-    f.InvFbText = common::FormatNumber(f.InvFb, "0.0 NM");
+    f.FbText = common::FormatFigure(f.Fb, "0.00");
+    f.InvFbText = common::FormatFigure(f.InvFb, "0.0 NM");
     return f;
 }
 

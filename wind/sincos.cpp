@@ -17,8 +17,8 @@ SinCos compute(int Alpha) {
     SinCos s;
     s.SinAlpha = common::RoundDecimals(std::sin(angle), 1);
     s.CosAlpha = common::RoundDecimals(std::cos(angle), 1);
-    s.SinAlphaText = common::FormatNumber(s.SinAlpha, "0.0");
-    s.CosAlphaText = common::FormatNumber(s.CosAlpha, "0.0");
+    s.SinAlphaText = common::FormatFigure(s.SinAlpha, "0.0");
+    s.CosAlphaText = common::FormatFigure(s.CosAlpha, "0.0");
     return s;
 }
 

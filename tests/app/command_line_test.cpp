@@ -5,6 +5,8 @@
 
 #include <sstream>
 
+#include "translations/language.h"
+
 namespace ventrose::app {
 namespace {
 
@@ -50,6 +52,7 @@ TEST(ReadCommandLine, StartsWithWhatTheOptionsAskFor) {
          {.simGiven = true,
           .simLink = simlink::LinkChoice{simlink::Simulator::XPlane, "192.168.1.20", 49001}}},
         {"no simulator", {"--sim", "aucun"}, {.simGiven = true}},
+        {"a language", {"--langue", "en"}, {.language = common::Language::English}},
         {"all three",
          {"--reset-settings", "--on-top", "--palette", "nuit"},
          {.onTop = true, .palette = Palette::Nuit, .resetSettings = true}},
@@ -79,6 +82,8 @@ TEST(ReadCommandLine, AWrongOptionIsOneFrenchLineAndStatusTwo) {
         {"a simulator missing", {"--sim"}, "« --sim » demande un simulateur"},
         {"a bad port", {"--sim", "flightgear:pc:99999"}, "Port « 99999 » invalide"},
         {"a value given to a flag", {"--on-top=oui"}, "« --on-top » ne prend pas de valeur"},
+        {"a language missing", {"--langue"}, "« --langue » demande une langue : fr ou en"},
+        {"an unknown language", {"--langue=de"}, "Langue inconnue « de » : choisir fr ou en"},
         {"an argument", {"vent.txt"}, "Argument inattendu « vent.txt »"},
         {"unknown before help", {"--help", "--bogus"}, "Option inconnue « --bogus »"},
     };
@@ -106,6 +111,23 @@ TEST(ReadCommandLine, HelpListsTheOptionsInFrench) {
             EXPECT_NE(run.out.find(expected), std::string::npos) << help << ": " << expected;
         }
     }
+}
+
+// In English the help is English throughout, Qt's own lines included, and so are the errors.
+TEST(ReadCommandLine, InEnglishTheHelpAndTheErrorsAreEnglish) {
+    ASSERT_TRUE(translations::UseLanguage(common::Language::English));
+    const Outcome help = Read({"--help"});
+    const Outcome wrong = Read({"--langue", "de"});
+    translations::UseLanguage(common::Language::French);
+    for (const char* expected :
+         {"Usage: ", "Options:", "Flight computer for flight simulator pilots.",
+          "--langue <language>", "--sim <simulator>", "Displays version information."}) {
+        EXPECT_NE(help.out.find(expected), std::string::npos) << expected << ": " << help.out;
+    }
+    EXPECT_EQ(help.out.find("Utilisation"), std::string::npos);
+    EXPECT_EQ(wrong.errors,
+              "ventrose: Unknown language \u201cde\u201d: choose fr or en. See ventrose --help.\n");
+    EXPECT_EQ(wrong.start.exitStatus, 2);
 }
 
 TEST(ReadCommandLine, VersionIsTheProgramsNameAndVersion) {

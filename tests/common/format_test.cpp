@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "common/format.h"
 
+#include "common/tr.h"
+
 #include <gtest/gtest.h>
 
 #include <cfloat>
@@ -129,6 +131,18 @@ INSTANTIATE_TEST_SUITE_P(
     [](const testing::TestParamInfo<DecimalFormatCase>& info) {
         return std::string(info.param.name);
     });
+
+// A figure a person reads takes the language's decimal mark; the rounding and every other
+// character are FormatNumber's.
+TEST(FormatFigure, TheDecimalMarkOfTheLanguage) {
+    EXPECT_EQ(FormatFigure(69.0 / 60.0, "0.0 NM"), "1,2 NM");
+    SetCurrentLanguage(Language::English);
+    EXPECT_EQ(FormatFigure(69.0 / 60.0, "0.0 NM"), "1.2 NM");
+    EXPECT_EQ(FormatFigure(-0.004, "0.00"), "0.00");
+    EXPECT_EQ(FormatFigure(120, "0 kts"), "120 kts");
+    EXPECT_EQ(FormatNumber(0.5, "0.00"), "0,50") << "not the files' numbers";
+    SetCurrentLanguage(Language::French);
+}
 
 TEST(FormatWhole, PlainDigits) {
     EXPECT_EQ(FormatWhole(0), "0");

@@ -33,6 +33,10 @@ TEST(ValidateCommandLine, AcceptsTheOptions) {
          {.simValues = {"flightgear", "flightgear:127.0.0.1:5401"}},
          {.simGiven = true,
           .simLink = simlink::LinkChoice{simlink::Simulator::FlightGear, "127.0.0.1", 5401}}},
+        {"--langue en", {.languageValues = {"en"}}, {.language = common::Language::English}},
+        {"the same language twice",
+         {.languageValues = {"fr", "fr"}},
+         {.language = common::Language::French}},
         {"all three",
          {.onTop = true, .resetSettings = true, .paletteValues = {"jour"}},
          {.onTop = true, .palette = Palette::Jour, .resetSettings = true}},
@@ -75,6 +79,12 @@ TEST(ValidateCommandLine, SaysInFrenchWhatIsWrong) {
         {"an argument",
          {.positionalArguments = {"nuit"}},
          "Argument inattendu « nuit ». Voir ventrose --help."},
+        {"unknown language, codes are lower case",
+         {.languageValues = {"EN"}},
+         "Langue inconnue « EN » : choisir fr ou en. Voir ventrose --help."},
+        {"two different languages",
+         {.languageValues = {"fr", "en"}},
+         "Deux langues demandées : « fr » et « en ». Voir ventrose --help."},
         {"an unknown option is told before a bad palette",
          {.paletteValues = {"bleu"}, .unknownOptions = {"pallete"}},
          "Option inconnue « --pallete ». Voir ventrose --help."},
@@ -107,6 +117,24 @@ TEST(ApplyOptions, TheCommandLineOverridesWhatWasSaved) {
               Preferences{.palette = Palette::Nuit});
     EXPECT_EQ(Apply({.simGiven = true}, withLink), saved) << "--sim aucun forgets the link";
     EXPECT_EQ(Apply({}, withLink), withLink);
+    EXPECT_EQ(Apply({.language = common::Language::English}, saved),
+              changed([](Preferences& p) { p.language = common::Language::English; }));
+}
+
+// In English the message is the translator's sentence with the values where it puts them, and
+// the help's reminder translated too.
+TEST(ValidateCommandLine, SpeaksTheCurrentLanguage) {
+    common::InstallTranslator([](const char*, const char* french) -> std::string {
+        if (std::string(french) == "Deux langues demandées : « %1 » et « %2 ».")
+            return "Asked for %2 after %1.";
+        return "|";
+    });
+    common::SetCurrentLanguage(common::Language::English);
+    const auto result = ValidateCommandLine({.languageValues = {"fr", "en"}});
+    common::SetCurrentLanguage(common::Language::French);
+    common::InstallTranslator(nullptr);
+    ASSERT_TRUE(std::holds_alternative<CommandLineError>(result));
+    EXPECT_EQ(std::get<CommandLineError>(result).message, "Asked for en after fr.|");
 }
 
 }  // namespace

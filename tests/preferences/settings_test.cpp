@@ -54,6 +54,9 @@ TEST(ReadSettings, OtherSpellingsOfTheValues) {
          {{"sim/link", "FlightGear"}},
          {.simLink = simlink::LinkChoice{simlink::Simulator::FlightGear, "127.0.0.1", 5401}}},
         {"no simulator", {{"sim/link", "aucun"}}, {}},
+        {"language in capitals",
+         {{"display/language", "EN"}},
+         {.language = common::Language::English}},
         {"leading zeros",
          {{"windows/a/x", "007"}, {"windows/a/y", "0"}},
          {.windowPositions = {{"a", {7, 0}}}}},
@@ -85,6 +88,9 @@ TEST(ReadSettings, BadValuesFallBackToTheDefaultWithAWarning) {
         {"unknown palette",
          {{"display/palette", "bleu"}},
          {{"display/palette", "not \"jour\", \"nuit\" or \"nuit-rouge\": \"bleu\""}}},
+        {"unknown language",
+         {{"display/language", "de"}},
+         {{"display/language", "not \"fr\" or \"en\": \"de\""}}},
         {"palette with a space",
          {{"display/palette", "nuit rouge"}},
          {{"display/palette", "not \"jour\", \"nuit\" or \"nuit-rouge\": \"nuit rouge\""}}},
@@ -224,6 +230,10 @@ TEST(WriteSettings, WritesEveryKeyInItsOrder) {
         {"windows/frmVitesse/y", "5"},
     };
     EXPECT_EQ(WriteSettings(p), expected);
+    // A language is written only once chosen: until then the system's is followed.
+    p.language = common::Language::English;
+    EXPECT_EQ(WriteSettings(p)[3], (Setting{"display/language", "en"}));
+    EXPECT_EQ(ReadSettings(WriteSettings(p)).preferences, p);
     EXPECT_EQ(
         WriteSettings(Preferences{}),
         (Settings{{"display/onTop", "false"}, {"display/palette", "jour"}, {"sim/link", "aucun"}}));

@@ -18,6 +18,7 @@
 #include <QToolTip>
 #include <QWindow>
 
+#include "app/language_menu.h"
 #include "app/sim_menu.h"
 #include "platform/qt/appearance.h"
 #include "platform/qt/display_menu.h"
@@ -26,6 +27,7 @@
 #include "platform/user_actions.h"
 #include "preferences/recolour.h"
 #include "tests/qt/app_under_test.h"
+#include "translations/language.h"
 
 namespace ventrose::testing {
 namespace {
@@ -295,6 +297,30 @@ TEST_F(DisplayTest, OnlyTheMainWindowTakesTheOnTopHintAndTheOthersAreOwnedByIt) 
     t_.view.setOnTop(false);
     EXPECT_FALSE(main_->windowFlags() & Qt::WindowStaysOnTopHint);
     EXPECT_EQ(main_->parentWidget(), nullptr);
+}
+
+// «Langue / Language», after the display's entries, turns every open window's captions to the
+// other language at once, on the widgets as in the model, and back.
+TEST_F(DisplayTest, TheLanguageMenuAppliesAtOnceToTheOpenWindows) {
+    app::LanguageMenu languages;
+    languages.languageChosen = [&](common::Language chosen) {
+        languages.show(chosen);
+        EXPECT_TRUE(translations::ChangeLanguage(t_.app.runtime(), chosen));
+    };
+    t_.view.displayMenu().moreEntries = [&](QMenu& menu) { languages.fill(menu); };
+    const QStringList expected =
+        kDisplayEntries + QStringList{QStringLiteral("Langue / Language/Français"),
+                                      QStringLiteral("Langue / Language/English")};
+    EXPECT_EQ(MenuAfter([&] { RightClick(*main_); }), expected);
+    auto text = [&](const char* name) { return mainWidget(name).property("text").toString(); };
+    languages.action(common::Language::English)->trigger();
+    EXPECT_EQ(text("cmdQuit"), QStringLiteral("Quit"));
+    EXPECT_EQ(main_->windowTitle(), QStringLiteral("Ventrose for FS"));
+    EXPECT_EQ(main()["cmdQuit"].caption(), "Quit");
+    languages.action(common::Language::French)->trigger();
+    EXPECT_EQ(text("cmdQuit"), QStringLiteral("Quitter"));
+    EXPECT_EQ(main_->windowTitle(), QStringLiteral("Ventrose pour FS"));
+    EXPECT_TRUE(languages.action(common::Language::French)->isChecked());
 }
 
 // A pilot who set X-Plane's port, chose «Aucun» for a while, then X-Plane again, finds the port

@@ -108,6 +108,8 @@ void Runner::execute(const Step& s) {
         fail(s, "an application still running", "it has ended");
         return;
     }
+    // Played before the application started (ScenarioLanguage).
+    if (w == "language") return;
     if (w == "expect") return expect(s);
     if (w == "refused") return refused(s);
     if (documents(s)) return;

@@ -136,12 +136,23 @@ TEST(Runner, RejectsMalformedStepsWithTheirLine) {
         {"drop frmLog.txtRm(1) \"plan.fms\"\n", 1},
         {"paste a.b \"\\u00E\"\n", 1},
         {"paste a.b \"\\uD800\"\n", 1},
+        {"language de\n", 1},
+        {"language \"en\"\n", 1},
+        {"click frmMainCalc.cmdClear\nlanguage en\n", 2},
     };
     for (const Row& row : rows) {
         const Scenario s = ParseScenario(row.text);
         ASSERT_TRUE(s.error) << row.text;
         EXPECT_EQ(s.error->line, row.line) << row.text;
     }
+}
+
+TEST(Runner, TheLanguageOfAFileIsItsFirstStep) {
+    EXPECT_EQ(ScenarioLanguage(ParseScenario("language en\nclick frmMainCalc.cmdClear\n")),
+              common::Language::English);
+    EXPECT_EQ(ScenarioLanguage(ParseScenario("language fr\n")), common::Language::French);
+    EXPECT_EQ(ScenarioLanguage(ParseScenario("click frmMainCalc.cmdClear\n")),
+              common::Language::French);
 }
 
 // A row of a window's table is named by its column and its row, from 1, in targets and in

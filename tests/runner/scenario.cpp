@@ -468,6 +468,13 @@ std::string Quote(const std::string& text) {
     return out + "\"";
 }
 
+common::Language ScenarioLanguage(const Scenario& scenario) {
+    if (scenario.steps.empty() || scenario.steps.front().word != "language")
+        return common::Language::French;
+    return common::LanguageNamed(scenario.steps.front().args.front())
+        .value_or(common::Language::French);
+}
+
 Scenario ParseScenario(const std::string& text) {
     Scenario scenario;
     std::istringstream in(text);
@@ -492,7 +499,17 @@ Scenario ParseScenario(const std::string& text) {
         step.word = words[0];
         step.args.assign(words.begin() + 1, words.end());
         step.quoted.erase(step.quoted.begin());
-        if (auto error = check(step)) {
+        if (step.word == "language") {
+            // The application speaks it from its start: nothing may come before.
+            if (!scenario.steps.empty()) {
+                scenario.error = ParseError{number, "language is a file's first step"};
+                return scenario;
+            }
+            if (step.args.size() != 1 || step.quoted[0] || !common::LanguageNamed(step.args[0])) {
+                scenario.error = ParseError{number, "language takes fr or en"};
+                return scenario;
+            }
+        } else if (auto error = check(step)) {
             scenario.error = ParseError{number, *error};
             return scenario;
         }

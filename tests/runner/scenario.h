@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "common/tr.h"
 #include "platform/clock.h"
 
 namespace ventrose::scenario {
@@ -35,6 +36,10 @@ struct Scenario {
 // Reads a whole file's text. Every step word and its arguments are checked here, so that a
 // file that cannot be parsed is reported before anything runs.
 Scenario ParseScenario(const std::string& text);
+
+// The language the file's application starts in: that of its first step `language fr|en`,
+// French without one.
+common::Language ScenarioLanguage(const Scenario& scenario);
 
 // A keydown step's key ("Up", "Down", "Tab", "Shift+Tab") as the model's key code and shift
 // mask (platform/user_actions.h); nothing for another name.

@@ -11,6 +11,7 @@
 #include "tests/runner/qt/qt_driver.h"
 #include "tests/runner/qt/quiet_notices.h"
 #include "tests/runner/runner.h"
+#include "translations/language.h"
 
 namespace ventrose::scenario {
 
@@ -28,7 +29,21 @@ QtSession::QtSession(int& argc, char** argv, bool qt) : argc_(argc), argv_(argv)
 
 QtSession::~QtSession() = default;
 
+void QtSession::speak(const Scenario& scenario) {
+    const common::Language language = ScenarioLanguage(scenario);
+    if (language == common::CurrentLanguage()) return;
+    // Qt's translators need an application, which the headless mode otherwise makes only to
+    // print. A French file after an English one needs only the source texts back.
+    if (language == common::Language::French) {
+        common::SetCurrentLanguage(language);
+        return;
+    }
+    ensureApplication();
+    translations::UseLanguage(language);
+}
+
 bool QtSession::run(const std::string& file, const Scenario& scenario, std::ostream& out) {
+    speak(scenario);
     QtDriver driver(&files_);
     FakeSimulator simulator([] {});
     Runner runner(file, scenario, driver, out, &simulator);
@@ -36,6 +51,7 @@ bool QtSession::run(const std::string& file, const Scenario& scenario, std::ostr
 }
 
 bool QtSession::runHeadless(const std::string& file, const Scenario& scenario, std::ostream& out) {
+    speak(scenario);
     HeadlessDriver driver(&files_);
     FakeSimulator simulator([this] { ensureApplication(); });
     Runner runner(file, scenario, driver, out, &simulator);

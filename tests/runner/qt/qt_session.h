@@ -34,6 +34,8 @@ private:
     // The headless mode has no QApplication; printing (fonts) and the simulator's sockets (an
     // event loop) start an off-screen QGuiApplication, kept for the rest of the run.
     void ensureApplication();
+    // Speaks the file's language (ScenarioLanguage) before its application is made.
+    void speak(const Scenario& scenario);
 
     // The program's files.
     class Files : public platform::DocumentFiles {
