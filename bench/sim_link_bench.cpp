@@ -43,6 +43,15 @@
 
 namespace {
 
+// The link's subscriptions, read and answered by nobody: what is left is who sent them, where
+// the bench's replies go.
+void TakeRequests(QUdpSocket& xplane, QHostAddress& requester, quint16& requesterPort) {
+    while (xplane.hasPendingDatagrams()) {
+        char request[413];
+        xplane.readDatagram(request, sizeof request, &requester, &requesterPort);
+    }
+}
+
 using ventrose::simlink::LinkChoice;
 using ventrose::simlink::Simulator;
 
@@ -130,10 +139,7 @@ double DatagramToLabelsP99Ns() {
     RunFor(300);
     QHostAddress requester;
     quint16 requesterPort = 0;
-    while (xplane.hasPendingDatagrams()) {
-        char request[413];
-        xplane.readDatagram(request, sizeof request, &requester, &requesterPort);
-    }
+    TakeRequests(xplane, requester, requesterPort);
     std::vector<double> samples;
     feed.clock.start();
     for (int i = 0; i < 40; ++i) {
@@ -222,10 +228,7 @@ ThroughTop DatagramThroughTop(ventrose::app::Application& application,
     RunFor(300);
     QHostAddress requester;
     quint16 requesterPort = 0;
-    while (xplane.hasPendingDatagrams()) {
-        char request[413];
-        xplane.readDatagram(request, sizeof request, &requester, &requesterPort);
-    }
+    TakeRequests(xplane, requester, requesterPort);
     const auto points = ventrose::bench::Points();
     std::vector<double> samples;
     std::vector<double> windows;
