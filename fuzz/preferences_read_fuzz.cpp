@@ -41,7 +41,9 @@ std::vector<Setting> Split(std::string_view text) {
 }
 
 bool IsKnownKey(std::string_view key) {
-    if (key.empty() || key == kOnTopKey || key == kPaletteKey || key == kSimLinkKey) return true;
+    if (key.empty() || key == kOnTopKey || key == kPaletteKey || key == kSimLinkKey ||
+        key == kLanguageKey)
+        return true;
     if (!key.starts_with("windows/") || !(key.ends_with("/x") || key.ends_with("/y"))) return false;
     return IsWindowName(key.substr(8, key.size() - 10));
 }

@@ -16,7 +16,7 @@
 //   windows/<form>/y     its top edge, likewise
 //   sim/link             "aucun", or the simulator, its host and port: "xplane:127.0.0.1:49000"
 //                        (simlink/link_choice.h)
-//   display/language     "fr" or "en" (any letter case); absent while the system's is followed
+//   display/language     "fr" or "en" (any letter case); absent: French, for now
 //
 // where <form> is a form name (IsWindowName). A position is two keys rather than one "x,y" value
 // because QSettings' INI files read an unquoted comma as a list separator, and a hand-edited
