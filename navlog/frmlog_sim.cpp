@@ -7,6 +7,7 @@
 #include "navlog/frmlog.h"
 #include "platform/palette.h"
 #include "simlink/inputs.h"
+#include "simlink/link_choice.h"
 #include "waypointpass/current_leg_text.h"
 #include "waypointpass/time_of_day.h"
 
@@ -20,17 +21,14 @@ using waypointpass::LegLine;
 constexpr const char* kCurrentLegNote = "Étape en cours";
 constexpr platform::Colour kCurrentLegColour = platform::palette::kBlue;
 
-std::string SimulatorName(simlink::Simulator simulator) {
-    return simulator == simlink::Simulator::XPlane ? "X-Plane" : "FlightGear";
-}
-
 // Why a command that takes a value from the simulator cannot act now, in the words of the link's
 // own status («X-Plane : pas de données»); empty when it can.
 std::string SimulatorReason(const std::optional<simlink::Simulator>& simulator, bool receiving,
                             bool hasValue, std::string_view missing) {
     if (!simulator) return "Aucun simulateur relié";
-    if (!receiving) return SimulatorName(*simulator) + " : pas de données";
-    if (!hasValue) return SimulatorName(*simulator) + " : " + std::string(missing);
+    if (!receiving) return std::string(simlink::SimulatorName(*simulator)) + " : pas de données";
+    if (!hasValue)
+        return std::string(simlink::SimulatorName(*simulator)) + " : " + std::string(missing);
     return {};
 }
 
