@@ -64,10 +64,11 @@ std::optional<Decimal> Decimal::FromParts(bool negative, UInt128 coefficient, in
 }
 
 std::optional<Decimal> Decimal::Parse(std::string_view text) {
-    if (!detail::IsNumberText(text)) return std::nullopt;
+    const char mark = DecimalMark();
+    if (!detail::IsNumberText(text, mark)) return std::nullopt;
     const bool negative = text.front() == '-';
     if (negative) text.remove_prefix(1);
-    const std::size_t comma = text.find(',');
+    const std::size_t comma = text.find(mark);
     const std::string_view integerPart = text.substr(0, comma);
     const std::string_view fraction =
         comma == std::string_view::npos ? std::string_view{} : text.substr(comma + 1);

@@ -42,8 +42,9 @@ double Floor(double value) { return std::floor(value); }
 double Abs(double value) { return std::fabs(value); }
 
 std::optional<double> ParseNumber(std::string_view text) {
-    if (!detail::IsNumberText(text)) return std::nullopt;
-    // std::from_chars ignores the locale but wants '.', so the text is copied with the comma
+    const char mark = DecimalMark();
+    if (!detail::IsNumberText(text, mark)) return std::nullopt;
+    // std::from_chars ignores the locale but wants '.', so the text is copied with the mark
     // replaced; a local buffer covers anything typed by hand.
     char local[64];
     std::string heap;
@@ -56,9 +57,9 @@ std::optional<double> ParseNumber(std::string_view text) {
     bool inFraction = false;
     for (std::size_t i = 0; i < text.size(); ++i) {
         const char c = text[i];
-        if (c == ',') inFraction = true;
+        if (c == mark) inFraction = true;
         if (!inFraction && c >= '1' && c <= '9') integerPartZero = false;
-        buffer[i] = c == ',' ? '.' : c;
+        buffer[i] = c == mark ? '.' : c;
     }
     double value = 0;
     const auto read = std::from_chars(buffer, buffer + text.size(), value);
@@ -70,6 +71,14 @@ std::optional<double> ParseNumber(std::string_view text) {
         return std::nullopt;
     }
     return value;
+}
+
+std::string RetypeNumber(std::string_view text, Language from, Language to) {
+    std::string retyped(text);
+    if (!detail::IsNumberText(text, DecimalMark(from))) return retyped;
+    for (char& c : retyped)
+        if (c == DecimalMark(from)) c = DecimalMark(to);
+    return retyped;
 }
 
 }  // namespace ventrose::common

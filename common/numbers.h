@@ -3,7 +3,10 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <string_view>
+
+#include "common/tr.h"
 
 namespace ventrose::common {
 
@@ -17,9 +20,14 @@ double Truncate(double value);  // toward zero: -3.7 gives -3
 double Floor(double value);     // greatest whole number not above: -3.2 gives -4
 double Abs(double value);
 
-// Reads a number typed in a text box: an optional leading '-', digits and at most one ',' as
-// the decimal separator, with at least one digit. Nullopt on anything else («», «,», «-»,
+// Reads a number typed in a text box: an optional leading '-', digits and at most one decimal
+// mark (the current language's, common::DecimalMark()), with at least one digit. Nullopt on anything else («», «,», «-»,
 // «1,2,3», «5-3», «5-», letters) and on a value too large for a finite double.
 std::optional<double> ParseNumber(std::string_view text);
+
+// A typed number carried over to another language's decimal mark when the language changes:
+// «12,5» typed in French reads «12.5» in English. Any text that is not a number in `from`'s mark
+// («», «-», «12,5» already in English's) comes back as it is.
+std::string RetypeNumber(std::string_view text, Language from, Language to);
 
 }  // namespace ventrose::common

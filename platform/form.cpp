@@ -229,6 +229,10 @@ void Form::fireLoad() {
     if (!runtime_.ended() && load_) load_();
 }
 
+void Form::fireLanguageChange(common::Language previous) {
+    if (!runtime_.ended() && loaded_ && languageChange_) languageChange_(previous);
+}
+
 void Form::fireUnload() {
     if (!runtime_.ended() && unload_) unload_();
 }

@@ -9,6 +9,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "common/tr.h"
 #include "platform/control.h"
 #include "platform/design.h"
 
@@ -96,6 +97,12 @@ public:
     void onLoad(std::function<void()> handler) { load_ = std::move(handler); }
     void onUnload(std::function<void()> handler) { unload_ = std::move(handler); }
     void onClick(std::function<void()> handler) { click_ = std::move(handler); }  // the bare window
+    // The language changed while the window is loaded (its design's captions have already
+    // followed): the window writes again, in the new language, every text its code writes, and
+    // carries typed numbers over to the new decimal mark. `previous` is the language before.
+    void onLanguageChange(std::function<void(common::Language previous)> handler) {
+        languageChange_ = std::move(handler);
+    }
     // A file a person dropped onto the window, by its path. A window without this handler
     // takes no files: its views refuse a drag over it.
     void onDropFile(std::function<void(const std::string& path)> handler) {
@@ -135,6 +142,7 @@ private:
     void destroyControls();
     void fireLoad();
     void fireUnload();
+    void fireLanguageChange(common::Language previous);
     const ControlHandlers* handlersOf(const Control& control) const;
 
     struct NameHash {
@@ -156,6 +164,7 @@ private:
     std::vector<ControlHandlers> handlers_;  // by design row
     std::function<void()> load_, unload_, click_;
     std::function<bool()> queryUnload_;
+    std::function<void(common::Language)> languageChange_;
     std::function<void(const std::string&)> dropFile_;
     Control* focused_ = nullptr;
 };

@@ -34,6 +34,11 @@ void Runtime::retranslate(common::Language previous) {
                 control->setCaption(common::TrText(design.name, d.caption));
         }
     }
+    // Then each loaded window writes its own texts again, in load order; a copy, as a handler
+    // may load or unload windows.
+    const std::vector<Form*> loaded = loaded_;
+    for (Form* f : loaded)
+        if (contains(loaded_, *f)) f->fireLanguageChange(previous);
 }
 
 Form* Runtime::form(std::string_view name) const {

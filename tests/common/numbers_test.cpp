@@ -110,5 +110,27 @@ TEST(ParseNumber, RejectsEverythingElse) {
     for (const auto& text : rows) EXPECT_EQ(ParseNumber(text), std::nullopt) << text;
 }
 
+// In English the point is the mark and the comma is refused, as the point is in French; a typed
+// number follows a change of language, anything else stays as it is.
+TEST(ParseNumber, TakesTheCurrentLanguagesMark) {
+    SetCurrentLanguage(Language::English);
+    EXPECT_EQ(ParseNumber("-12.5"), -12.5);
+    EXPECT_EQ(ParseNumber("12,5"), std::nullopt);
+    SetCurrentLanguage(Language::French);
+    const struct {
+        std::string text;
+        Language from, to;
+        std::string expected;
+    } rows[] = {
+        {"-12,5", Language::French, Language::English, "-12.5"},
+        {"12.5", Language::English, Language::French, "12,5"},
+        {"12.5", Language::French, Language::English, "12.5"},
+        {"1,2,3", Language::French, Language::English, "1,2,3"},
+        {"12,5", Language::French, Language::French, "12,5"},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(RetypeNumber(row.text, row.from, row.to), row.expected) << row.text;
+}
+
 }  // namespace
 }  // namespace ventrose::common

@@ -70,6 +70,22 @@ TEST_F(RetranslateTest, DesignCaptionsFollowTheLanguageAndWrittenOnesStay) {
     EXPECT_EQ(form["lblEcrit"].caption(), "12 NM");
 }
 
+// A loaded window hears of the change after its captions have followed, with the language before;
+// one not loaded does not.
+TEST_F(RetranslateTest, ALoadedWindowWritesItsTextsAgain) {
+    Langue loaded(runtime), unloaded(runtime);
+    runtime.Load(loaded);
+    std::string heard, unheard;
+    loaded.onLanguageChange([&](common::Language previous) {
+        heard = loaded["lblFixe"].caption() + " from " + std::string(common::LanguageCode(previous));
+    });
+    unloaded.onLanguageChange([&](common::Language) { unheard = "heard"; });
+    common::SetCurrentLanguage(common::Language::English);
+    runtime.retranslate(common::Language::French);
+    EXPECT_EQ(heard, "Time from fr");
+    EXPECT_EQ(unheard, "");
+}
+
 // A window loaded after the change is made in the new language; one unloaded before it too.
 TEST_F(RetranslateTest, AWindowNotLoadedComesInTheNewLanguage) {
     Langue form(runtime);
