@@ -27,8 +27,9 @@ public:
     static std::optional<Decimal> FromParts(bool negative, UInt128 coefficient, int scale);
 
     // Reads an optional leading '-', digits and at most one decimal mark (the current language's:
-    // «12,5», «,5», «7,» in French, «12.5» in English; «007», «-40»), with at least one digit. Nullopt on anything else, and on a
-    // number that needs more than 96 bits of coefficient or 28 decimals.
+    // «12,5», «,5», «7,» in French, «12.5» in English; «007», «-40»), with at least one digit.
+    // Nullopt on anything else, and on a number that needs more than 96 bits of coefficient or 28
+    // decimals.
     static std::optional<Decimal> Parse(std::string_view text);
 
     bool negative() const { return negative_; }

@@ -21,8 +21,9 @@ double Floor(double value);     // greatest whole number not above: -3.2 gives -
 double Abs(double value);
 
 // Reads a number typed in a text box: an optional leading '-', digits and at most one decimal
-// mark (the current language's, common::DecimalMark()), with at least one digit. Nullopt on anything else («», «,», «-»,
-// «1,2,3», «5-3», «5-», letters) and on a value too large for a finite double.
+// mark (the current language's, common::DecimalMark()), with at least one digit. Nullopt on
+// anything else («», «,», «-», «1,2,3», «5-3», «5-», letters) and on a value too large for a finite
+// double.
 std::optional<double> ParseNumber(std::string_view text);
 
 // A typed number carried over to another language's decimal mark when the language changes:

@@ -395,7 +395,7 @@ void FrmLog::showLegResults(int row) {
     lblVsExacte[row]->setCaption(given ? r.VsExacteText : none);
     const bool impossible = given && !r.exactPossible;
     for (const platform::LabelArrayRef* exact : {&lblCapExact, &lblVsExacte})
-        (*exact)[row]->setToolTipText(impossible ? std::string(wind::kCapImpossibleText) : none);
+        (*exact)[row]->setToolTipText(impossible ? wind::CapImpossibleText() : none);
     lblVsR[row]->setCaption(given ? r.VsMadeGoodText : none);
     lblTsv[row]->setCaption(given ? r.TsvText : none);
     lblTav[row]->setCaption(given ? r.TavText : none);

@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "common/format.h"
+#include "common/tr.h"
 
 namespace ventrose::wind {
 
@@ -77,45 +78,49 @@ ExactTriangle SolveExactTriangle(double Vp, double Rm, double V, double Vw) {
                  static_cast<char>('0' + t.CapShown / 10 % 10),
                  static_cast<char>('0' + t.CapShown % 10)};
     t.CapText += " °";
-    t.VsText = common::FormatNumber(t.Vs, "0 kts");
+    t.VsText = common::FormatNumber(t.Vs, common::Tr("Units", "0 kts"));
     return t;
 }
 
 ExactComparison CompareExact(const ExactTriangle& exact, const Triangle& method,
                              const TempsDistance& leg, const TempsAvecVent& methodTime, double Vp) {
     ExactComparison c;
-    std::string ecart;
-    ecart.reserve(64);
-    ecart = "Écart : cap ";
-    std::string time = "X";
+    std::string cap = "X", vs = "X", time = "X";
     if (exact.possible) {
-        c.CapText = "Cap exact : " + exact.CapText;
-        c.VsText = "Vs exacte : " + exact.VsText;
+        c.CapText = common::Arg(common::Tr("ExactTriangle", "Cap exact : %1"), {exact.CapText});
+        c.VsText = common::Arg(common::Tr("ExactTriangle", "Vs exacte : %1"), {exact.VsText});
         // The method's heading may be written above 360 («362 °») or as «000 °»: the
         // difference is taken the short way round.
-        double cap = std::fmod(common::RoundDecimals(method.Cap, 0) - exact.CapShown, 360.0);
-        if (cap > 180) {
-            cap -= 360;
-        } else if (cap <= -180) {
-            cap += 360;
+        double capDifference =
+            std::fmod(common::RoundDecimals(method.Cap, 0) - exact.CapShown, 360.0);
+        if (capDifference > 180) {
+            capDifference -= 360;
+        } else if (capDifference <= -180) {
+            capDifference += 360;
         }
-        ecart += Signed(cap, " °");
-        ecart += ", Vs ";
-        ecart += Signed(common::RoundDecimals(method.Vs, 0) - common::RoundDecimals(exact.Vs, 0),
-                        " kts");
+        cap = Signed(capDifference, " °");
+        vs = Signed(common::RoundDecimals(method.Vs, 0) - common::RoundDecimals(exact.Vs, 0),
+                    common::Tr("Units", " kts"));
         const std::optional<std::int16_t> exactTime = MinutesWithWind(leg.D, exact.Vs);
         if (methodTime.Tav && exactTime)
-            time = Signed(static_cast<double>(*methodTime.Tav - *exactTime), " mn");
+            time = Signed(static_cast<double>(*methodTime.Tav - *exactTime),
+                          common::Tr("Units", " mn"));
     } else {
-        c.CapText = kCapImpossibleText;
-        c.VsText = "Vs exacte : X";
-        ecart += "X, Vs X";
+        c.CapText = CapImpossibleText();
+        c.VsText = common::Arg(common::Tr("ExactTriangle", "Vs exacte : %1"), {"X"});
     }
     const double distance =
         common::RoundDecimals(leg.D, 0) - common::RoundDecimals(leg.Tsv * Vp / 60, 0);
-    c.EcartDistanceText = ecart + ", distance " + Signed(distance, " NM");
-    c.EcartTempsText = std::move(ecart) + ", temps " + time;
+    c.EcartDistanceText =
+        common::Arg(common::Tr("ExactTriangle", "Écart : cap %1, Vs %2, distance %3"),
+                    {cap, vs, Signed(distance, " NM")});
+    c.EcartTempsText = common::Arg(common::Tr("ExactTriangle", "Écart : cap %1, Vs %2, temps %3"),
+                                   {cap, vs, time});
     return c;
+}
+
+std::string CapImpossibleText() {
+    return common::Tr("ExactTriangle", "cap impossible : vent traversier > Vp");
 }
 
 }  // namespace ventrose::wind

@@ -9,8 +9,10 @@
 
 namespace ventrose::wind {
 
-// What the main window and the log say when no heading holds the course.
+// What the main window and the log say when no heading holds the course: the French, and the
+// text in the current language.
 inline constexpr std::string_view kCapImpossibleText = "cap impossible : vent traversier > Vp";
+std::string CapImpossibleText();
 
 // The wind triangle solved exactly on a flat earth, beside the base-factor method's rounded
 // sines and maximum drift, so that a pilot sees how far the method strays.

@@ -19,6 +19,8 @@ FrmMainCalc::FrmMainCalc(platform::Runtime& runtime) : Form(runtime, Design()) {
         Form_Load();
         suivi_.loaded();
     });
+    // Every text the window writes comes from CalculVent; the bars hold no text.
+    onLanguageChange([this](common::Language) { CalculVent(); });
     hscVp.onChange([this] { hscVp_Change(); });
     hscRm.onChange([this] { hscRm_Change(); });
     hscV.onChange([this] { hscV_Change(); });
@@ -108,7 +110,7 @@ void FrmMainCalc::Form_Load() {
     Fb = InvFb = 0;
     V = Rm = 0;
     Alpha = 0;
-    TypeVent = "vent de face";
+    TypeVent = common::Tr("TypeVent", "vent de face");
     CasVent = 0;
     D = Tsv = 0;
     Vw = 0;

@@ -5,6 +5,7 @@
 
 #include "common/format.h"
 #include "common/numbers.h"
+#include "common/tr.h"
 
 namespace ventrose::wind {
 
@@ -29,14 +30,14 @@ TempsDistance CalculTempsDistance(ModeVol mode, double entered, double Fb, doubl
         r.DEntryText = common::FormatNumber(r.D, " 0 NM");
         r.DText = common::FormatNumber(r.D, "0 NM");
         r.Tsv = r.D * Fb;
-        r.TsvText = common::FormatNumber(r.Tsv, "0 mn");
-        r.TsvEntryText = common::FormatNumber(r.Tsv, " 0 mn");
+        r.TsvText = common::FormatNumber(r.Tsv, common::Tr("Units", "0 mn"));
+        r.TsvEntryText = common::FormatNumber(r.Tsv, common::Tr("Units", " 0 mn"));
         r.computedEntry = EntryValue(r.Tsv, kTsvMax);
     } else {
         r.Tsv = entered;
         // No space before "mn" in this mode: the window's historical text.
-        r.TsvEntryText = common::FormatNumber(r.Tsv, " 0mn");
-        r.TsvText = common::FormatNumber(r.Tsv, "0 mn");
+        r.TsvEntryText = common::FormatNumber(r.Tsv, common::Tr("Units", " 0mn"));
+        r.TsvText = common::FormatNumber(r.Tsv, common::Tr("Units", "0 mn"));
         r.D = r.Tsv * InvFb;
         r.DText = common::FormatNumber(r.D, "0 NM");
         r.DEntryText = common::FormatNumber(r.D, " 0 NM");
@@ -56,14 +57,14 @@ std::optional<std::int16_t> MinutesWithWind(double D, double Vs) {
 TempsAvecVent CalculTempsAvecVent(double D, double Vs) {
     TempsAvecVent r;
     if (!(Vs > 0)) {
-        r.TavText = "X";
+        r.TavText.assign(1, 'X');  // not = "X": GCC 12 then warns of an overlap that is not there
         return r;
     }
     r.Tav = MinutesWithWind(D, Vs);
     if (r.Tav) {
-        r.TavText = common::FormatNumber(static_cast<double>(*r.Tav), "0 mn");
+        r.TavText = common::FormatNumber(static_cast<double>(*r.Tav), common::Tr("Units", "0 mn"));
     } else {
-        r.TavText = "> 32767 mn";
+        r.TavText = common::Tr("Units", "> 32767 mn");
     }
     return r;
 }

@@ -5,6 +5,7 @@
 #include <array>
 
 #include "common/format.h"
+#include "common/tr.h"
 
 namespace ventrose::wind {
 
@@ -12,25 +13,25 @@ namespace {
 
 // Texts by case number (index 0 unused). Case 15 keeps the spelling "perpendicailaire" that the
 // program has always shown; case 3, the same wind reached with V >= Rm, is spelt correctly.
-constexpr std::array<std::string_view, 18> kTexts = {
+constexpr std::array<const char*, 18> kTexts = {
     "",
-    "vent de face",
-    "vent traversier de face à droite",
-    "vent perpendiculaire à droite",
-    "vent traversier arrière à droite",
-    "vent de dos",
-    "vent traversier arrière à gauche",
-    "vent perpendiculaire à gauche",
-    "vent traversier de face à gauche",
-    "vent de face",
-    "vent traversier de face à gauche",
-    "vent perpendiculaire à gauche",
-    "vent traversier arrière à gauche",
-    "vent de dos",
-    "vent traversier arrière à droite",
-    "vent perpendicailaire à droite",
-    "vent traversier de face à droite",
-    "vent de face",
+    common::TrNoop("TypeVent", "vent de face"),
+    common::TrNoop("TypeVent", "vent traversier de face à droite"),
+    common::TrNoop("TypeVent", "vent perpendiculaire à droite"),
+    common::TrNoop("TypeVent", "vent traversier arrière à droite"),
+    common::TrNoop("TypeVent", "vent de dos"),
+    common::TrNoop("TypeVent", "vent traversier arrière à gauche"),
+    common::TrNoop("TypeVent", "vent perpendiculaire à gauche"),
+    common::TrNoop("TypeVent", "vent traversier de face à gauche"),
+    common::TrNoop("TypeVent", "vent de face"),
+    common::TrNoop("TypeVent", "vent traversier de face à gauche"),
+    common::TrNoop("TypeVent", "vent perpendiculaire à gauche"),
+    common::TrNoop("TypeVent", "vent traversier arrière à gauche"),
+    common::TrNoop("TypeVent", "vent de dos"),
+    common::TrNoop("TypeVent", "vent traversier arrière à droite"),
+    common::TrNoop("TypeVent", "vent perpendicailaire à droite"),
+    common::TrNoop("TypeVent", "vent traversier de face à droite"),
+    common::TrNoop("TypeVent", "vent de face"),
 };
 
 }  // namespace
@@ -50,7 +51,7 @@ TypeVent CalculTypeVent(int V, int Rm) {
 
     TypeVent t;
     t.CasVent = static_cast<std::uint8_t>((vAtLeastRm ? 1 : 9) + zone);
-    t.TypeVent = kTexts[t.CasVent];
+    t.TypeVent = common::TrText("TypeVent", kTexts[t.CasVent]);
     // Acute angle to the course line: rising through even quadrants, falling through odd ones.
     t.Alpha = static_cast<std::int16_t>(quadrant % 2 == 0 ? remainder : 90 - remainder);
     t.AlphaText = common::FormatNumber(static_cast<double>(t.Alpha), "0 °");

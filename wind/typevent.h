@@ -14,10 +14,10 @@ enum class Cote { Face, Dos, Droite, Gauche };
 // are compared as they are, without reducing either modulo 360, so V 360 with Rm 0 (case 9)
 // and V 0 with Rm 360 (case 17) are cases of their own.
 struct TypeVent {
-    std::uint8_t CasVent = 0;   // 1 to 17
-    std::string_view TypeVent;  // the case's own text, "vent de face", ...
-    std::int16_t Alpha = 0;     // acute wind angle, 0 to 90
-    std::string AlphaText;      // "0 °"
+    std::uint8_t CasVent = 0;  // 1 to 17
+    std::string TypeVent;      // the case's own text, "vent de face", ...
+    std::int16_t Alpha = 0;    // acute wind angle, 0 to 90
+    std::string AlphaText;     // "0 °"
 };
 
 // V: direction the wind comes from; Rm: magnetic course; both 0 to 360 (values outside are

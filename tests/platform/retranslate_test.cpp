@@ -77,7 +77,8 @@ TEST_F(RetranslateTest, ALoadedWindowWritesItsTextsAgain) {
     runtime.Load(loaded);
     std::string heard, unheard;
     loaded.onLanguageChange([&](common::Language previous) {
-        heard = loaded["lblFixe"].caption() + " from " + std::string(common::LanguageCode(previous));
+        heard =
+            loaded["lblFixe"].caption() + " from " + std::string(common::LanguageCode(previous));
     });
     unloaded.onLanguageChange([&](common::Language) { unheard = "heard"; });
     common::SetCurrentLanguage(common::Language::English);
