@@ -155,7 +155,8 @@ int main(int argc, char** argv) {
                 return;
             }
             link = std::move(std::get<std::unique_ptr<ventrose::app::SimLink>>(loaded));
-            link->setOnProblem(problem);
+            link->setOnHostNotFound(
+                [problem](const std::string& host) { problem(ventrose::app::HostNotFound(host)); });
         }
         link->setLink(chosen);
     };
@@ -167,6 +168,8 @@ int main(int argc, char** argv) {
         language = chosen;
         languageMenu.show(chosen);
         ventrose::translations::ChangeLanguage(application.runtime(), chosen);
+        // The display's entries follow through the view; the simulator's are the menu's own.
+        simMenu.show(simLink);
         save();
     };
     view.displayMenu().moreEntries = [&](QMenu& menu) {
