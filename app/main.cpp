@@ -96,11 +96,10 @@ int main(int argc, char** argv) {
     // Forgotten at once, not only at the next save, and never read: whatever the file holds.
     if (reset) settings.Reset(preferences);
     // Every window speaks the language chosen (on the command line, in the settings or in the
-    // menu); Qt's own dialogs and buttons (files, printing) speak it too. While only some windows
-    // have their English, a system in another language still starts in French, the language
-    // every window speaks whole: English is the person's choice until it is complete.
+    // menu), else the system's when it is French or English, else English; Qt's own dialogs and
+    // buttons (files, printing) speak it too.
     if (!ventrose::translations::UseLanguage(
-            preferences.language.value_or(ventrose::common::Language::French)))
+            preferences.language.value_or(ventrose::translations::SystemLanguage())))
         std::cerr << "ventrose: the English translation could not be read; the windows stay "
                      "in French\n";
     if (start.options->onTop && !ventrose::platform::qt::CanKeepOnTop())
@@ -155,7 +154,8 @@ int main(int argc, char** argv) {
                 return;
             }
             link = std::move(std::get<std::unique_ptr<ventrose::app::SimLink>>(loaded));
-            link->setOnProblem(problem);
+            link->setOnHostNotFound(
+                [problem](const std::string& host) { problem(ventrose::app::HostNotFound(host)); });
         }
         link->setLink(chosen);
     };
@@ -167,6 +167,8 @@ int main(int argc, char** argv) {
         language = chosen;
         languageMenu.show(chosen);
         ventrose::translations::ChangeLanguage(application.runtime(), chosen);
+        // The display's entries follow through the view; the simulator's are the menu's own.
+        simMenu.show(simLink);
         save();
     };
     view.displayMenu().moreEntries = [&](QMenu& menu) {

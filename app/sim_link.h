@@ -20,8 +20,10 @@ public:
     virtual ~SimLink() = default;
     // Ends the link in force, then starts `choice` (none: no socket at all).
     virtual void setLink(const std::optional<simlink::LinkChoice>& choice) = 0;
-    // Told once per link when its host cannot be found, with one French sentence.
-    virtual void setOnProblem(std::function<void(const std::string& message)> onProblem) = 0;
+    // Told once per link when its host cannot be found, with the host as the link names it. The
+    // program says it in its language (HostNotFound): the module has its own copy of the cores,
+    // whose texts no translator reaches.
+    virtual void setOnHostNotFound(std::function<void(const std::string& host)> onHostNotFound) = 0;
 };
 
 // What the module exports under the name kMakeSimLink: a new link feeding `feed`, which the

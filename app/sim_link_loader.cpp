@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "common/tr.h"
+
 namespace ventrose::app {
 
 std::variant<std::unique_ptr<SimLink>, std::string> LoadSimLink(SimFeed& feed) {
@@ -26,10 +28,21 @@ std::variant<std::unique_ptr<SimLink>, std::string> LoadSimLink(SimFeed& feed) {
         }
         if (make != nullptr) failure.clear();
     }
-    if (make == nullptr)
-        return "Le lien avec le simulateur n'a pas pu être chargé ; réinstaller Ventrose. (" +
-               failure.toStdString() + ")";
+    if (make == nullptr) {
+        return common::Arg(common::Tr("SimLink",
+                                      "Le lien avec le simulateur n'a pas pu être chargé ; "
+                                      "réinstaller Ventrose. (%1)"),
+                           {failure.toStdString()});
+    }
     return std::unique_ptr<SimLink>(make(feed));
+}
+
+std::string HostNotFound(const std::string& host) {
+    return common::Arg(common::Tr("SimLink",
+                                  "La machine du simulateur « %1 » est introuvable : vérifier son "
+                                  "nom, ou donner son adresse IP (Simulateur dans le menu, ou "
+                                  "--sim)."),
+                       {host});
 }
 
 }  // namespace ventrose::app

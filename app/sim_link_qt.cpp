@@ -79,11 +79,7 @@ void SimLinkQt::resolved(const QHostInfo& info) {
     lookup_ = -1;
     const std::optional<QHostAddress> address = PreferredAddress(info.addresses());
     if (info.error() != QHostInfo::NoError || !address) {
-        if (onProblem) {
-            onProblem("La machine du simulateur « " + choice_->host +
-                      " » est introuvable : vérifier son nom, ou donner son adresse IP "
-                      "(Simulateur dans le menu, ou --sim).");
-        }
+        if (onHostNotFound) onHostNotFound(choice_->host);
         return;
     }
     begin(*address);

@@ -50,13 +50,13 @@ public:
     // Ends the link in force (X-Plane is told to stop sending), tells the feed, then starts
     // `choice`: its host is looked up first when it is a name.
     void setLink(const std::optional<simlink::LinkChoice>& choice) override;
-    void setOnProblem(std::function<void(const std::string& message)> problem) override {
-        onProblem = std::move(problem);
+    void setOnHostNotFound(std::function<void(const std::string& host)> notFound) override {
+        onHostNotFound = std::move(notFound);
     }
     const std::optional<simlink::LinkChoice>& link() const { return choice_; }
 
-    // Told once per link when its host cannot be found, with one French sentence.
-    std::function<void(const std::string& message)> onProblem;
+    // Told once per link when its host cannot be found, with that host.
+    std::function<void(const std::string& host)> onHostNotFound;
 
     // What the link has refused; null while none runs.
     const simlink::LinkCounters* counters() const;

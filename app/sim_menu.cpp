@@ -15,6 +15,8 @@
 #include <string>
 #include <variant>
 
+#include "common/tr.h"
+
 namespace ventrose::app {
 
 namespace {
@@ -26,13 +28,19 @@ QString Text(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+QString QTr(const char* context, const char* french) {
+    return QString::fromStdString(common::Tr(context, french));
+}
+
 // What the pilot sets on the simulator's side, in one sentence.
-const char* Advice(Simulator simulator) {
+QString Advice(Simulator simulator) {
     return simulator == Simulator::XPlane
-               ? "X-Plane envoie ses données sans réglage : donner la machine où il tourne "
-                 "(127.0.0.1 : celle-ci) et son port UDP (49000 sauf réglage contraire)."
-               : "Lancer FlightGear avec --telnet=5401, puis donner la machine où il tourne "
-                 "(127.0.0.1 : celle-ci) et ce port.";
+               ? QTr("SimMenu",
+                     "X-Plane envoie ses données sans réglage : donner la machine où il tourne "
+                     "(127.0.0.1 : celle-ci) et son port UDP (49000 sauf réglage contraire).")
+               : QTr("SimMenu",
+                     "Lancer FlightGear avec --telnet=5401, puis donner la machine où il tourne "
+                     "(127.0.0.1 : celle-ci) et ce port.");
 }
 
 }  // namespace
@@ -40,10 +48,9 @@ const char* Advice(Simulator simulator) {
 SimMenu::SimMenu() {
     auto* group = new QActionGroup(this);
     group->setExclusive(true);
-    const char* const names[] = {"Aucun", "X-Plane…", "FlightGear…"};
-    for (std::size_t i = 0; i < actions_.size(); ++i) {
-        actions_[i] = new QAction(QString::fromUtf8(names[i]), group);
-        actions_[i]->setCheckable(true);
+    for (QAction*& action : actions_) {
+        action = new QAction(group);
+        action->setCheckable(true);
     }
     connect(actions_[0], &QAction::triggered, this, [this] {
         if (linkChosen) linkChosen(std::nullopt);
@@ -58,7 +65,7 @@ QAction* SimMenu::action(Simulator simulator) const {
 }
 
 void SimMenu::fill(QMenu& menu) {
-    QMenu* sub = menu.addMenu(QStringLiteral("Simulateur"));
+    QMenu* sub = menu.addMenu(QTr("SimMenu", "Simulateur"));
     for (QAction* a : actions_) sub->addAction(a);
 }
 
@@ -66,6 +73,7 @@ void SimMenu::show(const std::optional<LinkChoice>& link) {
     link_ = link;
     if (link) lastUsed_[link->simulator == Simulator::XPlane ? 0 : 1] = link;
     (link ? action(link->simulator) : noneAction())->setChecked(true);
+    noneAction()->setText(QTr("SimMenu", "Aucun"));
     for (const Simulator simulator : {Simulator::XPlane, Simulator::FlightGear}) {
         QString text = Text(simlink::SimulatorName(simulator)) + QString::fromUtf8("…");
         if (link && link->simulator == simulator)
@@ -92,7 +100,7 @@ std::optional<LinkChoice> AskLink(QWidget* parent, Simulator simulator,
     auto* layout = new QVBoxLayout(&dialog);
     // The dialog grows with the message of a wrong value rather than squeezing the others.
     layout->setSizeConstraint(QLayout::SetFixedSize);
-    auto* advice = new QLabel(QString::fromUtf8(Advice(simulator)));
+    auto* advice = new QLabel(Advice(simulator));
     advice->setWordWrap(true);
     advice->setFixedWidth(advice->fontMetrics().averageCharWidth() * 48);
     layout->addWidget(advice);
@@ -104,18 +112,18 @@ std::optional<LinkChoice> AskLink(QWidget* parent, Simulator simulator,
         new QLineEdit(QString::number(same ? current->port : simlink::DefaultPort(simulator)));
     host->setMaxLength(static_cast<int>(simlink::kMaxHostBytes) + 1);
     port->setMaxLength(6);
-    form->addRow(QStringLiteral("&Machine :"), host);
-    form->addRow(QStringLiteral("&Port :"), port);
+    form->addRow(QTr("SimMenu", "&Machine :"), host);
+    form->addRow(QTr("SimMenu", "&Port :"), port);
     layout->addLayout(form);
     auto* problem = new QLabel;
     problem->setWordWrap(true);
     problem->setFixedWidth(advice->width());
-    problem->setAccessibleName(QStringLiteral("Erreur"));
+    problem->setAccessibleName(QTr("SimMenu", "Erreur"));
     problem->hide();
     layout->addWidget(problem);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
-    buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("OK"));
-    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Annuler"));
+    buttons->button(QDialogButtonBox::Ok)->setText(QTr("SimMenu", "OK"));
+    buttons->button(QDialogButtonBox::Cancel)->setText(QTr("SimMenu", "Annuler"));
     layout->addWidget(buttons);
 
     std::optional<LinkChoice> chosen;

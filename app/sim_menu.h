@@ -24,7 +24,7 @@ public:
 
     // Appends the submenu to `menu`.
     void fill(QMenu& menu);
-    // Shows the link in force, without calling back.
+    // Shows the link in force, without calling back, its entries in the current language.
     void show(const std::optional<simlink::LinkChoice>& link);
 
     // A person's choice: a link, or none.

@@ -36,6 +36,12 @@ inline char DecimalMark() { return DecimalMark(CurrentLanguage()); }
 using Translator = std::string (*)(const char* context, const char* french);
 void InstallTranslator(Translator translator);
 std::string Tr(const char* context, const char* french);
+// Marks a French text for the translation where it is defined, out of any call (a constant, a
+// table), and gives it back unchanged: lupdate reads TrNoop("context", "texte") as Qt's
+// QT_TRANSLATE_NOOP, and the code that shows the text translates it with TrText and the same
+// context.
+constexpr const char* TrNoop(const char* /*context*/, const char* french) { return french; }
+
 // The same for a text that arrives at run time (a design's captions): not read by lupdate, whose
 // list of such texts the build makes from the designs themselves.
 std::string TrText(const std::string& context, const std::string& french);

@@ -7,6 +7,7 @@
 #include <string>
 #include <tuple>
 
+#include "common/tr.h"
 #include "platform/control.h"
 #include "platform/control_kinds.h"
 #include "platform/form.h"
@@ -135,7 +136,8 @@ std::string AccessibleDescriptionOf(const Control& control) {
     if (!IsValueLabel(control) || !control.toolTipText().empty()) return control.toolTipText();
     const std::string value = Spoken(control.caption());
     // Said after the value, which it qualifies, in the windows' language.
-    return control.stale() && !value.empty() ? value + ", pas à jour" : value;
+    if (!control.stale() || value.empty()) return value;
+    return common::Arg(common::Tr("Accessibility", "%1, pas à jour"), {value});
 }
 
 }  // namespace ventrose::platform

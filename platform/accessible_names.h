@@ -21,9 +21,9 @@ class Control;
 std::string AccessibleNameOf(const Control& control);
 
 // A value label's current text, so that a reader that gave the caption can give the value too,
-// followed by ", pas à jour" while it is stale; or, when its window attached a note to it
-// (Control::toolTipText), the note instead, which says in full what a short value stands for.
-// For any other control, its note.
+// followed by ", pas à jour" (", not current" in English) while it is stale; or, when its window
+// attached a note to it (Control::toolTipText), the note instead, which says in full what a short
+// value stands for. For any other control, its note.
 std::string AccessibleDescriptionOf(const Control& control);
 
 // True for a label whose design text is words: a caption, which names the controls beside it.

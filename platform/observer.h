@@ -21,6 +21,9 @@ public:
     // Window code put the keyboard focus on this control.
     virtual void focusMoved(Control&) {}
     virtual void formUnloaded(Form&) {}  // its controls are about to be destroyed
+    // The language changed and every window has written its texts again: what a view makes of
+    // the model's texts itself (accessible descriptions, its menus) follows.
+    virtual void languageChanged() {}
     virtual void applicationEnded() {}
 };
 

@@ -39,6 +39,7 @@ void Runtime::retranslate(common::Language previous) {
     const std::vector<Form*> loaded = loaded_;
     for (Form* f : loaded)
         if (contains(loaded_, *f)) f->fireLanguageChange(previous);
+    for (Observer* o : observers_) o->languageChanged();
 }
 
 Form* Runtime::form(std::string_view name) const {

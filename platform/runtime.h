@@ -45,7 +45,7 @@ public:
     // After common::SetCurrentLanguage: every caption that still shows its design's text in
     // `previous` now shows it in the current language, on every form, loaded or not. A caption
     // the window's code has written since keeps it: its code writes it again in the new
-    // language.
+    // language. Then the observers are told (Observer::languageChanged).
     void retranslate(common::Language previous);
     // The loaded forms, in load order.
     const std::vector<Form*>& Forms() const { return loaded_; }

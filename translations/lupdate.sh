@@ -22,10 +22,11 @@ fi
 
 # The folders whose code writes texts a person reads (tests and the build tree are not read).
 # Tr("context", "texte") is Qt's translate(context, text) under another name (common/tr.h), and
-# QTr the same giving a QString (the Qt adapters').
+# QTr the same giving a QString (the Qt adapters'); TrNoop marks a text for a later TrText, as
+# QT_TRANSLATE_NOOP does.
 # No source locations: the .ts then changes only when a text does.
 cd "$source_dir"
-"$lupdate" -silent -no-obsolete -locations none -tr-function-alias translate+=Tr,translate+=QTr \
+"$lupdate" -silent -no-obsolete -locations none -tr-function-alias translate+=Tr,translate+=QTr,QT_TRANSLATE_NOOP+=TrNoop \
   -source-language fr -target-language en -extensions cpp,h \
   about airspeed app common conversions descent documents flightplan geodesy magnetic navlog \
   planimport platform preferences simfollow simlink waypointpass wind \

@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="fr">
 <context>
+    <name>Accessibility</name>
+    <message>
+        <source>%1, pas à jour</source>
+        <translation>%1, not current</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>L&apos;option « %1 » ne prend pas de valeur. Voir ventrose --help.</source>
@@ -82,6 +89,136 @@
     <message>
         <source>langue</source>
         <translation>language</translation>
+    </message>
+</context>
+<context>
+    <name>DisplayMenu</name>
+    <message>
+        <source>Sous Wayland, une fenêtre ne peut pas se garder au premier plan : lancer Ventrose avec QT_QPA_PLATFORM=xcb</source>
+        <translation>Under Wayland a window cannot keep itself on top: run Ventrose with QT_QPA_PLATFORM=xcb</translation>
+    </message>
+    <message>
+        <source>Jour</source>
+        <translation>Day (Jour)</translation>
+    </message>
+    <message>
+        <source>Nuit</source>
+        <translation>Night (Nuit)</translation>
+    </message>
+    <message>
+        <source>Nuit rouge</source>
+        <translation>Red night (Nuit rouge)</translation>
+    </message>
+    <message>
+        <source>Toujours au premier plan</source>
+        <translation>Always on top</translation>
+    </message>
+    <message>
+        <source>Couleurs</source>
+        <translation>Colours</translation>
+    </message>
+</context>
+<context>
+    <name>LinkChoice</name>
+    <message>
+        <source>Il manque le nom ou l&apos;adresse de la machine du simulateur.</source>
+        <translation>The simulator’s host is missing: give its name or its address.</translation>
+    </message>
+    <message>
+        <source>Machine « %1 » invalide : un nom (lettres, chiffres, « - » et « . ») ou une adresse IP.</source>
+        <translation>Invalid host “%1”: a name (letters, digits, “-” and “.”) or an IP address.</translation>
+    </message>
+    <message>
+        <source>Port « %1 » invalide : un nombre entier de 1 à 65535.</source>
+        <translation>Invalid port “%1”: a whole number from 1 to 65535.</translation>
+    </message>
+    <message>
+        <source>Simulateur inconnu « %1 » : choisir xplane, flightgear ou aucun.</source>
+        <translation>Unknown simulator “%1”: choose xplane, flightgear or aucun (none).</translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>Il faut entrer un nombre</source>
+        <translation>You must enter a number</translation>
+    </message>
+    <message>
+        <source>Erreur</source>
+        <translation>Error</translation>
+    </message>
+</context>
+<context>
+    <name>SimLink</name>
+    <message>
+        <source>Le lien avec le simulateur n&apos;a pas pu être chargé ; réinstaller Ventrose. (%1)</source>
+        <translation>The simulator link could not be loaded; reinstall Ventrose. (%1)</translation>
+    </message>
+    <message>
+        <source>La machine du simulateur « %1 » est introuvable : vérifier son nom, ou donner son adresse IP (Simulateur dans le menu, ou --sim).</source>
+        <translation>The simulator’s host “%1” cannot be found: check its name, or give its IP address (Simulator in the menu, or --sim).</translation>
+    </message>
+</context>
+<context>
+    <name>SimMenu</name>
+    <message>
+        <source>X-Plane envoie ses données sans réglage : donner la machine où il tourne (127.0.0.1 : celle-ci) et son port UDP (49000 sauf réglage contraire).</source>
+        <translation>X-Plane sends its data without any setting: give the host it runs on (127.0.0.1: this one) and its UDP port (49000 unless set otherwise).</translation>
+    </message>
+    <message>
+        <source>Lancer FlightGear avec --telnet=5401, puis donner la machine où il tourne (127.0.0.1 : celle-ci) et ce port.</source>
+        <translation>Start FlightGear with --telnet=5401, then give the host it runs on (127.0.0.1: this one) and that port.</translation>
+    </message>
+    <message>
+        <source>Simulateur</source>
+        <translation>Simulator</translation>
+    </message>
+    <message>
+        <source>Aucun</source>
+        <translation>None</translation>
+    </message>
+    <message>
+        <source>&amp;Machine :</source>
+        <translation>&amp;Host:</translation>
+    </message>
+    <message>
+        <source>&amp;Port :</source>
+        <translation>&amp;Port:</translation>
+    </message>
+    <message>
+        <source>Erreur</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Annuler</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>TextBox</name>
+    <message>
+        <source>Couper</source>
+        <translation>Cut</translation>
+    </message>
+    <message>
+        <source>Copier</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <source>Coller</source>
+        <translation>Paste</translation>
+    </message>
+    <message>
+        <source>Supprimer</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Tout sélectionner</source>
+        <translation>Select All</translation>
     </message>
 </context>
 <context>

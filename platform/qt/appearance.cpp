@@ -3,6 +3,7 @@
 
 #include <QWidget>
 
+#include "common/tr.h"
 #include "preferences/recolour.h"
 
 namespace ventrose::platform::qt {
@@ -15,6 +16,10 @@ QString ToQString(std::string_view utf8) {
 }
 
 std::string ToUtf8(const QString& text) { return text.toStdString(); }
+
+QString QTr(const char* context, const char* french) {
+    return ToQString(common::Tr(context, french));
+}
 
 QString ShownText(std::string_view caption) {
     QString text = ToQString(caption);

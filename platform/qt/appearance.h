@@ -18,6 +18,10 @@ namespace ventrose::platform::qt {
 QString ToQString(std::string_view utf8);
 std::string ToUtf8(const QString& text);
 
+// common::Tr as a QString: a French text of the view's own in the current language (lupdate
+// reads QTr("context", "texte") as a text to translate).
+QString QTr(const char* context, const char* french);
+
 // A caption as a widget shows it: a CR LF pair is one line break.
 QString ShownText(std::string_view caption);
 

@@ -34,6 +34,9 @@ public:
     void fill(QMenu& menu) const;
     // Shows the choices in force, without calling back.
     void show(bool onTop, preferences::Palette palette);
+    // Its entries' texts in the current language (the submenus are made in it when a menu
+    // opens).
+    void retranslate();
 
     // A person's choice, through a menu or a shortcut.
     std::function<void(bool onTop)> onTopChosen;

@@ -395,6 +395,14 @@ void QtView::focusMoved(Control& control) {
     if (QWidget* widget = widgetOf(control)) widget->setFocus(Qt::OtherFocusReason);
 }
 
+// The windows have written their texts in the new language; what the view derives from them
+// alone follows: a stale value's ", pas à jour" is said in that language too.
+void QtView::languageChanged() {
+    menu_.retranslate();
+    for (Form* form : runtime_.Forms())
+        if (windowOf(*form) != nullptr) DescribeForScreenReaders(*form, lookup());
+}
+
 void QtView::retire(FormWindow& window) {
     window.retire();
     window.hide();

@@ -68,6 +68,7 @@ public:
     void formUnloaded(Form& form) override;
     void applicationEnded() override;
     void focusMoved(Control& control) override;
+    void languageChanged() override;
 
 private:
     friend class ControlLink;

@@ -10,6 +10,7 @@
 #include <QShortcut>
 #include <algorithm>
 
+#include "platform/qt/appearance.h"
 #include "platform/user_actions.h"
 
 namespace ventrose::platform::qt {
@@ -69,9 +70,8 @@ bool movesCaret(const QKeyEvent& event) {
 }
 
 // A menu entry with its usual shortcut shown beside it.
-QString entry(const char* text, QKeySequence::StandardKey key) {
-    return QString::fromUtf8(text) + QLatin1Char('\t') +
-           QKeySequence(key).toString(QKeySequence::NativeText);
+QString entry(const QString& text, QKeySequence::StandardKey key) {
+    return text + QLatin1Char('\t') + QKeySequence(key).toString(QKeySequence::NativeText);
 }
 
 }  // namespace
@@ -209,12 +209,13 @@ void TextBox::contextMenuEvent(QContextMenuEvent* event) {
     const bool selected = hasSelectedText();
     const QString clipboard = QGuiApplication::clipboard()->text();
     QMenu menu(this);
-    QAction* cutAction = menu.addAction(entry("Couper", QKeySequence::Cut));
-    QAction* copyAction = menu.addAction(entry("Copier", QKeySequence::Copy));
-    QAction* pasteAction = menu.addAction(entry("Coller", QKeySequence::Paste));
-    QAction* deleteAction = menu.addAction(QStringLiteral("Supprimer"));
+    QAction* cutAction = menu.addAction(entry(QTr("TextBox", "Couper"), QKeySequence::Cut));
+    QAction* copyAction = menu.addAction(entry(QTr("TextBox", "Copier"), QKeySequence::Copy));
+    QAction* pasteAction = menu.addAction(entry(QTr("TextBox", "Coller"), QKeySequence::Paste));
+    QAction* deleteAction = menu.addAction(QTr("TextBox", "Supprimer"));
     menu.addSeparator();
-    QAction* selectAllAction = menu.addAction(entry("Tout sélectionner", QKeySequence::SelectAll));
+    QAction* selectAllAction =
+        menu.addAction(entry(QTr("TextBox", "Tout sélectionner"), QKeySequence::SelectAll));
     cutAction->setEnabled(selected);
     copyAction->setEnabled(selected);
     deleteAction->setEnabled(selected);

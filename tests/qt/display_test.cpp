@@ -4,6 +4,7 @@
 // main window on top, the windows owned by the one they open over, and their remembered places.
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -20,6 +21,7 @@
 
 #include "app/language_menu.h"
 #include "app/sim_menu.h"
+#include "platform/accessible_names.h"
 #include "platform/qt/appearance.h"
 #include "platform/qt/display_menu.h"
 #include "platform/qt/qt_host.h"
@@ -321,6 +323,54 @@ TEST_F(DisplayTest, TheLanguageMenuAppliesAtOnceToTheOpenWindows) {
     EXPECT_EQ(text("cmdQuit"), QStringLiteral("Quitter"));
     EXPECT_EQ(main_->windowTitle(), QStringLiteral("Ventrose pour FS"));
     EXPECT_TRUE(languages.action(common::Language::French)->isChecked());
+}
+
+// After a switch of language the menus speak it, the entries made once (on top, the palettes,
+// the simulators) as much as the submenus made as the menu opens, and a screen reader hears a
+// stale figure qualified in it; back in French everything reads as before.
+TEST_F(DisplayTest, TheMenusAndAStaleFiguresDescriptionFollowASwitchOfLanguage) {
+    app::SimMenu sim;
+    app::LanguageMenu languages;
+    languages.languageChosen = [&](common::Language chosen) {
+        languages.show(chosen);
+        EXPECT_TRUE(translations::ChangeLanguage(t_.app.runtime(), chosen));
+        sim.show(std::nullopt);
+    };
+    t_.view.displayMenu().moreEntries = [&](QMenu& menu) {
+        sim.fill(menu);
+        languages.fill(menu);
+    };
+    // A link that gives nothing: the main window's airspeed is not current.
+    t_.app.simFeed().SetLink(simlink::Simulator::XPlane);
+    QAccessibleInterface* vp = QAccessible::queryAccessibleInterface(&mainWidget("lblVp"));
+    ASSERT_NE(vp, nullptr);
+    const auto figure = [&] {
+        return platform::qt::ToQString(platform::Spoken(main()["lblVp"].caption()));
+    };
+    const QStringList languageEntries = {QStringLiteral("Langue / Language/Français"),
+                                         QStringLiteral("Langue / Language/English")};
+
+    languages.action(common::Language::English)->trigger();
+    const QStringList english = {
+        QStringLiteral("Always on top Ctrl+T"),
+        QStringLiteral("Colours/Day (Jour) Ctrl+1"),
+        QStringLiteral("Colours/Night (Nuit) Ctrl+2"),
+        QStringLiteral("Colours/Red night (Nuit rouge) Ctrl+3"),
+        QStringLiteral("Simulator/None"),
+        QStringLiteral("Simulator/X-Plane…"),
+        QStringLiteral("Simulator/FlightGear…"),
+    };
+    EXPECT_EQ(MenuAfter([&] { RightClick(*main_); }), english + languageEntries);
+    EXPECT_EQ(vp->text(QAccessible::Description), figure() + QStringLiteral(", not current"));
+
+    languages.action(common::Language::French)->trigger();
+    const QStringList french = {
+        QStringLiteral("Simulateur/Aucun"),
+        QStringLiteral("Simulateur/X-Plane…"),
+        QStringLiteral("Simulateur/FlightGear…"),
+    };
+    EXPECT_EQ(MenuAfter([&] { RightClick(*main_); }), kDisplayEntries + french + languageEntries);
+    EXPECT_EQ(vp->text(QAccessible::Description), figure() + QStringLiteral(", pas à jour"));
 }
 
 // A pilot who set X-Plane's port, chose «Aucun» for a while, then X-Plane again, finds the port

@@ -9,6 +9,9 @@ app_pid=""
 # Under LeakSanitizer (the asan build) the list of suppressions used would end every run's
 # standard error, which the tests read for what the program itself says.
 export LSAN_OPTIONS="${LSAN_OPTIONS:+$LSAN_OPTIONS:}print_suppressions=0"
+# The French program, whose windows the tests read, whatever this machine's language (a system
+# in another language would start it in English).
+export LANGUAGE=fr
 
 # Takes the test's arguments, PATH/TO/ventrose [PATH/TO/x11-close-request], into `ventrose` and
 # `close_request` (tests/smoke/x11_close_request.cpp; VENTROSE_CLOSE_REQUEST when not given),

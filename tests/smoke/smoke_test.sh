@@ -39,6 +39,8 @@ for tool in xdotool import convert identify; do
   command -v "$tool" >/dev/null || die "$tool is not installed"
 done
 
+# The French program, whose windows it reads, whatever this machine's language.
+export LANGUAGE=fr
 artifacts=$PWD/smoke-artifacts
 mkdir -p "$artifacts"
 app_pid=""
