@@ -119,6 +119,29 @@
     </message>
 </context>
 <context>
+    <name>ExactTriangle</name>
+    <message>
+        <source>Cap exact : %1</source>
+        <translation>Exact heading: %1</translation>
+    </message>
+    <message>
+        <source>Vs exacte : %1</source>
+        <translation>Exact GS: %1</translation>
+    </message>
+    <message>
+        <source>Écart : cap %1, Vs %2, distance %3</source>
+        <translation>Difference: heading %1, GS %2, distance %3</translation>
+    </message>
+    <message>
+        <source>Écart : cap %1, Vs %2, temps %3</source>
+        <translation>Difference: heading %1, GS %2, time %3</translation>
+    </message>
+    <message>
+        <source>cap impossible : vent traversier &gt; Vp</source>
+        <translation>no heading holds: crosswind &gt; TAS</translation>
+    </message>
+</context>
+<context>
     <name>LinkChoice</name>
     <message>
         <source>Il manque le nom ou l&apos;adresse de la machine du simulateur.</source>
@@ -219,6 +242,88 @@
     <message>
         <source>Tout sélectionner</source>
         <translation>Select All</translation>
+    </message>
+</context>
+<context>
+    <name>TypeVent</name>
+    <message>
+        <source>vent de face</source>
+        <translation>headwind</translation>
+    </message>
+    <message>
+        <source>vent traversier de face à droite</source>
+        <translation>quartering headwind from the right</translation>
+    </message>
+    <message>
+        <source>vent perpendiculaire à droite</source>
+        <translation>crosswind from the right</translation>
+    </message>
+    <message>
+        <source>vent traversier arrière à droite</source>
+        <translation>quartering tailwind from the right</translation>
+    </message>
+    <message>
+        <source>vent de dos</source>
+        <translation>tailwind</translation>
+    </message>
+    <message>
+        <source>vent traversier arrière à gauche</source>
+        <translation>quartering tailwind from the left</translation>
+    </message>
+    <message>
+        <source>vent perpendiculaire à gauche</source>
+        <translation>crosswind from the left</translation>
+    </message>
+    <message>
+        <source>vent traversier de face à gauche</source>
+        <translation>quartering headwind from the left</translation>
+    </message>
+    <message>
+        <source>vent perpendicailaire à droite</source>
+        <translation>crosswind from the right</translation>
+    </message>
+</context>
+<context>
+    <name>Units</name>
+    <message>
+        <source>0 kts</source>
+        <translation>0 kt</translation>
+    </message>
+    <message>
+        <source> kts</source>
+        <translation> kt</translation>
+    </message>
+    <message>
+        <source> mn</source>
+        <translation> min</translation>
+    </message>
+    <message>
+        <source>0 mn</source>
+        <translation>0 min</translation>
+    </message>
+    <message>
+        <source> 0 mn</source>
+        <translation> 0 min</translation>
+    </message>
+    <message>
+        <source> 0mn</source>
+        <translation> 0 min</translation>
+    </message>
+    <message>
+        <source>&gt; 32767 mn</source>
+        <translation>&gt; 32767 min</translation>
+    </message>
+    <message>
+        <source> 0 kts</source>
+        <translation> 0 kt</translation>
+    </message>
+    <message>
+        <source> 0 mn/h</source>
+        <translation> 0 min/h</translation>
+    </message>
+    <message>
+        <source>### kts</source>
+        <translation>### kt</translation>
     </message>
 </context>
 <context>
