@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "simlink/link_choice.h"
 
+#include "common/tr.h"
 #include "simlink/flightgear_props.h"
 #include "simlink/xplane_rref.h"
 
@@ -81,13 +82,20 @@ std::optional<Simulator> ParseSimulator(std::string_view word) {
 }
 
 LinkChoiceError HostError(std::string_view host) {
-    if (host.empty()) return {"Il manque le nom ou l'adresse de la machine du simulateur."};
-    return {"Machine « " + Shown(host) +
-            " » invalide : un nom (lettres, chiffres, « - » et « . ») ou une adresse IP."};
+    if (host.empty()) {
+        return {
+            common::Tr("LinkChoice", "Il manque le nom ou l'adresse de la machine du simulateur.")};
+    }
+    return {common::Arg(common::Tr("LinkChoice",
+                                   "Machine « %1 » invalide : un nom (lettres, "
+                                   "chiffres, « - » et « . ») ou une adresse IP."),
+                        {Shown(host)})};
 }
 
 LinkChoiceError PortError(std::string_view port) {
-    return {"Port « " + Shown(port) + " » invalide : un nombre entier de 1 à 65535."};
+    return {common::Arg(
+        common::Tr("LinkChoice", "Port « %1 » invalide : un nombre entier de 1 à 65535."),
+        {Shown(port)})};
 }
 
 }  // namespace
@@ -114,8 +122,10 @@ ParsedLink ParseLinkChoice(std::string_view text) {
     const std::string_view word = text.substr(0, colon);
     const std::optional<Simulator> simulator = ParseSimulator(word);
     if (!simulator) {
-        return LinkChoiceError{"Simulateur inconnu « " + Shown(word) +
-                               " » : choisir xplane, flightgear ou aucun."};
+        return LinkChoiceError{common::Arg(
+            common::Tr("LinkChoice",
+                       "Simulateur inconnu « %1 » : choisir xplane, flightgear ou aucun."),
+            {Shown(word)})};
     }
     if (colon == std::string_view::npos)
         return std::optional<LinkChoice>{
