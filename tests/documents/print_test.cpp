@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "documents/qt_document_files.h"
+#include "flightplan/plan.h"
 #include "navlog/calcullog.h"
 #include "navlog/exportcsv.h"
 #include "navlog/kneeboard.h"
@@ -253,14 +254,28 @@ TEST(PrintToPdf, TheEnglishPageReadBack) {
     }
 }
 
-// A refused file tells why in the person's language.
-TEST(ReadLog, ARefusalInEnglish) {
+// A refused file tells why in the person's language, from the JSON's grammar to a value out of
+// its range, and so does a flight plan, its line first.
+TEST(Readers, RefusalsInEnglish) {
     const InLanguage language(common::Language::English);
-    const auto read = ReadLog("{\"format\": \"ventrose-log\"]");
-    ASSERT_TRUE(std::holds_alternative<LogError>(read));
-    EXPECT_EQ(std::get<LogError>(read).message,
+    const auto logError = [](std::string_view text) {
+        const auto read = ReadLog(text);
+        const auto* error = std::get_if<LogError>(&read);
+        return error ? error->message : std::string("read");
+    };
+    EXPECT_EQ(logError("{\"format\": \"ventrose-log\"]"),
               "The file is not valid JSON (line 1, column 26): \u201c,\u201d or \u201c}\u201d "
               "expected, not \u201c]\u201d.");
+    LogNav log = TwoLegs();
+    std::string text = WriteLog(log);
+    text.replace(text.find("\"Rm\": 180"), 9, "\"Rm\": 400");
+    EXPECT_EQ(logError(text), "Leg 2: \u201cRm\u201d is 400, outside 0 to 360.");
+    const auto plan = flightplan::ReadPlan("I\n1100 Version\nNUMENR 1\n1 LFPN 0 48.7 x\n");
+    const auto* refused = std::get_if<flightplan::PlanError>(&plan);
+    ASSERT_NE(refused, nullptr);
+    EXPECT_EQ(refused->message,
+              "Line 4: a point has 5 fields, for 6 (type, identifier, via, "
+              "altitude, latitude, longitude).");
 }
 
 }  // namespace
