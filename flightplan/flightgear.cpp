@@ -17,6 +17,7 @@
 #include <string>
 #include <string_view>
 
+#include "common/tr.h"
 #include "flightplan/readers.h"
 #include "flightplan/text.h"
 
@@ -42,8 +43,11 @@ void AddWaypoint(Plan& plan, const XmlDocument& document, const XmlElement& wp) 
     const XmlElement* lat = document.Child(wp, "lat");
     const XmlElement* lon = document.Child(wp, "lon");
     if ((lat == nullptr) != (lon == nullptr)) {
-        RefuseAt(wp.line, std::string("le point ") + Quote(ident) + " a une " +
-                              (lat ? "latitude sans longitude." : "longitude sans latitude."));
+        RefuseAt(wp.line,
+                 common::Arg(
+                     lat ? common::Tr("FlightPlan", "le point %1 a une latitude sans longitude.")
+                         : common::Tr("FlightPlan", "le point %1 a une longitude sans latitude."),
+                     {Quote(ident)}));
     }
     std::optional<common::LatLon> position;
     if (lat) position = CheckedPosition(Trim(lat->text), Trim(lon->text), lat->line);
@@ -73,9 +77,9 @@ void AddWaypoint(Plan& plan, const XmlDocument& document, const XmlElement& wp) 
 Plan ReadFlightGear(const XmlDocument& document) {
     const XmlElement* route = document.Child(document.Root(), "route");
     if (!route) {
-        Refuse(
-            "Le fichier est une liste de propriétés FlightGear, mais pas un plan de vol : il "
-            "n'a pas d'élément <route>.");
+        Refuse(common::Tr("FlightPlan",
+                          "Le fichier est une liste de propriétés FlightGear, mais pas un plan de "
+                          "vol : il n'a pas d'élément <route>."));
     }
     Plan plan;
     plan.format = Format::FlightGear;

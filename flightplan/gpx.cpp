@@ -9,6 +9,7 @@
 //       <rtept lat="48.751944" lon="2.106111"><name>LFPN</name></rtept>
 #include <string>
 
+#include "common/tr.h"
 #include "flightplan/readers.h"
 #include "flightplan/text.h"
 
@@ -24,8 +25,9 @@ Plan ReadGpx(const XmlDocument& document) {
         const std::string* lat = point->Attribute("lat");
         const std::string* lon = point->Attribute("lon");
         if (!lat || !lon) {
-            RefuseAt(point->line, "<" + std::string(point->LocalName()) + "> n'a pas d'attribut " +
-                                      (lat ? "«lon»." : "«lat»."));
+            RefuseAt(point->line,
+                     common::Arg(common::Tr("FlightPlan", "<%1> n'a pas d'attribut %2."),
+                                 {point->LocalName(), Quote(lat ? "lon" : "lat")}));
         }
         AddPoint(plan, "", document.ChildText(*point, "name"),
                  CheckedPosition(Trim(*lat), Trim(*lon), point->line));

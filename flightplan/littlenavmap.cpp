@@ -15,6 +15,7 @@
 // The order of the elements does not matter; procedure points are never in the file.
 #include <string>
 
+#include "common/tr.h"
 #include "flightplan/readers.h"
 #include "flightplan/text.h"
 
@@ -23,9 +24,9 @@ namespace ventrose::flightplan::detail {
 Plan ReadLittleNavmap(const XmlDocument& document) {
     const XmlElement* flightplan = document.Child(document.Root(), "Flightplan");
     if (!flightplan) {
-        Refuse(
-            "Le fichier Little Navmap n'est pas un plan de vol : il n'a pas d'élément "
-            "<Flightplan>.");
+        Refuse(common::Tr("FlightPlan",
+                          "Le fichier Little Navmap n'est pas un plan de vol : il n'a pas "
+                          "d'élément <Flightplan>."));
     }
     Plan plan;
     plan.format = Format::LittleNavmap;
@@ -38,7 +39,8 @@ Plan ReadLittleNavmap(const XmlDocument& document) {
             const std::string* lon = pos->Attribute("Lon");
             if (!lat || !lon) {
                 RefuseAt(pos->line,
-                         std::string("<Pos> n'a pas d'attribut ") + (lat ? "«Lon»." : "«Lat»."));
+                         common::Arg(common::Tr("FlightPlan", "<%1> n'a pas d'attribut %2."),
+                                     {"Pos", Quote(lat ? "Lon" : "Lat")}));
             }
             position = CheckedPosition(Trim(*lat), Trim(*lon), pos->line);
         }

@@ -14,6 +14,7 @@
 #include <string>
 #include <string_view>
 
+#include "common/tr.h"
 #include "flightplan/readers.h"
 #include "flightplan/text.h"
 
@@ -62,9 +63,11 @@ common::LatLon WorldPosition(const XmlElement& element) {
     const auto lon = Angle(longitude, 'E', 'W');
     if (comma == std::string_view::npos || !lat || !lon ||
         (second != std::string_view::npos && !ReadNumber(altitude))) {
-        RefuseAt(element.line, "la position " + Quote(text) +
-                                   " n'est pas de la forme N47° 26' 2.96\",W122° 18' "
-                                   "31.20\",+000433.00.");
+        RefuseAt(element.line,
+                 common::Arg(common::Tr("FlightPlan",
+                                        "la position %1 n'est pas de la forme N47° 26' 2.96\","
+                                        "W122° 18' 31.20\",+000433.00."),
+                             {Quote(text)}));
     }
     return CheckedPosition(*lat, *lon, element.line);
 }
@@ -74,9 +77,9 @@ common::LatLon WorldPosition(const XmlElement& element) {
 Plan ReadMsfs(const XmlDocument& document) {
     const XmlElement* flightplan = document.Child(document.Root(), "FlightPlan.FlightPlan");
     if (!flightplan) {
-        Refuse(
-            "Le fichier MSFS n'est pas un plan de vol : il n'a pas d'élément "
-            "<FlightPlan.FlightPlan>.");
+        Refuse(common::Tr("FlightPlan",
+                          "Le fichier MSFS n'est pas un plan de vol : il n'a pas d'élément "
+                          "<FlightPlan.FlightPlan>."));
     }
     const auto waypoints = document.Children(*flightplan, "ATCWaypoint");
     bool anyPosition = false;
@@ -84,9 +87,10 @@ Plan ReadMsfs(const XmlDocument& document) {
         if (document.Child(*waypoint, "WorldPosition")) anyPosition = true;
     }
     if (!waypoints.empty() && !anyPosition) {
-        Refuse(
-            "Ce plan MSFS ne donne la position d'aucun de ses points : exportez-le de votre "
-            "planificateur avec les positions (WorldPosition) pour l'importer.");
+        Refuse(common::Tr("FlightPlan",
+                          "Ce plan MSFS ne donne la position d'aucun de ses points : exportez-le "
+                          "de votre planificateur avec les positions (WorldPosition) pour "
+                          "l'importer."));
     }
     Plan plan;
     plan.format = Format::Msfs;

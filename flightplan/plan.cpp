@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "flightplan/plan.h"
+#include "common/tr.h"
 
 #include <cmath>
 #include <utility>
@@ -31,8 +32,13 @@ bool LooksBinary(std::string_view text) {
 Plan ReadXml(std::string_view text) {
     auto parsed = ParseXml(text);
     if (auto* e = std::get_if<XmlError>(&parsed)) {
-        if (e->truncated) RefuseAt(e->line, "le fichier est tronqué : " + e->what + ".");
-        RefuseAt(e->line, "le fichier n'est pas du XML valide : " + e->what + ".");
+        if (e->truncated) {
+            RefuseAt(e->line, common::Arg(common::Tr("FlightPlan", "le fichier est tronqué : %1."),
+                                          {e->what}));
+        }
+        RefuseAt(e->line,
+                 common::Arg(common::Tr("FlightPlan", "le fichier n'est pas du XML valide : %1."),
+                             {e->what}));
     }
     const XmlDocument& document = std::get<XmlDocument>(parsed);
     const std::string_view root = document.Root().LocalName();
@@ -40,32 +46,41 @@ Plan ReadXml(std::string_view text) {
     if (root == "LittleNavmap") return ReadLittleNavmap(document);
     if (root == "SimBase.Document") return ReadMsfs(document);
     if (root == "gpx") return ReadGpx(document);
-    Refuse("Le fichier est du XML, mais pas un plan de vol connu : son élément racine est <" +
-           FirstCodePoints(CleanName(document.Root().name), 40) +
-           ">, pour <PropertyList> (FlightGear), <LittleNavmap>, <SimBase.Document> (MSFS) ou "
-           "<gpx>.");
+    Refuse(common::Arg(
+        common::Tr("FlightPlan",
+                   "Le fichier est du XML, mais pas un plan de vol connu : son élément racine est "
+                   "<%1>, pour <PropertyList> (FlightGear), <LittleNavmap>, <SimBase.Document> "
+                   "(MSFS) ou <gpx>."),
+        {FirstCodePoints(CleanName(document.Root().name), 40)}));
 }
 
 Plan Read(std::string_view bytes) {
     if (bytes.size() > kMaxPlanBytes) {
-        Refuse("Le fichier est trop gros : " + std::to_string(bytes.size()) + " octets, pour " +
-               std::to_string(kMaxPlanBytes) + " au plus.");
+        Refuse(common::Arg(
+            common::Tr("FlightPlan", "Le fichier est trop gros : %1 octets, pour %2 au plus."),
+            {std::to_string(bytes.size()), std::to_string(kMaxPlanBytes)}));
     }
     if (bytes.starts_with("\xFF\xFE") || bytes.starts_with("\xFE\xFF")) {
-        Refuse("Le fichier est en UTF-16 : enregistrez-le en UTF-8 pour l'importer.");
+        Refuse(common::Tr("FlightPlan",
+                          "Le fichier est en UTF-16 : enregistrez-le en UTF-8 pour l'importer."));
     }
     std::string_view text = bytes;
     if (text.starts_with(kByteOrderMark)) text.remove_prefix(kByteOrderMark.size());
-    if (Trim(text).empty()) Refuse("Le fichier est vide.");
-    if (LooksBinary(text))
-        Refuse("Le fichier n'est pas un plan de vol : c'est un fichier binaire.");
+    if (Trim(text).empty()) Refuse(common::Tr("FlightPlan", "Le fichier est vide."));
+    if (LooksBinary(text)) {
+        Refuse(common::Tr("FlightPlan",
+                          "Le fichier n'est pas un plan de vol : c'est un fichier binaire."));
+    }
     for (std::size_t i = 0; i < text.size();) {
         const std::size_t length = Utf8SequenceLength(text, i);
-        if (length == 0) RefuseAt(LineOf(text, i), "le fichier n'est pas du texte UTF-8 valide.");
+        if (length == 0) {
+            RefuseAt(LineOf(text, i),
+                     common::Tr("FlightPlan", "le fichier n'est pas du texte UTF-8 valide."));
+        }
         i += length;
     }
     Plan plan = Trim(text).front() == '<' ? ReadXml(text) : ReadXPlane(text);
-    if (plan.points.empty()) Refuse("Le plan ne contient aucun point.");
+    if (plan.points.empty()) Refuse(common::Tr("FlightPlan", "Le plan ne contient aucun point."));
     return plan;
 }
 
@@ -75,24 +90,34 @@ namespace detail {
 
 common::LatLon CheckedPosition(std::string_view latitude, std::string_view longitude, int line) {
     const auto lat = ReadNumber(latitude);
-    if (!lat) RefuseAt(line, "la latitude " + Quote(latitude) + " n'est pas un nombre.");
+    if (!lat) {
+        RefuseAt(line, common::Arg(common::Tr("FlightPlan", "la latitude %1 n'est pas un nombre."),
+                                   {Quote(latitude)}));
+    }
     const auto lon = ReadNumber(longitude);
-    if (!lon) RefuseAt(line, "la longitude " + Quote(longitude) + " n'est pas un nombre.");
+    if (!lon) {
+        RefuseAt(line, common::Arg(common::Tr("FlightPlan", "la longitude %1 n'est pas un nombre."),
+                                   {Quote(longitude)}));
+    }
     if (*lat < -90 || *lat > 90) {
-        RefuseAt(line, "la latitude vaut " + std::string(latitude) + ", hors de -90 à 90.");
+        RefuseAt(line,
+                 common::Arg(common::Tr("FlightPlan", "la latitude vaut %1, hors de -90 à 90."),
+                             {latitude}));
     }
     if (*lon < -180 || *lon > 180) {
-        RefuseAt(line, "la longitude vaut " + std::string(longitude) + ", hors de -180 à 180.");
+        RefuseAt(line,
+                 common::Arg(common::Tr("FlightPlan", "la longitude vaut %1, hors de -180 à 180."),
+                             {longitude}));
     }
     return {*lat, *lon};
 }
 
 common::LatLon CheckedPosition(double latitude, double longitude, int line) {
     if (!std::isfinite(latitude) || latitude < -90 || latitude > 90) {
-        RefuseAt(line, "la latitude est hors de -90 à 90.");
+        RefuseAt(line, common::Tr("FlightPlan", "la latitude est hors de -90 à 90."));
     }
     if (!std::isfinite(longitude) || longitude < -180 || longitude > 180) {
-        RefuseAt(line, "la longitude est hors de -180 à 180.");
+        RefuseAt(line, common::Tr("FlightPlan", "la longitude est hors de -180 à 180."));
     }
     return {latitude, longitude};
 }
@@ -100,7 +125,8 @@ common::LatLon CheckedPosition(double latitude, double longitude, int line) {
 void AddPoint(Plan& plan, std::string_view ident, std::string_view name,
               std::optional<common::LatLon> position, WhyNoPosition why) {
     if (plan.points.size() >= kMaxPoints) {
-        Refuse("Le plan a plus de " + std::to_string(kMaxPoints) + " points.");
+        Refuse(common::Arg(common::Tr("FlightPlan", "Le plan a plus de %1 points."),
+                           {std::to_string(kMaxPoints)}));
     }
     Waypoint point;
     point.ident = CleanName(ident);

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "flightplan/text.h"
+#include "common/tr.h"
 
 #include <charconv>
 #include <cmath>
@@ -10,7 +11,7 @@ namespace ventrose::flightplan::detail {
 void Refuse(std::string message) { throw Refusal{std::move(message)}; }
 
 void RefuseAt(int line, std::string_view message) {
-    Refuse("Ligne " + std::to_string(line) + " : " + std::string(message));
+    Refuse(common::Arg(common::Tr("FlightPlan", "Ligne %1 : %2"), {std::to_string(line), message}));
 }
 
 std::size_t Utf8SequenceLength(std::string_view text, std::size_t i) {
@@ -162,7 +163,7 @@ std::string Quote(std::string_view text) {
     if (CodePoints(clean) > kShown || end < text.size()) {
         clean = FirstCodePoints(clean, kShown) + "…";
     }
-    return "«" + clean + "»";
+    return common::Arg(common::Tr("FlightPlan", "«%1»"), {clean});
 }
 
 bool IsSpace(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }

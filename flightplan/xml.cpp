@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "flightplan/xml.h"
+#include "common/tr.h"
 
 #include <utility>
 
@@ -100,10 +101,12 @@ public:
         }
         if (!open_.empty()) {
             const XmlElement& e = document_.elements[open_.back()];
-            Fail(true, "l'élément <" + Shown(e.name) + "> ouvert ligne " + std::to_string(e.line) +
-                           " n'est pas fermé");
+            Fail(true, common::Arg(common::Tr("FlightPlan",
+                                              "l'élément <%1> ouvert ligne %2 n'est pas fermé"),
+                                   {Shown(e.name), std::to_string(e.line)}));
         }
-        if (document_.elements.empty()) Fail(true, "le fichier s'arrête avant son premier élément");
+        if (document_.elements.empty())
+            Fail(true, common::Tr("FlightPlan", "le fichier s'arrête avant son premier élément"));
         return std::move(document_);
     }
 
@@ -127,7 +130,7 @@ private:
     bool At(std::string_view s) const { return text_.substr(pos_).starts_with(s); }
 
     // The offset of `end` from pos_ on, or a truncation named `what`.
-    std::size_t Find(std::string_view end, const char* what) {
+    std::size_t Find(std::string_view end, const std::string& what) {
         const std::size_t found = text_.find(end, pos_);
         if (found == std::string_view::npos) Fail(true, what);
         return found;
@@ -139,14 +142,17 @@ private:
 
     void Markup() {
         if (At("<?")) {
-            pos_ = Find("?>", "une instruction «<?» n'est pas fermée") + 2;
+            pos_ =
+                Find("?>", common::Tr("FlightPlan", "une instruction «<?» n'est pas fermée")) + 2;
         } else if (At("<!--")) {
-            pos_ = Find("-->", "un commentaire n'est pas fermé") + 3;
+            pos_ = Find("-->", common::Tr("FlightPlan", "un commentaire n'est pas fermé")) + 3;
         } else if (At("<![CDATA[")) {
-            if (open_.empty()) Fail(false, "une section CDATA hors de l'élément racine");
+            if (open_.empty())
+                Fail(false, common::Tr("FlightPlan", "une section CDATA hors de l'élément racine"));
             const std::size_t start = pos_ + 9;
             pos_ = start;
-            const std::size_t end = Find("]]>", "une section CDATA n'est pas fermée");
+            const std::size_t end =
+                Find("]]>", common::Tr("FlightPlan", "une section CDATA n'est pas fermée"));
             document_.elements[open_.back()].text.append(text_.substr(start, end - start));
             pos_ = end + 3;
         } else if (At("<!DOCTYPE")) {
@@ -160,8 +166,9 @@ private:
                     (text_[end] >= 'a' && text_[end] <= 'z'))) {
                 ++end;
             }
-            Fail(false, "la déclaration «" + std::string(text_.substr(pos_, end - pos_)) +
-                            "» n'est pas permise");
+            Fail(false,
+                 common::Arg(common::Tr("FlightPlan", "la déclaration «%1» n'est pas permise"),
+                             {text_.substr(pos_, end - pos_)}));
         } else if (At("</")) {
             EndTag();
         } else {
@@ -172,7 +179,8 @@ private:
     // A DOCTYPE naming an external DTD is skipped (nothing is fetched); one with an internal
     // subset could declare entities, and is refused before anything in it is read.
     void Doctype() {
-        if (!document_.elements.empty()) Fail(false, "une déclaration DOCTYPE après le début");
+        if (!document_.elements.empty())
+            Fail(false, common::Tr("FlightPlan", "une déclaration DOCTYPE après le début"));
         for (std::size_t i = pos_ + 9; i < text_.size(); ++i) {
             const char c = text_[i];
             if (c == '"' || c == '\'') {
@@ -180,21 +188,23 @@ private:
                 if (close == std::string_view::npos) break;
                 i = close;
             } else if (c == '[') {
-                Fail(false,
-                     "une déclaration DOCTYPE avec des déclarations internes («[…]») est refusée : "
-                     "elle pourrait déclarer des entités");
+                Fail(false, common::Tr("FlightPlan",
+                                       "une déclaration DOCTYPE avec des déclarations internes "
+                                       "(«[…]») est refusée : elle pourrait déclarer des entités"));
             } else if (c == '>') {
                 pos_ = i + 1;
                 return;
             }
         }
-        Fail(true, "la déclaration DOCTYPE n'est pas fermée");
+        Fail(true, common::Tr("FlightPlan", "la déclaration DOCTYPE n'est pas fermée"));
     }
 
     std::string_view Name() {
         const std::size_t start = pos_;
-        if (pos_ >= text_.size()) Fail(true, "le fichier s'arrête dans une balise");
-        if (!IsNameStart(text_[pos_])) Fail(false, "un nom était attendu après «<»");
+        if (pos_ >= text_.size())
+            Fail(true, common::Tr("FlightPlan", "le fichier s'arrête dans une balise"));
+        if (!IsNameStart(text_[pos_]))
+            Fail(false, common::Tr("FlightPlan", "un nom était attendu après «<»"));
         while (pos_ < text_.size() && IsNameChar(text_[pos_])) ++pos_;
         return text_.substr(start, pos_ - start);
     }
@@ -204,16 +214,23 @@ private:
         const std::string_view name = Name();
         SkipSpace();
         if (pos_ >= text_.size())
-            Fail(true, "le fichier s'arrête dans la balise </" + Shown(name) + ">");
+            Fail(true,
+                 common::Arg(common::Tr("FlightPlan", "le fichier s'arrête dans la balise </%1>"),
+                             {Shown(name)}));
         if (text_[pos_] != '>')
-            Fail(false, "«>» attendu à la fin de la balise </" + Shown(name) + ">");
+            Fail(false,
+                 common::Arg(common::Tr("FlightPlan", "«>» attendu à la fin de la balise </%1>"),
+                             {Shown(name)}));
         ++pos_;
         if (open_.empty())
-            Fail(false, "balise fermante </" + Shown(name) + "> sans élément ouvert");
+            Fail(false,
+                 common::Arg(common::Tr("FlightPlan", "balise fermante </%1> sans élément ouvert"),
+                             {Shown(name)}));
         const XmlElement& top = document_.elements[open_.back()];
         if (top.name != name) {
-            Fail(false, "balise fermante </" + Shown(name) + "> trouvée, </" + Shown(top.name) +
-                            "> attendue");
+            Fail(false, common::Arg(common::Tr("FlightPlan",
+                                               "balise fermante </%1> trouvée, </%2> attendue"),
+                                    {Shown(name), Shown(top.name)}));
         }
         open_.pop_back();
         if (open_.empty()) rootDone_ = true;
@@ -223,14 +240,20 @@ private:
         const std::size_t tagStart = pos_;
         ++pos_;
         const std::string_view name = Name();
-        if (rootDone_) FailAt(tagStart, false, "un second élément racine <" + Shown(name) + ">");
+        if (rootDone_)
+            FailAt(tagStart, false,
+                   common::Arg(common::Tr("FlightPlan", "un second élément racine <%1>"),
+                               {Shown(name)}));
         if (static_cast<int>(open_.size()) >= limits_.maxDepth) {
             FailAt(tagStart, false,
-                   "des éléments imbriqués sur plus de " + std::to_string(limits_.maxDepth) +
-                       " niveaux");
+                   common::Arg(
+                       common::Tr("FlightPlan", "des éléments imbriqués sur plus de %1 niveaux"),
+                       {std::to_string(limits_.maxDepth)}));
         }
         if (document_.elements.size() >= limits_.maxElements) {
-            FailAt(tagStart, false, "plus de " + std::to_string(limits_.maxElements) + " éléments");
+            FailAt(tagStart, false,
+                   common::Arg(common::Tr("FlightPlan", "plus de %1 éléments"),
+                               {std::to_string(limits_.maxElements)}));
         }
         XmlElement element;
         element.name = name;
@@ -240,7 +263,9 @@ private:
             const std::size_t before = pos_;
             SkipSpace();
             if (pos_ >= text_.size())
-                Fail(true, "le fichier s'arrête dans la balise <" + Shown(name) + ">");
+                Fail(true, common::Arg(
+                               common::Tr("FlightPlan", "le fichier s'arrête dans la balise <%1>"),
+                               {Shown(name)}));
             if (At("/>")) {
                 pos_ += 2;
                 empty = true;
@@ -251,7 +276,9 @@ private:
                 break;
             }
             if (pos_ == before)
-                Fail(false, "une espace était attendue dans la balise <" + Shown(name) + ">");
+                Fail(false, common::Arg(common::Tr("FlightPlan",
+                                                   "une espace était attendue dans la balise <%1>"),
+                                        {Shown(name)}));
             Attribute(element);
         }
         const std::size_t index = document_.elements.size();
@@ -268,35 +295,49 @@ private:
         const std::string_view name = Name();
         for (const XmlAttribute& a : element.attributes) {
             if (a.name == name) {
-                Fail(false, "l'attribut «" + Shown(name) + "» est deux fois sur <" +
-                                Shown(element.name) + ">");
+                Fail(false,
+                     common::Arg(common::Tr("FlightPlan", "l'attribut «%1» est deux fois sur <%2>"),
+                                 {Shown(name), Shown(element.name)}));
             }
         }
         if (element.attributes.size() >= limits_.maxAttributes) {
-            Fail(false, "plus de " + std::to_string(limits_.maxAttributes) + " attributs sur <" +
-                            Shown(element.name) + ">");
+            Fail(false, common::Arg(common::Tr("FlightPlan", "plus de %1 attributs sur <%2>"),
+                                    {std::to_string(limits_.maxAttributes), Shown(element.name)}));
         }
         SkipSpace();
         if (pos_ >= text_.size())
-            Fail(true, "le fichier s'arrête dans la balise <" + Shown(element.name) + ">");
-        if (text_[pos_] != '=') Fail(false, "«=» attendu après l'attribut «" + Shown(name) + "»");
+            Fail(true,
+                 common::Arg(common::Tr("FlightPlan", "le fichier s'arrête dans la balise <%1>"),
+                             {Shown(element.name)}));
+        if (text_[pos_] != '=')
+            Fail(false, common::Arg(common::Tr("FlightPlan", "«=» attendu après l'attribut «%1»"),
+                                    {Shown(name)}));
         ++pos_;
         SkipSpace();
         if (pos_ >= text_.size())
-            Fail(true, "le fichier s'arrête dans la balise <" + Shown(element.name) + ">");
+            Fail(true,
+                 common::Arg(common::Tr("FlightPlan", "le fichier s'arrête dans la balise <%1>"),
+                             {Shown(element.name)}));
         const char quote = text_[pos_];
         if (quote != '"' && quote != '\'') {
-            Fail(false, "la valeur de l'attribut «" + Shown(name) + "» n'est pas entre guillemets");
+            Fail(false,
+                 common::Arg(common::Tr("FlightPlan",
+                                        "la valeur de l'attribut «%1» n'est pas entre guillemets"),
+                             {Shown(name)}));
         }
         ++pos_;
         const std::size_t start = pos_;
         const std::size_t end = text_.find(quote, start);
         if (end == std::string_view::npos) {
-            Fail(true, "la valeur de l'attribut «" + Shown(name) + "» n'est pas fermée");
+            Fail(true, common::Arg(common::Tr("FlightPlan",
+                                              "la valeur de l'attribut «%1» n'est pas fermée"),
+                                   {Shown(name)}));
         }
         const std::string_view raw = text_.substr(start, end - start);
         if (const auto lt = raw.find('<'); lt != std::string_view::npos) {
-            FailAt(start + lt, false, "«<» dans la valeur de l'attribut «" + Shown(name) + "»");
+            FailAt(start + lt, false,
+                   common::Arg(common::Tr("FlightPlan", "«<» dans la valeur de l'attribut «%1»"),
+                               {Shown(name)}));
         }
         XmlAttribute attribute{name, {}};
         Decode(raw, start, attribute.value, true);
@@ -311,7 +352,9 @@ private:
         const std::string_view raw = text_.substr(start, end - start);
         if (open_.empty()) {
             for (std::size_t i = 0; i < raw.size(); ++i) {
-                if (!IsSpace(raw[i])) FailAt(start + i, false, "du texte hors de l'élément racine");
+                if (!IsSpace(raw[i]))
+                    FailAt(start + i, false,
+                           common::Tr("FlightPlan", "du texte hors de l'élément racine"));
             }
         } else {
             Decode(raw, start, document_.elements[open_.back()].text, false);
@@ -331,7 +374,8 @@ private:
             // The longest reference read is &#x10FFFF; (10 bytes); a name is cut at 12.
             const std::size_t semicolon = raw.substr(i, 12).find(';');
             if (semicolon == std::string_view::npos) {
-                FailAt(offset + i, false, "«&» sans «;» : écrivez «&amp;» pour un «&»");
+                FailAt(offset + i, false,
+                       common::Tr("FlightPlan", "«&» sans «;» : écrivez «&amp;» pour un «&»"));
             }
             const std::string_view name = raw.substr(i + 1, semicolon - 1);
             if (name == "lt") {
@@ -348,9 +392,11 @@ private:
                 AppendUtf8(out, CharacterReference(name, offset + i));
             } else {
                 FailAt(offset + i, false,
-                       "l'entité «&" + Shown(name) +
-                           ";» est inconnue : seules les cinq entités prédéfinies et les "
-                           "références numériques sont lues");
+                       common::Arg(common::Tr("FlightPlan",
+                                              "l'entité «&%1;» est inconnue : seules les cinq "
+                                              "entités prédéfinies et les références numériques "
+                                              "sont lues"),
+                                   {Shown(name)}));
             }
             i += semicolon;
         }
@@ -375,7 +421,9 @@ private:
         }
         if (!ok || !IsXmlChar(value)) {
             FailAt(offset, false,
-                   "la référence «&" + Shown(name) + ";» ne désigne pas un caractère permis");
+                   common::Arg(common::Tr("FlightPlan",
+                                          "la référence «&%1;» ne désigne pas un caractère permis"),
+                               {Shown(name)}));
         }
         return value;
     }

@@ -17,6 +17,7 @@
 #include <string>
 #include <string_view>
 
+#include "common/tr.h"
 #include "flightplan/readers.h"
 #include "flightplan/text.h"
 
@@ -77,9 +78,10 @@ bool EqualsNoCase(std::string_view a, std::string_view b) {
 }
 
 [[noreturn]] void NotAPlan() {
-    Refuse(
-        "Le fichier n'est pas un plan de vol reconnu : il n'est ni du XML (FlightGear, Little "
-        "Navmap, MSFS, GPX) ni un plan X-Plane (.fms commençant par «I» ou «A» puis la version).");
+    Refuse(common::Tr("FlightPlan",
+                      "Le fichier n'est pas un plan de vol reconnu : il n'est ni du XML "
+                      "(FlightGear, Little Navmap, MSFS, GPX) ni un plan X-Plane (.fms "
+                      "commençant par «I» ou «A» puis la version)."));
 }
 
 // One waypoint line: `fields` are type, ident, [via,] altitude, latitude, longitude.
@@ -87,20 +89,27 @@ void Waypoint(Plan& plan, const Line& line, bool withVia) {
     const std::size_t expected = withVia ? 6 : 5;
     if (line.count != expected) {
         RefuseAt(line.number,
-                 std::string("un point a ") + std::to_string(line.count) + " champs, pour " +
-                     std::to_string(expected) +
-                     (withVia ? " (type, identifiant, via, altitude, latitude, "
-                                "longitude)."
-                              : " (type, identifiant, altitude, latitude, longitude)."));
+                 common::Arg(withVia ? common::Tr("FlightPlan",
+                                                  "un point a %1 champs, pour %2 (type, "
+                                                  "identifiant, via, altitude, latitude, "
+                                                  "longitude).")
+                                     : common::Tr("FlightPlan",
+                                                  "un point a %1 champs, pour %2 (type, "
+                                                  "identifiant, altitude, latitude, longitude)."),
+                             {std::to_string(line.count), std::to_string(expected)}));
     }
     const auto type = ReadWhole(line.fields[0]);
     if (!type || *type < 0) {
-        RefuseAt(line.number, "le type de point " + Quote(line.fields[0]) +
-                                  " n'est pas un nombre entier positif.");
+        RefuseAt(line.number,
+                 common::Arg(common::Tr("FlightPlan",
+                                        "le type de point %1 n'est pas un nombre entier positif."),
+                             {Quote(line.fields[0])}));
     }
     const std::string_view altitude = line.fields[expected - 3];
     if (!ReadNumber(altitude)) {
-        RefuseAt(line.number, "l'altitude " + Quote(altitude) + " n'est pas un nombre.");
+        RefuseAt(line.number,
+                 common::Arg(common::Tr("FlightPlan", "l'altitude %1 n'est pas un nombre."),
+                             {Quote(altitude)}));
     }
     const common::LatLon position =
         CheckedPosition(line.fields[expected - 2], line.fields[expected - 1], line.number);
@@ -116,11 +125,14 @@ Plan Version3(LineReader& lines) {
     // numbers only, since writers disagree on their meaning.
     for (int i = 0; i < 2; ++i) {
         const auto line = lines.Next();
-        if (!line) Refuse("Le fichier est tronqué : il s'arrête avant ses points.");
+        if (!line) {
+            Refuse(
+                common::Tr("FlightPlan", "Le fichier est tronqué : il s'arrête avant ses points."));
+        }
         if (line->count != 1 || !ReadWhole(line->fields[0])) {
-            RefuseAt(line->number,
-                     "un nombre seul était attendu, comme X-Plane l'écrit après "
-                     "«3 version».");
+            RefuseAt(line->number, common::Tr("FlightPlan",
+                                              "un nombre seul était attendu, comme X-Plane "
+                                              "l'écrit après «3 version»."));
         }
     }
     while (const auto line = lines.Next()) Waypoint(plan, *line, false);
@@ -136,32 +148,43 @@ Plan Version1100(LineReader& lines) {
     while (const auto line = lines.Next()) {
         const std::string_view key = line->fields[0];
         if (key.front() >= '0' && key.front() <= '9') {
-            RefuseAt(line->number, "la ligne «NUMENR» qui compte les points manque avant eux.");
+            RefuseAt(line->number,
+                     common::Tr("FlightPlan",
+                                "la ligne «NUMENR» qui compte les points manque avant eux."));
         }
         if (key == "NUMENR") {
             const auto n = line->count == 2 ? ReadWhole(line->fields[1]) : std::nullopt;
             if (!n || *n < 0) {
-                RefuseAt(line->number, "«NUMENR» doit être suivi du nombre de points.");
+                RefuseAt(line->number,
+                         common::Tr("FlightPlan", "«NUMENR» doit être suivi du nombre de points."));
             }
             if (static_cast<std::size_t>(*n) > kMaxPoints) {
-                Refuse("Le plan a plus de " + std::to_string(kMaxPoints) + " points.");
+                Refuse(common::Arg(common::Tr("FlightPlan", "Le plan a plus de %1 points."),
+                                   {std::to_string(kMaxPoints)}));
             }
             count = *n;
             break;
         }
     }
-    if (count < 0) Refuse("Le fichier est tronqué : la ligne «NUMENR» et les points manquent.");
+    if (count < 0) {
+        Refuse(common::Tr("FlightPlan",
+                          "Le fichier est tronqué : la ligne «NUMENR» et les points manquent."));
+    }
     for (int i = 0; i < count; ++i) {
         const auto line = lines.Next();
         if (!line) {
-            Refuse("Le fichier est tronqué : NUMENR annonce " + std::to_string(count) +
-                   " points, le fichier en donne " + std::to_string(i) + ".");
+            Refuse(common::Arg(common::Tr("FlightPlan",
+                                          "Le fichier est tronqué : NUMENR annonce "
+                                          "%1 points, le fichier en donne %2."),
+                               {std::to_string(count), std::to_string(i)}));
         }
         Waypoint(plan, *line, true);
     }
     if (const auto extra = lines.Next()) {
-        RefuseAt(extra->number, "ligne en trop après les " + std::to_string(count) +
-                                    " points que NUMENR annonce.");
+        RefuseAt(extra->number,
+                 common::Arg(common::Tr("FlightPlan",
+                                        "ligne en trop après les %1 points que NUMENR annonce."),
+                             {std::to_string(count)}));
     }
     return plan;
 }
@@ -175,13 +198,16 @@ Plan ReadXPlane(std::string_view text) {
         NotAPlan();
     }
     const auto version = lines.Next();
-    if (!version) Refuse("Le fichier est tronqué : il s'arrête après «I».");
+    if (!version)
+        Refuse(common::Tr("FlightPlan", "Le fichier est tronqué : il s'arrête après «I»."));
     if (version->count != 2 || !EqualsNoCase(version->fields[1], "version")) NotAPlan();
     if (version->fields[0] == "3") return Version3(lines);
     if (version->fields[0] == "1100") return Version1100(lines);
-    RefuseAt(version->number, "la version " + Quote(version->fields[0]) +
-                                  " d'X-Plane est inconnue : seules les versions 3 et 1100 sont "
-                                  "lues.");
+    RefuseAt(version->number,
+             common::Arg(common::Tr("FlightPlan",
+                                    "la version %1 d'X-Plane est inconnue : seules les versions 3 "
+                                    "et 1100 sont lues."),
+                         {Quote(version->fields[0])}));
 }
 
 }  // namespace ventrose::flightplan::detail

@@ -4,16 +4,14 @@
 #include <string_view>
 
 #include "common/format.h"
+#include "common/tr.h"
+#include "navlog/document_text.h"
 
 namespace ventrose::navlog {
 
 namespace {
 
-// A shown figure without its unit: «102 kts» gives 102, «X» stays X.
-std::string_view Figure(std::string_view text, std::string_view unit) {
-    if (text.ends_with(unit)) text.remove_suffix(unit.size());
-    return text;
-}
+using detail::BareFigure;
 
 std::string Whole(double value, std::string_view pattern) {
     return common::FormatNumber(value, pattern);
@@ -25,12 +23,16 @@ std::string Given(const std::optional<int>& value, std::string_view pattern) {
 
 class Csv {
 public:
-    Csv() { text_ = "\xEF\xBB\xBF"; }
+    // The separator is the one the language's spreadsheets expect: their decimal mark is the
+    // comma in French, which takes ';' between fields, and the point in English, which leaves
+    // ',' free.
+    explicit Csv(char separator) : separator_(separator) { text_ = "\xEF\xBB\xBF"; }
 
     Csv& field(std::string_view value) {
-        if (!first_) text_ += ';';
+        if (!first_) text_ += separator_;
         first_ = false;
-        if (value.find_first_of(";\"\r\n") == std::string_view::npos) {
+        const char special[] = {separator_, '"', '\r', '\n', '\0'};
+        if (value.find_first_of(special) == std::string_view::npos) {
             text_ += value;
             return *this;
         }
@@ -60,6 +62,7 @@ public:
     std::string take() { return std::move(text_); }
 
 private:
+    char separator_;
     std::string text_;
     bool first_ = true;
 };
@@ -67,17 +70,27 @@ private:
 }  // namespace
 
 std::string ExportCsv(const LogNav& log, const ResultatLog& resultat) {
-    Csv csv;
-    const std::string unit(UniteText(log.fuelUnit));
+    const bool french = common::CurrentLanguage() == common::Language::French;
+    Csv csv(french ? ';' : ',');
+    const std::string unit = detail::FuelUnitLabel(log.fuelUnit);
     const bool exact = log.exactTriangle;
-    for (const char* name :
-         {"Repère", "Rm (°)", "D (NM)", "V (°)", "Vw (kt)", "Dérive (°)", "Cap (°)", "Vs (kt)"})
-        csv.field(name);
-    if (exact) csv.field("Cap exact (°)").field("Vs exacte (kt)");
     for (const std::string& name :
-         {std::string("Tsv (mn)"), std::string("Tav (mn)"), std::string("Cumul (mn)"),
-          std::string("HE"), std::string("HR"), std::string("Vs réalisée (kt)"),
-          "Carburant (" + unit + ")", "Reste (" + unit + ")", std::string("Sous la réserve")}) {
+         {common::Tr("LogDocuments", "Repère"), common::Tr("LogDocuments", "Rm (°)"),
+          common::Tr("LogDocuments", "D (NM)"), common::Tr("LogDocuments", "V (°)"),
+          common::Tr("LogDocuments", "Vw (kt)"), common::Tr("LogDocuments", "Dérive (°)"),
+          common::Tr("LogDocuments", "Cap (°)"), common::Tr("LogDocuments", "Vs (kt)")})
+        csv.field(name);
+    if (exact) {
+        csv.field(common::Tr("LogDocuments", "Cap exact (°)"))
+            .field(common::Tr("LogDocuments", "Vs exacte (kt)"));
+    }
+    for (const std::string& name :
+         {common::Tr("LogDocuments", "Tsv (mn)"), common::Tr("LogDocuments", "Tav (mn)"),
+          common::Tr("LogDocuments", "Cumul (mn)"), common::Tr("LogDocuments", "HE"),
+          common::Tr("LogDocuments", "HR"), common::Tr("LogDocuments", "Vs réalisée (kt)"),
+          common::Arg(common::Tr("LogDocuments", "Carburant (%1)"), {unit}),
+          common::Arg(common::Tr("LogDocuments", "Reste (%1)"), {unit}),
+          common::Tr("LogDocuments", "Sous la réserve")}) {
         csv.field(name);
     }
     csv.endRow();
@@ -88,6 +101,8 @@ std::string ExportCsv(const LogNav& log, const ResultatLog& resultat) {
         csv.endRow();
     }
 
+    const std::string yes = common::Tr("LogDocuments", "oui");
+    const std::string total = common::Tr("LogDocuments", "Total");
     for (std::size_t i = 0; i < log.etapes.size() && i < resultat.etapes.size(); ++i) {
         const Etape& e = log.etapes[i];
         const ResultatEtape& r = resultat.etapes[i];
@@ -96,28 +111,30 @@ std::string ExportCsv(const LogNav& log, const ResultatLog& resultat) {
             .field(Given(e.D, "0"))
             .field(Whole(e.V, "000"))
             .field(Whole(e.Vw, "0"))
-            .field(Figure(r.DeriveText, " °"))
-            .field(Figure(r.CapText, " °"))
-            .field(Figure(r.VsText, " kts"));
-        if (exact) csv.field(Figure(r.CapExactText, " °")).field(Figure(r.VsExacteText, " kts"));
-        csv.field(Figure(r.TsvText, " mn"))
-            .field(Figure(r.TavText, " mn"))
-            .field(Figure(r.CumulText, " mn"))
+            .field(BareFigure(r.DeriveText))
+            .field(BareFigure(r.CapText))
+            .field(BareFigure(r.VsText));
+        if (exact) csv.field(BareFigure(r.CapExactText)).field(BareFigure(r.VsExacteText));
+        csv.field(BareFigure(r.TsvText))
+            .field(BareFigure(r.TavText))
+            .field(BareFigure(r.CumulText))
             .field(r.HEText)
             .field(e.HR ? HeureText(*e.HR) : "")
-            .field(Figure(r.VsMadeGoodText, " kts"))
-            .field(r.CarburantText)
-            .field(r.ResteText)
-            .field(r.belowReserve ? "oui" : "");
+            .field(BareFigure(r.VsMadeGoodText))
+            .field(BareFigure(r.CarburantText))
+            .field(BareFigure(r.ResteText))
+            .field(r.belowReserve ? yes : "");
         csv.endRow();
     }
 
     const TotauxLog& t = resultat.totaux;
-    csv.field("Total").field("").field(Figure(t.DText, " NM"));
+    csv.field(total).field("").field(BareFigure(t.DText));
     for (int i = 0; i < (exact ? 7 : 5); ++i) csv.field("");
-    csv.field(Figure(t.TsvText, " mn")).field(Figure(t.TavText, " mn"));
+    csv.field(BareFigure(t.TsvText)).field(BareFigure(t.TavText));
     for (int i = 0; i < 4; ++i) csv.field("");
-    csv.field(t.CarburantText).field(t.ResteText).field(t.belowReserve ? "oui" : "");
+    csv.field(BareFigure(t.CarburantText))
+        .field(BareFigure(t.ResteText))
+        .field(t.belowReserve ? yes : "");
     csv.endRow();
     return csv.take();
 }

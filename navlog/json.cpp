@@ -8,6 +8,7 @@
 #include <numeric>
 #include <optional>
 
+#include "common/tr.h"
 #include "navlog/messages.h"
 #include "navlog/utf8.h"
 
@@ -20,6 +21,9 @@ struct Failure {
     std::string what;
     std::size_t offset;
 };
+
+using common::Arg;
+using common::Tr;
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 bool IsLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
@@ -60,7 +64,9 @@ bool IsNonNumberWord(std::string_view word) {
            EqualsIgnoringCase(word, "inf");
 }
 
-constexpr const char* kNotNumbers = "NaN et Infinity ne sont pas des nombres JSON";
+std::string NotNumbers() { return Tr("LogFile", "NaN et Infinity ne sont pas des nombres JSON"); }
+
+std::string Count(std::size_t value) { return std::to_string(value); }
 
 // A number's value as ±0.digits × 10^point: the digits without leading or trailing zeros, none
 // for zero. The exponent saturates far beyond what 100 characters of digits can move.
@@ -135,7 +141,7 @@ public:
         skipSpace();
         value(root, 0);
         skipSpace();
-        if (pos_ != text_.size()) fail("du texte suit la fin du JSON");
+        if (pos_ != text_.size()) fail(Tr("LogFile", "du texte suit la fin du JSON"));
         return root;
     }
 
@@ -145,7 +151,7 @@ private:
         throw Failure{false, std::move(what), offset};
     }
     [[noreturn]] void truncated() {
-        throw Failure{true, "le texte s'arrête avant la fin du JSON", pos_};
+        throw Failure{true, Tr("LogFile", "le texte s'arrête avant la fin du JSON"), pos_};
     }
 
     bool atEnd() const { return pos_ >= text_.size(); }
@@ -154,9 +160,8 @@ private:
     // The character at the current position as a message shows it.
     std::string here() const {
         const std::size_t length = detail::Utf8SequenceLength(text_, pos_);
-        if (length != 0 && !detail::IsControl(text_, pos_, length)) {
-            return "«" + std::string(text_.substr(pos_, length)) + "»";
-        }
+        if (length != 0 && !detail::IsControl(text_, pos_, length))
+            return detail::Key(text_.substr(pos_, length));
         char code[16];
         std::snprintf(code, sizeof code, "U+%04X", static_cast<unsigned char>(peek()));
         return code;
@@ -172,7 +177,7 @@ private:
 
     void counted() {
         if (++values_ > limits_.maxValues) {
-            fail("plus de " + std::to_string(limits_.maxValues) + " valeurs");
+            fail(Arg(Tr("LogFile", "plus de %1 valeurs"), {Count(limits_.maxValues)}));
         }
     }
 
@@ -188,7 +193,7 @@ private:
         }
         if (c == '-' || IsDigit(c)) return number(out);
         if (IsLetter(c)) return word(out);
-        fail("une valeur est attendue, pas " + here());
+        fail(Arg(Tr("LogFile", "une valeur est attendue, pas %1"), {here()}));
     }
 
     void word(JsonValue& out) {
@@ -208,8 +213,8 @@ private:
         for (const std::string_view literal : {"true", "false", "null"}) {
             if (atEnd() && literal.starts_with(w)) truncated();
         }
-        if (IsNonNumberWord(w)) failAt(start, kNotNumbers);
-        failAt(start, "une valeur est attendue, pas " + detail::Quote(w));
+        if (IsNonNumberWord(w)) failAt(start, NotNumbers());
+        failAt(start, Arg(Tr("LogFile", "une valeur est attendue, pas %1"), {detail::Quote(w)}));
     }
 
     void digits() {
@@ -219,7 +224,9 @@ private:
     // At least one digit, or the number is cut short or miswritten.
     void requiredDigits() {
         if (atEnd()) truncated();
-        if (!IsDigit(peek())) fail("nombre mal écrit : un chiffre est attendu, pas " + here());
+        if (!IsDigit(peek())) {
+            fail(Arg(Tr("LogFile", "nombre mal écrit : un chiffre est attendu, pas %1"), {here()}));
+        }
         digits();
     }
 
@@ -231,7 +238,7 @@ private:
             if (IsLetter(peek())) {
                 const std::size_t word = pos_;
                 while (!atEnd() && IsLetter(peek())) ++pos_;
-                if (IsNonNumberWord(text_.substr(word, pos_ - word))) failAt(start, kNotNumbers);
+                if (IsNonNumberWord(text_.substr(word, pos_ - word))) failAt(start, NotNumbers());
                 pos_ = word;
             }
         }
@@ -239,7 +246,7 @@ private:
         if (peek() == '0') {
             ++pos_;
             if (!atEnd() && IsDigit(peek()))
-                fail("un nombre ne commence pas par 0 suivi d'un chiffre");
+                fail(Tr("LogFile", "un nombre ne commence pas par 0 suivi d'un chiffre"));
         } else {
             requiredDigits();
         }
@@ -254,8 +261,8 @@ private:
         }
         const std::string_view token = text_.substr(start, pos_ - start);
         if (token.size() > limits_.maxNumberChars) {
-            failAt(start,
-                   "nombre de plus de " + std::to_string(limits_.maxNumberChars) + " caractères");
+            failAt(start, Arg(Tr("LogFile", "nombre de plus de %1 caractères"),
+                              {Count(limits_.maxNumberChars)}));
         }
         double v = 0;
         const auto [end, ec] = std::from_chars(token.data(), token.data() + token.size(), v);
@@ -263,8 +270,8 @@ private:
         const bool tiny = ec == std::errc::result_out_of_range && DecimalOf(token).point < 0;
         if (tiny) v = 0;
         if ((ec != std::errc{} && !tiny) || end != token.data() + token.size()) {
-            failAt(start,
-                   "le nombre " + detail::Quote(token) + " est hors des limites d'un double");
+            failAt(start, Arg(Tr("LogFile", "le nombre %1 est hors des limites d'un double"),
+                              {detail::Quote(token)}));
         }
         out.kind = JsonValue::Kind::Number;
         out.number = v + 0.0;  // -0 reads as 0
@@ -277,8 +284,8 @@ private:
         ++pos_;
         for (;;) {
             if (out.size() > limits_.maxStringBytes) {
-                failAt(start,
-                       "texte de plus de " + std::to_string(limits_.maxStringBytes) + " octets");
+                failAt(start, Arg(Tr("LogFile", "texte de plus de %1 octets"),
+                                  {Count(limits_.maxStringBytes)}));
             }
             if (atEnd()) truncated();
             const char c = peek();
@@ -287,8 +294,10 @@ private:
                 return;
             }
             if (static_cast<unsigned char>(c) < 0x20) {
-                fail("caractère de contrôle " + here() +
-                     " dans un texte (il s'écrit \\n, \\t ou \\u00XX)");
+                fail(Arg(Tr("LogFile",
+                            "caractère de contrôle %1 dans un texte (il s'écrit \\n, \\t ou "
+                            "\\u00XX)"),
+                         {here()}));
             }
             if (c != '\\') {
                 // A run of plain characters at once: the text is valid UTF-8 already.
@@ -320,29 +329,32 @@ private:
             case 'r': out += '\r'; return;
             case 't': out += '\t'; return;
             case 'u': break;
-            default: pos_ = start + 1; failAt(start, "échappement inconnu \\" + here());
+            default:
+                pos_ = start + 1;
+                failAt(start, Arg(Tr("LogFile", "échappement inconnu \\%1"), {here()}));
         }
         char32_t code = hex4(start);
         if (code >= 0xDC00 && code <= 0xDFFF) {
-            failAt(start, "demi-caractère \\u" + Hex(code) + " sans le premier demi");
+            failAt(start,
+                   Arg(Tr("LogFile", "demi-caractère \\u%1 sans le premier demi"), {Hex(code)}));
         }
         if (code >= 0xD800 && code <= 0xDBFF) {
             if (atEnd()) truncated();
             const std::size_t second = pos_;
-            if (peek() != '\\')
-                failAt(start, "demi-caractère \\u" + Hex(code) + " sans le second demi");
+            if (peek() != '\\') failAt(start, NoSecondHalf(code));
             ++pos_;
             if (atEnd()) truncated();
-            if (peek() != 'u')
-                failAt(start, "demi-caractère \\u" + Hex(code) + " sans le second demi");
+            if (peek() != 'u') failAt(start, NoSecondHalf(code));
             ++pos_;
             const char32_t low = hex4(second);
-            if (low < 0xDC00 || low > 0xDFFF) {
-                failAt(start, "demi-caractère \\u" + Hex(code) + " sans le second demi");
-            }
+            if (low < 0xDC00 || low > 0xDFFF) failAt(start, NoSecondHalf(code));
             code = 0x10000 + ((code - 0xD800) << 10) + (low - 0xDC00);
         }
         AppendUtf8(out, code);
+    }
+
+    static std::string NoSecondHalf(char32_t code) {
+        return Arg(Tr("LogFile", "demi-caractère \\u%1 sans le second demi"), {Hex(code)});
     }
 
     static std::string Hex(char32_t code) {
@@ -357,7 +369,8 @@ private:
         for (int i = 0; i < 4; ++i) {
             if (atEnd()) truncated();
             const int digit = HexValue(peek());
-            if (digit < 0) failAt(start, "\\u doit être suivi de quatre chiffres hexadécimaux");
+            if (digit < 0)
+                failAt(start, Tr("LogFile", "\\u doit être suivi de quatre chiffres hexadécimaux"));
             code = code * 16 + static_cast<char32_t>(digit);
             ++pos_;
         }
@@ -366,7 +379,8 @@ private:
 
     void enter(int depth) {
         if (depth > limits_.maxDepth) {
-            fail("plus de " + std::to_string(limits_.maxDepth) + " niveaux d'imbrication");
+            fail(Arg(Tr("LogFile", "plus de %1 niveaux d'imbrication"),
+                     {std::to_string(limits_.maxDepth)}));
         }
         ++pos_;
         skipSpace();
@@ -388,7 +402,7 @@ private:
                 ++pos_;
                 return;
             }
-            if (peek() != ',') fail("«,» ou «]» est attendu, pas " + here());
+            if (peek() != ',') fail(Arg(Tr("LogFile", "«,» ou «]» est attendu, pas %1"), {here()}));
             ++pos_;
             skipSpace();
         }
@@ -404,13 +418,16 @@ private:
         std::vector<std::size_t> keyOffsets;
         for (;;) {
             if (atEnd()) truncated();
-            if (peek() != '"') fail("un nom de champ entre guillemets est attendu, pas " + here());
+            if (peek() != '"') {
+                fail(Arg(Tr("LogFile", "un nom de champ entre guillemets est attendu, pas %1"),
+                         {here()}));
+            }
             keyOffsets.push_back(pos_);
             JsonMember& member = out.members.emplace_back();
             string(member.key);
             skipSpace();
             if (atEnd()) truncated();
-            if (peek() != ':') fail("«:» est attendu, pas " + here());
+            if (peek() != ':') fail(Arg(Tr("LogFile", "«:» est attendu, pas %1"), {here()}));
             ++pos_;
             skipSpace();
             value(member.value, depth);
@@ -420,7 +437,7 @@ private:
                 ++pos_;
                 break;
             }
-            if (peek() != ',') fail("«,» ou «}» est attendu, pas " + here());
+            if (peek() != ',') fail(Arg(Tr("LogFile", "«,» ou «}» est attendu, pas %1"), {here()}));
             ++pos_;
             skipSpace();
         }
@@ -444,8 +461,8 @@ private:
             }
         }
         if (duplicate) {
-            failAt(offsets[*duplicate],
-                   "champ " + detail::Quote(members[*duplicate].key) + " en double");
+            failAt(offsets[*duplicate], Arg(Tr("LogFile", "champ %1 en double"),
+                                            {detail::Quote(members[*duplicate].key)}));
         }
     }
 

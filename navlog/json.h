@@ -43,7 +43,7 @@ struct JsonLimits {
 
 struct JsonError {
     bool truncated = false;  // the text stops before the JSON does
-    std::string what;        // in French, without the position
+    std::string what;        // in the current language, without the position
     int line = 0;            // 1-based, of the offending character
     int column = 0;          // 1-based, in characters
 };

@@ -7,6 +7,8 @@
 #include <string>
 
 #include "common/format.h"
+#include "common/tr.h"
+#include "navlog/document_text.h"
 
 namespace ventrose::navlog {
 
@@ -33,8 +35,6 @@ constexpr double kNoteTop = kTotalTop + kRowHeight + 2;
 constexpr double kRowPoints = 8;
 
 struct Column {
-    const char* name;
-    const char* unit;
     double width;  // mm
     Align align;
 };
@@ -45,14 +45,10 @@ struct Column {
 // three digits in bold at 8 points in every figure column, four in the cumulated time.
 constexpr double kTableWidth = 138;
 constexpr Column kColumns[] = {
-    {"Repère", "", 18, Align::Left},   {"Rm", "°", 8, Align::Centre},
-    {"Dist.", "NM", 8, Align::Centre}, {"Vent", "° / kt", 12, Align::Centre},
-    {"Dérive", "°", 8, Align::Centre}, {"Cap", "°", 8, Align::Centre},
-    {"Vs", "kt", 8, Align::Centre},    {"Exact", "°", 7, Align::Centre},
-    {"", "kt", 7, Align::Centre},      {"Tsv", "mn", 8, Align::Centre},
-    {"Tav", "mn", 8, Align::Centre},   {"Cumul", "mn", 10, Align::Centre},
-    {"HE", "", 10, Align::Centre},     {"HR", "", 11, Align::Centre},
-    {"Carbu.", "", 10, Align::Right},  {"Reste", "", 11, Align::Right},
+    {18, Align::Left},   {8, Align::Centre},  {8, Align::Centre}, {12, Align::Centre},
+    {8, Align::Centre},  {8, Align::Centre},  {8, Align::Centre}, {7, Align::Centre},
+    {7, Align::Centre},  {8, Align::Centre},  {8, Align::Centre}, {10, Align::Centre},
+    {10, Align::Centre}, {11, Align::Centre}, {10, Align::Right}, {11, Align::Right},
 };
 constexpr std::size_t kColumnCount = std::size(kColumns);
 enum Col : std::size_t {
@@ -101,17 +97,42 @@ private:
     std::array<double, kColumnCount> width_{};
 };
 
-// A figure as the window shows it, without the unit that the column's header gives.
-std::string Figure(std::string_view text, std::string_view unit) {
-    if (text.ends_with(unit)) text.remove_suffix(unit.size());
-    return std::string(text);
+// The columns' names and units, in the columns' order, in the current language. The exact
+// pair has one name over its two columns. The fuel columns' unit is the log's.
+struct ColumnHeader {
+    std::string name;
+    std::string unit;
+};
+
+std::array<ColumnHeader, std::size(kColumns)> ColumnHeaders(const std::string& fuelUnit) {
+    const std::string minutes = common::Tr("LogDocuments", "mn");
+    return {{
+        {common::Tr("LogDocuments", "Repère"), ""},
+        {common::Tr("LogDocuments", "Rm"), "°"},
+        {common::Tr("LogDocuments", "Dist."), "NM"},
+        {common::Tr("LogDocuments", "Vent"), "° / kt"},
+        {common::Tr("LogDocuments", "Dérive"), "°"},
+        {common::Tr("LogDocuments", "Cap"), "°"},
+        {common::Tr("LogDocuments", "Vs"), "kt"},
+        {common::Tr("LogDocuments", "Exact"), "°"},
+        {"", "kt"},
+        {common::Tr("LogDocuments", "Tsv"), minutes},
+        {common::Tr("LogDocuments", "Tav"), minutes},
+        {common::Tr("LogDocuments", "Cumul"), minutes},
+        {common::Tr("LogDocuments", "HE"), ""},
+        {common::Tr("LogDocuments", "HR"), ""},
+        {common::Tr("LogDocuments", "Carbu."), fuelUnit},
+        {common::Tr("LogDocuments", "Reste"), fuelUnit},
+    }};
 }
+
+std::string Figure(std::string_view text) { return detail::BareFigure(text); }
 
 std::string Whole(double value, std::string_view pattern) {
     return common::FormatNumber(value, pattern);
 }
 
-std::string Fuel(double value) { return common::FormatNumber(value, "0.0"); }
+std::string Fuel(double value) { return common::FormatFigure(value, "0.0"); }
 
 // A course or a distance as given, nothing when it is not.
 std::string Given(const std::optional<int>& value, std::string_view pattern) {
@@ -151,19 +172,19 @@ private:
 // The widths add up to the page less its margins (138 mm); the origin takes the room of a
 // waypoint's name, the others of their longest figures («100000,0», «US Gallons»).
 void LogData(PageBuilder& b, const LogNav& log) {
-    const std::string unit(UniteText(log.fuelUnit));
+    const std::string unit = detail::FuelUnitLabel(log.fuelUnit);
     const struct {
-        const char* label;
+        std::string label;
         std::string value;
         double width;  // mm
     } boxes[] = {
-        {"De", log.origin, 32},
-        {"Vp (kt)", Whole(log.Vp, "0"), 13},
-        {"Départ", HeureText(log.departure), 15},
-        {"Carburant", Fuel(log.fuelAtDeparture), 20},
-        {"Conso. / h", Fuel(log.fuelPerHour), 20},
-        {"Réserve", Fuel(log.finalReserve), 20},
-        {"Unité", unit, 18},
+        {common::Tr("LogDocuments", "De"), log.origin, 32},
+        {common::Tr("LogDocuments", "Vp (kt)"), Whole(log.Vp, "0"), 13},
+        {common::Tr("LogDocuments", "Départ"), HeureText(log.departure), 15},
+        {common::Tr("LogDocuments", "Carburant"), Fuel(log.fuelAtDeparture), 20},
+        {common::Tr("LogDocuments", "Conso. / h"), Fuel(log.fuelPerHour), 20},
+        {common::Tr("LogDocuments", "Réserve"), Fuel(log.finalReserve), 20},
+        {common::Tr("LogDocuments", "Unité"), unit, 18},
     };
     double x = kMargin;
     for (const auto& box : boxes) {
@@ -179,16 +200,16 @@ void LogData(PageBuilder& b, const LogNav& log) {
 
 void Header(PageBuilder& b, const std::string& unit) {
     const Table& table = b.table();
+    const auto headers = ColumnHeaders(unit);
     for (std::size_t c = 0; c < kColumnCount; ++c) {
         if (!table.shown(c)) continue;
-        const Column& column = kColumns[c];
+        const ColumnHeader& column = headers[c];
         const double x = table.left(c) + 0.5;
         // The exact pair's name spans both its columns; each has its own unit under it.
         const double w =
             (c == cCapExact ? table.width(c) + table.width(cVsExacte) : table.width(c)) - 1;
         b.text(x, kTableTop + 0.5, w, 4, column.name, 6.5, true, Align::Centre);
-        const std::string second = c == cCarbu || c == cReste ? unit : column.unit;
-        b.text(x, kTableTop + 4.2, table.width(c) - 1, 3.3, second, 6, false, Align::Centre);
+        b.text(x, kTableTop + 4.2, table.width(c) - 1, 3.3, column.unit, 6, false, Align::Centre);
     }
 }
 
@@ -215,50 +236,49 @@ void Leg(PageBuilder& b, double top, const Etape& e, const ResultatEtape& r) {
     b.cell(cRm, top, Given(e.Rm, "000"));
     b.cell(cDist, top, Given(e.D, "0"));
     b.cell(cVent, top, Whole(e.V, "000") + "/" + Whole(e.Vw, "0"));
-    b.cell(cDerive, top, Figure(r.DeriveText, " °"));
-    b.cell(cCap, top, Figure(r.CapText, " °"), true);
-    b.cell(cVs, top, Figure(r.VsText, " kts"), true);
-    b.cell(cCapExact, top, Figure(r.CapExactText, " °"));
-    b.cell(cVsExacte, top, Figure(r.VsExacteText, " kts"));
-    b.cell(cTsv, top, Figure(r.TsvText, " mn"));
-    b.cell(cTav, top, Figure(r.TavText, " mn"));
-    b.cell(cCumul, top, Figure(r.CumulText, " mn"));
+    b.cell(cDerive, top, Figure(r.DeriveText));
+    b.cell(cCap, top, Figure(r.CapText), true);
+    b.cell(cVs, top, Figure(r.VsText), true);
+    b.cell(cCapExact, top, Figure(r.CapExactText));
+    b.cell(cVsExacte, top, Figure(r.VsExacteText));
+    b.cell(cTsv, top, Figure(r.TsvText));
+    b.cell(cTav, top, Figure(r.TavText));
+    b.cell(cCumul, top, Figure(r.CumulText));
     b.cell(cHE, top, r.HEText, true);
     // The actual time is written by hand in flight; one already typed is printed, so that a log
     // printed again agrees with the estimates it revised.
     if (e.HR) b.cell(cHR, top, HeureText(*e.HR));
-    b.cell(cCarbu, top, r.CarburantText);
-    b.cell(cReste, top, r.ResteText, r.belowReserve);
+    b.cell(cCarbu, top, Figure(r.CarburantText));
+    b.cell(cReste, top, Figure(r.ResteText), r.belowReserve);
 }
 
 void Totals(PageBuilder& b, const ResultatLog& resultat) {
     const TotauxLog& t = resultat.totaux;
-    b.cell(cRepere, kTotalTop, "Total", true);
+    b.cell(cRepere, kTotalTop, common::Tr("LogDocuments", "Total"), true);
     // The route's distance may take five digits: it spans the course's empty cell too.
     const Table& table = b.table();
     b.text(table.left(cRm) + 0.8, kTotalTop, table.left(cVent) - table.left(cRm) - 1.6, kRowHeight,
-           Figure(t.DText, " NM"), kRowPoints, true, Align::Right);
-    b.cell(cTsv, kTotalTop, Figure(t.TsvText, " mn"), true);
-    b.cell(cTav, kTotalTop, Figure(t.TavText, " mn"), true);
+           Figure(t.DText), kRowPoints, true, Align::Right);
+    b.cell(cTsv, kTotalTop, Figure(t.TsvText), true);
+    b.cell(cTav, kTotalTop, Figure(t.TavText), true);
     if (!resultat.etapes.empty()) b.cell(cHE, kTotalTop, resultat.etapes.back().HEText, true);
-    b.cell(cCarbu, kTotalTop, t.CarburantText, true);
-    b.cell(cReste, kTotalTop, t.ResteText, true);
+    b.cell(cCarbu, kTotalTop, Figure(t.CarburantText), true);
+    b.cell(cReste, kTotalTop, Figure(t.ResteText), true);
 }
 
 }  // namespace
 
 common::PrintJob PagesKneeboard(const LogNav& log, const ResultatLog& resultat,
                                 std::string_view name) {
-    constexpr std::string_view kHeading = "Log de navigation";
+    const std::string logHeading = common::Tr("LogDocuments", "Log de navigation");
     common::PrintJob job;
-    job.title = std::string(name.empty() ? kHeading : name);
-    const std::string heading =
-        name.empty() ? std::string(kHeading) : std::string(kHeading) + " — " + std::string(name);
+    job.title = name.empty() ? logHeading : std::string(name);
+    const std::string heading = name.empty() ? logHeading : logHeading + " — " + std::string(name);
     job.pageSize = common::PrintJob::PageSize::A5;
     const std::size_t legs = std::min(log.etapes.size(), resultat.etapes.size());
     const std::size_t perPage = kEtapesParPage;
     const std::size_t pages = std::max<std::size_t>(1, (legs + perPage - 1) / perPage);
-    const std::string unit(UniteText(log.fuelUnit));
+    const std::string unit = detail::FuelUnitLabel(log.fuelUnit);
     job.pages.resize(pages);
     const Table table(log.exactTriangle);
     for (std::size_t p = 0; p < pages; ++p) {
@@ -267,8 +287,9 @@ common::PrintJob PagesKneeboard(const LogNav& log, const ResultatLog& resultat,
         const double pageWidth = kTableRight - kMargin;
         b.text(kMargin, kTitleTop, pageWidth - 24, 6, heading, 11, true);
         b.text(kTableRight - 24, kTitleTop, 24, 6,
-               "Page " + std::to_string(p + 1) + "/" + std::to_string(pages), 9, false,
-               Align::Right);
+               common::Arg(common::Tr("LogDocuments", "Page %1/%2"),
+                           {std::to_string(p + 1), std::to_string(pages)}),
+               9, false, Align::Right);
         LogData(b, log);
         Header(b, unit);
         for (std::size_t i = p * perPage; i < legs && i < (p + 1) * perPage; ++i)
@@ -277,15 +298,17 @@ common::PrintJob PagesKneeboard(const LogNav& log, const ResultatLog& resultat,
         Rules(b, last ? kTotalTop + kRowHeight : kTotalTop);
         if (last) Totals(b, resultat);
         b.text(kMargin, kNoteTop, pageWidth, 4,
-               "HR : heure réelle au repère, à noter en vol. HE : heure estimée. Reste en gras : "
-               "sous la réserve.",
+               common::Tr("LogDocuments",
+                          "HR : heure réelle au repère, à noter en vol. HE : heure estimée. "
+                          "Reste en gras : sous la réserve."),
                6.5);
         if (log.exactTriangle)
-            b.text(
-                kMargin, kNoteTop + 4, pageWidth, 4,
-                "Exact : cap et Vs du triangle des vitesses résolu exactement, à comparer à ceux "
-                "de la méthode. X : cap impossible, vent traversier > Vp.",
-                6.5);
+            b.text(kMargin, kNoteTop + 4, pageWidth, 4,
+                   common::Tr("LogDocuments",
+                              "Exact : cap et Vs du triangle des vitesses résolu exactement, à "
+                              "comparer à ceux de la méthode. X : cap impossible, vent "
+                              "traversier > Vp."),
+                   6.5);
     }
     return job;
 }

@@ -5,6 +5,8 @@
 #include <charconv>
 #include <cmath>
 
+#include "common/tr.h"
+
 #include "navlog/json.h"
 #include "navlog/messages.h"
 #include "navlog/utf8.h"
@@ -15,8 +17,11 @@ namespace {
 
 using Kind = JsonValue::Kind;
 
+using common::Arg;
+using common::Tr;
+using detail::Key;
+
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
-constexpr std::string_view kNotOurs = "Le fichier n'est pas un log Ventrose : ";
 
 // The units' names in the file, in the order of UniteCarbu.
 constexpr std::array<std::string_view, 4> kUnitNames = {"usgal", "l", "lb", "kg"};
@@ -27,8 +32,13 @@ struct Refusal {
 
 [[noreturn]] void Refuse(std::string message) { throw Refusal{std::move(message)}; }
 
+// A file that is not a log of ours at all, and why.
+[[noreturn]] void RefuseNotOurs(const std::string& why) {
+    Refuse(Arg(Tr("LogFile", "Le fichier n'est pas un log Ventrose : %1"), {why}));
+}
+
 // `where` ("", "Carburant : ", "Étape 3 : ") then the rest; a message without a place starts
-// with a capital.
+// with a capital (ASCII: French and English sentences here start with one).
 std::string Sentence(std::string_view where, std::string_view rest) {
     std::string m(where);
     m += rest;
@@ -37,52 +47,52 @@ std::string Sentence(std::string_view where, std::string_view rest) {
     return m;
 }
 
-std::string_view KindName(Kind kind) {
+// What a value is, as "«Vp» doit être un nombre, pas %1" names it.
+std::string KindName(Kind kind) {
     switch (kind) {
-        case Kind::Null: return "pas null";
-        case Kind::Boolean: return "pas un booléen";
-        case Kind::Number: return "pas un nombre";
-        case Kind::String: return "pas du texte";
-        case Kind::Array: return "pas un tableau";
-        case Kind::Object: return "pas un objet";
+        case Kind::Null: return "null";
+        case Kind::Boolean: return Tr("LogFile", "un booléen");
+        case Kind::Number: return Tr("LogFile", "un nombre");
+        case Kind::String: return Tr("LogFile", "du texte");
+        case Kind::Array: return Tr("LogFile", "un tableau");
+        case Kind::Object: return Tr("LogFile", "un objet");
     }
     return "";
 }
 
-std::string Key(std::string_view key) { return "«" + std::string(key) + "»"; }
+// «%1» doit être %2, pas %3.
+std::string MustBe(std::string_view key, std::string_view expected, Kind actual) {
+    return Arg(Tr("LogFile", "%1 doit être %2, pas %3."), {Key(key), expected, KindName(actual)});
+}
 
 // An optional boolean of the log: false when absent, refused when of another kind.
 bool Flag(const JsonValue& object, std::string_view key) {
     const JsonValue* v = object.find(key);
     if (!v) return false;
-    if (v->kind != Kind::Boolean)
-        Refuse(Key(key) + " doit être un booléen, " + std::string(KindName(v->kind)) + ".");
+    if (v->kind != Kind::Boolean) Refuse(MustBe(key, KindName(Kind::Boolean), v->kind));
     return v->boolean;
 }
 
 const JsonValue& Field(const JsonValue& object, std::string_view key, std::string_view where) {
     const JsonValue* v = object.find(key);
-    if (!v) Refuse(Sentence(where, "le champ " + Key(key) + " manque."));
+    if (!v) Refuse(Sentence(where, Arg(Tr("LogFile", "le champ %1 manque."), {Key(key)})));
     return *v;
 }
 
 const JsonValue& Typed(const JsonValue& object, std::string_view key, std::string_view where,
-                       Kind kind, std::string_view expected) {
+                       Kind kind, const std::string& expected) {
     const JsonValue& v = Field(object, key, where);
-    if (v.kind != kind) {
-        Refuse(Sentence(where, Key(key) + " doit être " + std::string(expected) + ", " +
-                                   std::string(KindName(v.kind)) + "."));
-    }
+    if (v.kind != kind) Refuse(Sentence(where, MustBe(key, expected, v.kind)));
     return v;
 }
 
 // Whole numbers and ranges are decided on the number's text, exactly: a fraction that the
 // nearest double would hide («359.99999999999999999») is still a fraction.
 int Whole(const JsonValue& object, std::string_view key, std::string_view where, int min, int max) {
-    const JsonValue& v = Typed(object, key, where, Kind::Number, "un nombre entier");
+    const JsonValue& v = Typed(object, key, where, Kind::Number, Tr("LogFile", "un nombre entier"));
     if (!IsWholeNumber(v.numberText)) {
-        Refuse(Sentence(
-            where, Key(key) + " vaut " + std::string(v.numberText) + ", pas un nombre entier."));
+        Refuse(Sentence(where, Arg(Tr("LogFile", "%1 vaut %2, pas un nombre entier."),
+                                   {Key(key), v.numberText})));
     }
     if (CompareNumber(v.numberText, min) < 0 || CompareNumber(v.numberText, max) > 0) {
         Refuse(
@@ -93,34 +103,36 @@ int Whole(const JsonValue& object, std::string_view key, std::string_view where,
 
 // Any number from 0 to kMaxCarburant as its text writes it, read as the nearest double.
 double Fuel(const JsonValue& fuel, std::string_view key) {
-    const JsonValue& v = Typed(fuel, key, "Carburant : ", Kind::Number, "un nombre");
+    const std::string where = detail::OfFuel();
+    const JsonValue& v = Typed(fuel, key, where, Kind::Number, KindName(Kind::Number));
     constexpr auto kMax = static_cast<long long>(kMaxCarburant);
     if (CompareNumber(v.numberText, 0) < 0 || CompareNumber(v.numberText, kMax) > 0) {
-        Refuse(detail::OutOfRange("Carburant : ", key, v.numberText, "0", std::to_string(kMax)));
+        Refuse(detail::OutOfRange(where, key, v.numberText, "0", std::to_string(kMax)));
     }
     return v.number;
 }
 
 int Time(const JsonValue& v, std::string_view key, std::string_view where) {
-    if (v.kind != Kind::String) {
-        Refuse(Sentence(where, Key(key) + " doit être une heure «HH:MM», " +
-                                   std::string(KindName(v.kind)) + "."));
-    }
+    if (v.kind != Kind::String)
+        Refuse(Sentence(where, MustBe(key, Tr("LogFile", "une heure «HH:MM»"), v.kind)));
     const std::optional<int> minutes = LireHeure(v.text);
     if (!minutes) {
-        Refuse(Sentence(where, Key(key) + " vaut " + detail::Quote(v.text) +
-                                   ", pas une heure «HH:MM» de 00:00 à 23:59."));
+        Refuse(Sentence(where, Arg(Tr("LogFile",
+                                      "%1 vaut %2, pas une heure «HH:MM» de 00:00 à "
+                                      "23:59."),
+                                   {Key(key), detail::Quote(v.text)})));
     }
     return *minutes;
 }
 
 UniteCarbu Unit(const JsonValue& fuel) {
-    const JsonValue& v = Typed(fuel, "unit", "Carburant : ", Kind::String, "du texte");
+    const std::string where = detail::OfFuel();
+    const JsonValue& v = Typed(fuel, "unit", where, Kind::String, KindName(Kind::String));
     for (std::size_t i = 0; i < kUnitNames.size(); ++i) {
         if (v.text == kUnitNames[i]) return static_cast<UniteCarbu>(i);
     }
-    Refuse("Carburant : «unit» vaut " + detail::Quote(v.text) +
-           ", pas une des unités «usgal», «l», «lb» ou «kg».");
+    Refuse(where + Arg(Tr("LogFile", "%1 vaut %2, pas une des unités «usgal», «l», «lb» ou «kg»."),
+                       {Key("unit"), detail::Quote(v.text)}));
 }
 
 // A course or a distance. Version 1 had no way to say "not given" but 0, which its window showed
@@ -139,7 +151,7 @@ std::optional<int> Given(const JsonValue& leg, std::string_view key, std::string
 
 // A number within -limit..limit, judged on its text as every range is.
 double Degrees(const JsonValue& object, std::string_view key, std::string_view where, int limit) {
-    const JsonValue& v = Typed(object, key, where, Kind::Number, "un nombre");
+    const JsonValue& v = Typed(object, key, where, Kind::Number, KindName(Kind::Number));
     if (CompareNumber(v.numberText, -limit) < 0 || CompareNumber(v.numberText, limit) > 0) {
         Refuse(detail::OutOfRange(where, key, v.numberText, std::to_string(-limit),
                                   std::to_string(limit)));
@@ -151,23 +163,23 @@ double Degrees(const JsonValue& object, std::string_view key, std::string_view w
 std::optional<common::LatLon> PlaceOf(const JsonValue& object, std::string_view where) {
     const JsonValue* v = object.find("position");
     if (v == nullptr || v->kind == Kind::Null) return std::nullopt;
-    if (v->kind != Kind::Object) {
-        Refuse(Sentence(where,
-                        "«position» doit être un objet, " + std::string(KindName(v->kind)) + "."));
-    }
+    if (v->kind != Kind::Object)
+        Refuse(Sentence(where, MustBe("position", KindName(Kind::Object), v->kind)));
     return common::LatLon{Degrees(*v, "lat", where, 90), Degrees(*v, "lon", where, 180)};
 }
 
 std::string Waypoint(const JsonValue& object, std::string_view where) {
-    std::string name = Typed(object, "waypoint", where, Kind::String, "du texte").text;
+    std::string name = Typed(object, "waypoint", where, Kind::String, KindName(Kind::String)).text;
     if (auto m = detail::CheckRepere(where, name)) Refuse(std::move(*m));
     return name;
 }
 
 Etape Leg(const JsonValue& leg, std::size_t index, int version) {
     const std::string where = detail::OfLeg(index);
-    if (leg.kind != Kind::Object)
-        Refuse(where + "l'étape doit être un objet, " + std::string(KindName(leg.kind)) + ".");
+    if (leg.kind != Kind::Object) {
+        Refuse(where +
+               Arg(Tr("LogFile", "l'étape doit être un objet, pas %1."), {KindName(leg.kind)}));
+    }
     Etape e;
     e.repere = Waypoint(leg, where);
     e.Rm = Given(leg, "Rm", where, kRmMax, version);
@@ -183,48 +195,43 @@ Etape Leg(const JsonValue& leg, std::size_t index, int version) {
 
 // The version of a file of ours, or a refusal.
 int CheckFormat(const JsonValue& root) {
-    if (root.kind != Kind::Object) {
-        Refuse(std::string(kNotOurs) + "le JSON est " + std::string(KindName(root.kind)).substr(4) +
-               ", pas un objet.");
-    }
+    if (root.kind != Kind::Object)
+        RefuseNotOurs(Arg(Tr("LogFile", "le JSON est %1, pas un objet."), {KindName(root.kind)}));
     const JsonValue* format = root.find("format");
-    if (!format) Refuse(std::string(kNotOurs) + "le champ «format» manque.");
-    if (format->kind != Kind::String || format->text != kFormatName) {
-        Refuse(std::string(kNotOurs) + "«format» n'est pas «ventrose-log».");
-    }
+    if (!format) RefuseNotOurs(Arg(Tr("LogFile", "le champ %1 manque."), {Key("format")}));
+    if (format->kind != Kind::String || format->text != kFormatName)
+        RefuseNotOurs(Arg(Tr("LogFile", "%1 n'est pas %2."), {Key("format"), Key(kFormatName)}));
     const JsonValue* version = root.find("version");
-    if (!version) Refuse(std::string(kNotOurs) + "le champ «version» manque.");
-    if (version->kind != Kind::Number) {
-        Refuse(std::string(kNotOurs) + "«version» doit être un nombre, " +
-               std::string(KindName(version->kind)) + ".");
-    }
+    if (!version) RefuseNotOurs(Arg(Tr("LogFile", "le champ %1 manque."), {Key("version")}));
+    if (version->kind != Kind::Number)
+        RefuseNotOurs(MustBe("version", KindName(Kind::Number), version->kind));
     if (IsWholeNumber(version->numberText)) {
         for (int known = 1; known <= kFormatVersion; ++known)
             if (CompareNumber(version->numberText, known) == 0) return known;
     }
-    Refuse(std::string(kNotOurs) + "version " + std::string(version->numberText) + " inconnue.");
+    RefuseNotOurs(Arg(Tr("LogFile", "version %1 inconnue."), {version->numberText}));
 }
 
 LogNav Log(const JsonValue& root) {
     const int version = CheckFormat(root);
     LogNav log;
     if (version >= 2) {
-        const std::string where(detail::kOfOrigin);
-        const JsonValue& origin = Typed(root, "origin", "", Kind::Object, "un objet");
+        const std::string where = detail::OfOrigin();
+        const JsonValue& origin = Typed(root, "origin", "", Kind::Object, KindName(Kind::Object));
         log.origin = Waypoint(origin, where);
         log.originPosition = PlaceOf(origin, where);
     }
     log.Vp = Whole(root, "Vp", "", kVpMin, kVpMax);
     log.departure = Time(Field(root, "departure", ""), "departure", "");
-    const JsonValue& fuel = Typed(root, "fuel", "", Kind::Object, "un objet");
+    const JsonValue& fuel = Typed(root, "fuel", "", Kind::Object, KindName(Kind::Object));
     log.fuelUnit = Unit(fuel);
     log.fuelAtDeparture = Fuel(fuel, "atDeparture");
     log.fuelPerHour = Fuel(fuel, "perHour");
     log.finalReserve = Fuel(fuel, "reserve");
-    const JsonValue& legs = Typed(root, "legs", "", Kind::Array, "un tableau");
+    const JsonValue& legs = Typed(root, "legs", "", Kind::Array, KindName(Kind::Array));
     if (legs.items.size() > kMaxEtapes) {
-        Refuse("Le log a " + std::to_string(legs.items.size()) + " étapes, plus que les " +
-               std::to_string(kMaxEtapes) + " permises.");
+        Refuse(Arg(Tr("LogFile", "Le log a %1 étapes, plus que les %2 permises."),
+                   {std::to_string(legs.items.size()), std::to_string(kMaxEtapes)}));
     }
     log.etapes.reserve(legs.items.size());
     for (std::size_t i = 0; i < legs.items.size(); ++i)
@@ -238,7 +245,8 @@ LogNav Log(const JsonValue& root) {
 }
 
 std::string Position(const JsonError& e) {
-    return "ligne " + std::to_string(e.line) + ", colonne " + std::to_string(e.column);
+    return Arg(Tr("LogFile", "ligne %1, colonne %2"),
+               {std::to_string(e.line), std::to_string(e.column)});
 }
 
 // The first byte that is not UTF-8, or nothing.
@@ -289,24 +297,27 @@ void AppendTime(std::string& out, int minutes) {
 
 std::variant<LogNav, LogError> ReadLog(std::string_view text) {
     if (text.size() > kMaxFichier) {
-        return LogError{"Le fichier est trop gros : " + std::to_string(text.size()) +
-                        " octets, pour " + std::to_string(kMaxFichier) + " au plus."};
+        return LogError{Arg(Tr("LogFile", "Le fichier est trop gros : %1 octets, pour %2 au plus."),
+                            {std::to_string(text.size()), std::to_string(kMaxFichier)})};
     }
     if (text.starts_with(kByteOrderMark)) text.remove_prefix(kByteOrderMark.size());
     if (text.find_first_not_of(" \t\r\n") == std::string_view::npos) {
-        return LogError{"Le fichier est vide."};
+        return LogError{Tr("LogFile", "Le fichier est vide.")};
     }
     if (const auto bad = FirstNonUtf8(text)) {
         JsonError where;
         PositionOf(text, *bad, where.line, where.column);
-        return LogError{"Le fichier n'est pas du texte UTF-8 valide (" + Position(where) + ")."};
+        return LogError{Arg(Tr("LogFile", "Le fichier n'est pas du texte UTF-8 valide (%1)."),
+                            {Position(where)})};
     }
     auto parsed = ParseJson(text);
     if (const auto* e = std::get_if<JsonError>(&parsed)) {
-        if (e->truncated)
-            return LogError{"Le fichier est tronqué : " + e->what + " (" + Position(*e) + ")."};
-        return LogError{"Le fichier n'est pas du JSON valide (" + Position(*e) + ") : " + e->what +
-                        "."};
+        if (e->truncated) {
+            return LogError{
+                Arg(Tr("LogFile", "Le fichier est tronqué : %1 (%2)."), {e->what, Position(*e)})};
+        }
+        return LogError{Arg(Tr("LogFile", "Le fichier n'est pas du JSON valide (%1) : %2."),
+                            {Position(*e), e->what})};
     }
     try {
         return Log(std::get<JsonValue>(parsed));

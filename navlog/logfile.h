@@ -20,8 +20,8 @@ inline constexpr int kFormatVersion = 2;
 // larger file is refused without being read whole.
 inline constexpr std::size_t kMaxFichier = 1024 * 1024;
 
-// Why a file is refused, in French, for a person («Le fichier n'est pas un log Ventrose :
-// version 7 inconnue.»). The caller adds the file's name.
+// Why a file is refused, in the current language, for a person («Le fichier n'est pas un log
+// Ventrose : version 7 inconnue.»). The caller adds the file's name.
 struct LogError {
     std::string message;
     friend bool operator==(const LogError&, const LogError&) = default;

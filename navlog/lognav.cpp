@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "common/format.h"
+#include "common/tr.h"
 #include "navlog/messages.h"
 #include "navlog/utf8.h"
 
@@ -15,9 +16,9 @@ std::string Whole(int value) { return common::FormatWhole(value); }
 
 std::string Fuel(double value) {
     if (std::isnan(value)) return "NaN";
-    // "0.###" always writes the comma; a whole number reads better without it.
-    std::string text = common::FormatNumber(value, "0.###");
-    if (text.ends_with(',')) text.pop_back();
+    // "0.###" always writes the mark; a whole number reads better without it.
+    std::string text = common::FormatFigure(value, "0.###");
+    if (text.ends_with(common::DecimalMark())) text.pop_back();
     return text;
 }
 
@@ -30,15 +31,15 @@ std::optional<std::string> CheckWhole(std::string_view where, std::string_view k
 std::optional<std::string> CheckPosition(std::string_view where,
                                          const std::optional<common::LatLon>& position) {
     if (!position || IsPosition(*position)) return std::nullopt;
-    return std::string(where) +
-           "la position n'est pas une latitude de -90 à 90 et une "
-           "longitude de -180 à 180.";
+    return std::string(where) + common::Tr("LogFile",
+                                           "la position n'est pas une latitude de -90 à 90 et "
+                                           "une longitude de -180 à 180.");
 }
 
 std::optional<std::string> CheckFuel(std::string_view key, double value) {
     // Written so that NaN fails too.
     if (value >= 0 && value <= kMaxCarburant) return std::nullopt;
-    return detail::OutOfRange("Carburant : ", key, Fuel(value), "0", Fuel(kMaxCarburant));
+    return detail::OutOfRange(detail::OfFuel(), key, Fuel(value), "0", Fuel(kMaxCarburant));
 }
 
 }  // namespace
@@ -63,8 +64,8 @@ Etape NouvelleEtape(const LogNav& log) {
 }
 
 std::optional<std::string> VerifierLog(const LogNav& log) {
-    if (auto m = detail::CheckRepere(detail::kOfOrigin, log.origin)) return m;
-    if (auto m = CheckPosition(detail::kOfOrigin, log.originPosition)) return m;
+    if (auto m = detail::CheckRepere(detail::OfOrigin(), log.origin)) return m;
+    if (auto m = CheckPosition(detail::OfOrigin(), log.originPosition)) return m;
     if (auto m = CheckWhole("", "Vp", log.Vp, kVpMin, kVpMax)) return m;
     if (auto m = CheckWhole("", "departure", log.departure, 0, kMinutesParJour - 1)) return m;
     switch (log.fuelUnit) {
@@ -72,14 +73,16 @@ std::optional<std::string> VerifierLog(const LogNav& log) {
         case UniteCarbu::Litres:
         case UniteCarbu::Lbs:
         case UniteCarbu::Kilo: break;
-        default: return "Carburant : l'unité n'est pas une des quatre unités de carburant.";
+        default:
+            return detail::OfFuel() +
+                   common::Tr("LogFile", "l'unité n'est pas une des quatre unités de carburant.");
     }
     if (auto m = CheckFuel("atDeparture", log.fuelAtDeparture)) return m;
     if (auto m = CheckFuel("perHour", log.fuelPerHour)) return m;
     if (auto m = CheckFuel("reserve", log.finalReserve)) return m;
     if (log.etapes.size() > kMaxEtapes) {
-        return "Le log a " + std::to_string(log.etapes.size()) + " étapes, plus que les " +
-               std::to_string(kMaxEtapes) + " permises.";
+        return common::Arg(common::Tr("LogFile", "Le log a %1 étapes, plus que les %2 permises."),
+                           {std::to_string(log.etapes.size()), std::to_string(kMaxEtapes)});
     }
     for (std::size_t i = 0; i < log.etapes.size(); ++i) {
         const Etape& e = log.etapes[i];
@@ -143,26 +146,25 @@ std::optional<int> LireHeure(std::string_view text) {
 
 namespace detail {
 
-std::string OfLeg(std::size_t index) { return "Étape " + std::to_string(index + 1) + " : "; }
+std::string OfLeg(std::size_t index) {
+    return common::Arg(common::Tr("LogFile", "Étape %1 : "), {std::to_string(index + 1)});
+}
+
+std::string OfOrigin() { return common::Tr("LogFile", "Origine : "); }
+
+std::string OfFuel() { return common::Tr("LogFile", "Carburant : "); }
+
+std::string Key(std::string_view key) { return common::Arg(common::Tr("LogFile", "«%1»"), {key}); }
 
 std::string OutOfRange(std::string_view where, std::string_view key, std::string_view value,
                        std::string_view min, std::string_view max) {
-    std::string m(where);
-    m += "«";
-    m += key;
-    m += "» vaut ";
-    m += value;
-    m += ", hors de ";
-    m += min;
-    m += " à ";
-    m += max;
-    m += ".";
-    return m;
+    return std::string(where) + common::Arg(common::Tr("LogFile", "%1 vaut %2, hors de %3 à %4."),
+                                            {Key(key), value, min, max});
 }
 
 std::string Quote(std::string_view text) {
     constexpr std::size_t kShown = 40;
-    std::string out = "«";
+    std::string out;
     std::size_t shown = 0;
     std::size_t i = 0;
     while (i < text.size() && shown < kShown) {
@@ -178,7 +180,7 @@ std::string Quote(std::string_view text) {
         ++shown;
     }
     if (i < text.size()) out += "…";
-    return out + "»";
+    return common::Arg(common::Tr("LogFile", "«%1»"), {out});
 }
 
 std::optional<std::string> CheckRepere(std::string_view where, std::string_view repere) {
@@ -186,16 +188,20 @@ std::optional<std::string> CheckRepere(std::string_view where, std::string_view 
     for (std::size_t i = 0; i < repere.size(); ++count) {
         const std::size_t length = Utf8SequenceLength(repere, i);
         if (length == 0) {
-            return std::string(where) + "le repère n'est pas du texte UTF-8 valide.";
+            return std::string(where) +
+                   common::Tr("LogFile", "le repère n'est pas du texte UTF-8 valide.");
         }
         if (!IsWaypointCharacter(CodePointAt(repere, i, length))) {
-            return std::string(where) + "le repère contient un caractère de contrôle.";
+            return std::string(where) +
+                   common::Tr("LogFile", "le repère contient un caractère de contrôle.");
         }
         i += length;
     }
     if (count > kMaxRepere) {
-        return std::string(where) + "le repère a " + std::to_string(count) +
-               " caractères, plus que les " + std::to_string(kMaxRepere) + " permis.";
+        return std::string(where) +
+               common::Arg(
+                   common::Tr("LogFile", "le repère a %1 caractères, plus que les %2 permis."),
+                   {std::to_string(count), std::to_string(kMaxRepere)});
     }
     return std::nullopt;
 }

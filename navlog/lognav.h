@@ -78,9 +78,9 @@ struct LogNav {
 // wind of the previous leg, since the wind changes little from one leg to the next.
 Etape NouvelleEtape(const LogNav& log);
 
-// What is wrong with a log, in French for a person («Étape 3 : «Rm» vaut 400, hors de 0 à 360.»),
-// or nothing when every value is in its range. The first fault found is named: the origin, the
-// log's own values, then the legs in order.
+// What is wrong with a log, in the current language for a person («Étape 3 : «Rm» vaut 400, hors de
+// 0 à 360.»), or nothing when every value is in its range. The first fault found is named: the
+// origin, the log's own values, then the legs in order.
 std::optional<std::string> VerifierLog(const LogNav& log);
 
 // The characters a waypoint's name may hold: every Unicode scalar value but the control

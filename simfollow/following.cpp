@@ -5,6 +5,7 @@
 
 #include "platform/palette.h"
 #include "platform/runtime.h"
+#include "simlink/link_state.h"
 
 namespace ventrose::simfollow {
 
@@ -34,8 +35,12 @@ void Following::setStatus(std::string_view status, bool receiving) {
     statusText_ = status;
     receiving_ = receiving;
     if (!linked_ || !form_.loaded()) return;
-    status_->setCaption(statusText_);
+    status_->setCaption(simlink::ShownStatus(statusText_));
     markWaiting();
+}
+
+void Following::languageChanged() {
+    if (linked_ && form_.loaded()) status_->setCaption(simlink::ShownStatus(statusText_));
 }
 
 void Following::deliver(const simlink::SimValues& values) {
@@ -59,7 +64,7 @@ void Following::stopIfByHand(const platform::Control& control) {
 }
 
 void Following::show() {
-    status_->setCaption(linked_ ? statusText_ : std::string());
+    status_->setCaption(linked_ ? simlink::ShownStatus(statusText_) : std::string());
     status_->setVisible(linked_);
     for (const platform::LabelRef& label : shownWhileLinked_) {
         label->setCaption(std::string());

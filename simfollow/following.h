@@ -40,8 +40,12 @@ public:
     // A link chosen (its controls shown, following turned on, nothing received yet) or none
     // (hidden, not following).
     void setLink(bool linked);
-    // The link's state in words, and whether values are coming.
+    // The link's state in words (LinkState::Status(), shown in the current language through
+    // simlink::ShownStatus), and whether values are coming.
     void setStatus(std::string_view status, bool receiving);
+    // After the language changed: the status line again, in the new language. The window's
+    // language handler calls it.
+    void languageChanged();
     void deliver(const simlink::SimValues& values);
     // At the end of each load, after the window's own Form_Load.
     void loaded();

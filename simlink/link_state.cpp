@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "simlink/link_state.h"
 
+#include "common/tr.h"
+
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -252,6 +254,18 @@ SimValues LinkState::fresh() const {
     if (localOffset_ && nowMs_ - localOffset_->atMs < kNoDataAfterMs && values.utcSeconds)
         values.localSeconds = LocalSecondsFromOffset(*values.utcSeconds, localOffset_->seconds);
     return values;
+}
+
+std::string ShownStatus(std::string_view status) {
+    if (status == "X-Plane : données reçues")
+        return common::Tr("LinkState", "X-Plane : données reçues");
+    if (status == "X-Plane : pas de données")
+        return common::Tr("LinkState", "X-Plane : pas de données");
+    if (status == "FlightGear : données reçues")
+        return common::Tr("LinkState", "FlightGear : données reçues");
+    if (status == "FlightGear : pas de données")
+        return common::Tr("LinkState", "FlightGear : pas de données");
+    return std::string(status);
 }
 
 }  // namespace ventrose::simlink

@@ -78,7 +78,9 @@ public:
     LinkActions Tick(std::int64_t nowMs);
 
     // "X-Plane : données reçues" while a value arrived in the last kNoDataAfterMs, else
-    // "X-Plane : pas de données" (the same with "FlightGear"), as of the last event.
+    // "X-Plane : pas de données" (the same with "FlightGear"), as of the last event. Always in
+    // French, the status's identity as the link hands it on; ShownStatus gives the words a
+    // person reads.
     std::string_view Status() const;
     bool HasData() const { return hasData_; }
 
@@ -134,5 +136,9 @@ private:
     };
     std::optional<LocalOffset> localOffset_;
 };
+
+// A Status() in the current language («X-Plane : pas de données», "X-Plane: no data"); any other
+// text as it is.
+std::string ShownStatus(std::string_view status);
 
 }  // namespace ventrose::simlink

@@ -142,6 +142,419 @@
     </message>
 </context>
 <context>
+    <name>DocumentFiles</name>
+    <message>
+        <source>« %1 »</source>
+        <translation>“%1”</translation>
+    </message>
+    <message>
+        <source>accès refusé</source>
+        <translation>access denied</translation>
+    </message>
+    <message>
+        <source>le disque est plein ou le système à court de place</source>
+        <translation>the disk is full or the system is out of space</translation>
+    </message>
+    <message>
+        <source>il ne peut pas être ouvert</source>
+        <translation>it cannot be opened</translation>
+    </message>
+    <message>
+        <source>la lecture a échoué</source>
+        <translation>reading failed</translation>
+    </message>
+    <message>
+        <source>l&apos;écriture a échoué (disque plein ?)</source>
+        <translation>writing failed (disk full?)</translation>
+    </message>
+    <message>
+        <source>il n&apos;a pas pu remplacer le précédent</source>
+        <translation>it could not replace the previous one</translation>
+    </message>
+    <message>
+        <source>l&apos;écriture a été interrompue</source>
+        <translation>writing was interrupted</translation>
+    </message>
+    <message>
+        <source>erreur du système de fichiers</source>
+        <translation>file system error</translation>
+    </message>
+    <message>
+        <source>Le fichier %1 n&apos;a pas pu être enregistré : %2. Le fichier précédent, s&apos;il existait, est intact.</source>
+        <translation>The file %1 could not be saved: %2. The previous file, if there was one, is intact.</translation>
+    </message>
+    <message>
+        <source>%1 Mo</source>
+        <translation>%1 MiB</translation>
+    </message>
+    <message>
+        <source>%1 octets</source>
+        <translation>%1 bytes</translation>
+    </message>
+    <message>
+        <source>Le fichier %1 n&apos;existe pas.</source>
+        <translation>The file %1 does not exist.</translation>
+    </message>
+    <message>
+        <source>Le fichier %1 est un dossier.</source>
+        <translation>The file %1 is a folder.</translation>
+    </message>
+    <message>
+        <source>Le fichier %1 n&apos;est pas un fichier ordinaire.</source>
+        <translation>The file %1 is not a regular file.</translation>
+    </message>
+    <message>
+        <source>Le fichier %1 est trop grand (plus de %2) ; il n&apos;a pas été lu.</source>
+        <translation>The file %1 is too large (more than %2); it was not read.</translation>
+    </message>
+    <message>
+        <source>Le fichier %1 ne peut pas être lu : %2.</source>
+        <translation>The file %1 cannot be read: %2.</translation>
+    </message>
+    <message>
+        <source>c&apos;est un dossier</source>
+        <translation>it is a folder</translation>
+    </message>
+    <message>
+        <source>l&apos;écriture s&apos;est arrêtée en cours (disque plein ?)</source>
+        <translation>writing stopped part way (disk full?)</translation>
+    </message>
+    <message>
+        <source>l&apos;impression demande l&apos;interface graphique</source>
+        <translation>printing needs the graphical interface</translation>
+    </message>
+    <message>
+        <source>le PDF n&apos;a pas pu être dessiné</source>
+        <translation>the PDF could not be drawn</translation>
+    </message>
+</context>
+<context>
+    <name>Documents</name>
+    <message>
+        <source>Imprimer « %1 »</source>
+        <translation>Print “%1”</translation>
+    </message>
+    <message>
+        <source>L&apos;imprimante « %1 » n&apos;a pas pu commencer l&apos;impression.</source>
+        <translation>The printer “%1” could not start printing.</translation>
+    </message>
+    <message>
+        <source>L&apos;impression a été interrompue.</source>
+        <translation>Printing was interrupted.</translation>
+    </message>
+    <message>
+        <source>Enregistrer les modifications de « %1 » avant de fermer ?</source>
+        <translation>Save the changes to “%1” before closing?</translation>
+    </message>
+    <message>
+        <source>Enregistrer</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Ne pas enregistrer</source>
+        <translation>Don&apos;t save</translation>
+    </message>
+    <message>
+        <source>Annuler</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Oui</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>Non</source>
+        <translation>No</translation>
+    </message>
+</context>
+<context>
+    <name>FlightPlan</name>
+    <message>
+        <source>le point %1 a une latitude sans longitude.</source>
+        <translation>the point %1 has a latitude without a longitude.</translation>
+    </message>
+    <message>
+        <source>le point %1 a une longitude sans latitude.</source>
+        <translation>the point %1 has a longitude without a latitude.</translation>
+    </message>
+    <message>
+        <source>Le fichier est une liste de propriétés FlightGear, mais pas un plan de vol : il n&apos;a pas d&apos;élément &lt;route&gt;.</source>
+        <translation>The file is a FlightGear property list, but not a flight plan: it has no &lt;route&gt; element.</translation>
+    </message>
+    <message>
+        <source>&lt;%1&gt; n&apos;a pas d&apos;attribut %2.</source>
+        <translation>&lt;%1&gt; has no %2 attribute.</translation>
+    </message>
+    <message>
+        <source>Le fichier Little Navmap n&apos;est pas un plan de vol : il n&apos;a pas d&apos;élément &lt;Flightplan&gt;.</source>
+        <translation>The Little Navmap file is not a flight plan: it has no &lt;Flightplan&gt; element.</translation>
+    </message>
+    <message>
+        <source>la position %1 n&apos;est pas de la forme N47° 26&apos; 2.96&quot;,W122° 18&apos; 31.20&quot;,+000433.00.</source>
+        <translation>the position %1 is not of the form N47° 26&apos; 2.96&quot;,W122° 18&apos; 31.20&quot;,+000433.00.</translation>
+    </message>
+    <message>
+        <source>Le fichier MSFS n&apos;est pas un plan de vol : il n&apos;a pas d&apos;élément &lt;FlightPlan.FlightPlan&gt;.</source>
+        <translation>The MSFS file is not a flight plan: it has no &lt;FlightPlan.FlightPlan&gt; element.</translation>
+    </message>
+    <message>
+        <source>Ce plan MSFS ne donne la position d&apos;aucun de ses points : exportez-le de votre planificateur avec les positions (WorldPosition) pour l&apos;importer.</source>
+        <translation>This MSFS plan gives the position of none of its points: export it from your planner with the positions (WorldPosition) to import it.</translation>
+    </message>
+    <message>
+        <source>le fichier est tronqué : %1.</source>
+        <translation>the file is cut short: %1.</translation>
+    </message>
+    <message>
+        <source>le fichier n&apos;est pas du XML valide : %1.</source>
+        <translation>the file is not valid XML: %1.</translation>
+    </message>
+    <message>
+        <source>Le fichier est du XML, mais pas un plan de vol connu : son élément racine est &lt;%1&gt;, pour &lt;PropertyList&gt; (FlightGear), &lt;LittleNavmap&gt;, &lt;SimBase.Document&gt; (MSFS) ou &lt;gpx&gt;.</source>
+        <translation>The file is XML, but not a known flight plan: its root element is &lt;%1&gt;, where &lt;PropertyList&gt; (FlightGear), &lt;LittleNavmap&gt;, &lt;SimBase.Document&gt; (MSFS) or &lt;gpx&gt; is expected.</translation>
+    </message>
+    <message>
+        <source>Le fichier est trop gros : %1 octets, pour %2 au plus.</source>
+        <translation>The file is too large: %1 bytes, for %2 at most.</translation>
+    </message>
+    <message>
+        <source>Le fichier est en UTF-16 : enregistrez-le en UTF-8 pour l&apos;importer.</source>
+        <translation>The file is in UTF-16: save it in UTF-8 to import it.</translation>
+    </message>
+    <message>
+        <source>Le fichier est vide.</source>
+        <translation>The file is empty.</translation>
+    </message>
+    <message>
+        <source>Le fichier n&apos;est pas un plan de vol : c&apos;est un fichier binaire.</source>
+        <translation>The file is not a flight plan: it is a binary file.</translation>
+    </message>
+    <message>
+        <source>le fichier n&apos;est pas du texte UTF-8 valide.</source>
+        <translation>the file is not valid UTF-8 text.</translation>
+    </message>
+    <message>
+        <source>Le plan ne contient aucun point.</source>
+        <translation>The plan holds no point.</translation>
+    </message>
+    <message>
+        <source>la latitude %1 n&apos;est pas un nombre.</source>
+        <translation>the latitude %1 is not a number.</translation>
+    </message>
+    <message>
+        <source>la longitude %1 n&apos;est pas un nombre.</source>
+        <translation>the longitude %1 is not a number.</translation>
+    </message>
+    <message>
+        <source>la latitude vaut %1, hors de -90 à 90.</source>
+        <translation>the latitude is %1, outside -90 to 90.</translation>
+    </message>
+    <message>
+        <source>la longitude vaut %1, hors de -180 à 180.</source>
+        <translation>the longitude is %1, outside -180 to 180.</translation>
+    </message>
+    <message>
+        <source>la latitude est hors de -90 à 90.</source>
+        <translation>the latitude is outside -90 to 90.</translation>
+    </message>
+    <message>
+        <source>la longitude est hors de -180 à 180.</source>
+        <translation>the longitude is outside -180 to 180.</translation>
+    </message>
+    <message>
+        <source>Le plan a plus de %1 points.</source>
+        <translation>The plan has more than %1 points.</translation>
+    </message>
+    <message>
+        <source>Ligne %1 : %2</source>
+        <translation>Line %1: %2</translation>
+    </message>
+    <message>
+        <source>«%1»</source>
+        <translation>“%1”</translation>
+    </message>
+    <message>
+        <source>l&apos;élément &lt;%1&gt; ouvert ligne %2 n&apos;est pas fermé</source>
+        <translation>the element &lt;%1&gt; opened on line %2 is not closed</translation>
+    </message>
+    <message>
+        <source>le fichier s&apos;arrête avant son premier élément</source>
+        <translation>the file stops before its first element</translation>
+    </message>
+    <message>
+        <source>une instruction «&lt;?» n&apos;est pas fermée</source>
+        <translation>an instruction “&lt;?” is not closed</translation>
+    </message>
+    <message>
+        <source>un commentaire n&apos;est pas fermé</source>
+        <translation>a comment is not closed</translation>
+    </message>
+    <message>
+        <source>une section CDATA hors de l&apos;élément racine</source>
+        <translation>a CDATA section outside the root element</translation>
+    </message>
+    <message>
+        <source>une section CDATA n&apos;est pas fermée</source>
+        <translation>a CDATA section is not closed</translation>
+    </message>
+    <message>
+        <source>la déclaration «%1» n&apos;est pas permise</source>
+        <translation>the declaration “%1” is not allowed</translation>
+    </message>
+    <message>
+        <source>une déclaration DOCTYPE après le début</source>
+        <translation>a DOCTYPE declaration after the start</translation>
+    </message>
+    <message>
+        <source>une déclaration DOCTYPE avec des déclarations internes («[…]») est refusée : elle pourrait déclarer des entités</source>
+        <translation>a DOCTYPE declaration with internal declarations (“[…]”) is refused: it could declare entities</translation>
+    </message>
+    <message>
+        <source>la déclaration DOCTYPE n&apos;est pas fermée</source>
+        <translation>the DOCTYPE declaration is not closed</translation>
+    </message>
+    <message>
+        <source>le fichier s&apos;arrête dans une balise</source>
+        <translation>the file stops inside a tag</translation>
+    </message>
+    <message>
+        <source>un nom était attendu après «&lt;»</source>
+        <translation>a name was expected after “&lt;”</translation>
+    </message>
+    <message>
+        <source>le fichier s&apos;arrête dans la balise &lt;/%1&gt;</source>
+        <translation>the file stops inside the tag &lt;/%1&gt;</translation>
+    </message>
+    <message>
+        <source>«&gt;» attendu à la fin de la balise &lt;/%1&gt;</source>
+        <translation>“&gt;” expected at the end of the tag &lt;/%1&gt;</translation>
+    </message>
+    <message>
+        <source>balise fermante &lt;/%1&gt; sans élément ouvert</source>
+        <translation>closing tag &lt;/%1&gt; without an open element</translation>
+    </message>
+    <message>
+        <source>balise fermante &lt;/%1&gt; trouvée, &lt;/%2&gt; attendue</source>
+        <translation>closing tag &lt;/%1&gt; found, &lt;/%2&gt; expected</translation>
+    </message>
+    <message>
+        <source>un second élément racine &lt;%1&gt;</source>
+        <translation>a second root element &lt;%1&gt;</translation>
+    </message>
+    <message>
+        <source>des éléments imbriqués sur plus de %1 niveaux</source>
+        <translation>elements nested more than %1 levels deep</translation>
+    </message>
+    <message>
+        <source>plus de %1 éléments</source>
+        <translation>more than %1 elements</translation>
+    </message>
+    <message>
+        <source>le fichier s&apos;arrête dans la balise &lt;%1&gt;</source>
+        <translation>the file stops inside the tag &lt;%1&gt;</translation>
+    </message>
+    <message>
+        <source>une espace était attendue dans la balise &lt;%1&gt;</source>
+        <translation>a space was expected in the tag &lt;%1&gt;</translation>
+    </message>
+    <message>
+        <source>l&apos;attribut «%1» est deux fois sur &lt;%2&gt;</source>
+        <translation>the attribute “%1” is twice on &lt;%2&gt;</translation>
+    </message>
+    <message>
+        <source>plus de %1 attributs sur &lt;%2&gt;</source>
+        <translation>more than %1 attributes on &lt;%2&gt;</translation>
+    </message>
+    <message>
+        <source>«=» attendu après l&apos;attribut «%1»</source>
+        <translation>“=” expected after the attribute “%1”</translation>
+    </message>
+    <message>
+        <source>la valeur de l&apos;attribut «%1» n&apos;est pas entre guillemets</source>
+        <translation>the value of the attribute “%1” is not in quotes</translation>
+    </message>
+    <message>
+        <source>la valeur de l&apos;attribut «%1» n&apos;est pas fermée</source>
+        <translation>the value of the attribute “%1” is not closed</translation>
+    </message>
+    <message>
+        <source>«&lt;» dans la valeur de l&apos;attribut «%1»</source>
+        <translation>“&lt;” in the value of the attribute “%1”</translation>
+    </message>
+    <message>
+        <source>du texte hors de l&apos;élément racine</source>
+        <translation>text outside the root element</translation>
+    </message>
+    <message>
+        <source>«&amp;» sans «;» : écrivez «&amp;amp;» pour un «&amp;»</source>
+        <translation>“&amp;” without “;”: write “&amp;amp;” for a “&amp;”</translation>
+    </message>
+    <message>
+        <source>l&apos;entité «&amp;%1;» est inconnue : seules les cinq entités prédéfinies et les références numériques sont lues</source>
+        <translation>the entity “&amp;%1;” is unknown: only the five predefined entities and numeric references are read</translation>
+    </message>
+    <message>
+        <source>la référence «&amp;%1;» ne désigne pas un caractère permis</source>
+        <translation>the reference “&amp;%1;” does not name an allowed character</translation>
+    </message>
+    <message>
+        <source>Le fichier n&apos;est pas un plan de vol reconnu : il n&apos;est ni du XML (FlightGear, Little Navmap, MSFS, GPX) ni un plan X-Plane (.fms commençant par «I» ou «A» puis la version).</source>
+        <translation>The file is not a known flight plan: it is neither XML (FlightGear, Little Navmap, MSFS, GPX) nor an X-Plane plan (.fms starting with “I” or “A” then the version).</translation>
+    </message>
+    <message>
+        <source>un point a %1 champs, pour %2 (type, identifiant, via, altitude, latitude, longitude).</source>
+        <translation>a point has %1 fields, for %2 (type, identifier, via, altitude, latitude, longitude).</translation>
+    </message>
+    <message>
+        <source>un point a %1 champs, pour %2 (type, identifiant, altitude, latitude, longitude).</source>
+        <translation>a point has %1 fields, for %2 (type, identifier, altitude, latitude, longitude).</translation>
+    </message>
+    <message>
+        <source>le type de point %1 n&apos;est pas un nombre entier positif.</source>
+        <translation>the point type %1 is not a positive whole number.</translation>
+    </message>
+    <message>
+        <source>l&apos;altitude %1 n&apos;est pas un nombre.</source>
+        <translation>the altitude %1 is not a number.</translation>
+    </message>
+    <message>
+        <source>Le fichier est tronqué : il s&apos;arrête avant ses points.</source>
+        <translation>The file is cut short: it stops before its points.</translation>
+    </message>
+    <message>
+        <source>un nombre seul était attendu, comme X-Plane l&apos;écrit après «3 version».</source>
+        <translation>a number alone was expected, as X-Plane writes it after “3 version”.</translation>
+    </message>
+    <message>
+        <source>la ligne «NUMENR» qui compte les points manque avant eux.</source>
+        <translation>the “NUMENR” line that counts the points is missing before them.</translation>
+    </message>
+    <message>
+        <source>«NUMENR» doit être suivi du nombre de points.</source>
+        <translation>“NUMENR” must be followed by the number of points.</translation>
+    </message>
+    <message>
+        <source>Le fichier est tronqué : la ligne «NUMENR» et les points manquent.</source>
+        <translation>The file is cut short: the “NUMENR” line and the points are missing.</translation>
+    </message>
+    <message>
+        <source>Le fichier est tronqué : NUMENR annonce %1 points, le fichier en donne %2.</source>
+        <translation>The file is cut short: NUMENR announces %1 points, the file gives %2.</translation>
+    </message>
+    <message>
+        <source>ligne en trop après les %1 points que NUMENR annonce.</source>
+        <translation>a line too many after the %1 points that NUMENR announces.</translation>
+    </message>
+    <message>
+        <source>Le fichier est tronqué : il s&apos;arrête après «I».</source>
+        <translation>The file is cut short: it stops after “I”.</translation>
+    </message>
+    <message>
+        <source>la version %1 d&apos;X-Plane est inconnue : seules les versions 3 et 1100 sont lues.</source>
+        <translation>the X-Plane version %1 is unknown: only versions 3 and 1100 are read.</translation>
+    </message>
+</context>
+<context>
     <name>LinkChoice</name>
     <message>
         <source>Il manque le nom ou l&apos;adresse de la machine du simulateur.</source>
@@ -324,6 +737,447 @@
     <message>
         <source>### kts</source>
         <translation>### kt</translation>
+    </message>
+</context>
+<context>
+    <name>LinkState</name>
+    <message>
+        <source>X-Plane : données reçues</source>
+        <translation>X-Plane: data received</translation>
+    </message>
+    <message>
+        <source>X-Plane : pas de données</source>
+        <translation>X-Plane: no data</translation>
+    </message>
+    <message>
+        <source>FlightGear : données reçues</source>
+        <translation>FlightGear: data received</translation>
+    </message>
+    <message>
+        <source>FlightGear : pas de données</source>
+        <translation>FlightGear: no data</translation>
+    </message>
+</context>
+<context>
+    <name>LogDocuments</name>
+    <message>
+        <source>US Gallons</source>
+        <translation>US gal</translation>
+    </message>
+    <message>
+        <source>Litres</source>
+        <translation>L</translation>
+    </message>
+    <message>
+        <source>Lbs</source>
+        <translation>lb</translation>
+    </message>
+    <message>
+        <source>Kilo</source>
+        <translation>kg</translation>
+    </message>
+    <message>
+        <source>Repère</source>
+        <translation>Waypoint</translation>
+    </message>
+    <message>
+        <source>Rm (°)</source>
+        <translation>MC (°)</translation>
+    </message>
+    <message>
+        <source>D (NM)</source>
+        <translation>Dist (NM)</translation>
+    </message>
+    <message>
+        <source>V (°)</source>
+        <translation>WD (°)</translation>
+    </message>
+    <message>
+        <source>Vw (kt)</source>
+        <translation>WS (kt)</translation>
+    </message>
+    <message>
+        <source>Dérive (°)</source>
+        <translation>Drift (°)</translation>
+    </message>
+    <message>
+        <source>Cap (°)</source>
+        <translation>Heading (°)</translation>
+    </message>
+    <message>
+        <source>Vs (kt)</source>
+        <translation>GS (kt)</translation>
+    </message>
+    <message>
+        <source>Cap exact (°)</source>
+        <translation>Exact heading (°)</translation>
+    </message>
+    <message>
+        <source>Vs exacte (kt)</source>
+        <translation>Exact GS (kt)</translation>
+    </message>
+    <message>
+        <source>Tsv (mn)</source>
+        <translation>NWT (min)</translation>
+    </message>
+    <message>
+        <source>Tav (mn)</source>
+        <translation>ETE (min)</translation>
+    </message>
+    <message>
+        <source>Cumul (mn)</source>
+        <translation>Cumulative ETE (min)</translation>
+    </message>
+    <message>
+        <source>HE</source>
+        <translation>ETA</translation>
+    </message>
+    <message>
+        <source>HR</source>
+        <translation>ATA</translation>
+    </message>
+    <message>
+        <source>Vs réalisée (kt)</source>
+        <translation>GS made good (kt)</translation>
+    </message>
+    <message>
+        <source>Carburant (%1)</source>
+        <translation>Fuel used (%1)</translation>
+    </message>
+    <message>
+        <source>Reste (%1)</source>
+        <translation>Fuel remaining (%1)</translation>
+    </message>
+    <message>
+        <source>Sous la réserve</source>
+        <translation>Below reserve</translation>
+    </message>
+    <message>
+        <source>oui</source>
+        <translation>yes</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>mn</source>
+        <translation>min</translation>
+    </message>
+    <message>
+        <source>Rm</source>
+        <translation>MC</translation>
+    </message>
+    <message>
+        <source>Dist.</source>
+        <translation>Dist.</translation>
+    </message>
+    <message>
+        <source>Vent</source>
+        <translation>Wind</translation>
+    </message>
+    <message>
+        <source>Dérive</source>
+        <translation>Drift</translation>
+    </message>
+    <message>
+        <source>Cap</source>
+        <translation>HDG</translation>
+    </message>
+    <message>
+        <source>Vs</source>
+        <translation>GS</translation>
+    </message>
+    <message>
+        <source>Exact</source>
+        <translation>Exact</translation>
+    </message>
+    <message>
+        <source>Tsv</source>
+        <translation>NWT</translation>
+    </message>
+    <message>
+        <source>Tav</source>
+        <translation>ETE</translation>
+    </message>
+    <message>
+        <source>Cumul</source>
+        <translation>Cum.</translation>
+    </message>
+    <message>
+        <source>Carbu.</source>
+        <translation>Fuel</translation>
+    </message>
+    <message>
+        <source>Reste</source>
+        <translation>Rem.</translation>
+    </message>
+    <message>
+        <source>De</source>
+        <translation>From</translation>
+    </message>
+    <message>
+        <source>Vp (kt)</source>
+        <translation>TAS (kt)</translation>
+    </message>
+    <message>
+        <source>Départ</source>
+        <translation>Departure</translation>
+    </message>
+    <message>
+        <source>Carburant</source>
+        <translation>Fuel</translation>
+    </message>
+    <message>
+        <source>Conso. / h</source>
+        <translation>Fuel / h</translation>
+    </message>
+    <message>
+        <source>Réserve</source>
+        <translation>Reserve</translation>
+    </message>
+    <message>
+        <source>Unité</source>
+        <translation>Unit</translation>
+    </message>
+    <message>
+        <source>Log de navigation</source>
+        <translation>Navigation log</translation>
+    </message>
+    <message>
+        <source>Page %1/%2</source>
+        <translation>Page %1/%2</translation>
+    </message>
+    <message>
+        <source>HR : heure réelle au repère, à noter en vol. HE : heure estimée. Reste en gras : sous la réserve.</source>
+        <translation>ATA: actual time over the waypoint, written in flight. ETA: estimated time of arrival. Rem.: fuel remaining, in bold below the reserve.</translation>
+    </message>
+    <message>
+        <source>Exact : cap et Vs du triangle des vitesses résolu exactement, à comparer à ceux de la méthode. X : cap impossible, vent traversier &gt; Vp.</source>
+        <translation>Exact: heading and GS of the wind triangle solved exactly, to compare with the method&apos;s. X: no heading holds the course, crosswind &gt; TAS.</translation>
+    </message>
+</context>
+<context>
+    <name>LogFile</name>
+    <message>
+        <source>NaN et Infinity ne sont pas des nombres JSON</source>
+        <translation>NaN and Infinity are not JSON numbers</translation>
+    </message>
+    <message>
+        <source>du texte suit la fin du JSON</source>
+        <translation>text follows the end of the JSON</translation>
+    </message>
+    <message>
+        <source>le texte s&apos;arrête avant la fin du JSON</source>
+        <translation>the text stops before the end of the JSON</translation>
+    </message>
+    <message>
+        <source>plus de %1 valeurs</source>
+        <translation>more than %1 values</translation>
+    </message>
+    <message>
+        <source>une valeur est attendue, pas %1</source>
+        <translation>a value expected, not %1</translation>
+    </message>
+    <message>
+        <source>nombre mal écrit : un chiffre est attendu, pas %1</source>
+        <translation>number miswritten: a digit expected, not %1</translation>
+    </message>
+    <message>
+        <source>un nombre ne commence pas par 0 suivi d&apos;un chiffre</source>
+        <translation>a number does not start with 0 followed by a digit</translation>
+    </message>
+    <message>
+        <source>nombre de plus de %1 caractères</source>
+        <translation>number of more than %1 characters</translation>
+    </message>
+    <message>
+        <source>le nombre %1 est hors des limites d&apos;un double</source>
+        <translation>the number %1 is beyond the range of a double</translation>
+    </message>
+    <message>
+        <source>texte de plus de %1 octets</source>
+        <translation>text of more than %1 bytes</translation>
+    </message>
+    <message>
+        <source>caractère de contrôle %1 dans un texte (il s&apos;écrit \n, \t ou \u00XX)</source>
+        <translation>control character %1 in a text (write it \n, \t or \u00XX)</translation>
+    </message>
+    <message>
+        <source>échappement inconnu \%1</source>
+        <translation>unknown escape \%1</translation>
+    </message>
+    <message>
+        <source>demi-caractère \u%1 sans le premier demi</source>
+        <translation>half character \u%1 without its first half</translation>
+    </message>
+    <message>
+        <source>demi-caractère \u%1 sans le second demi</source>
+        <translation>half character \u%1 without its second half</translation>
+    </message>
+    <message>
+        <source>\u doit être suivi de quatre chiffres hexadécimaux</source>
+        <translation>\u must be followed by four hexadecimal digits</translation>
+    </message>
+    <message>
+        <source>plus de %1 niveaux d&apos;imbrication</source>
+        <translation>more than %1 levels of nesting</translation>
+    </message>
+    <message>
+        <source>«,» ou «]» est attendu, pas %1</source>
+        <translation>“,” or “]” expected, not %1</translation>
+    </message>
+    <message>
+        <source>un nom de champ entre guillemets est attendu, pas %1</source>
+        <translation>a field name in quotes expected, not %1</translation>
+    </message>
+    <message>
+        <source>«:» est attendu, pas %1</source>
+        <translation>“:” expected, not %1</translation>
+    </message>
+    <message>
+        <source>«,» ou «}» est attendu, pas %1</source>
+        <translation>“,” or “}” expected, not %1</translation>
+    </message>
+    <message>
+        <source>champ %1 en double</source>
+        <translation>field %1 twice</translation>
+    </message>
+    <message>
+        <source>Le fichier n&apos;est pas un log Ventrose : %1</source>
+        <translation>The file is not a Ventrose log: %1</translation>
+    </message>
+    <message>
+        <source>un booléen</source>
+        <translation>a boolean</translation>
+    </message>
+    <message>
+        <source>un nombre</source>
+        <translation>a number</translation>
+    </message>
+    <message>
+        <source>du texte</source>
+        <translation>text</translation>
+    </message>
+    <message>
+        <source>un tableau</source>
+        <translation>an array</translation>
+    </message>
+    <message>
+        <source>un objet</source>
+        <translation>an object</translation>
+    </message>
+    <message>
+        <source>%1 doit être %2, pas %3.</source>
+        <translation>%1 must be %2, not %3.</translation>
+    </message>
+    <message>
+        <source>le champ %1 manque.</source>
+        <translation>the field %1 is missing.</translation>
+    </message>
+    <message>
+        <source>un nombre entier</source>
+        <translation>a whole number</translation>
+    </message>
+    <message>
+        <source>%1 vaut %2, pas un nombre entier.</source>
+        <translation>%1 is %2, not a whole number.</translation>
+    </message>
+    <message>
+        <source>une heure «HH:MM»</source>
+        <translation>a time “HH:MM”</translation>
+    </message>
+    <message>
+        <source>%1 vaut %2, pas une heure «HH:MM» de 00:00 à 23:59.</source>
+        <translation>%1 is %2, not a time “HH:MM” from 00:00 to 23:59.</translation>
+    </message>
+    <message>
+        <source>%1 vaut %2, pas une des unités «usgal», «l», «lb» ou «kg».</source>
+        <translation>%1 is %2, not one of the units “usgal”, “l”, “lb” or “kg”.</translation>
+    </message>
+    <message>
+        <source>l&apos;étape doit être un objet, pas %1.</source>
+        <translation>the leg must be an object, not %1.</translation>
+    </message>
+    <message>
+        <source>le JSON est %1, pas un objet.</source>
+        <translation>the JSON is %1, not an object.</translation>
+    </message>
+    <message>
+        <source>%1 n&apos;est pas %2.</source>
+        <translation>%1 is not %2.</translation>
+    </message>
+    <message>
+        <source>version %1 inconnue.</source>
+        <translation>unknown version %1.</translation>
+    </message>
+    <message>
+        <source>Le log a %1 étapes, plus que les %2 permises.</source>
+        <translation>The log has %1 legs, more than the %2 allowed.</translation>
+    </message>
+    <message>
+        <source>ligne %1, colonne %2</source>
+        <translation>line %1, column %2</translation>
+    </message>
+    <message>
+        <source>Le fichier est trop gros : %1 octets, pour %2 au plus.</source>
+        <translation>The file is too large: %1 bytes, for %2 at most.</translation>
+    </message>
+    <message>
+        <source>Le fichier est vide.</source>
+        <translation>The file is empty.</translation>
+    </message>
+    <message>
+        <source>Le fichier n&apos;est pas du texte UTF-8 valide (%1).</source>
+        <translation>The file is not valid UTF-8 text (%1).</translation>
+    </message>
+    <message>
+        <source>Le fichier est tronqué : %1 (%2).</source>
+        <translation>The file is cut short: %1 (%2).</translation>
+    </message>
+    <message>
+        <source>Le fichier n&apos;est pas du JSON valide (%1) : %2.</source>
+        <translation>The file is not valid JSON (%1): %2.</translation>
+    </message>
+    <message>
+        <source>la position n&apos;est pas une latitude de -90 à 90 et une longitude de -180 à 180.</source>
+        <translation>the position is not a latitude from -90 to 90 and a longitude from -180 to 180.</translation>
+    </message>
+    <message>
+        <source>l&apos;unité n&apos;est pas une des quatre unités de carburant.</source>
+        <translation>the unit is not one of the four fuel units.</translation>
+    </message>
+    <message>
+        <source>Étape %1 : </source>
+        <translation>Leg %1: </translation>
+    </message>
+    <message>
+        <source>Origine : </source>
+        <translation>Origin: </translation>
+    </message>
+    <message>
+        <source>Carburant : </source>
+        <translation>Fuel: </translation>
+    </message>
+    <message>
+        <source>«%1»</source>
+        <translation>“%1”</translation>
+    </message>
+    <message>
+        <source>%1 vaut %2, hors de %3 à %4.</source>
+        <translation>%1 is %2, outside %3 to %4.</translation>
+    </message>
+    <message>
+        <source>le repère n&apos;est pas du texte UTF-8 valide.</source>
+        <translation>the waypoint is not valid UTF-8 text.</translation>
+    </message>
+    <message>
+        <source>le repère contient un caractère de contrôle.</source>
+        <translation>the waypoint holds a control character.</translation>
+    </message>
+    <message>
+        <source>le repère a %1 caractères, plus que les %2 permis.</source>
+        <translation>the waypoint has %1 characters, more than the %2 allowed.</translation>
     </message>
 </context>
 <context>

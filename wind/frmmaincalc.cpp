@@ -19,8 +19,12 @@ FrmMainCalc::FrmMainCalc(platform::Runtime& runtime) : Form(runtime, Design()) {
         Form_Load();
         suivi_.loaded();
     });
-    // Every text the window writes comes from CalculVent; the bars hold no text.
-    onLanguageChange([this](common::Language) { CalculVent(); });
+    // Every text the window writes comes from CalculVent and the link's line; the bars hold no
+    // text.
+    onLanguageChange([this](common::Language) {
+        CalculVent();
+        suivi_.languageChanged();
+    });
     hscVp.onChange([this] { hscVp_Change(); });
     hscRm.onChange([this] { hscRm_Change(); });
     hscV.onChange([this] { hscV_Change(); });

@@ -12,6 +12,7 @@
 #include <QRegularExpression>
 #include <QStandardPaths>
 
+#include "common/tr.h"
 #include "documents/print_painter.h"
 
 namespace ventrose::documents {
@@ -20,6 +21,11 @@ namespace {
 
 QString Text(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// A text in the current language as a QString (lupdate reads QTr as it reads common::Tr).
+QString QTr(const char* context, const char* french) {
+    return QString::fromStdString(common::Tr(context, french));
 }
 
 // A question's title is the asking window's own, as a person reads which window asks.
@@ -84,7 +90,8 @@ std::optional<std::string> QtDocuments::Print(const common::PrintJob& job) {
     printer.setFullPage(true);
     SetUpPage(job, printer);
     QPrintDialog dialog(&printer, owner());
-    dialog.setWindowTitle(QStringLiteral("Imprimer « %1 »").arg(QString::fromStdString(job.title)));
+    dialog.setWindowTitle(
+        QTr("Documents", "Imprimer « %1 »").arg(QString::fromStdString(job.title)));
     dialog.setOption(QAbstractPrintDialog::PrintToFile);
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
     if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty()) {
@@ -94,11 +101,12 @@ std::optional<std::string> QtDocuments::Print(const common::PrintJob& job) {
     }
     QPainter painter;
     if (!painter.begin(&printer))
-        return "L'imprimante « " + printer.printerName().toStdString() +
-               " » n'a pas pu commencer l'impression.";
+        return common::Arg(
+            common::Tr("Documents", "L'imprimante « %1 » n'a pas pu commencer l'impression."),
+            {printer.printerName().toStdString()});
     if (!PaintJob(job, printer, painter)) {
         painter.end();
-        return std::string("L'impression a été interrompue.");
+        return common::Tr("Documents", "L'impression a été interrompue.");
     }
     painter.end();
     return std::nullopt;
@@ -107,14 +115,14 @@ std::optional<std::string> QtDocuments::Print(const common::PrintJob& job) {
 platform::SaveChangesAnswer QtDocuments::AskSaveChanges(std::string_view documentName) {
     QWidget* parent = owner();
     QMessageBox box(QMessageBox::Warning, TitleOf(parent),
-                    QStringLiteral("Enregistrer les modifications de « %1 » avant de fermer ?")
+                    QTr("Documents", "Enregistrer les modifications de « %1 » avant de fermer ?")
                         .arg(Text(documentName)),
                     QMessageBox::NoButton, parent);
     box.setTextFormat(Qt::PlainText);
-    QPushButton* save = box.addButton(QStringLiteral("Enregistrer"), QMessageBox::AcceptRole);
+    QPushButton* save = box.addButton(QTr("Documents", "Enregistrer"), QMessageBox::AcceptRole);
     QPushButton* discard =
-        box.addButton(QStringLiteral("Ne pas enregistrer"), QMessageBox::DestructiveRole);
-    QPushButton* cancel = box.addButton(QStringLiteral("Annuler"), QMessageBox::RejectRole);
+        box.addButton(QTr("Documents", "Ne pas enregistrer"), QMessageBox::DestructiveRole);
+    QPushButton* cancel = box.addButton(QTr("Documents", "Annuler"), QMessageBox::RejectRole);
     box.setDefaultButton(save);
     box.setEscapeButton(cancel);
     box.exec();
@@ -127,8 +135,8 @@ bool QtDocuments::AskYesNo(std::string_view prompt, std::string_view title) {
     QMessageBox box(QMessageBox::Question, Text(title), Text(prompt), QMessageBox::NoButton,
                     owner());
     box.setTextFormat(Qt::PlainText);
-    QPushButton* yes = box.addButton(QStringLiteral("Oui"), QMessageBox::YesRole);
-    QPushButton* no = box.addButton(QStringLiteral("Non"), QMessageBox::NoRole);
+    QPushButton* yes = box.addButton(QTr("Documents", "Oui"), QMessageBox::YesRole);
+    QPushButton* no = box.addButton(QTr("Documents", "Non"), QMessageBox::NoRole);
     box.setDefaultButton(yes);
     box.setEscapeButton(no);
     box.exec();

@@ -9,9 +9,12 @@
 #include <vector>
 
 #include "documents/qt_document_files.h"
+#include "flightplan/plan.h"
 #include "navlog/calcullog.h"
 #include "navlog/exportcsv.h"
 #include "navlog/kneeboard.h"
+#include "navlog/logfile.h"
+#include "translations/language.h"
 
 namespace ventrose::documents {
 namespace {
@@ -136,6 +139,143 @@ TEST(ExportCsvFile, ReadsBackWithItsColumns) {
         EXPECT_EQ(Split(rows[i], ";").size(), 17u) << rows[i];
     EXPECT_EQ(Split(rows[5], ";")[0], "R5");
     EXPECT_EQ(Split(rows.back(), ";")[0], "Total");
+}
+
+// The language for one test, with the program's own translation; French again after it.
+class InLanguage {
+public:
+    explicit InLanguage(common::Language language) {
+        EXPECT_TRUE(translations::UseLanguage(language));
+    }
+    ~InLanguage() { translations::UseLanguage(common::Language::French); }
+    InLanguage(const InLanguage&) = delete;
+    InLanguage& operator=(const InLanguage&) = delete;
+};
+
+LogNav TwoLegs() {
+    LogNav log;
+    log.departure = 9 * 60 + 30;
+    log.fuelUnit = UniteCarbu::Litres;
+    log.fuelAtDeparture = 36.5;
+    log.fuelPerHour = 20;
+    log.finalReserve = 30;
+    log.etapes = {{"Étampes, Mondésir", 90, 40, 90, 20, 10 * 60},
+                  {"Pithiviers", 180, 30, 90, 20, {}}};
+    return log;
+}
+
+std::string ReadBack(const std::string& pdf) {
+    QProcess process;
+    process.start(QStandardPaths::findExecutable(QStringLiteral("pdftotext")),
+                  {QStringLiteral("-layout"), QString::fromStdString(pdf), QStringLiteral("-")});
+    if (!process.waitForFinished(30000) || process.exitCode() != 0) return {};
+    return process.readAllStandardOutput().toStdString();
+}
+
+// French is the file a French spreadsheet opens, as it always was; English is the one an English
+// spreadsheet opens: ',' between fields (a waypoint holding one quoted), the decimal point, the
+// pilots' column names and units.
+TEST(ExportCsvFile, EachLanguageItsSpreadsheet) {
+    const struct {
+        common::Language language;
+        const char* csv;
+    } rows[] = {
+        {common::Language::French,
+         "\xEF\xBB\xBFRepère;Rm (°);D (NM);V (°);Vw (kt);Dérive (°);Cap (°);Vs (kt);Tsv (mn);"
+         "Tav (mn);Cumul (mn);HE;HR;Vs réalisée (kt);Carburant (Litres);Reste (Litres);"
+         "Sous la réserve\r\n"
+         "Étampes, Mondésir;090;40;090;20;0;090;100;20;24;24;09:54;10:00;80;8,0;28,5;oui\r\n"
+         "Pithiviers;180;30;090;20;10;170;120;15;15;39;10:15;;;5,0;23,5;oui\r\n"
+         "Total;;70;;;;;;35;39;;;;;13,0;23,5;oui\r\n"},
+        {common::Language::English,
+         "\xEF\xBB\xBFWaypoint,MC (°),Dist (NM),WD (°),WS (kt),Drift (°),Heading (°),GS (kt),"
+         "NWT (min),ETE (min),Cumulative ETE (min),ETA,ATA,GS made good (kt),Fuel used (L),"
+         "Fuel remaining (L),Below reserve\r\n"
+         "\"Étampes, Mondésir\",090,40,090,20,0,090,100,20,24,24,09:54,10:00,80,8.0,28.5,yes\r\n"
+         "Pithiviers,180,30,090,20,10,170,120,15,15,39,10:15,,,5.0,23.5,yes\r\n"
+         "Total,,70,,,,,,35,39,,,,,13.0,23.5,yes\r\n"},
+    };
+    for (const auto& row : rows) {
+        const InLanguage language(row.language);
+        const LogNav log = TwoLegs();
+        EXPECT_EQ(ExportCsv(log, CalculLog(log)), row.csv) << common::LanguageCode(row.language);
+    }
+}
+
+// The English page as a pilot reads it: its heading, the columns and units in the pilots'
+// English, the figures with the decimal point, the notes; none of the French page's words.
+TEST(PrintToPdf, TheEnglishPageReadBack) {
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+        GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const std::string pdf = dir.filePath(QStringLiteral("log.pdf")).toStdString();
+    {
+        const InLanguage language(common::Language::English);
+        LogNav log = TwoLegs();
+        log.exactTriangle = true;
+        ASSERT_EQ(QtDocumentFiles().PrintToPdf(PagesKneeboard(log, CalculLog(log), "Beauce"), pdf),
+                  std::nullopt);
+    }
+    const std::string text = ReadBack(pdf);
+    for (const char* english : {"Navigation log — Beauce",
+                                "Page 1/1",
+                                "From",
+                                "TAS (kt)",
+                                "Departure",
+                                "Fuel / h",
+                                "Reserve",
+                                "Unit",
+                                "Waypoint",
+                                "MC",
+                                "Wind",
+                                "Drift",
+                                "HDG",
+                                "GS",
+                                "Exact",
+                                "NWT",
+                                "ETE",
+                                "Cum.",
+                                "ETA",
+                                "ATA",
+                                "Rem.",
+                                "min",
+                                "36.5",
+                                "28.5",
+                                "Total",
+                                "13.0",
+                                "ATA: actual time over the waypoint",
+                                "Exact: heading and GS"}) {
+        EXPECT_NE(text.find(english), std::string::npos) << english << " in:\n" << text;
+    }
+    for (const char* french : {"Repère", "Dérive", "Cap", "Tsv", "Tav", "Cumul", " mn", "Reste",
+                               "Carbu", "Réserve", "Départ", "Unité", "heure", "28,5"}) {
+        EXPECT_EQ(text.find(french), std::string::npos) << french << " in:\n" << text;
+    }
+}
+
+// A refused file tells why in the person's language, from the JSON's grammar to a value out of
+// its range, and so does a flight plan, its line first.
+TEST(Readers, RefusalsInEnglish) {
+    const InLanguage language(common::Language::English);
+    const auto logError = [](std::string_view text) {
+        const auto read = ReadLog(text);
+        const auto* error = std::get_if<LogError>(&read);
+        return error ? error->message : std::string("read");
+    };
+    EXPECT_EQ(logError("{\"format\": \"ventrose-log\"]"),
+              "The file is not valid JSON (line 1, column 26): \u201c,\u201d or \u201c}\u201d "
+              "expected, not \u201c]\u201d.");
+    LogNav log = TwoLegs();
+    std::string text = WriteLog(log);
+    text.replace(text.find("\"Rm\": 180"), 9, "\"Rm\": 400");
+    EXPECT_EQ(logError(text), "Leg 2: \u201cRm\u201d is 400, outside 0 to 360.");
+    const auto plan = flightplan::ReadPlan("I\n1100 Version\nNUMENR 1\n1 LFPN 0 48.7 x\n");
+    const auto* refused = std::get_if<flightplan::PlanError>(&plan);
+    ASSERT_NE(refused, nullptr);
+    EXPECT_EQ(refused->message,
+              "Line 4: a point has 5 fields, for 6 (type, identifier, via, "
+              "altitude, latitude, longitude).");
 }
 
 }  // namespace

@@ -5,6 +5,9 @@
 
 #include <string>
 
+#include "common/tr.h"
+#include "navlog/document_text.h"
+
 namespace ventrose::navlog {
 namespace {
 
@@ -124,6 +127,28 @@ TEST(ExportCsv, UnitsNameTheFuelColumns) {
         log.fuelUnit = row.unite;
         EXPECT_NE(Export(log).find(row.columns), std::string::npos) << UniteText(row.unite);
     }
+}
+
+// The documents take the window's figures whichever language the window writes them in: its
+// units in French or English come off, and English reads the decimal point.
+TEST(BareFigure, TheWindowsFiguresInEitherLanguage) {
+    const struct {
+        const char* shown;
+        const char* french;
+        const char* english;
+    } rows[] = {
+        {"095 °", "095", "095"},  {"102 kts", "102", "102"},   {"102 kt", "102", "102"},
+        {"50 mn", "50", "50"},    {"50 min", "50", "50"},      {"> 32767 mn", "> 32767", "> 32767"},
+        {"120 NM", "120", "120"}, {"12,5", "12,5", "12.5"},    {"12.5", "12.5", "12.5"},
+        {"X", "X", "X"},          {"10:15", "10:15", "10:15"}, {"", "", ""},
+    };
+    for (const auto& row : rows) {
+        common::SetCurrentLanguage(common::Language::French);
+        EXPECT_EQ(detail::BareFigure(row.shown), row.french) << row.shown;
+        common::SetCurrentLanguage(common::Language::English);
+        EXPECT_EQ(detail::BareFigure(row.shown), row.english) << row.shown;
+    }
+    common::SetCurrentLanguage(common::Language::French);
 }
 
 }  // namespace
