@@ -6,6 +6,13 @@
 #include <string>
 #include <string_view>
 
+// Marks a French text for lupdate where it stands in a table or a constant, far from where it is
+// shown: the code that shows it passes it to TrText with the same context. Spelt as Qt spells
+// its own, so that a file that sees both sees one definition.
+#ifndef QT_TRANSLATE_NOOP
+#define QT_TRANSLATE_NOOP(scope, x) x
+#endif
+
 namespace ventrose::common {
 
 // The languages Ventrose speaks. French is the source language: every text is written in French
