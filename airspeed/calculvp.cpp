@@ -5,6 +5,7 @@
 
 #include "common/format.h"
 #include "common/numbers.h"
+#include "common/tr.h"
 
 namespace ventrose::airspeed {
 
@@ -15,18 +16,30 @@ constexpr double kDegresParPas = 5;  // one temperature step of 1 %
 
 }  // namespace
 
+// The patterns carry the units, which the translation changes («152 Kts», «152 kt»); the
+// figures take the language's decimal mark.
+std::string FormatVp(double Vp) {
+    return common::FormatFigure(Vp, common::Tr("CalculVp", "0 Kts"));
+}
+
+std::string FormatVpKm(double VpKm) {
+    return common::FormatFigure(VpKm, common::Tr("CalculVp", "0 Km/h"));
+}
+
 ResultatVp CalculVp(std::int16_t Vi, std::int32_t Altitude, const TableAtmo& table) {
     const LigneAtmo& ligne = LigneDe(table, Altitude);
     ResultatVp r;
     r.Vp = Vi * ligne.PasDensite / 100;
     r.Vp = r.Vp + Vi;
     r.VpKm = r.Vp * kKmhParNoeud;
-    r.affichage.VpText = common::FormatNumber(r.Vp, "0 Kts");
-    r.affichage.AltitudeText = common::FormatNumber(Altitude, "0 pieds");
-    r.affichage.AltMetresText = common::FormatNumber(ligne.AltMetres, "0 mètres");
-    r.affichage.TempStdText = common::FormatNumber(ligne.TempStd, "0.0 °");
-    r.affichage.PressionStdText = common::FormatNumber(ligne.PressionStd, "0.00 Hpa");
-    r.affichage.VpKmText = common::FormatNumber(r.VpKm, "0 Km/h");
+    r.affichage.VpText = FormatVp(r.Vp);
+    r.affichage.AltitudeText = common::FormatFigure(Altitude, common::Tr("CalculVp", "0 pieds"));
+    r.affichage.AltMetresText =
+        common::FormatFigure(ligne.AltMetres, common::Tr("CalculVp", "0 mètres"));
+    r.affichage.TempStdText = common::FormatFigure(ligne.TempStd, "0.0 °");
+    r.affichage.PressionStdText =
+        common::FormatFigure(ligne.PressionStd, common::Tr("CalculVp", "0.00 Hpa"));
+    r.affichage.VpKmText = FormatVpKm(r.VpKm);
     return r;
 }
 
@@ -58,8 +71,8 @@ std::variant<ResultatVpTempExt, TempExtRefusal> CalculVpTempExt(std::int16_t Vi,
     r.CorrTemp = *CorrTemp;
     r.Vp = *Vp;
     r.VpKm = r.Vp * kKmhParNoeud;
-    r.VpText = common::FormatNumber(r.Vp, "0 Kts");
-    r.VpKmText = common::FormatNumber(r.VpKm, "0 Km/h");
+    r.VpText = FormatVp(r.Vp);
+    r.VpKmText = FormatVpKm(r.VpKm);
     return r;
 }
 

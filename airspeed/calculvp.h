@@ -20,6 +20,12 @@ struct AffichageVp {
     std::string PressionStdText;  // PressionStd of the row, "0.00 Hpa"
 };
 
+// The true airspeed in knots and in km/h as the window shows them, in the current language:
+// whole, a half rounded up («152 Kts»). Whichever result the window shows, it can show it again
+// in another language from the figure alone.
+std::string FormatVp(double Vp);
+std::string FormatVpKm(double VpKm);
+
 // True airspeed in the standard atmosphere.
 struct ResultatVp {
     double Vp = 0;    // knots, with its fraction

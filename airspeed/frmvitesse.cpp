@@ -8,6 +8,8 @@
 #include "airspeed/explications.h"
 #include "airspeed/vpexacte.h"
 #include "common/format.h"
+#include "common/numbers.h"
+#include "common/tr.h"
 #include "platform/messages.h"
 #include "platform/user_actions.h"
 #include "simlink/inputs.h"
@@ -25,16 +27,18 @@ FrmVitesse::FrmVitesse(platform::Runtime& runtime) : Form(runtime, Design()) {
     cmdTempExt.onClick([this] { cmdTempExt_Click(); });
     cmdQuit.onClick([this] { cmdQuit_Click(); });
     chkSuivre.onClick([this] { chkSuivre_Click(); });
+    onLanguageChange([this](common::Language previous) { changeLanguage(previous); });
 }
 
 void FrmVitesse::Form_Load() {
     TableAtmo = InitTableAtmo();
+    simValues_.reset();  // the link gives its latest values again once the window is loaded
     // Both bars move away from their design values, so each runs its handler and a refresh:
     // first at sea level with whatever Vi was, then with 120 kt.
     vscAlt->setValue(kAltBarSeaLevel);
     hscVi->setValue(120);
-    Label3->setCaption(std::string(kExplicationCorrections));
-    Label5->setCaption(std::string(kExplicationTemperature));
+    Label3->setCaption(ExplicationCorrections());
+    Label5->setCaption(ExplicationTemperature());
 }
 
 // The bar's range (60 to 1800) is inside the field's 16 bits.
@@ -61,6 +65,7 @@ void FrmVitesse::LireAltitude() {
 // A change of either bar discards a typed temperature and returns to the standard display.
 void FrmVitesse::refresh() {
     txtTempExt->setText("");
+    confirmedTemperature_.reset();
     const ResultatVp r = CalculVp(Vi, Altitude, TableAtmo);
     Vp = r.Vp;
     VpKm = r.VpKm;
@@ -83,17 +88,23 @@ void FrmVitesse::showExact(std::optional<double> temperature) {
 }
 
 // Lets through what can belong to a number: digits, a minus sign anywhere and Backspace; the
-// point becomes the comma that numbers are read with. A comma typed directly is refused too.
+// point key types the language's decimal mark (the comma in French, the point in English). A
+// comma typed directly is refused in both, as the other language's mark would be.
 void FrmVitesse::txtTempExt_KeyPress(int& KeyAscii) {
     suivi_.stopIfByHand(*txtTempExt);
     const bool chiffre = KeyAscii >= '0' && KeyAscii <= '9';
     if (chiffre || KeyAscii == '-' || KeyAscii == platform::kBackspaceKey) return;
     if (KeyAscii == '.') {
-        KeyAscii = ',';
+        KeyAscii = common::DecimalMark();
         return;
     }
-    platform::MsgBox(runtime(), platform::kNotANumber);
+    refuseNumber();
     KeyAscii = 0;
+}
+
+void FrmVitesse::refuseNumber() {
+    runtime().MsgBox(common::Tr("frmVitesse", "Il faut entrer un nombre"), platform::kWarningOk,
+                     common::Tr("frmVitesse", "Erreur"));
 }
 
 // The box may still hold text that the filter let through (or that was pasted) but that gives
@@ -101,8 +112,7 @@ void FrmVitesse::txtTempExt_KeyPress(int& KeyAscii) {
 // that it can be corrected.
 void FrmVitesse::cmdTempExt_Click() {
     const std::optional<TempExtRefusal> refusal = ValiderTempExt();
-    if (refusal && *refusal != TempExtRefusal::Empty)
-        platform::MsgBox(runtime(), platform::kNotANumber);
+    if (refusal && *refusal != TempExtRefusal::Empty) refuseNumber();
 }
 
 std::optional<TempExtRefusal> FrmVitesse::ValiderTempExt() {
@@ -116,6 +126,7 @@ std::optional<TempExtRefusal> FrmVitesse::ValiderTempExt() {
     lblVp2->setCaption(r.VpText);
     lblVpKm->setCaption(r.VpKmText);
     // As typed: the rule's rounding to whole degrees belongs to the rule.
+    confirmedTemperature_ = r.TempExtLue;
     showExact(r.TempExtLue);
     return std::nullopt;
 }
@@ -141,8 +152,37 @@ void FrmVitesse::appliquerSimulateur(const simlink::SimValues& values) {
         txtTempExt->setText(*entrees.TempExtText);
         ValiderTempExt();
     }
-    lblVpSim->setCaption(entrees.SimTasText ? "Simulateur : " + *entrees.SimTasText
-                                            : std::string());
+    simValues_ = values;
+    showSimTas();
+}
+
+void FrmVitesse::showSimTas() {
+    const std::optional<std::string> tas =
+        simValues_ ? simlink::AirspeedFromSim(*simValues_).SimTasText : std::nullopt;
+    lblVpSim->setCaption(tas ? common::Arg(common::Tr("frmVitesse", "Simulateur : %1"), {*tas})
+                             : std::string());
+}
+
+// Every text the code wrote, again in the new language from the figures it keeps, nothing
+// recomputed that could move: the standard values of the altitude, the true airspeed shown
+// (the rule's or the one a confirmed temperature gave), the exact speed, the explanations and
+// the simulator's speed. A temperature typed and not yet confirmed stays in the box, its
+// decimal mark carried over.
+void FrmVitesse::changeLanguage(common::Language previous) {
+    const std::string typed =
+        common::RetypeNumber(txtTempExt->text(), previous, common::CurrentLanguage());
+    if (typed != txtTempExt->text()) txtTempExt->setText(typed);
+    const ResultatVp r = CalculVp(Vi, Altitude, TableAtmo);
+    lblAlt->setCaption(r.affichage.AltitudeText);
+    lblAltM->setCaption(r.affichage.AltMetresText);
+    lblTemp->setCaption(r.affichage.TempStdText);
+    lblPression->setCaption(r.affichage.PressionStdText);
+    lblVp2->setCaption(FormatVp(Vp));
+    lblVpKm->setCaption(FormatVpKm(VpKm));
+    showExact(confirmedTemperature_);
+    Label3->setCaption(ExplicationCorrections());
+    Label5->setCaption(ExplicationTemperature());
+    showSimTas();
 }
 
 }  // namespace ventrose::airspeed

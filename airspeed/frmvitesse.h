@@ -52,6 +52,9 @@ private:
     void LireAltitude();
     void refresh();
     void showExact(std::optional<double> temperature);
+    void refuseNumber();
+    void showSimTas();
+    void changeLanguage(common::Language previous);
 
     platform::ScrollBarRef hscVi{*this, "hscVi"};
     platform::ScrollBarRef vscAlt{*this, "vscAlt"};
@@ -87,6 +90,11 @@ private:
     double VpKm = 0;            // km/h
     std::int16_t TempExt = 0;   // last confirmed outside temperature, °C
     std::int16_t CorrTemp = 0;  // its correction in 1 % steps
+    // The temperature as read when "OK" last took it, while the results show it: the exact
+    // speed is shown again from it in another language.
+    std::optional<double> confirmedTemperature_;
+    // The simulator's values last applied, whose true airspeed stands beside the window's.
+    std::optional<simlink::SimValues> simValues_;
 };
 
 }  // namespace ventrose::airspeed

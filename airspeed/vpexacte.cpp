@@ -3,6 +3,7 @@
 
 #include <cmath>
 
+#include "airspeed/calculvp.h"
 #include "common/format.h"
 
 // The atmosphere is that of the U.S. Standard Atmosphere, 1976 (NOAA, NASA and USAF, 1976): its
@@ -126,8 +127,7 @@ std::optional<VpExacte> CalculVpExacte(double Vi, double Altitude, std::optional
 AffichageVpExacte AfficheVpExacte(double Vi, double Altitude, std::optional<double> TempExt) {
     const std::optional<VpExacte> exacte = CalculVpExacte(Vi, Altitude, TempExt);
     if (!exacte) return {"???", "???"};
-    return {common::FormatNumber(exacte->Vp, "0 Kts"),
-            common::FormatNumber(exacte->Mach, "M 0.000")};
+    return {FormatVp(exacte->Vp), common::FormatFigure(exacte->Mach, "M 0.000")};
 }
 
 }  // namespace ventrose::airspeed

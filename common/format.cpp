@@ -117,6 +117,10 @@ std::string FormatNumber(const Decimal& value, std::string_view pattern) {
     return Render(detail::DigitsOf(value), pattern);
 }
 
+std::string FormatFigure(const Decimal& value, std::string_view pattern) {
+    return Render(detail::DigitsOf(value), pattern, DecimalMark());
+}
+
 std::string FormatWhole(std::int64_t value) {
     char text[24];
     const auto written = std::to_chars(text, text + sizeof text, value);

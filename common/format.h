@@ -26,6 +26,7 @@ std::string FormatNumber(const Decimal& value, std::string_view pattern);
 // FormatNumber with the decimal mark of the current language (common::DecimalMark(): ',' in
 // French, '.' in English), for a figure a person reads. Files keep FormatNumber's ','.
 std::string FormatFigure(double value, std::string_view pattern);
+std::string FormatFigure(const Decimal& value, std::string_view pattern);
 
 // A whole number without pattern: plain digits, '-' when negative, no leading zeros.
 std::string FormatWhole(std::int64_t value);

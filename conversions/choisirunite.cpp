@@ -15,7 +15,7 @@ Unit UnitBefore(const EtatConversions& state, Unit selected) {
 }
 
 std::string Render(const std::optional<common::Decimal>& value, Unit unit) {
-    return value ? common::FormatNumber(*value, Pattern(unit)) : std::string{};
+    return value ? common::FormatFigure(*value, Pattern(unit)) : std::string{};
 }
 
 UnitChange ChoisirUnite(EtatConversions& state, Unit unit, std::string_view text) {

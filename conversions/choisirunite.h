@@ -10,8 +10,9 @@
 
 namespace ventrose::conversions {
 
-// A box's text as the exact decimal it denotes: digits with at most one ',' and an optional
-// leading '-' («12,5», «,5», «7,», «-40»). Nullopt for anything else, a trailing '-' («5-»)
+// A box's text as the exact decimal it denotes: digits with at most one decimal mark (the
+// language's: ',' in French, '.' in English) and an optional leading '-' («12,5», «,5», «7,»,
+// «-40»). Nullopt for anything else, a trailing '-' («5-»)
 // included, and for more digits than the decimal type holds.
 std::optional<common::Decimal> LireDecimal(std::string_view text);
 
@@ -39,7 +40,8 @@ UnitChange ChoisirUnite(EtatConversions& state, Unit unit, std::string_view text
 // the unit whose option a refused change puts back.
 Unit UnitBefore(const EtatConversions& state, Unit selected);
 
-// A stored value as its box shows it; an empty value shows as the empty text.
+// A stored value as its box shows it, with the language's decimal mark; an empty value shows as
+// the empty text.
 std::string Render(const std::optional<common::Decimal>& value, Unit unit);
 
 }  // namespace ventrose::conversions

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "conversions/frmconversions.h"
 
+#include "common/numbers.h"
+#include "common/tr.h"
 #include "conversions/filtresaisie.h"
 #include "platform/flag_scope.h"
 #include "platform/messages.h"
@@ -12,18 +14,20 @@ using platform::FlagScope;
 FrmConversions::FrmConversions(platform::Runtime& runtime)
     : Form(runtime, Design()),
       units_{{
-          {optNM, lblChoixDist, "NM", txtChoixDist},
-          {optKms, lblChoixDist, "Kms", txtChoixDist},
-          {optPieds, lblChoixAlt, "Pieds", txtChoixAlt},
-          {optMetres, lblChoixAlt, "Mètres", txtChoixAlt},
-          {optNoeuds, lblChoixVitesse, "Noeuds (Kts)", txtChoixVitesse},
-          {optKmh, lblChoixVitesse, "Km/h", txtChoixVitesse},
-          {optFahr, lblChoixTemp, "Fahrenheit", txtChoixTemp},
-          {optCelsius, lblChoixTemp, "Celsius", txtChoixTemp},
-          {optUSGall, lblChoixCarbu, "US Gallons", txtChoixCarbu},
-          {optLitres, lblChoixCarbu, "Litres", txtChoixCarbu},
-          {optLbs, lblChoixCarbu, "Lbs", txtChoixCarbu},
-          {optKilo, lblChoixCarbu, "Kilo", txtChoixCarbu},
+          {optNM, lblChoixDist, common::TrNoop("frmConversions", "NM"), txtChoixDist},
+          {optKms, lblChoixDist, common::TrNoop("frmConversions", "Kms"), txtChoixDist},
+          {optPieds, lblChoixAlt, common::TrNoop("frmConversions", "Pieds"), txtChoixAlt},
+          {optMetres, lblChoixAlt, common::TrNoop("frmConversions", "Mètres"), txtChoixAlt},
+          {optNoeuds, lblChoixVitesse, common::TrNoop("frmConversions", "Noeuds (Kts)"),
+           txtChoixVitesse},
+          {optKmh, lblChoixVitesse, common::TrNoop("frmConversions", "Km/h"), txtChoixVitesse},
+          {optFahr, lblChoixTemp, common::TrNoop("frmConversions", "Fahrenheit"), txtChoixTemp},
+          {optCelsius, lblChoixTemp, common::TrNoop("frmConversions", "Celsius"), txtChoixTemp},
+          {optUSGall, lblChoixCarbu, common::TrNoop("frmConversions", "US Gallons"),
+           txtChoixCarbu},
+          {optLitres, lblChoixCarbu, common::TrNoop("frmConversions", "Litres"), txtChoixCarbu},
+          {optLbs, lblChoixCarbu, common::TrNoop("frmConversions", "Lbs"), txtChoixCarbu},
+          {optKilo, lblChoixCarbu, common::TrNoop("frmConversions", "Kilo"), txtChoixCarbu},
       }} {
     onLoad([this] { Form_Load(); });
     cmdClear.onClick([this] { cmdClear_Click(); });
@@ -45,6 +49,7 @@ FrmConversions::FrmConversions(platform::Runtime& runtime)
     txtChoixVitesse.onKeyPress([this](int& k) { txtChoixVitesse_KeyPress(k); });
     txtChoixTemp.onKeyPress([this](int& k) { txtChoixTemp_KeyPress(k); });
     txtChoixCarbu.onKeyPress([this](int& k) { txtChoixCarbu_KeyPress(k); });
+    onLanguageChange([this](common::Language previous) { changeLanguage(previous); });
 }
 
 const FrmConversions::UnitControls& FrmConversions::controlsOf(Unit unit) const {
@@ -59,25 +64,43 @@ void FrmConversions::Form_Load() {
     state_ = EtatConversions{};
 
     optNM->setSelected(true);
-    lblChoixDist->setCaption("NM");
+    showUnit(lblChoixDist, common::TrNoop("frmConversions", "NM"));
     txtChoixDist->setText("");
 
     optPieds->setSelected(true);
-    lblChoixAlt->setCaption("Pieds");
+    showUnit(lblChoixAlt, common::TrNoop("frmConversions", "Pieds"));
     txtChoixAlt->setText("");
 
     optNoeuds->setSelected(true);
-    lblChoixVitesse->setCaption("Noeuds");
+    showUnit(lblChoixVitesse, common::TrNoop("frmConversions", "Noeuds"));
     txtChoixVitesse->setText("");
 
     optFahr->setSelected(true);
-    lblChoixTemp->setCaption("Fahrenheit");
+    showUnit(lblChoixTemp, common::TrNoop("frmConversions", "Fahrenheit"));
     txtChoixTemp->setText("");
 
     // UniteCarbu is already 1: this selection converts nothing.
     optUSGall->setSelected(true);
-    lblChoixCarbu->setCaption("US Gallons");
+    showUnit(lblChoixCarbu, common::TrNoop("frmConversions", "US Gallons"));
     txtChoixCarbu->setText("");
+}
+
+void FrmConversions::showUnit(const platform::LabelRef& label, const char* french) {
+    unitShown_[label.row()] = french;
+    label->setCaption(common::TrText("frmConversions", french));
+}
+
+// The unit labels again in the new language, and each box's number with the new decimal mark;
+// the stored values, exact decimals, know no language and stay as they are.
+void FrmConversions::changeLanguage(common::Language previous) {
+    for (const UnitControls& controls : units_) {
+        const auto shown = unitShown_.find(controls.label.row());
+        if (shown != unitShown_.end()) showUnit(controls.label, shown->second);
+        platform::Control& box = *controls.box;
+        const std::string typed =
+            common::RetypeNumber(box.text(), previous, common::CurrentLanguage());
+        if (typed != box.text()) box.setText(typed);
+    }
 }
 
 void FrmConversions::cmdClear_Click() { Form_Load(); }
@@ -100,14 +123,13 @@ void FrmConversions::optKilo_Click() { changeUnit(Unit::Kilo); }
 void FrmConversions::changeUnit(Unit unit) {
     if (restoring_) return;
     const UnitControls& controls = controlsOf(unit);
-    platform::Control& label = *controls.label;
-    const std::string previousCaption = label.caption();
-    label.setCaption(controls.labelText);
+    const char* previousUnit = unitShown_[controls.label.row()];
+    showUnit(controls.label, controls.labelText);
     const UnitChange change = ChoisirUnite(state_, unit, controls.box->text());
     switch (change.outcome) {
         case UnitChange::Outcome::NewText: controls.box->setText(change.text); break;
         case UnitChange::Outcome::KeepText: break;
-        case UnitChange::Outcome::Refused: refuseText(unit, previousCaption); break;
+        case UnitChange::Outcome::Refused: refuseText(unit, previousUnit); break;
     }
 }
 
@@ -115,13 +137,18 @@ void FrmConversions::changeUnit(Unit unit) {
 // undone: the previous option and label come back and the box keeps the text for the person to
 // correct, so box, label, option and stored values still agree. The reset goes on to its
 // default unit and empties the box anyway, with every value already emptied.
-void FrmConversions::refuseText(Unit unit, const std::string& previousCaption) {
+void FrmConversions::refuseText(Unit unit, const char* previousUnit) {
     if (!resetting_) {
-        controlsOf(unit).label->setCaption(previousCaption);
+        showUnit(controlsOf(unit).label, previousUnit);
         const FlagScope restoring(restoring_);
         controlsOf(UnitBefore(state_, unit)).option->setSelected(true);
     }
-    platform::MsgBox(runtime(), platform::kNotANumber);
+    refuseNumber();
+}
+
+void FrmConversions::refuseNumber() {
+    runtime().MsgBox(common::Tr("frmConversions", "Il faut entrer un nombre"), platform::kWarningOk,
+                     common::Tr("frmConversions", "Erreur"));
 }
 
 void FrmConversions::txtChoixDist_KeyPress(int& KeyAscii) { FiltreSaisie(KeyAscii, false); }
@@ -135,7 +162,7 @@ void FrmConversions::FiltreSaisie(int& KeyAscii, bool minusAllowed) {
         KeyAscii = *accepted;
         return;
     }
-    platform::MsgBox(runtime(), platform::kNotANumber);
+    refuseNumber();
     KeyAscii = 0;
 }
 

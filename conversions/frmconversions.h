@@ -2,6 +2,8 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
+#include <map>
 #include <string>
 
 #include "conversions/choisirunite.h"
@@ -48,7 +50,8 @@ public:
 
 private:
     // The controls of a unit: its option, and its group's unit label and box. The label texts
-    // are shorter than the option captions ("Kms" for "Kilomètres").
+    // are shorter than the option captions ("Kms" for "Kilomètres"), in French: the label shows
+    // them in the current language.
     struct UnitControls {
         const platform::OptionRef& option;
         const platform::LabelRef& label;
@@ -57,7 +60,11 @@ private:
     };
 
     void changeUnit(Unit unit);
-    void refuseText(Unit unit, const std::string& previousCaption);
+    void refuseText(Unit unit, const char* previousUnit);
+    void refuseNumber();
+    // Writes a unit label's text, given in French, in the current language.
+    void showUnit(const platform::LabelRef& label, const char* french);
+    void changeLanguage(common::Language previous);
     void FiltreSaisie(int& KeyAscii, bool minusAllowed);
     const UnitControls& controlsOf(Unit unit) const;
 
@@ -94,6 +101,8 @@ private:
     const std::array<UnitControls, 12> units_;  // in the order of Unit
 
     EtatConversions state_;
+    // By label's design row: the French of the unit each unit label shows, for another language.
+    std::map<std::size_t, const char*> unitShown_;
     bool resetting_ = false;  // Form_Load is selecting the default units
     bool restoring_ = false;  // a refused change is putting its group's previous option back
 };

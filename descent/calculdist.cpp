@@ -3,6 +3,7 @@
 
 #include "common/format.h"
 #include "common/numbers.h"
+#include "common/tr.h"
 #include "descent/tendance.h"
 
 namespace ventrose::descent {
@@ -20,9 +21,9 @@ AffichageDescente CalculDist(EtatDescente& etat) {
 
     const double vs = *etat.Vs;
     const double p = static_cast<double>(etat.Vz.value_or(0)) / vs;
-    a.TextePente = common::FormatNumber(p, "0.0");
+    a.TextePente = common::FormatFigure(p, "0.0");
     const double d = p * 0.6;
-    a.TextePenteDeg = common::FormatNumber(d, "0.0");
+    a.TextePenteDeg = common::FormatFigure(d, "0.0");
     // The percent value again, as the division gives it back (not always p to the last bit).
     const double pente = d / 0.6;
 
@@ -40,7 +41,7 @@ AffichageDescente CalculDist(EtatDescente& etat) {
     // The time of the whole miles shown, not of the exact distance.
     double t = distance / vs;
     t = t * 60;
-    a.TexteTsv = common::FormatNumber(t, "0 mn");
+    a.TexteTsv = common::FormatFigure(t, common::Tr("CalculDist", "0 mn"));
     return a;
 }
 

@@ -3,6 +3,7 @@
 
 #include "common/format.h"
 #include "common/numbers.h"
+#include "common/tr.h"
 #include "descent/tendance.h"
 
 namespace ventrose::descent {
@@ -19,10 +20,10 @@ AffichageDescente CalculVs(EtatDescente& etat) {
     } else {
         double d = common::Abs(static_cast<double>(alt.Delta)) / *etat.Dist;
         d = d / 100;
-        a.TextePenteDeg = common::FormatNumber(d, "0.0");
+        a.TextePenteDeg = common::FormatFigure(d, "0.0");
         const double p = d / 0.6;
         // Two decimals in this mode, where the slope is the divisor of the result.
-        a.TextePente = common::FormatNumber(p, "0.00");
+        a.TextePente = common::FormatFigure(p, "0.00");
         pente = p;
     }
 
@@ -31,7 +32,7 @@ AffichageDescente CalculVs(EtatDescente& etat) {
         a.TexteResultat = kSansValeur;
     } else {
         vitesse = static_cast<double>(etat.Vz.value_or(0)) / pente;
-        a.TexteResultat = common::FormatNumber(vitesse, "0 kts");
+        a.TexteResultat = common::FormatFigure(vitesse, common::Tr("CalculVs", "0 kts"));
     }
 
     if (vitesse == 0) {
@@ -39,7 +40,7 @@ AffichageDescente CalculVs(EtatDescente& etat) {
     } else {
         double t = static_cast<double>(*etat.Dist) / vitesse;
         t = t * 60;
-        a.TexteTsv = common::FormatNumber(t, "0 mn");
+        a.TexteTsv = common::FormatFigure(t, common::Tr("CalculVs", "0 mn"));
     }
     return a;
 }

@@ -3,6 +3,7 @@
 
 #include <stdexcept>
 
+#include "common/tr.h"
 #include "descent/frmdescente.h"
 
 namespace ventrose::descent {
@@ -15,18 +16,19 @@ ControlesDescente::ControlesDescente(const FrmDescente& f)
           {f.hscPtA, f.lblPtA, ModeTaux, Champ::AltA, "0 '", 1000},
           {f.hscPtB, f.lblPtB, ModeTaux, Champ::AltB, "0 '", 0},
           {f.hscDist, f.lblDist, ModeTaux, Champ::Dist, " 0 NM", 10},
-          {f.hscVs, f.lblVs, ModeTaux, Champ::Vs, "0 kts", 60},
+          {f.hscVs, f.lblVs, ModeTaux, Champ::Vs, common::TrNoop("frmDescente", "0 kts"), 60},
       }},
       dist_{{
           {f.hscPtA2, f.lblPtA2, ModeDist, Champ::AltA, "0 '", 1000},
           {f.hscPtB2, f.lblPtB2, ModeDist, Champ::AltB, "0 '", 0},
-          {f.hscVz2, f.lblVz2, ModeDist, Champ::Vz, "0 ft/mn", 200},
-          {f.hscVs2, f.lblVs2, ModeDist, Champ::Vs, "0 kts", 60},
+          {f.hscVz2, f.lblVz2, ModeDist, Champ::Vz, common::TrNoop("frmDescente", "0 ft/mn"),
+           200},
+          {f.hscVs2, f.lblVs2, ModeDist, Champ::Vs, common::TrNoop("frmDescente", "0 kts"), 60},
       }},
       vs_{{
           {f.hscPtA3, f.lblPtA3, ModeVs, Champ::AltA, "0 '", 1000},
           {f.hscPtB3, f.lblPtB3, ModeVs, Champ::AltB, "0 '", 0},
-          {f.hscVz3, f.lblVz3, ModeVs, Champ::Vz, "0 ft/mn", 200},
+          {f.hscVz3, f.lblVz3, ModeVs, Champ::Vz, common::TrNoop("frmDescente", "0 ft/mn"), 200},
           {f.hscDist3, f.lblDist3, ModeVs, Champ::Dist, " 0 NM", 10},
       }},
       controles_{{

@@ -17,8 +17,9 @@ class FrmDescente;
 // The input of EtatDescente that a bar feeds.
 enum class Champ : std::uint8_t { AltA, AltB, Dist, Vs, Vz };
 
-// One input bar of the descent window: where its value goes, where it is shown and how, and
-// the value that loading the window gives it.
+// One input bar of the descent window: where its value goes, where it is shown and how (the
+// pattern in French, whose unit the window shows in the current language), and the value that
+// loading the window gives it.
 struct BarreEntree {
     platform::ScrollBarRef barre;
     platform::LabelRef etiquette;

@@ -6,6 +6,7 @@
 
 #include "common/format.h"
 #include "common/numbers.h"
+#include "common/tr.h"
 #include "descent/calculdist.h"
 #include "descent/calcultaux.h"
 #include "descent/calculvs.h"
@@ -36,6 +37,7 @@ FrmDescente::FrmDescente(platform::Runtime& runtime) : Form(runtime, Design()) {
     cmdClear.onClick([this] { cmdClear_Click(); });
     cmdQuit.onClick([this] { cmdQuit_Click(); });
     chkSuivre.onClick([this] { chkSuivre_Click(); });
+    onLanguageChange([this](common::Language) { changeLanguage(); });
 }
 
 const EtatDescente& FrmDescente::etat(ModeDescente mode) const {
@@ -120,8 +122,35 @@ void FrmDescente::inputChanged(const platform::ScrollBarRef& bar) {
         (b.champ == Champ::Dist ? e.Dist : b.champ == Champ::Vs ? e.Vs : e.Vz) = *input;
         stored = *input;
     }
-    b.etiquette->setCaption(common::FormatNumber(stored, b.pattern));
+    showInput(b, stored);
     AppliqueAffichage(b.mode, compute(b.mode));
+}
+
+void FrmDescente::showInput(const BarreEntree& b, double stored) {
+    b.etiquette->setCaption(
+        common::FormatFigure(stored, common::TrText("frmDescente", std::string(b.pattern))));
+}
+
+// Every mode's labels again in the new language: the inputs its bars stored, then its results
+// computed again from them, which gives the same figures (a level change has already put its
+// vertical speed to 0). An input its bar never stored keeps the design's text, which the
+// runtime has translated.
+void FrmDescente::changeLanguage() {
+    for (const ModeDescente mode : kModes) {
+        const EtatDescente& e = etat(mode);
+        for (const BarreEntree& b : barres(mode)) {
+            std::optional<double> stored;
+            switch (b.champ) {
+                case Champ::AltA: stored = e.AltA; break;
+                case Champ::AltB: stored = e.AltB; break;
+                case Champ::Dist: stored = e.Dist; break;
+                case Champ::Vs: stored = e.Vs; break;
+                case Champ::Vz: stored = e.Vz; break;
+            }
+            if (stored) showInput(b, *stored);
+        }
+        AppliqueAffichage(mode, compute(mode));
+    }
 }
 
 AffichageDescente FrmDescente::compute(ModeDescente mode) {

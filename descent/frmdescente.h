@@ -133,6 +133,8 @@ private:
     void loadInputs();
     void forgetInputsNotReloaded();
     void inputChanged(const platform::ScrollBarRef& bar);
+    void showInput(const BarreEntree& b, double stored);
+    void changeLanguage();
     AffichageDescente compute(ModeDescente mode);
     EtatDescente& stateOf(ModeDescente mode);
     void showFrame(ModeDescente mode);

@@ -2,6 +2,7 @@
 #include "descent/tendance.h"
 
 #include "common/format.h"
+#include "common/tr.h"
 #include "descent/affichagedescente.h"
 
 namespace ventrose::descent {
@@ -30,11 +31,11 @@ ChangementAltitude CalculAltitude(const EtatDescente& etat) {
 
 const char* TitreVario(Tendance tendance) {
     switch (tendance) {
-        case Tendance::Montee: return "Vario de montée";
-        case Tendance::Descente: return "Vario de descente";
+        case Tendance::Montee: return common::TrNoop("Tendance", "Vario de montée");
+        case Tendance::Descente: return common::TrNoop("Tendance", "Vario de descente");
         case Tendance::Nul: break;
     }
-    return "Vario nul";
+    return common::TrNoop("Tendance", "Vario nul");
 }
 
 AffichageDescente DebutAvecVz(EtatDescente& etat, const ChangementAltitude& alt) {

@@ -28,7 +28,8 @@ struct AffichageDescente;
 // when A and B are level no vertical speed makes sense, so the input itself goes to 0.
 AffichageDescente DebutAvecVz(EtatDescente& etat, const ChangementAltitude& alt);
 
-// The heading of the vertical-speed result in mode Taux.
+// The heading of the vertical-speed result in mode Taux, in French: shown through
+// common::TrText with the context "Tendance".
 const char* TitreVario(Tendance tendance);
 
 }  // namespace ventrose::descent

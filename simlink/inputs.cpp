@@ -6,6 +6,7 @@
 
 #include "common/format.h"
 #include "common/numbers.h"
+#include "common/tr.h"
 
 namespace ventrose::simlink {
 
@@ -65,9 +66,11 @@ AirspeedInputs AirspeedFromSim(const SimValues& values) {
             inputs.TempExtText = common::FormatWhole(*whole);
         }
     }
-    // A speed a little below zero at rest reads «0 Kts».
+    // A speed a little below zero at rest reads «0 Kts»; the unit follows the language, as the
+    // window's own speed beside it does.
     if (values.tasKt && std::isfinite(*values.tasKt)) {
-        inputs.SimTasText = common::FormatNumber(std::max(0.0, *values.tasKt), "0 Kts");
+        inputs.SimTasText =
+            common::FormatFigure(std::max(0.0, *values.tasKt), common::Tr("SimInputs", "0 Kts"));
     }
     return inputs;
 }

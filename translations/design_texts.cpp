@@ -8,6 +8,9 @@
 #include <string>
 
 #include "about/frmquit.h"
+#include "airspeed/frmvitesse.h"
+#include "conversions/frmconversions.h"
+#include "descent/frmdescente.h"
 #include "platform/design.h"
 #include "wind/frmmaincalc.h"
 
@@ -34,7 +37,9 @@ void Write(const ventrose::platform::FormDesign& design) {
     if (IsText(design.caption))
         std::cout << "QT_TRANSLATE_NOOP(" << context << ", " << Literal(design.caption) << ");\n";
     for (const ventrose::platform::ControlDesign& control : design.controls) {
-        if (control.kind == ventrose::platform::ControlKind::TextBox || !IsText(control.caption))
+        // A value label may hold its own name until the window writes it: no text to translate.
+        if (control.kind == ventrose::platform::ControlKind::TextBox || !IsText(control.caption) ||
+            control.caption == control.name)
             continue;
         std::cout << "QT_TRANSLATE_NOOP(" << context << ", " << Literal(control.caption) << ");\n";
     }
@@ -47,5 +52,8 @@ int main() {
     // The windows translated so far; each next one joins this list with its English.
     Write(ventrose::wind::FrmMainCalc::Design());
     Write(ventrose::about::FrmQuit::Design());
+    Write(ventrose::airspeed::FrmVitesse::Design());
+    Write(ventrose::conversions::FrmConversions::Design());
+    Write(ventrose::descent::FrmDescente::Design());
     return 0;
 }

@@ -9,6 +9,7 @@
 #include "platform/headless_host.h"
 #include "platform/runtime.h"
 #include "platform/user_actions.h"
+#include "tests/language_switch.h"
 
 namespace ventrose::airspeed {
 namespace {
@@ -71,6 +72,41 @@ TEST_F(FrmVitesseTest, KeyFilterOverEveryCode) {
     box.setText("1");
     platform::KeyPress(box, '.');
     EXPECT_EQ(box.text(), "1,");
+}
+
+// A window that changes language shows what one opened in that language shows after the same
+// steps (the temperature typed with that language's mark): every text its code wrote, the
+// confirmed temperature's speeds and a typed one not yet confirmed included. Back in French it
+// is as it was, figures and all.
+TEST(FrmVitesseLanguage, SwitchingShowsWhatTheLanguageShowsAndComesBack) {
+    const testing::MarkedEnglish english;
+    const auto walk = [](platform::Runtime& runtime, FrmVitesse& form, const char* confirmed,
+                         const char* typed) {
+        runtime.Load(form);
+        platform::ThumbRelease(form["hscVi"], 250);
+        platform::ThumbRelease(form["vscAlt"], 22500 - 500 * 12);
+        for (const char* c = confirmed; *c; ++c) platform::KeyPress(form["txtTempExt"], *c);
+        platform::Click(form["cmdTempExt"]);
+        platform::ClearText(form["txtTempExt"]);
+        for (const char* c = typed; *c; ++c) platform::KeyPress(form["txtTempExt"], *c);
+    };
+    platform::HeadlessHost host;
+    platform::Runtime runtime{host};
+    FrmVitesse form{runtime};
+    walk(runtime, form, "-12.5", "7.25");
+    const std::string french = testing::Seen(form);
+
+    testing::SwitchLanguage(runtime, common::Language::English);
+    platform::HeadlessHost englishHost;
+    platform::Runtime englishRuntime{englishHost};
+    FrmVitesse englishForm{englishRuntime};
+    walk(englishRuntime, englishForm, "-12.5", "7.25");
+    EXPECT_EQ(testing::Seen(form), testing::Seen(englishForm));
+    EXPECT_EQ(form["txtTempExt"].text(), "7.25");
+
+    testing::SwitchLanguage(runtime, common::Language::French);
+    EXPECT_EQ(testing::Seen(form), french);
+    EXPECT_TRUE(host.messageBoxes.empty());
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 
 #include "platform/headless_host.h"
 #include "platform/user_actions.h"
+#include "tests/language_switch.h"
 
 namespace ventrose::conversions {
 namespace {
@@ -108,6 +109,48 @@ TEST_F(FrmConversionsTest, RefusedKeyChangesOnlyTheMessages) {
     EXPECT_EQ(form["txtChoixDist"].text(), "4");
     EXPECT_EQ(host.messageBoxes.size(), 2u);
     EXPECT_TRUE(SameState(before));
+}
+
+// A window that changes language shows what one opened in that language shows after the same
+// keys: the unit labels the options wrote, the converted figures and a number typed and not yet
+// converted, each with that language's mark; the exact values it keeps do not move. Back in
+// French it is as it was.
+TEST(FrmConversionsLanguage, SwitchingShowsWhatTheLanguageShowsAndComesBack) {
+    const testing::MarkedEnglish english;
+    const auto walk = [](platform::Runtime& runtime, FrmConversions& form) {
+        runtime.Load(form);
+        const auto type = [&](const char* box, const char* keys) {
+            for (const char* c = keys; *c; ++c) platform::KeyPress(form[box], *c);
+        };
+        type("txtChoixDist", "12.5");
+        platform::Click(form["optKms"]);
+        platform::Click(form["optKmh"]);
+        platform::Click(form["optNoeuds"]);
+        type("txtChoixCarbu", "3.75");
+        platform::Click(form["optLbs"]);
+        type("txtChoixAlt", "1000.5");
+    };
+    platform::HeadlessHost host;
+    platform::Runtime runtime{host};
+    FrmConversions form{runtime};
+    walk(runtime, form);
+    const std::string french = testing::Seen(form);
+    const EtatConversions kept = form.state();
+
+    testing::SwitchLanguage(runtime, common::Language::English);
+    platform::HeadlessHost englishHost;
+    platform::Runtime englishRuntime{englishHost};
+    FrmConversions englishForm{englishRuntime};
+    walk(englishRuntime, englishForm);
+    EXPECT_EQ(testing::Seen(form), testing::Seen(englishForm));
+    EXPECT_EQ(form["txtChoixDist"].text(), "23.163");
+
+    testing::SwitchLanguage(runtime, common::Language::French);
+    EXPECT_EQ(testing::Seen(form), french);
+    for (int u = 0; u < 12; ++u)
+        EXPECT_EQ(StoredValue(form.state(), static_cast<Unit>(u)),
+                  StoredValue(kept, static_cast<Unit>(u)));
+    EXPECT_TRUE(host.messageBoxes.empty());
 }
 
 }  // namespace

@@ -13,6 +13,7 @@
 #include "descent/controlesdescente.h"
 #include "platform/headless_host.h"
 #include "platform/user_actions.h"
+#include "tests/language_switch.h"
 
 namespace ventrose::descent {
 namespace {
@@ -146,6 +147,57 @@ TEST_F(FrmDescenteTest, RandomSessionKeepsInputsAndResultsAsShown) {
         ASSERT_NO_FATAL_FAILURE(expectResultsOfStoredInputs(when));
         ASSERT_TRUE(form.controles(form.mode()).cadre->visible()) << when;
     }
+}
+
+// A window that changes language shows what one opened in that language shows after the same
+// moves, in every mode (the hidden ones too, and a level change that put its vertical speed to
+// 0): the inputs' units, the results and the vertical speed's title. Back in French it is as it
+// was, inputs and all.
+TEST(FrmDescenteLanguage, SwitchingShowsWhatTheLanguageShowsAndComesBack) {
+    const testing::MarkedEnglish english;
+    const auto walk = [](platform::Runtime& runtime, FrmDescente& form) {
+        runtime.Load(form);
+        const auto drag = [&](const char* bar, int value) {
+            platform::ThumbRelease(form[bar], value);
+        };
+        drag("hscPtA", 5000);
+        drag("hscPtB", 1500);
+        drag("hscDist", 30);
+        drag("hscVs", 140);
+        platform::Click(form["optVs"]);
+        drag("hscPtB3", 1000);
+        drag("hscDist3", 25);
+        platform::Click(form["optDist"]);
+        drag("hscVs2", 150);
+        drag("hscPtB2", 1000);
+    };
+    platform::HeadlessHost host;
+    platform::Runtime runtime{host};
+    FrmDescente form{runtime};
+    walk(runtime, form);
+    const auto inputs = [&] {
+        std::string all;
+        for (const ModeDescente mode : kModes) {
+            const EtatDescente& e = form.etat(mode);
+            for (const std::optional<std::int16_t>& v : {e.Dist, e.Vs, e.Vz})
+                all += (v ? std::to_string(*v) : "-") + " ";
+            all += std::to_string(e.AltA) + " " + std::to_string(e.AltB) + "; ";
+        }
+        return all;
+    };
+    const std::string french = testing::Seen(form);
+    const std::string kept = inputs();
+
+    testing::SwitchLanguage(runtime, common::Language::English);
+    platform::HeadlessHost englishHost;
+    platform::Runtime englishRuntime{englishHost};
+    FrmDescente englishForm{englishRuntime};
+    walk(englishRuntime, englishForm);
+    EXPECT_EQ(testing::Seen(form), testing::Seen(englishForm));
+
+    testing::SwitchLanguage(runtime, common::Language::French);
+    EXPECT_EQ(testing::Seen(form), french);
+    EXPECT_EQ(inputs(), kept);
 }
 
 }  // namespace
