@@ -27,7 +27,10 @@ FrmVitesse::FrmVitesse(platform::Runtime& runtime) : Form(runtime, Design()) {
     cmdTempExt.onClick([this] { cmdTempExt_Click(); });
     cmdQuit.onClick([this] { cmdQuit_Click(); });
     chkSuivre.onClick([this] { chkSuivre_Click(); });
-    onLanguageChange([this](common::Language previous) { changeLanguage(previous); });
+    onLanguageChange([this](common::Language previous) {
+        changeLanguage(previous);
+        suivi_.languageChanged();
+    });
 }
 
 void FrmVitesse::Form_Load() {

@@ -37,7 +37,10 @@ FrmDescente::FrmDescente(platform::Runtime& runtime) : Form(runtime, Design()) {
     cmdClear.onClick([this] { cmdClear_Click(); });
     cmdQuit.onClick([this] { cmdQuit_Click(); });
     chkSuivre.onClick([this] { chkSuivre_Click(); });
-    onLanguageChange([this](common::Language) { changeLanguage(); });
+    onLanguageChange([this](common::Language) {
+        changeLanguage();
+        suivi_.languageChanged();
+    });
 }
 
 const EtatDescente& FrmDescente::etat(ModeDescente mode) const {
