@@ -8,6 +8,7 @@
 #include <string>
 
 #include "about/frmquit.h"
+#include "navlog/frmlog.h"
 #include "platform/design.h"
 #include "wind/frmmaincalc.h"
 
@@ -47,5 +48,6 @@ int main() {
     // The windows translated so far; each next one joins this list with its English.
     Write(ventrose::wind::FrmMainCalc::Design());
     Write(ventrose::about::FrmQuit::Design());
+    Write(ventrose::navlog::FrmLog::Design());
     return 0;
 }

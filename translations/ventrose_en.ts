@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="fr">
 <context>
+    <name>CalculLog</name>
+    <message>
+        <source>0 kts</source>
+        <translation>0 kt</translation>
+    </message>
+    <message>
+        <source>0 mn</source>
+        <translation>0 min</translation>
+    </message>
+    <message>
+        <source>0 NM</source>
+        <translation>0 NM</translation>
+    </message>
+    <message>
+        <source>&gt; 32767 mn</source>
+        <translation>&gt; 32767 min</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>L&apos;option « %1 » ne prend pas de valeur. Voir ventrose --help.</source>
@@ -82,6 +101,447 @@
     <message>
         <source>langue</source>
         <translation>language</translation>
+    </message>
+</context>
+<context>
+    <name>CurrentLeg</name>
+    <message>
+        <source>Étape %1</source>
+        <translation>Leg %1</translation>
+    </message>
+    <message>
+        <source>Étape %1 → %2</source>
+        <translation>Leg %1 → %2</translation>
+    </message>
+    <message>
+        <source>%1 : sans position, Top à la main, HE %2</source>
+        <translation>%1: no position, mark the time by hand, ETA %2</translation>
+    </message>
+    <message>
+        <source>0 NM</source>
+        <translation>0 NM</translation>
+    </message>
+    <message>
+        <source>%1 : %2, HE %3</source>
+        <translation>%1: %2, ETA %3</translation>
+    </message>
+    <message>
+        <source>%1 : HE %2</source>
+        <translation>%1: ETA %2</translation>
+    </message>
+    <message>
+        <source>Toutes les étapes sont topées.</source>
+        <translation>Every leg has its time marked.</translation>
+    </message>
+</context>
+<context>
+    <name>PlanImport</name>
+    <message>
+        <source>(sans nom)</source>
+        <translation>(no name)</translation>
+    </message>
+    <message>
+        <source>%1 et %2 autres</source>
+        <translation>%1 and %2 more</translation>
+    </message>
+    <message>
+        <source>Le plan donne plus de %1 étapes : le log n&apos;en tient que %1.</source>
+        <translation>The plan gives more than %1 legs: the log holds only %1.</translation>
+    </message>
+    <message>
+        <source>Aucun point du plan n&apos;a de position : il n&apos;y a pas d&apos;étape à calculer.</source>
+        <translation>No point of the plan has a position: there is no leg to compute.</translation>
+    </message>
+    <message>
+        <source>Le plan ne donne aucune étape : il lui faut au moins deux points avec une position, à 0,5 NM au moins l&apos;un de l&apos;autre.</source>
+        <translation>The plan gives no leg: it needs at least two points with a position, at least 0.5 NM apart.</translation>
+    </message>
+    <message>
+        <source>Points sans position ignorés : %1.</source>
+        <translation>Points without a position skipped: %1.</translation>
+    </message>
+    <message>
+        <source>Points à moins de 0,5 NM du précédent ignorés : %1.</source>
+        <translation>Points less than 0.5 NM from the previous one skipped: %1.</translation>
+    </message>
+    <message>
+        <source>Étape %1 coupée en %2.</source>
+        <translation>Leg %1 split into %2.</translation>
+    </message>
+    <message>
+        <source>La date est hors de la période de validité du modèle magnétique WMM2025 (2025 à 2030) : les Rm sont calculés avec le modèle tel quel.</source>
+        <translation>The date is outside the validity period of the WMM2025 magnetic model (2025 to 2030): the MCs are computed with the model as it is.</translation>
+    </message>
+</context>
+<context>
+    <name>frmLog</name>
+    <message>
+        <source>cap impossible : vent traversier &gt; Vp</source>
+        <translation>no heading possible: crosswind &gt; TAS</translation>
+    </message>
+    <message>
+        <source>Heure réelle douteuse : l&apos;étape durerait plus de 12 heures</source>
+        <translation>Doubtful actual time: the leg would last more than 12 hours</translation>
+    </message>
+    <message>
+        <source>Log de navigation</source>
+        <translation>Navigation log</translation>
+    </message>
+    <message>
+        <source>Erreur</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Il faut entrer un nombre</source>
+        <translation>Please enter a number</translation>
+    </message>
+    <message>
+        <source>Log de navigation (*.vlog)</source>
+        <translation>Navigation log (*.vlog)</translation>
+    </message>
+    <message>
+        <source>Un log de navigation n&apos;avait pas été enregistré. Le reprendre ?</source>
+        <translation>A navigation log was not saved. Recover it?</translation>
+    </message>
+    <message>
+        <source>Le log non enregistré de la dernière fois ne peut pas être repris. %1 Il reste dans « %2 », et ce log-ci n&apos;aura pas de copie de secours.</source>
+        <translation>The unsaved log from last time cannot be recovered. %1 It stays in “%2”, and this log will have no backup copy.</translation>
+    </message>
+    <message>
+        <source>Le log non enregistré de la dernière fois ne peut pas être repris. %1 Il est gardé à part dans « %2 ».</source>
+        <translation>The unsaved log from last time cannot be recovered. %1 It is kept aside in “%2”.</translation>
+    </message>
+    <message>
+        <source>Ouvrir un log de navigation</source>
+        <translation>Open a navigation log</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;ouvrir « %1 » : %2</source>
+        <translation>Cannot open “%1”: %2</translation>
+    </message>
+    <message>
+        <source>Enregistrer le log de navigation</source>
+        <translation>Save the navigation log</translation>
+    </message>
+    <message>
+        <source>Le log n&apos;a pas été imprimé : %1</source>
+        <translation>The log was not printed: %1</translation>
+    </message>
+    <message>
+        <source>Exporter le log en CSV</source>
+        <translation>Export the log as CSV</translation>
+    </message>
+    <message>
+        <source>Fichier CSV (*.csv)</source>
+        <translation>CSV file (*.csv)</translation>
+    </message>
+    <message>
+        <source>Plans de vol (*.fms *.fgfp *.xml *.lnmpln *.pln *.gpx);;Tous les fichiers (*)</source>
+        <translation>Flight plans (*.fms *.fgfp *.xml *.lnmpln *.pln *.gpx);;All files (*)</translation>
+    </message>
+    <message>
+        <source>Importer un plan de vol</source>
+        <translation>Import a flight plan</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;importer « %1 » : %2</source>
+        <translation>Cannot import “%1”: %2</translation>
+    </message>
+    <message>
+        <source>Le log compte déjà %1 étapes.</source>
+        <translation>The log already has %1 legs.</translation>
+    </message>
+    <message>
+        <source>Aucun simulateur relié</source>
+        <translation>No simulator linked</translation>
+    </message>
+    <message>
+        <source>%1 : pas de données</source>
+        <translation>%1: no data</translation>
+    </message>
+    <message>
+        <source>%1 : %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Aucune étape</source>
+        <translation>No leg</translation>
+    </message>
+    <message>
+        <source>pas de vent reçu</source>
+        <translation>no wind received</translation>
+    </message>
+    <message>
+        <source>pas de Vp reçue</source>
+        <translation>no TAS received</translation>
+    </message>
+    <message>
+        <source>Aucune étape après l&apos;étape en cours</source>
+        <translation>No leg after the current leg</translation>
+    </message>
+    <message>
+        <source>Étape en cours</source>
+        <translation>Current leg</translation>
+    </message>
+    <message>
+        <source>ordinateur</source>
+        <translation>computer</translation>
+    </message>
+    <message>
+        <source>Horloge : %1, UTC</source>
+        <translation>Clock: %1, UTC</translation>
+    </message>
+    <message>
+        <source>Horloge : %1, heure locale</source>
+        <translation>Clock: %1, local time</translation>
+    </message>
+    <message>
+        <source>Vp</source>
+        <translation>TAS</translation>
+    </message>
+    <message>
+        <source>Rm</source>
+        <translation>MC</translation>
+    </message>
+    <message>
+        <source>D</source>
+        <translation>Dist</translation>
+    </message>
+    <message>
+        <source>V</source>
+        <translation>WD</translation>
+    </message>
+    <message>
+        <source>Vw</source>
+        <translation>WS</translation>
+    </message>
+    <message>
+        <source>Carburant</source>
+        <translation>Fuel</translation>
+    </message>
+    <message>
+        <source>Consommation</source>
+        <translation>Fuel flow</translation>
+    </message>
+    <message>
+        <source>Réserve</source>
+        <translation>Reserve</translation>
+    </message>
+    <message>
+        <source>Départ</source>
+        <translation>Departure</translation>
+    </message>
+    <message>
+        <source>HR</source>
+        <translation>ATA</translation>
+    </message>
+    <message>
+        <source>Repère</source>
+        <translation>Waypoint</translation>
+    </message>
+    <message>
+        <source>De</source>
+        <translation>From</translation>
+    </message>
+    <message>
+        <source>%1 : 40 caractères au plus</source>
+        <translation>%1: 40 characters at most</translation>
+    </message>
+    <message>
+        <source>%1 : de 00:00 à 23:59</source>
+        <translation>%1: 00:00 to 23:59</translation>
+    </message>
+    <message>
+        <source>%1 : de %2 à %3</source>
+        <translation>%1: %2 to %3</translation>
+    </message>
+    <message>
+        <source>Vp (kt)</source>
+        <translation>TAS (kt)</translation>
+    </message>
+    <message>
+        <source>Conso/h</source>
+        <translation>Fuel/h</translation>
+    </message>
+    <message>
+        <source>Unité de carburant</source>
+        <translation>Fuel unit</translation>
+    </message>
+    <message>
+        <source>US Gallons</source>
+        <translation>US gallons</translation>
+    </message>
+    <message>
+        <source>Litres</source>
+        <translation>Litres</translation>
+    </message>
+    <message>
+        <source>Pounds (Lbs)</source>
+        <translation>Pounds (lb)</translation>
+    </message>
+    <message>
+        <source>Kilogrammes</source>
+        <translation>Kilograms</translation>
+    </message>
+    <message>
+        <source>Triangle exact</source>
+        <translation>Exact triangle</translation>
+    </message>
+    <message>
+        <source>Heure locale</source>
+        <translation>Local time</translation>
+    </message>
+    <message>
+        <source>UTC</source>
+        <translation>UTC</translation>
+    </message>
+    <message>
+        <source>Horloge : ordinateur, heure locale</source>
+        <translation>Clock: computer, local time</translation>
+    </message>
+    <message>
+        <source>Top automatique</source>
+        <translation>Auto time mark</translation>
+    </message>
+    <message>
+        <source>Dérive</source>
+        <translation>Drift</translation>
+    </message>
+    <message>
+        <source>Cap</source>
+        <translation>HDG</translation>
+    </message>
+    <message>
+        <source>Vs</source>
+        <translation>GS</translation>
+    </message>
+    <message>
+        <source>Cap exact</source>
+        <translation>Ex. HDG</translation>
+    </message>
+    <message>
+        <source>Vs exacte</source>
+        <translation>Exact GS</translation>
+    </message>
+    <message>
+        <source>Vs réelle</source>
+        <translation>Act. GS</translation>
+    </message>
+    <message>
+        <source>Tsv</source>
+        <translation>NWT</translation>
+    </message>
+    <message>
+        <source>Tav</source>
+        <translation>ETE</translation>
+    </message>
+    <message>
+        <source>Cumul</source>
+        <translation>Elapsed</translation>
+    </message>
+    <message>
+        <source>HE</source>
+        <translation>ETA</translation>
+    </message>
+    <message>
+        <source>Carbu.</source>
+        <translation>Fuel</translation>
+    </message>
+    <message>
+        <source>Reste</source>
+        <translation>Remaining</translation>
+    </message>
+    <message>
+        <source>Étapes</source>
+        <translation>Legs</translation>
+    </message>
+    <message>
+        <source>Distance totale</source>
+        <translation>Total distance</translation>
+    </message>
+    <message>
+        <source>Tsv total</source>
+        <translation>Tot. NWT</translation>
+    </message>
+    <message>
+        <source>Tav total</source>
+        <translation>Total ETE</translation>
+    </message>
+    <message>
+        <source>Consommé</source>
+        <translation>Fuel used</translation>
+    </message>
+    <message>
+        <source>À l&apos;arrivée</source>
+        <translation>At arrival</translation>
+    </message>
+    <message>
+        <source>Annuler la suppression</source>
+        <translation>Undo delete</translation>
+    </message>
+    <message>
+        <source>Ajouter</source>
+        <translation>Add</translation>
+    </message>
+    <message>
+        <source>Insérer</source>
+        <translation>Insert</translation>
+    </message>
+    <message>
+        <source>Supprimer</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Monter</source>
+        <translation>Move up</translation>
+    </message>
+    <message>
+        <source>Descendre</source>
+        <translation>Move down</translation>
+    </message>
+    <message>
+        <source>Ouvrir...</source>
+        <translation>Open...</translation>
+    </message>
+    <message>
+        <source>Importer...</source>
+        <translation>Import...</translation>
+    </message>
+    <message>
+        <source>Enregistrer</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Imprimer...</source>
+        <translation>Print...</translation>
+    </message>
+    <message>
+        <source>Export CSV...</source>
+        <translation>Export CSV...</translation>
+    </message>
+    <message>
+        <source>Quitter</source>
+        <translation>Quit</translation>
+    </message>
+    <message>
+        <source>Top</source>
+        <translation>Mark time</translation>
+    </message>
+    <message>
+        <source>Top départ</source>
+        <translation>Mark departure</translation>
+    </message>
+    <message>
+        <source>Vent du simulateur</source>
+        <translation>Simulator wind</translation>
+    </message>
+    <message>
+        <source>Ce vent aux étapes suivantes</source>
+        <translation>This wind for the next legs</translation>
+    </message>
+    <message>
+        <source>Vp du simulateur</source>
+        <translation>Simulator TAS</translation>
     </message>
 </context>
 <context>
