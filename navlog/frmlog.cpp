@@ -138,10 +138,13 @@ void FrmLog::Form_LanguageChange(common::Language previous) {
         const FlagScope showing(showing_);
         // The fuel boxes: the only ones whose text holds a decimal mark.
         const platform::TextBoxRef* fuel[] = {&txtCarbu, &txtConso, &txtReserve};
+        const common::Language now = common::CurrentLanguage();
         for (const platform::TextBoxRef* box : fuel) {
             const std::string& text = (*box)->text();
-            const std::string retyped =
-                common::RetypeNumber(text, previous, common::CurrentLanguage());
+            // A lone mark is a number on its way, which no other text would let it be.
+            const bool lone = text.size() == 1 && text[0] == common::DecimalMark(previous);
+            const std::string retyped = lone ? std::string(1, common::DecimalMark(now))
+                                             : common::RetypeNumber(text, previous, now);
             if (retyped != text) (*box)->setText(retyped);
         }
     }
