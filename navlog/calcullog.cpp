@@ -24,6 +24,9 @@ constexpr int kLongestLeg = 12 * 60;
 // The units of the figures, as a pilot of the current language writes them («102 kts», «50 mn»
 // in French; «102 kt», «50 min» in English): looked up once per computation, not per figure.
 struct Units {
+    // The wind core writes its texts in French, by these same patterns: the log takes them as
+    // they are then, and writes them again only in another language.
+    bool french = common::CurrentLanguage() == common::Language::French;
     std::string kt = common::Tr("CalculLog", "0 kts");
     std::string min = common::Tr("CalculLog", "0 mn");
     std::string nm = common::Tr("CalculLog", "0 NM");
@@ -59,16 +62,22 @@ void WindFigures(ResultatEtape& re, const wind::Facteurs& facteurs, const Entree
     re.Tav = tav.Tav;
     re.DeriveText = std::move(t.DeriveText);
     re.CapText = std::move(t.CapText);
+    wind::ExactTriangle exact = wind::SolveExactTriangle(in.Vp, in.Rm, in.V, in.Vw);
+    re.exactPossible = exact.possible;
+    re.CapExactText = std::move(exact.CapText);
+    if (units.french) {
+        re.VsText = std::move(t.VsText);
+        re.TsvText = td.TsvText;
+        re.TavText = std::move(tav.TavText);
+        re.VsExacteText = std::move(exact.VsText);
+        return;
+    }
     re.VsText = common::FormatFigure(t.Vs, units.kt);
     re.TsvText = common::FormatFigure(td.Tsv, units.min);
     // No time when the ground speed is not positive («X»), or beyond the 16-bit field.
     re.TavText = tav.Tav    ? common::FormatFigure(*tav.Tav, units.min)
                  : t.Vs > 0 ? units.tooLong
                             : kX;
-
-    wind::ExactTriangle exact = wind::SolveExactTriangle(in.Vp, in.Rm, in.V, in.Vw);
-    re.exactPossible = exact.possible;
-    re.CapExactText = std::move(exact.CapText);
     re.VsExacteText = exact.possible ? common::FormatFigure(exact.Vs, units.kt) : kX;
 }
 
