@@ -39,21 +39,22 @@ int maxOf(Champ champ) {
     return 0;
 }
 
-// The field as its range message names it, in the window's words.
+// The field as its range message names it, in the window's words. The messages have a context of
+// their own: the English there can name a field in full where its caption must be short.
 std::string nameOf(Champ champ) {
     switch (champ) {
-        case Champ::Vp: return common::Tr("frmLog", "Vp");
-        case Champ::Rm: return common::Tr("frmLog", "Rm");
-        case Champ::D: return common::Tr("frmLog", "D");
-        case Champ::V: return common::Tr("frmLog", "V");
-        case Champ::Vw: return common::Tr("frmLog", "Vw");
-        case Champ::Carburant: return common::Tr("frmLog", "Carburant");
-        case Champ::Conso: return common::Tr("frmLog", "Consommation");
-        case Champ::Reserve: return common::Tr("frmLog", "Réserve");
-        case Champ::Depart: return common::Tr("frmLog", "Départ");
-        case Champ::HR: return common::Tr("frmLog", "HR");
-        case Champ::Repere: return common::Tr("frmLog", "Repère");
-        case Champ::Origine: return common::Tr("frmLog", "De");
+        case Champ::Vp: return common::Tr("SaisieLog", "Vp");
+        case Champ::Rm: return common::Tr("SaisieLog", "Rm");
+        case Champ::D: return common::Tr("SaisieLog", "D");
+        case Champ::V: return common::Tr("SaisieLog", "V");
+        case Champ::Vw: return common::Tr("SaisieLog", "Vw");
+        case Champ::Carburant: return common::Tr("SaisieLog", "Carburant");
+        case Champ::Conso: return common::Tr("SaisieLog", "Consommation");
+        case Champ::Reserve: return common::Tr("SaisieLog", "Réserve");
+        case Champ::Depart: return common::Tr("SaisieLog", "Départ");
+        case Champ::HR: return common::Tr("SaisieLog", "HR");
+        case Champ::Repere: return common::Tr("SaisieLog", "Repère");
+        case Champ::Origine: return common::Tr("SaisieLog", "De");
     }
     return {};
 }
@@ -101,10 +102,10 @@ int timeMinutes(std::string_view text) {
 std::string RangeText(Champ champ) {
     const std::string name = nameOf(champ);
     if (isName(champ))
-        return common::Arg(common::Tr("frmLog", "%1 : 40 caractères au plus"), {name});
-    if (isTime(champ)) return common::Arg(common::Tr("frmLog", "%1 : de 00:00 à 23:59"), {name});
+        return common::Arg(common::Tr("SaisieLog", "%1 : 40 caractères au plus"), {name});
+    if (isTime(champ)) return common::Arg(common::Tr("SaisieLog", "%1 : de 00:00 à 23:59"), {name});
     const int min = champ == Champ::Vp ? kVpMin : 0;
-    return common::Arg(common::Tr("frmLog", "%1 : de %2 à %3"),
+    return common::Arg(common::Tr("SaisieLog", "%1 : de %2 à %3"),
                        {name, std::to_string(min), std::to_string(maxOf(champ))});
 }
 

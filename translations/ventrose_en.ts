@@ -174,6 +174,69 @@
     </message>
 </context>
 <context>
+    <name>SaisieLog</name>
+    <message>
+        <source>Vp</source>
+        <translation>TAS</translation>
+    </message>
+    <message>
+        <source>Rm</source>
+        <translation>MC</translation>
+    </message>
+    <message>
+        <source>D</source>
+        <translation>Distance</translation>
+    </message>
+    <message>
+        <source>V</source>
+        <translation>Wind direction</translation>
+    </message>
+    <message>
+        <source>Vw</source>
+        <translation>Wind speed</translation>
+    </message>
+    <message>
+        <source>Carburant</source>
+        <translation>Fuel</translation>
+    </message>
+    <message>
+        <source>Consommation</source>
+        <translation>Fuel flow</translation>
+    </message>
+    <message>
+        <source>Réserve</source>
+        <translation>Reserve</translation>
+    </message>
+    <message>
+        <source>Départ</source>
+        <translation>Departure</translation>
+    </message>
+    <message>
+        <source>HR</source>
+        <translation>ATA</translation>
+    </message>
+    <message>
+        <source>Repère</source>
+        <translation>Waypoint</translation>
+    </message>
+    <message>
+        <source>De</source>
+        <translation>From</translation>
+    </message>
+    <message>
+        <source>%1 : 40 caractères au plus</source>
+        <translation>%1: 40 characters at most</translation>
+    </message>
+    <message>
+        <source>%1 : de 00:00 à 23:59</source>
+        <translation>%1: 00:00 to 23:59</translation>
+    </message>
+    <message>
+        <source>%1 : de %2 à %3</source>
+        <translation>%1: %2 to %3</translation>
+    </message>
+</context>
+<context>
     <name>frmLog</name>
     <message>
         <source>cap impossible : vent traversier &gt; Vp</source>
@@ -296,10 +359,6 @@
         <translation>Clock: %1, local time</translation>
     </message>
     <message>
-        <source>Vp</source>
-        <translation>TAS</translation>
-    </message>
-    <message>
         <source>Rm</source>
         <translation>MC</translation>
     </message>
@@ -320,16 +379,12 @@
         <translation>Fuel</translation>
     </message>
     <message>
-        <source>Consommation</source>
-        <translation>Fuel flow</translation>
-    </message>
-    <message>
         <source>Réserve</source>
         <translation>Reserve</translation>
     </message>
     <message>
         <source>Départ</source>
-        <translation>Departure</translation>
+        <translation>Dep.</translation>
     </message>
     <message>
         <source>HR</source>
@@ -342,18 +397,6 @@
     <message>
         <source>De</source>
         <translation>From</translation>
-    </message>
-    <message>
-        <source>%1 : 40 caractères au plus</source>
-        <translation>%1: 40 characters at most</translation>
-    </message>
-    <message>
-        <source>%1 : de 00:00 à 23:59</source>
-        <translation>%1: 00:00 to 23:59</translation>
-    </message>
-    <message>
-        <source>%1 : de %2 à %3</source>
-        <translation>%1: %2 to %3</translation>
     </message>
     <message>
         <source>Vp (kt)</source>
@@ -449,7 +492,7 @@
     </message>
     <message>
         <source>Reste</source>
-        <translation>Remaining</translation>
+        <translation>Left</translation>
     </message>
     <message>
         <source>Étapes</source>
