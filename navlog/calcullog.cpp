@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "common/format.h"
+#include "common/tr.h"
 #include "wind/exacttriangle.h"
 #include "wind/facteurs.h"
 #include "wind/sincos.h"
@@ -20,10 +21,18 @@ constexpr const char* kX = "X";
 // the keys (09:20 typed for a leg started at 09:30 would make it 23 h 50).
 constexpr int kLongestLeg = 12 * 60;
 
+// The units of the log's own figures, as a pilot of the current language writes them («102 kts»,
+// «50 mn» in French; «102 kt», «50 min» in English): looked up once per computation, not per
+// figure. The wind core writes its own figures' units in the current language itself.
+struct Units {
+    std::string kt = common::Tr("CalculLog", "0 kts");
+    std::string min = common::Tr("CalculLog", "0 mn");
+    std::string nm = common::Tr("CalculLog", "0 NM");
+};
+
 // Fuel is kept as it is shown, to one decimal.
 double Round1(double value) { return common::RoundDecimals(value, 1); }
-std::string FuelText(double value) { return common::FormatNumber(value, "0.0"); }
-std::string MinutesText(double value) { return common::FormatNumber(value, "0 mn"); }
+std::string FuelText(double value) { return common::FormatFigure(value, "0.0"); }
 
 int TimeOfDay(int minutes) {
     return ((minutes % kMinutesParJour) + kMinutesParJour) % kMinutesParJour;
@@ -47,13 +56,12 @@ void WindFigures(ResultatEtape& re, const wind::Facteurs& facteurs, const Entree
     re.Tav = tav.Tav;
     re.DeriveText = std::move(t.DeriveText);
     re.CapText = std::move(t.CapText);
-    re.VsText = std::move(t.VsText);
-    re.TsvText = td.TsvText;
-    re.TavText = std::move(tav.TavText);
-
     wind::ExactTriangle exact = wind::SolveExactTriangle(in.Vp, in.Rm, in.V, in.Vw);
     re.exactPossible = exact.possible;
     re.CapExactText = std::move(exact.CapText);
+    re.VsText = std::move(t.VsText);
+    re.TsvText = td.TsvText;
+    re.TavText = std::move(tav.TavText);
     re.VsExacteText = std::move(exact.VsText);
 }
 
@@ -81,6 +89,10 @@ void RecalculLog(const LogNav& log, ResultatLog& r) {
     r.etapes.resize(log.etapes.size());
 
     const wind::Facteurs facteurs = wind::CalculFacteurs(log.Vp);
+    const Units units;
+    const auto minutesText = [&units](double value) {
+        return common::FormatFigure(value, units.min);
+    };
     const double reserve = Round1(log.finalReserve);
     std::optional<int> clock = log.departure;  // time of day at the previous waypoint
     std::optional<std::int32_t> cumul = 0;
@@ -102,7 +114,7 @@ void RecalculLog(const LogNav& log, ResultatLog& r) {
         } else {
             cumul.reset();
         }
-        Count(re.cumul, re.CumulText, cumul, fresh, MinutesText);
+        Count(re.cumul, re.CumulText, cumul, fresh, minutesText);
 
         std::optional<int> HE;
         if (clock && re.Tav) HE = TimeOfDay(*clock + *re.Tav);
@@ -118,7 +130,7 @@ void RecalculLog(const LogNav& log, ResultatLog& r) {
         if (e.HR) {
             // Written anew when the leg had no actual time before, whose text is empty.
             Count(re.VsMadeGood, re.VsMadeGoodText, madeGood, fresh || re.VsMadeGoodText.empty(),
-                  [](double v) { return common::FormatNumber(v, "0 kts"); });
+                  [&units](double v) { return common::FormatFigure(v, units.kt); });
             clock = *e.HR;
         } else {
             re.VsMadeGood.reset();
@@ -147,10 +159,10 @@ void RecalculLog(const LogNav& log, ResultatLog& r) {
         }
     }
 
-    totaux.DText = common::FormatNumber(totaux.D, "0 NM");
-    totaux.TsvText = MinutesText(totaux.Tsv);
+    totaux.DText = common::FormatFigure(totaux.D, units.nm);
+    totaux.TsvText = minutesText(totaux.Tsv);
     totaux.Tav = cumul;
-    totaux.TavText = cumul ? MinutesText(*cumul) : kX;
+    totaux.TavText = cumul ? minutesText(*cumul) : kX;
     totaux.carburant = used;
     totaux.CarburantText = used ? FuelText(*used) : kX;
     totaux.reste = reste;

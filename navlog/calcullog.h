@@ -11,8 +11,9 @@
 // The navigation log's figures. Each leg is the main window's computation for the log's Vp and
 // the leg's Rm, V, Vw and D, in mode Temps: the same wind-core functions in the same order as
 // FrmMainCalc::CalculVent, so the same rounding and the same texts («095 °», «102 kts», «50 mn»,
-// «X»), and the exact triangle's heading and ground speed beside them. On top of them the log
-// adds, leg after leg:
+// «X»), and the exact triangle's heading and ground speed beside them. The texts are in the
+// current language (common::CurrentLanguage(): «102 kt», «50 min», «12.5» in English); the
+// figures are the same in both. On top of them the log adds, leg after leg:
 //
 // - cumul: the sum of the times with wind so far, each taken as its leg shows it (whole
 //   minutes), so that the column adds up as a pilot adds it on paper;
@@ -117,6 +118,8 @@ ResultatLog CalculLog(const LogNav& log);
 // same place; a count (cumul, HE, speed made good, fuel) that comes out equal keeps its text.
 // Nearly all the time of a recomputation goes into writing texts, so after one change this
 // writes one leg's and the counts that moved, rather than every text of every leg.
+// Texts written in another language stay as they are: after a change of language, CalculLog
+// writes them all again.
 void RecalculLog(const LogNav& log, ResultatLog& resultat);
 
 }  // namespace ventrose::navlog

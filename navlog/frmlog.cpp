@@ -3,6 +3,8 @@
 
 #include <algorithm>
 
+#include "common/numbers.h"
+#include "common/tr.h"
 #include "platform/flag_scope.h"
 #include "platform/messages.h"
 #include "platform/palette.h"
@@ -15,7 +17,9 @@ namespace {
 
 using platform::FlagScope;
 
-constexpr const char* kSlipNote = "Heure réelle douteuse : l'étape durerait plus de 12 heures";
+std::string SlipNote() {
+    return common::Tr("frmLog", "Heure réelle douteuse : l'étape durerait plus de 12 heures");
+}
 
 }  // namespace
 
@@ -26,6 +30,7 @@ FrmLog::FrmLog(platform::Runtime& runtime, platform::Documents& documents, platf
       colonnes_{{txtRepere, Champ::Repere}, {txtRm, Champ::Rm}, {txtDist, Champ::D},
                 {txtV, Champ::V},           {txtVw, Champ::Vw}, {txtHR, Champ::HR}} {
     onLoad([this] { Form_Load(); });
+    onLanguageChange([this](common::Language previous) { Form_LanguageChange(previous); });
     onQueryUnload([this] { return Form_QueryUnload(); });
     onDropFile([this](const std::string& path) { Form_DropFile(path); });
     const std::pair<const platform::TextBoxRef*, Champ> data[] = {
@@ -118,16 +123,44 @@ void FrmLog::cmdQuit_Click() {
     if (Form_QueryUnload()) runtime().Unload(*this);
 }
 
-std::string FrmLog::documentName() const { return path_.empty() ? kTitle : baseName(path_); }
+// Nothing of the log changes: its figures are written again from it, each text in the new
+// language, and a fuel typed in a box, even one on its way to a value, keeps its digits with the
+// new mark. The boxes are written as the window writes them, so their Change handlers stand by.
+void FrmLog::Form_LanguageChange(common::Language previous) {
+    {
+        const FlagScope showing(showing_);
+        // The fuel boxes: the only ones whose text holds a decimal mark.
+        const platform::TextBoxRef* fuel[] = {&txtCarbu, &txtConso, &txtReserve};
+        const common::Language now = common::CurrentLanguage();
+        for (const platform::TextBoxRef* box : fuel) {
+            const std::string& text = (*box)->text();
+            // A lone mark is a number on its way, which no other text would let it be.
+            const bool lone = text.size() == 1 && text[0] == common::DecimalMark(previous);
+            const std::string retyped = lone ? std::string(1, common::DecimalMark(now))
+                                             : common::RetypeNumber(text, previous, now);
+            if (retyped != text) (*box)->setText(retyped);
+        }
+    }
+    resultat_ = CalculLog(log_);
+    showResults();
+    showTitle();
+    showClock();
+    showCurrentLeg();
+    showSimCommands();
+}
+
+std::string FrmLog::title() { return common::Tr("frmLog", "Log de navigation"); }
+
+std::string FrmLog::documentName() const { return path_.empty() ? title() : baseName(path_); }
 
 void FrmLog::error(const std::string& prompt) {
-    runtime().MsgBox(prompt, platform::kWarningOk, "Erreur");
+    runtime().MsgBox(prompt, platform::kWarningOk, common::Tr("frmLog", "Erreur"));
 }
 
 void FrmLog::showTitle() {
-    std::string title = kTitle;
-    if (!path_.empty()) title += " - " + baseName(path_);
-    setCaption((unsaved_ ? "*" : "") + title);
+    std::string caption = title();
+    if (!path_.empty()) caption += " - " + baseName(path_);
+    setCaption((unsaved_ ? "*" : "") + caption);
 }
 
 void FrmLog::changed() {
@@ -144,8 +177,9 @@ void FrmLog::changed() {
 // The keys.
 
 bool FrmLog::refuse(const KeyVerdict& verdict, Champ champ) {
-    if (verdict.notANumber) platform::MsgBox(runtime(), platform::kNotANumber);
-    if (verdict.outOfRange) runtime().MsgBox(RangeText(champ), platform::kWarningOk, "Erreur");
+    // The words of platform::kNotANumber, which every window says, in the window's language.
+    if (verdict.notANumber) error(common::Tr("frmLog", "Il faut entrer un nombre"));
+    if (verdict.outOfRange) error(RangeText(champ));
     return verdict.key == 0;
 }
 
@@ -405,7 +439,7 @@ void FrmLog::showLegResults(int row) {
     lblReste[row]->setCaption(given ? r.ResteText : none);
     lblReste[row]->setForeColour(given && r.belowReserve ? kRed : platform::kDefaultColour);
     txtHR[row]->setForeColour(r.actualSlip ? kRed : platform::kDefaultColour);
-    txtHR[row]->setToolTipText(r.actualSlip ? kSlipNote : "");
+    txtHR[row]->setToolTipText(r.actualSlip ? SlipNote() : none);
 }
 
 // The rows of the legs from first_, kRangees of them, each at its slot; the others hidden. The

@@ -44,7 +44,6 @@ public:
     // How far the columns right of Vs, the bar and the window's right edge move when the exact
     // triangle's pair of columns shows after Vs: the pair's width and gaps, in twips.
     static constexpr int kExactShift = 136 * platform::kPx;
-    static constexpr const char* kTitle = "Log de navigation";
     // What an import left out or cut is told with the information icon: nothing failed.
     static constexpr int kNoticeStyle = 64;
     // The file that keeps an unsaved log between a crash and the next opening, and where one
@@ -62,6 +61,10 @@ public:
     void startFrom(std::function<StartingValues()> values) { startFrom_ = std::move(values); }
 
     void Form_Load();
+    // The language changed: every text the window wrote is written again in the new one (the
+    // legs' figures, the clock line, the current leg, the notes, the title) and the fuel typed
+    // in its boxes takes the new decimal mark. The log, its figures and whether it is saved stay.
+    void Form_LanguageChange(common::Language previous);
     // Whether the window may close: asks to save unsaved changes (Cancel keeps it open).
     bool Form_QueryUnload();
 
@@ -159,6 +162,8 @@ private:
     void keepRecovery();
     void dropRecovery();
     std::string documentName() const;
+    // The window's name in the current language: its title and its messages' title.
+    static std::string title();
     // The file's name without its folder, for titles and messages.
     static std::string baseName(const std::string& path);
     void error(const std::string& prompt);

@@ -3,6 +3,7 @@
 // before unsaved changes are lost, and the commands that open, save, print and export a log.
 #include <variant>
 
+#include "common/tr.h"
 #include "navlog/exportcsv.h"
 #include "navlog/frmlog.h"
 #include "navlog/kneeboard.h"
@@ -12,9 +13,11 @@ namespace ventrose::navlog {
 
 namespace {
 
+using common::Arg;
+using common::Tr;
 using platform::FileDialogRequest;
 
-constexpr const char* kLogFilter = "Log de navigation (*.vlog)";
+std::string LogFilter() { return Tr("frmLog", "Log de navigation (*.vlog)"); }
 
 }  // namespace
 
@@ -41,7 +44,7 @@ LogNav FrmLog::recoveredOrNew(bool& recovered) {
         return fresh;
     }
     recovered = documents_.AskYesNo(
-        "Un log de navigation n'avait pas été enregistré. Le reprendre ?", kTitle);
+        Tr("frmLog", "Un log de navigation n'avait pas été enregistré. Le reprendre ?"), title());
     if (recovered) return std::get<LogNav>(std::move(parsed));
     documents_.RemoveFile(recovery);
     return fresh;
@@ -58,17 +61,19 @@ void FrmLog::putAside(const std::string& recovery, const std::string& why,
         if (!documents_.FileExists(path)) aside = path;
     }
     if (!aside.empty() && documents_.WriteFileAtomic(aside, *bytes)) aside.clear();
-    std::string prompt =
-        "Le log non enregistré de la dernière fois ne peut pas être repris. " + why;
     if (aside.empty()) {
         noRecovery_ = true;
-        prompt +=
-            " Il reste dans « " + recovery + " », et ce log-ci n'aura pas de copie de secours.";
+        error(Arg(Tr("frmLog",
+                     "Le log non enregistré de la dernière fois ne peut pas être repris. %1 Il "
+                     "reste dans « %2 », et ce log-ci n'aura pas de copie de secours."),
+                  {why, recovery}));
     } else {
         documents_.RemoveFile(recovery);
-        prompt += " Il est gardé à part dans « " + aside + " ».";
+        error(Arg(Tr("frmLog",
+                     "Le log non enregistré de la dernière fois ne peut pas être repris. %1 Il "
+                     "est gardé à part dans « %2 »."),
+                  {why, aside}));
     }
-    error(prompt);
 }
 
 bool FrmLog::Form_QueryUnload() {
@@ -105,8 +110,9 @@ void FrmLog::dropRecovery() {
 
 void FrmLog::cmdOuvrir_Click() {
     if (!confirmLoss()) return;
-    const auto path = documents_.AskFileName(
-        {FileDialogRequest::Mode::Open, "Ouvrir un log de navigation", kLogFilter, ""});
+    const auto path =
+        documents_.AskFileName({FileDialogRequest::Mode::Open,
+                                Tr("frmLog", "Ouvrir un log de navigation"), LogFilter(), ""});
     if (!path) return;
     if (const auto bytes = readFile(*path, kMaxFichier)) openLog(*path, *bytes);
 }
@@ -121,7 +127,8 @@ std::optional<std::string> FrmLog::readFile(const std::string& path, std::size_t
 void FrmLog::openLog(const std::string& path, const std::string& bytes) {
     auto parsed = ReadLog(bytes);
     if (const auto* refused = std::get_if<LogError>(&parsed)) {
-        error("Impossible d'ouvrir « " + baseName(path) + " » : " + refused->message);
+        error(Arg(Tr("frmLog", "Impossible d'ouvrir « %1 » : %2"),
+                  {baseName(path), refused->message}));
         return;
     }
     loadFrom(std::get<LogNav>(parsed));
@@ -134,9 +141,9 @@ void FrmLog::openLog(const std::string& path, const std::string& bytes) {
 bool FrmLog::cmdEnregistrer_Click() {
     std::string path = path_;
     if (path.empty()) {
-        const auto chosen =
-            documents_.AskFileName({FileDialogRequest::Mode::Save,
-                                    "Enregistrer le log de navigation", kLogFilter, "log.vlog"});
+        const auto chosen = documents_.AskFileName(
+            {FileDialogRequest::Mode::Save, Tr("frmLog", "Enregistrer le log de navigation"),
+             LogFilter(), "log.vlog"});
         if (!chosen) return false;
         path = *chosen;
     }
@@ -155,16 +162,16 @@ void FrmLog::cmdImprimer_Click() {
     // A log never saved is headed by the window's name alone.
     const std::string name = path_.empty() ? std::string() : baseName(path_);
     if (const auto failed = documents_.Print(PagesKneeboard(log_, resultat_, name)))
-        error("Le log n'a pas été imprimé : " + *failed);
+        error(Arg(Tr("frmLog", "Le log n'a pas été imprimé : %1"), {*failed}));
 }
 
 void FrmLog::cmdExporter_Click() {
     std::string suggested = path_.empty() ? "log" : baseName(path_);
     if (suggested.size() > 5 && suggested.ends_with(".vlog"))
         suggested.resize(suggested.size() - 5);
-    const auto path =
-        documents_.AskFileName({FileDialogRequest::Mode::Save, "Exporter le log en CSV",
-                                "Fichier CSV (*.csv)", suggested + ".csv"});
+    const auto path = documents_.AskFileName(
+        {FileDialogRequest::Mode::Save, Tr("frmLog", "Exporter le log en CSV"),
+         Tr("frmLog", "Fichier CSV (*.csv)"), suggested + ".csv"});
     if (!path) return;
     if (const auto failed = documents_.WriteFileAtomic(*path, ExportCsv(log_, resultat_)))
         error(*failed);

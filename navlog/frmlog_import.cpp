@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <variant>
 
+#include "common/tr.h"
 #include "flightplan/plan.h"
 #include "navlog/frmlog.h"
 #include "navlog/logfile.h"
@@ -16,8 +17,10 @@ namespace {
 
 using platform::FileDialogRequest;
 
-constexpr const char* kPlanFilter =
-    "Plans de vol (*.fms *.fgfp *.xml *.lnmpln *.pln *.gpx);;Tous les fichiers (*)";
+std::string PlanFilter() {
+    return common::Tr(
+        "frmLog", "Plans de vol (*.fms *.fgfp *.xml *.lnmpln *.pln *.gpx);;Tous les fichiers (*)");
+}
 
 // A file dropped on the window is a log when its name says so, or when it is a JSON object,
 // which no flight plan is (they are XML or X-Plane's lines): a log renamed by hand still opens
@@ -36,8 +39,9 @@ bool IsLogFile(const std::string& path, std::string_view bytes) {
 
 void FrmLog::cmdImporter_Click() {
     if (!confirmLoss()) return;
-    const auto path = documents_.AskFileName(
-        {FileDialogRequest::Mode::Open, "Importer un plan de vol", kPlanFilter, ""});
+    const auto path =
+        documents_.AskFileName({FileDialogRequest::Mode::Open,
+                                common::Tr("frmLog", "Importer un plan de vol"), PlanFilter(), ""});
     if (!path) return;
     if (const auto bytes = readFile(*path, flightplan::kMaxPlanBytes)) importPlan(*path, *bytes);
 }
@@ -59,7 +63,8 @@ void FrmLog::Form_DropFile(const std::string& path) {
 // a new document, unsaved: the plan is not its file. A plan refused changes nothing.
 void FrmLog::importPlan(const std::string& path, const std::string& bytes) {
     const auto refuse = [this, &path](const std::string& why) {
-        error("Impossible d'importer « " + baseName(path) + " » : " + why);
+        error(common::Arg(common::Tr("frmLog", "Impossible d'importer « %1 » : %2"),
+                          {baseName(path), why}));
     };
     const auto plan = flightplan::ReadPlan(bytes);
     if (const auto* refused = std::get_if<flightplan::PlanError>(&plan))
@@ -84,7 +89,7 @@ void FrmLog::importPlan(const std::string& path, const std::string& bytes) {
     showTitle();
     keepRecovery();
     if (const std::string notice = planimport::ImportNotice(route); !notice.empty())
-        runtime().MsgBox(notice, kNoticeStyle, kTitle);
+        runtime().MsgBox(notice, kNoticeStyle, title());
 }
 
 }  // namespace ventrose::navlog

@@ -3,6 +3,7 @@
 // and move a leg, the undoing of a deletion, and the keys that move the caret between legs.
 #include <algorithm>
 
+#include "common/tr.h"
 #include "navlog/frmlog.h"
 #include "platform/text.h"
 #include "platform/user_actions.h"
@@ -84,7 +85,8 @@ Etape FrmLog::newLeg() const {
 
 void FrmLog::cmdAjouter_Click() {
     if (log_.etapes.size() >= kMaxEtapes) {
-        error("Le log compte déjà " + std::to_string(kMaxEtapes) + " étapes.");
+        error(common::Arg(common::Tr("frmLog", "Le log compte déjà %1 étapes."),
+                          {std::to_string(kMaxEtapes)}));
         return;
     }
     log_.etapes.push_back(newLeg());
@@ -98,7 +100,8 @@ void FrmLog::cmdInserer_Click() {
     if (log_.etapes.empty()) return cmdAjouter_Click();
     if (current_ < 1 || current_ > static_cast<int>(log_.etapes.size())) return;
     if (log_.etapes.size() >= kMaxEtapes) {
-        error("Le log compte déjà " + std::to_string(kMaxEtapes) + " étapes.");
+        error(common::Arg(common::Tr("frmLog", "Le log compte déjà %1 étapes."),
+                          {std::to_string(kMaxEtapes)}));
         return;
     }
     const std::size_t at = static_cast<std::size_t>(current_ - 1);

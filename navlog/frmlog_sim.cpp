@@ -4,6 +4,7 @@
 // when the aircraft passes its waypoint.
 #include <cmath>
 
+#include "common/tr.h"
 #include "navlog/frmlog.h"
 #include "platform/palette.h"
 #include "simlink/inputs.h"
@@ -18,17 +19,17 @@ namespace {
 using waypointpass::Fix;
 using waypointpass::LegLine;
 
-constexpr const char* kCurrentLegNote = "Étape en cours";
 constexpr platform::Colour kCurrentLegColour = platform::palette::kBlue;
 
 // Why a command that takes a value from the simulator cannot act now, in the words of the link's
-// own status («X-Plane : pas de données»); empty when it can.
+// own status («X-Plane : pas de données»); empty when it can. `missing` is already in the
+// current language.
 std::string SimulatorReason(const std::optional<simlink::Simulator>& simulator, bool receiving,
-                            bool hasValue, std::string_view missing) {
-    if (!simulator) return "Aucun simulateur relié";
-    if (!receiving) return std::string(simlink::SimulatorName(*simulator)) + " : pas de données";
-    if (!hasValue)
-        return std::string(simlink::SimulatorName(*simulator)) + " : " + std::string(missing);
+                            bool hasValue, const std::string& missing) {
+    if (!simulator) return common::Tr("frmLog", "Aucun simulateur relié");
+    const std::string name(simlink::SimulatorName(*simulator));
+    if (!receiving) return common::Arg(common::Tr("frmLog", "%1 : pas de données"), {name});
+    if (!hasValue) return common::Arg(common::Tr("frmLog", "%1 : %2"), {name, missing});
     return {};
 }
 
@@ -127,19 +128,20 @@ void FrmLog::showSimCommands() {
     chkTopAuto->setVisible(simulateur_.has_value());
     const int count = static_cast<int>(log_.etapes.size());
     const int row = currentLeg();
-    const std::string leg = count == 0 ? "Aucune étape"
-                            : row == 0 ? std::string(waypointpass::kEveryLegTopped)
+    const std::string leg = count == 0 ? common::Tr("frmLog", "Aucune étape")
+                            : row == 0 ? waypointpass::EveryLegTopped()
                                        : std::string();
     const simlink::MainInputs inputs =
         simValues_ ? simlink::MainFromSim(*simValues_) : simlink::MainInputs{};
-    std::string wind =
-        SimulatorReason(simulateur_, recoit_, inputs.V && inputs.Vw, "pas de vent reçu");
+    std::string wind = SimulatorReason(simulateur_, recoit_, inputs.V && inputs.Vw,
+                                       common::Tr("frmLog", "pas de vent reçu"));
     Offer(cmdVentSim, wind.empty() ? leg : wind);
-    Offer(cmdVpSim,
-          SimulatorReason(simulateur_, recoit_, inputs.Vp.has_value(), "pas de Vp reçue"));
-    Offer(cmdVentSuivants, !leg.empty()   ? leg
-                           : row == count ? "Aucune étape après l'étape en cours"
-                                          : "");
+    Offer(cmdVpSim, SimulatorReason(simulateur_, recoit_, inputs.Vp.has_value(),
+                                    common::Tr("frmLog", "pas de Vp reçue")));
+    Offer(cmdVentSuivants, !leg.empty() ? leg
+                           : row == count
+                               ? common::Tr("frmLog", "Aucune étape après l'étape en cours")
+                               : std::string());
 }
 
 void FrmLog::followAircraft() {
@@ -238,14 +240,14 @@ void FrmLog::showCurrentLeg() {
     markedRow_ = row;
     if (row != 0) {
         txtRepere[row]->setForeColour(kCurrentLegColour);
-        txtRepere[row]->setToolTipText(kCurrentLegNote);
+        txtRepere[row]->setToolTipText(common::Tr("frmLog", "Étape en cours"));
     }
     if (!simulateur_ || log_.etapes.empty()) {
         lblEnCours->setCaption("");
         return;
     }
     if (row == 0) {
-        lblEnCours->setCaption(std::string(waypointpass::kEveryLegTopped));
+        lblEnCours->setCaption(waypointpass::EveryLegTopped());
         return;
     }
     const auto index = static_cast<std::size_t>(row - 1);

@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "common/tr.h"
 #include "navlog/frmlog.h"
 #include "platform/flag_scope.h"
 #include "simlink/link_choice.h"
@@ -103,9 +104,11 @@ void FrmLog::showClock() {
     if (!loaded()) return;
     const bool utc = log_.heureUTC;
     const bool sim = simulateur_ && SimulatorSeconds(recoit_, simValues_, utc);
-    std::string text = "Horloge : ";
-    text += sim ? simlink::SimulatorName(*simulateur_) : std::string_view("ordinateur");
-    text += utc ? ", UTC" : ", heure locale";
+    const std::string source = sim ? std::string(simlink::SimulatorName(*simulateur_))
+                                   : common::Tr("frmLog", "ordinateur");
+    std::string text =
+        utc ? common::Arg(common::Tr("frmLog", "Horloge : %1, UTC"), {source})
+            : common::Arg(common::Tr("frmLog", "Horloge : %1, heure locale"), {source});
     if (lblHorloge->caption() != text) lblHorloge->setCaption(std::move(text));
 }
 

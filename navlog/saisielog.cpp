@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "common/numbers.h"
+#include "common/tr.h"
 #include "navlog/lognav.h"
 #include "navlog/messages.h"
 #include "platform/text.h"
@@ -14,33 +15,48 @@ namespace ventrose::navlog {
 
 namespace {
 
-struct Bornes {
-    const char* nom;
-    int max;
-};
-
 bool isTime(Champ champ) { return champ == Champ::Depart || champ == Champ::HR; }
 bool isName(Champ champ) { return champ == Champ::Repere || champ == Champ::Origine; }
 bool isFuel(Champ champ) {
     return champ == Champ::Carburant || champ == Champ::Conso || champ == Champ::Reserve;
 }
 
-Bornes bornesOf(Champ champ) {
+int maxOf(Champ champ) {
     switch (champ) {
-        case Champ::Vp: return {"Vp", kVpMax};
-        case Champ::Rm: return {"Rm", kRmMax};
-        case Champ::D: return {"D", kDMax};
-        case Champ::V: return {"V", kVMax};
-        case Champ::Vw: return {"Vw", kVwMax};
-        case Champ::Carburant: return {"Carburant", static_cast<int>(kMaxCarburant)};
-        case Champ::Conso: return {"Consommation", static_cast<int>(kMaxCarburant)};
-        case Champ::Reserve: return {"Réserve", static_cast<int>(kMaxCarburant)};
-        case Champ::Depart: return {"Départ", 0};
-        case Champ::HR: return {"HR", 0};
-        case Champ::Repere: return {"Repère", static_cast<int>(kMaxRepere)};
-        case Champ::Origine: return {"De", static_cast<int>(kMaxRepere)};
+        case Champ::Vp: return kVpMax;
+        case Champ::Rm: return kRmMax;
+        case Champ::D: return kDMax;
+        case Champ::V: return kVMax;
+        case Champ::Vw: return kVwMax;
+        case Champ::Carburant:
+        case Champ::Conso:
+        case Champ::Reserve: return static_cast<int>(kMaxCarburant);
+        case Champ::Depart:
+        case Champ::HR: return 0;
+        case Champ::Repere:
+        case Champ::Origine: return static_cast<int>(kMaxRepere);
     }
-    return {"", 0};
+    return 0;
+}
+
+// The field as its range message names it, in the window's words. The messages have a context of
+// their own: the English there can name a field in full where its caption must be short.
+std::string nameOf(Champ champ) {
+    switch (champ) {
+        case Champ::Vp: return common::Tr("SaisieLog", "Vp");
+        case Champ::Rm: return common::Tr("SaisieLog", "Rm");
+        case Champ::D: return common::Tr("SaisieLog", "D");
+        case Champ::V: return common::Tr("SaisieLog", "V");
+        case Champ::Vw: return common::Tr("SaisieLog", "Vw");
+        case Champ::Carburant: return common::Tr("SaisieLog", "Carburant");
+        case Champ::Conso: return common::Tr("SaisieLog", "Consommation");
+        case Champ::Reserve: return common::Tr("SaisieLog", "Réserve");
+        case Champ::Depart: return common::Tr("SaisieLog", "Départ");
+        case Champ::HR: return common::Tr("SaisieLog", "HR");
+        case Champ::Repere: return common::Tr("SaisieLog", "Repère");
+        case Champ::Origine: return common::Tr("SaisieLog", "De");
+    }
+    return {};
 }
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
@@ -84,11 +100,13 @@ int timeMinutes(std::string_view text) {
 }  // namespace
 
 std::string RangeText(Champ champ) {
-    const Bornes b = bornesOf(champ);
-    if (isName(champ)) return std::string(b.nom) + " : 40 caractères au plus";
-    if (isTime(champ)) return std::string(b.nom) + " : de 00:00 à 23:59";
+    const std::string name = nameOf(champ);
+    if (isName(champ))
+        return common::Arg(common::Tr("SaisieLog", "%1 : 40 caractères au plus"), {name});
+    if (isTime(champ)) return common::Arg(common::Tr("SaisieLog", "%1 : de 00:00 à 23:59"), {name});
     const int min = champ == Champ::Vp ? kVpMin : 0;
-    return std::string(b.nom) + " : de " + std::to_string(min) + " à " + std::to_string(b.max);
+    return common::Arg(common::Tr("SaisieLog", "%1 : de %2 à %3"),
+                       {name, std::to_string(min), std::to_string(maxOf(champ))});
 }
 
 Lecture LireChamp(Champ champ, std::string_view text) {
@@ -108,15 +126,17 @@ Lecture LireChamp(Champ champ, std::string_view text) {
     const bool leg =
         champ == Champ::Rm || champ == Champ::D || champ == Champ::V || champ == Champ::Vw;
     if (text.empty()) return {leg || isFuel(champ) ? Etat::Valeur : Etat::Incomplet, 0, false};
+    // The fuel's decimals after the language's mark: the comma in French, the point in English.
+    const char mark = common::DecimalMark();
     for (char c : text)
-        if (!isDigit(c) && !(isFuel(champ) && c == ',')) return {Etat::Refus, 0, true};
+        if (!isDigit(c) && !(isFuel(champ) && c == mark)) return {Etat::Refus, 0, true};
     const auto value = common::ParseNumber(text);
     if (!value) {
-        // A lone comma or two of them: only the first is on its way to a number.
-        const bool lone = text == ",";
+        // A lone mark or two of them: only the first is on its way to a number.
+        const bool lone = text.size() == 1 && text[0] == mark;
         return {lone ? Etat::Incomplet : Etat::Refus, 0, !lone};
     }
-    if (*value > bornesOf(champ).max) return {Etat::Refus, *value, false};
+    if (*value > maxOf(champ)) return {Etat::Refus, *value, false};
     if (champ == Champ::Vp && *value < kVpMin) return {Etat::Incomplet, *value, false};
     return {Etat::Valeur, *value, false};
 }
@@ -131,11 +151,13 @@ KeyVerdict FiltreTouche(Champ champ, int key, std::string_view text, int selStar
         return {key, false, false};
     }
     if (key < 32) return {0, true, false};
-    // In the fuel boxes the point key types the decimal comma, and so does the comma key: the
-    // window shows commas, and a pilot types either.
+    // In French the fuel boxes' point key types the decimal comma, and so does the comma key: the
+    // window shows commas, and a pilot types either. In English the point is the mark, and the
+    // comma, a thousands separator there, is no part of a number the boxes take.
+    const char mark = common::DecimalMark();
     int typed = key;
-    if (isFuel(champ) && key == '.') typed = ',';
-    const bool allowed = (typed >= '0' && typed <= '9') || (isFuel(champ) && typed == ',') ||
+    if (isFuel(champ) && mark == ',' && key == '.') typed = ',';
+    const bool allowed = (typed >= '0' && typed <= '9') || (isFuel(champ) && typed == mark) ||
                          (isTime(champ) && typed == ':');
     if (!allowed) return {0, true, false};
     std::string character;
@@ -158,8 +180,9 @@ std::string TexteChamp(Champ champ, double valeur) {
     const auto [end, ec] =
         std::to_chars(buffer, buffer + sizeof buffer, valeur, std::chars_format::fixed);
     std::string text(buffer, ec == std::errc{} ? end : buffer);
+    const char mark = common::DecimalMark();
     for (char& c : text)
-        if (c == '.') c = ',';
+        if (c == '.') c = mark;
     return text;
 }
 

@@ -15,11 +15,12 @@ namespace ventrose::navlog {
 // Origine, the route's starting point, is named as a leg's waypoint (Repere) is, by the same rule.
 enum class Champ { Vp, Rm, D, V, Vw, Carburant, Conso, Reserve, Depart, HR, Repere, Origine };
 
-// «Rm : de 0 à 360», «Repère : 40 caractères au plus», «De : 40 caractères au plus».
+// «Rm : de 0 à 360», «Repère : 40 caractères au plus», «De : 40 caractères au plus»; in the
+// current language («MC: 0 to 360»).
 std::string RangeText(Champ champ);
 
 struct KeyVerdict {
-    int key = 0;              // the code to insert (the point becomes the comma), 0 when refused
+    int key = 0;  // the code to insert (in French the point becomes the comma), 0 when refused
     bool notANumber = false;  // refused: «Il faut entrer un nombre»
     bool outOfRange = false;  // refused: RangeText(champ)
 };
@@ -42,8 +43,10 @@ struct Lecture {
 };
 Lecture LireChamp(Champ champ, std::string_view text);
 
-// A figure as its box shows it: whole numbers plainly, fuel in fixed notation with the decimal
-// comma and as many decimals as it has («100,5», «100000», «0,0001»), times «HH:MM».
+// A figure as its box shows it: whole numbers plainly, fuel in fixed notation with the language's
+// decimal mark and as many decimals as it has («100,5», «100000», «0,0001»; «100.5» in
+// English), times «HH:MM». A fuel box reads and takes that mark alone: in English the comma key
+// is refused as not a number, as any other character that is no part of one.
 std::string TexteChamp(Champ champ, double valeur);
 
 }  // namespace ventrose::navlog

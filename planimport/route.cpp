@@ -5,12 +5,16 @@
 #include <optional>
 #include <utility>
 
+#include "common/tr.h"
 #include "flightplan/text.h"
 #include "geodesy/geodesic.h"
 
 namespace ventrose::planimport {
 
 namespace {
+
+using common::Arg;
+using common::Tr;
 
 // A log's figures are rounded as a pilot reads them: halves up, never to even.
 int RoundHalfUp(double value) { return static_cast<int>(std::floor(value + 0.5)); }
@@ -30,10 +34,11 @@ std::string Joined(const std::vector<std::string>& names) {
     std::string text;
     for (std::size_t i = 0; i < names.size() && i < kNamed; ++i) {
         if (i > 0) text += ", ";
-        text += names[i].empty() ? "(sans nom)" : names[i];
+        text += names[i].empty() ? Tr("PlanImport", "(sans nom)") : names[i];
     }
     if (names.size() > kNamed) {
-        text += " et " + std::to_string(names.size() - kNamed) + " autres";
+        text =
+            Arg(Tr("PlanImport", "%1 et %2 autres"), {text, std::to_string(names.size() - kNamed)});
     }
     return text;
 }
@@ -69,8 +74,9 @@ std::variant<Route, RouteError> BuildRoute(const std::vector<flightplan::Waypoin
         }
         const int parts = geodesy::PartsNeeded(whole.distanceNm, kMaxLegNm);
         if (route.legs.size() + static_cast<std::size_t>(parts) > kMaxLegs) {
-            return RouteError{"Le plan donne plus de " + std::to_string(kMaxLegs) +
-                              " étapes : le log n'en tient que " + std::to_string(kMaxLegs) + "."};
+            return RouteError{
+                Arg(Tr("PlanImport", "Le plan donne plus de %1 étapes : le log n'en tient que %1."),
+                    {std::to_string(kMaxLegs)})};
         }
         if (parts == 1) {
             route.legs.push_back({Repere(point),
@@ -92,11 +98,14 @@ std::variant<Route, RouteError> BuildRoute(const std::vector<flightplan::Waypoin
         last = point.position;
     }
     if (!last)
-        return RouteError{"Aucun point du plan n'a de position : il n'y a pas d'étape à calculer."};
+        return RouteError{
+            Tr("PlanImport",
+               "Aucun point du plan n'a de position : il n'y a pas d'étape à calculer.")};
     if (route.legs.empty()) {
         return RouteError{
-            "Le plan ne donne aucune étape : il lui faut au moins deux points avec "
-            "une position, à 0,5 NM au moins l'un de l'autre."};
+            Tr("PlanImport",
+               "Le plan ne donne aucune étape : il lui faut au moins deux points avec "
+               "une position, à 0,5 NM au moins l'un de l'autre.")};
     }
     return route;
 }
@@ -108,18 +117,21 @@ std::string ImportNotice(const Route& route) {
         notice += text;
     };
     if (!route.withoutPosition.empty()) {
-        sentence("Points sans position ignorés : " + Joined(route.withoutPosition) + ".");
+        sentence(Arg(Tr("PlanImport", "Points sans position ignorés : %1."),
+                     {Joined(route.withoutPosition)}));
     }
     if (!route.tooClose.empty()) {
-        sentence("Points à moins de 0,5 NM du précédent ignorés : " + Joined(route.tooClose) + ".");
+        sentence(Arg(Tr("PlanImport", "Points à moins de 0,5 NM du précédent ignorés : %1."),
+                     {Joined(route.tooClose)}));
     }
     for (const Split& split : route.splits) {
-        sentence("Étape " + split.repere + " coupée en " + std::to_string(split.parts) + ".");
+        sentence(Arg(Tr("PlanImport", "Étape %1 coupée en %2."),
+                     {split.repere, std::to_string(split.parts)}));
     }
     if (route.outsideModelValidity) {
-        sentence(
-            "La date est hors de la période de validité du modèle magnétique WMM2025 (2025 "
-            "à 2030) : les Rm sont calculés avec le modèle tel quel.");
+        sentence(Tr("PlanImport",
+                    "La date est hors de la période de validité du modèle magnétique WMM2025 (2025 "
+                    "à 2030) : les Rm sont calculés avec le modèle tel quel."));
     }
     return notice;
 }

@@ -51,7 +51,7 @@ struct Route {
 };
 
 struct RouteError {
-    std::string message;  // French, for a person
+    std::string message;  // for a person, in the current language
     friend bool operator==(const RouteError&, const RouteError&) = default;
 };
 
@@ -66,7 +66,7 @@ std::variant<Route, RouteError> BuildRoute(const std::vector<flightplan::Waypoin
 
 // The one message to show after an import, or "" when nothing was skipped, dropped, split or
 // computed outside the model's years: «Points sans position ignorés : RW27, VECTORS. Étape ERIGA
-// coupée en 3.»
+// coupée en 3.» In the current language, as the refusals' messages (context "PlanImport").
 std::string ImportNotice(const Route& route);
 
 // A point's name as a leg shows it: its ident, else its name, cut to `room` code points.

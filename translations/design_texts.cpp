@@ -11,6 +11,7 @@
 #include "airspeed/frmvitesse.h"
 #include "conversions/frmconversions.h"
 #include "descent/frmdescente.h"
+#include "navlog/frmlog.h"
 #include "platform/design.h"
 #include "wind/frmmaincalc.h"
 
@@ -55,5 +56,6 @@ int main() {
     Write(ventrose::airspeed::FrmVitesse::Design());
     Write(ventrose::conversions::FrmConversions::Design());
     Write(ventrose::descent::FrmDescente::Design());
+    Write(ventrose::navlog::FrmLog::Design());
     return 0;
 }

@@ -23,10 +23,11 @@ struct CurrentLeg {
 // zero; «-2 NM» past the line, which a leg only shows when its pass was not seen). Without the
 // aircraft's position the distance is left out («Étape 3 → Montargis : HE 10:33»); a leg without
 // a position says the pilot tops it («Étape 3 → Montargis : sans position, Top à la main, HE
-// 10:33»); a leg without a name is «Étape 3 : ...».
+// 10:33»); a leg without a name is «Étape 3 : ...». In the current language, with the context
+// "CurrentLeg" («Leg 3 → Montargis: 12 NM, ETA 10:33» in English).
 std::string CurrentLegText(const CurrentLeg& leg);
 
-// What the line says when every leg has its time.
-inline constexpr std::string_view kEveryLegTopped = "Toutes les étapes sont topées.";
+// What the line says when every leg has its time, in the current language.
+std::string EveryLegTopped();
 
 }  // namespace ventrose::waypointpass
