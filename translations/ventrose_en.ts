@@ -9,6 +9,73 @@
     </message>
 </context>
 <context>
+    <name>CalculDist</name>
+    <message>
+        <source>0 mn</source>
+        <translation>0 min</translation>
+    </message>
+</context>
+<context>
+    <name>CalculLog</name>
+    <message>
+        <source>0 kts</source>
+        <translation>0 kt</translation>
+    </message>
+    <message>
+        <source>0 mn</source>
+        <translation>0 min</translation>
+    </message>
+    <message>
+        <source>0 NM</source>
+        <translation>0 NM</translation>
+    </message>
+</context>
+<context>
+    <name>CalculTaux</name>
+    <message>
+        <source>0 ft/mn</source>
+        <translation>0 ft/min</translation>
+    </message>
+    <message>
+        <source>0 mn</source>
+        <translation>0 min</translation>
+    </message>
+</context>
+<context>
+    <name>CalculVp</name>
+    <message>
+        <source>0 Kts</source>
+        <translation>0 kt</translation>
+    </message>
+    <message>
+        <source>0 Km/h</source>
+        <translation>0 km/h</translation>
+    </message>
+    <message>
+        <source>0 pieds</source>
+        <translation>0 ft</translation>
+    </message>
+    <message>
+        <source>0 mètres</source>
+        <translation>0 m</translation>
+    </message>
+    <message>
+        <source>0.00 Hpa</source>
+        <translation>0.00 hPa</translation>
+    </message>
+</context>
+<context>
+    <name>CalculVs</name>
+    <message>
+        <source>0 kts</source>
+        <translation>0 kt</translation>
+    </message>
+    <message>
+        <source>0 mn</source>
+        <translation>0 min</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>L&apos;option « %1 » ne prend pas de valeur. Voir ventrose --help.</source>
@@ -92,6 +159,37 @@
     </message>
 </context>
 <context>
+    <name>CurrentLeg</name>
+    <message>
+        <source>Étape %1</source>
+        <translation>Leg %1</translation>
+    </message>
+    <message>
+        <source>Étape %1 → %2</source>
+        <translation>Leg %1 → %2</translation>
+    </message>
+    <message>
+        <source>%1 : sans position, Top à la main, HE %2</source>
+        <translation>%1: no position, mark the time by hand, ETA %2</translation>
+    </message>
+    <message>
+        <source>0 NM</source>
+        <translation>0 NM</translation>
+    </message>
+    <message>
+        <source>%1 : %2, HE %3</source>
+        <translation>%1: %2, ETA %3</translation>
+    </message>
+    <message>
+        <source>%1 : HE %2</source>
+        <translation>%1: ETA %2</translation>
+    </message>
+    <message>
+        <source>Toutes les étapes sont topées.</source>
+        <translation>Every leg has its time marked.</translation>
+    </message>
+</context>
+<context>
     <name>DisplayMenu</name>
     <message>
         <source>Sous Wayland, une fenêtre ne peut pas se garder au premier plan : lancer Ventrose avec QT_QPA_PLATFORM=xcb</source>
@@ -116,29 +214,6 @@
     <message>
         <source>Couleurs</source>
         <translation>Colours</translation>
-    </message>
-</context>
-<context>
-    <name>ExactTriangle</name>
-    <message>
-        <source>Cap exact : %1</source>
-        <translation>Exact heading: %1</translation>
-    </message>
-    <message>
-        <source>Vs exacte : %1</source>
-        <translation>Exact GS: %1</translation>
-    </message>
-    <message>
-        <source>Écart : cap %1, Vs %2, distance %3</source>
-        <translation>Difference: heading %1, GS %2, distance %3</translation>
-    </message>
-    <message>
-        <source>Écart : cap %1, Vs %2, temps %3</source>
-        <translation>Difference: heading %1, GS %2, time %3</translation>
-    </message>
-    <message>
-        <source>cap impossible : vent traversier &gt; Vp</source>
-        <translation>no heading holds: crosswind &gt; TAS</translation>
     </message>
 </context>
 <context>
@@ -265,6 +340,29 @@
     <message>
         <source>Non</source>
         <translation>No</translation>
+    </message>
+</context>
+<context>
+    <name>ExactTriangle</name>
+    <message>
+        <source>Cap exact : %1</source>
+        <translation>Exact heading: %1</translation>
+    </message>
+    <message>
+        <source>Vs exacte : %1</source>
+        <translation>Exact GS: %1</translation>
+    </message>
+    <message>
+        <source>Écart : cap %1, Vs %2, distance %3</source>
+        <translation>Difference: heading %1, GS %2, distance %3</translation>
+    </message>
+    <message>
+        <source>Écart : cap %1, Vs %2, temps %3</source>
+        <translation>Difference: heading %1, GS %2, time %3</translation>
+    </message>
+    <message>
+        <source>cap impossible : vent traversier &gt; Vp</source>
+        <translation>no heading holds: crosswind &gt; TAS</translation>
     </message>
 </context>
 <context>
@@ -571,172 +669,6 @@
     <message>
         <source>Simulateur inconnu « %1 » : choisir xplane, flightgear ou aucun.</source>
         <translation>Unknown simulator “%1”: choose xplane, flightgear or aucun (none).</translation>
-    </message>
-</context>
-<context>
-    <name>Messages</name>
-    <message>
-        <source>Il faut entrer un nombre</source>
-        <translation>You must enter a number</translation>
-    </message>
-    <message>
-        <source>Erreur</source>
-        <translation>Error</translation>
-    </message>
-</context>
-<context>
-    <name>SimLink</name>
-    <message>
-        <source>Le lien avec le simulateur n&apos;a pas pu être chargé ; réinstaller Ventrose. (%1)</source>
-        <translation>The simulator link could not be loaded; reinstall Ventrose. (%1)</translation>
-    </message>
-    <message>
-        <source>La machine du simulateur « %1 » est introuvable : vérifier son nom, ou donner son adresse IP (Simulateur dans le menu, ou --sim).</source>
-        <translation>The simulator’s host “%1” cannot be found: check its name, or give its IP address (Simulator in the menu, or --sim).</translation>
-    </message>
-</context>
-<context>
-    <name>SimMenu</name>
-    <message>
-        <source>X-Plane envoie ses données sans réglage : donner la machine où il tourne (127.0.0.1 : celle-ci) et son port UDP (49000 sauf réglage contraire).</source>
-        <translation>X-Plane sends its data without any setting: give the host it runs on (127.0.0.1: this one) and its UDP port (49000 unless set otherwise).</translation>
-    </message>
-    <message>
-        <source>Lancer FlightGear avec --telnet=5401, puis donner la machine où il tourne (127.0.0.1 : celle-ci) et ce port.</source>
-        <translation>Start FlightGear with --telnet=5401, then give the host it runs on (127.0.0.1: this one) and that port.</translation>
-    </message>
-    <message>
-        <source>Simulateur</source>
-        <translation>Simulator</translation>
-    </message>
-    <message>
-        <source>Aucun</source>
-        <translation>None</translation>
-    </message>
-    <message>
-        <source>&amp;Machine :</source>
-        <translation>&amp;Host:</translation>
-    </message>
-    <message>
-        <source>&amp;Port :</source>
-        <translation>&amp;Port:</translation>
-    </message>
-    <message>
-        <source>Erreur</source>
-        <translation>Error</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Annuler</source>
-        <translation>Cancel</translation>
-    </message>
-</context>
-<context>
-    <name>TextBox</name>
-    <message>
-        <source>Couper</source>
-        <translation>Cut</translation>
-    </message>
-    <message>
-        <source>Copier</source>
-        <translation>Copy</translation>
-    </message>
-    <message>
-        <source>Coller</source>
-        <translation>Paste</translation>
-    </message>
-    <message>
-        <source>Supprimer</source>
-        <translation>Delete</translation>
-    </message>
-    <message>
-        <source>Tout sélectionner</source>
-        <translation>Select All</translation>
-    </message>
-</context>
-<context>
-    <name>TypeVent</name>
-    <message>
-        <source>vent de face</source>
-        <translation>headwind</translation>
-    </message>
-    <message>
-        <source>vent traversier de face à droite</source>
-        <translation>quartering headwind from the right</translation>
-    </message>
-    <message>
-        <source>vent perpendiculaire à droite</source>
-        <translation>crosswind from the right</translation>
-    </message>
-    <message>
-        <source>vent traversier arrière à droite</source>
-        <translation>quartering tailwind from the right</translation>
-    </message>
-    <message>
-        <source>vent de dos</source>
-        <translation>tailwind</translation>
-    </message>
-    <message>
-        <source>vent traversier arrière à gauche</source>
-        <translation>quartering tailwind from the left</translation>
-    </message>
-    <message>
-        <source>vent perpendiculaire à gauche</source>
-        <translation>crosswind from the left</translation>
-    </message>
-    <message>
-        <source>vent traversier de face à gauche</source>
-        <translation>quartering headwind from the left</translation>
-    </message>
-    <message>
-        <source>vent perpendicailaire à droite</source>
-        <translation>crosswind from the right</translation>
-    </message>
-</context>
-<context>
-    <name>Units</name>
-    <message>
-        <source>0 kts</source>
-        <translation>0 kt</translation>
-    </message>
-    <message>
-        <source> kts</source>
-        <translation> kt</translation>
-    </message>
-    <message>
-        <source> mn</source>
-        <translation> min</translation>
-    </message>
-    <message>
-        <source>0 mn</source>
-        <translation>0 min</translation>
-    </message>
-    <message>
-        <source> 0 mn</source>
-        <translation> 0 min</translation>
-    </message>
-    <message>
-        <source> 0mn</source>
-        <translation> 0 min</translation>
-    </message>
-    <message>
-        <source>&gt; 32767 mn</source>
-        <translation>&gt; 32767 min</translation>
-    </message>
-    <message>
-        <source> 0 kts</source>
-        <translation> 0 kt</translation>
-    </message>
-    <message>
-        <source> 0 mn/h</source>
-        <translation> 0 min/h</translation>
-    </message>
-    <message>
-        <source>### kts</source>
-        <translation>### kt</translation>
     </message>
 </context>
 <context>
@@ -1181,6 +1113,885 @@
     </message>
 </context>
 <context>
+    <name>Messages</name>
+    <message>
+        <source>Il faut entrer un nombre</source>
+        <translation>You must enter a number</translation>
+    </message>
+    <message>
+        <source>Erreur</source>
+        <translation>Error</translation>
+    </message>
+</context>
+<context>
+    <name>PlanImport</name>
+    <message>
+        <source>(sans nom)</source>
+        <translation>(no name)</translation>
+    </message>
+    <message>
+        <source>%1 et %2 autres</source>
+        <translation>%1 and %2 more</translation>
+    </message>
+    <message>
+        <source>Le plan donne plus de %1 étapes : le log n&apos;en tient que %1.</source>
+        <translation>The plan gives more than %1 legs: the log holds only %1.</translation>
+    </message>
+    <message>
+        <source>Aucun point du plan n&apos;a de position : il n&apos;y a pas d&apos;étape à calculer.</source>
+        <translation>No point of the plan has a position: there is no leg to compute.</translation>
+    </message>
+    <message>
+        <source>Le plan ne donne aucune étape : il lui faut au moins deux points avec une position, à 0,5 NM au moins l&apos;un de l&apos;autre.</source>
+        <translation>The plan gives no leg: it needs at least two points with a position, at least 0.5 NM apart.</translation>
+    </message>
+    <message>
+        <source>Points sans position ignorés : %1.</source>
+        <translation>Points without a position skipped: %1.</translation>
+    </message>
+    <message>
+        <source>Points à moins de 0,5 NM du précédent ignorés : %1.</source>
+        <translation>Points less than 0.5 NM from the previous one skipped: %1.</translation>
+    </message>
+    <message>
+        <source>Étape %1 coupée en %2.</source>
+        <translation>Leg %1 split into %2.</translation>
+    </message>
+    <message>
+        <source>La date est hors de la période de validité du modèle magnétique WMM2025 (2025 à 2030) : les Rm sont calculés avec le modèle tel quel.</source>
+        <translation>The date is outside the validity period of the WMM2025 magnetic model (2025 to 2030): the MCs are computed with the model as it is.</translation>
+    </message>
+</context>
+<context>
+    <name>SaisieLog</name>
+    <message>
+        <source>Vp</source>
+        <translation>TAS</translation>
+    </message>
+    <message>
+        <source>Rm</source>
+        <translation>MC</translation>
+    </message>
+    <message>
+        <source>D</source>
+        <translation>Distance</translation>
+    </message>
+    <message>
+        <source>V</source>
+        <translation>Wind direction</translation>
+    </message>
+    <message>
+        <source>Vw</source>
+        <translation>Wind speed</translation>
+    </message>
+    <message>
+        <source>Carburant</source>
+        <translation>Fuel</translation>
+    </message>
+    <message>
+        <source>Consommation</source>
+        <translation>Fuel flow</translation>
+    </message>
+    <message>
+        <source>Réserve</source>
+        <translation>Reserve</translation>
+    </message>
+    <message>
+        <source>Départ</source>
+        <translation>Departure</translation>
+    </message>
+    <message>
+        <source>HR</source>
+        <translation>ATA</translation>
+    </message>
+    <message>
+        <source>Repère</source>
+        <translation>Waypoint</translation>
+    </message>
+    <message>
+        <source>De</source>
+        <translation>From</translation>
+    </message>
+    <message>
+        <source>%1 : 40 caractères au plus</source>
+        <translation>%1: 40 characters at most</translation>
+    </message>
+    <message>
+        <source>%1 : de 00:00 à 23:59</source>
+        <translation>%1: 00:00 to 23:59</translation>
+    </message>
+    <message>
+        <source>%1 : de %2 à %3</source>
+        <translation>%1: %2 to %3</translation>
+    </message>
+</context>
+<context>
+    <name>SimInputs</name>
+    <message>
+        <source>0 Kts</source>
+        <translation>0 kt</translation>
+    </message>
+</context>
+<context>
+    <name>SimLink</name>
+    <message>
+        <source>Le lien avec le simulateur n&apos;a pas pu être chargé ; réinstaller Ventrose. (%1)</source>
+        <translation>The simulator link could not be loaded; reinstall Ventrose. (%1)</translation>
+    </message>
+    <message>
+        <source>La machine du simulateur « %1 » est introuvable : vérifier son nom, ou donner son adresse IP (Simulateur dans le menu, ou --sim).</source>
+        <translation>The simulator’s host “%1” cannot be found: check its name, or give its IP address (Simulator in the menu, or --sim).</translation>
+    </message>
+</context>
+<context>
+    <name>SimMenu</name>
+    <message>
+        <source>X-Plane envoie ses données sans réglage : donner la machine où il tourne (127.0.0.1 : celle-ci) et son port UDP (49000 sauf réglage contraire).</source>
+        <translation>X-Plane sends its data without any setting: give the host it runs on (127.0.0.1: this one) and its UDP port (49000 unless set otherwise).</translation>
+    </message>
+    <message>
+        <source>Lancer FlightGear avec --telnet=5401, puis donner la machine où il tourne (127.0.0.1 : celle-ci) et ce port.</source>
+        <translation>Start FlightGear with --telnet=5401, then give the host it runs on (127.0.0.1: this one) and that port.</translation>
+    </message>
+    <message>
+        <source>Simulateur</source>
+        <translation>Simulator</translation>
+    </message>
+    <message>
+        <source>Aucun</source>
+        <translation>None</translation>
+    </message>
+    <message>
+        <source>&amp;Machine :</source>
+        <translation>&amp;Host:</translation>
+    </message>
+    <message>
+        <source>&amp;Port :</source>
+        <translation>&amp;Port:</translation>
+    </message>
+    <message>
+        <source>Erreur</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Annuler</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>Tendance</name>
+    <message>
+        <source>Vario de montée</source>
+        <translation>Rate of climb</translation>
+    </message>
+    <message>
+        <source>Vario de descente</source>
+        <translation>Rate of descent</translation>
+    </message>
+    <message>
+        <source>Vario nul</source>
+        <translation>Zero vertical speed</translation>
+    </message>
+</context>
+<context>
+    <name>TextBox</name>
+    <message>
+        <source>Couper</source>
+        <translation>Cut</translation>
+    </message>
+    <message>
+        <source>Copier</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <source>Coller</source>
+        <translation>Paste</translation>
+    </message>
+    <message>
+        <source>Supprimer</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Tout sélectionner</source>
+        <translation>Select All</translation>
+    </message>
+</context>
+<context>
+    <name>TypeVent</name>
+    <message>
+        <source>vent de face</source>
+        <translation>headwind</translation>
+    </message>
+    <message>
+        <source>vent traversier de face à droite</source>
+        <translation>quartering headwind from the right</translation>
+    </message>
+    <message>
+        <source>vent perpendiculaire à droite</source>
+        <translation>crosswind from the right</translation>
+    </message>
+    <message>
+        <source>vent traversier arrière à droite</source>
+        <translation>quartering tailwind from the right</translation>
+    </message>
+    <message>
+        <source>vent de dos</source>
+        <translation>tailwind</translation>
+    </message>
+    <message>
+        <source>vent traversier arrière à gauche</source>
+        <translation>quartering tailwind from the left</translation>
+    </message>
+    <message>
+        <source>vent perpendiculaire à gauche</source>
+        <translation>crosswind from the left</translation>
+    </message>
+    <message>
+        <source>vent traversier de face à gauche</source>
+        <translation>quartering headwind from the left</translation>
+    </message>
+    <message>
+        <source>vent perpendicailaire à droite</source>
+        <translation>crosswind from the right</translation>
+    </message>
+</context>
+<context>
+    <name>Units</name>
+    <message>
+        <source>0 kts</source>
+        <translation>0 kt</translation>
+    </message>
+    <message>
+        <source> kts</source>
+        <translation> kt</translation>
+    </message>
+    <message>
+        <source> mn</source>
+        <translation> min</translation>
+    </message>
+    <message>
+        <source>0 mn</source>
+        <translation>0 min</translation>
+    </message>
+    <message>
+        <source> 0 mn</source>
+        <translation> 0 min</translation>
+    </message>
+    <message>
+        <source> 0mn</source>
+        <translation> 0 min</translation>
+    </message>
+    <message>
+        <source>&gt; 32767 mn</source>
+        <translation>&gt; 32767 min</translation>
+    </message>
+    <message>
+        <source> 0 kts</source>
+        <translation> 0 kt</translation>
+    </message>
+    <message>
+        <source> 0 mn/h</source>
+        <translation> 0 min/h</translation>
+    </message>
+    <message>
+        <source>### kts</source>
+        <translation>### kt</translation>
+    </message>
+</context>
+<context>
+    <name>frmConversions</name>
+    <message>
+        <source>NM</source>
+        <translation>NM</translation>
+    </message>
+    <message>
+        <source>Kms</source>
+        <translation>km</translation>
+    </message>
+    <message>
+        <source>Pieds</source>
+        <translation>Feet</translation>
+    </message>
+    <message>
+        <source>Mètres</source>
+        <translation>Metres</translation>
+    </message>
+    <message>
+        <source>Noeuds (Kts)</source>
+        <translation>Knots (kt)</translation>
+    </message>
+    <message>
+        <source>Km/h</source>
+        <translation>km/h</translation>
+    </message>
+    <message>
+        <source>Fahrenheit</source>
+        <translation>Fahrenheit</translation>
+    </message>
+    <message>
+        <source>Celsius</source>
+        <translation>Celsius</translation>
+    </message>
+    <message>
+        <source>US Gallons</source>
+        <translation>US gallons</translation>
+    </message>
+    <message>
+        <source>Litres</source>
+        <translation>Litres</translation>
+    </message>
+    <message>
+        <source>Lbs</source>
+        <translation>lb</translation>
+    </message>
+    <message>
+        <source>Kilo</source>
+        <translation>kg</translation>
+    </message>
+    <message>
+        <source>Noeuds</source>
+        <translation>Knots</translation>
+    </message>
+    <message>
+        <source>Il faut entrer un nombre</source>
+        <translation>Please enter a number</translation>
+    </message>
+    <message>
+        <source>Erreur</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Conversions</source>
+        <translation>Conversions</translation>
+    </message>
+    <message>
+        <source>Distances</source>
+        <translation>Distances</translation>
+    </message>
+    <message>
+        <source>Miles Nautiques</source>
+        <translation>Nautical miles</translation>
+    </message>
+    <message>
+        <source>Kilomètres</source>
+        <translation>Kilometres</translation>
+    </message>
+    <message>
+        <source>Altitudes</source>
+        <translation>Altitudes</translation>
+    </message>
+    <message>
+        <source>Vitesses</source>
+        <translation>Speeds</translation>
+    </message>
+    <message>
+        <source>Kms / heure</source>
+        <translation>km / hour</translation>
+    </message>
+    <message>
+        <source>Températures</source>
+        <translation>Temperatures</translation>
+    </message>
+    <message>
+        <source>° Fahrenheit</source>
+        <translation>° Fahrenheit</translation>
+    </message>
+    <message>
+        <source>° Celsius</source>
+        <translation>° Celsius</translation>
+    </message>
+    <message>
+        <source>Quantités de carburant</source>
+        <translation>Fuel quantities</translation>
+    </message>
+    <message>
+        <source>Pounds (Lbs)</source>
+        <translation>Pounds (lb)</translation>
+    </message>
+    <message>
+        <source>Kilogrammes</source>
+        <translation>Kilograms</translation>
+    </message>
+    <message>
+        <source>NB : unités employées dans FS et FSNavigator - 0,81 Kg / L</source>
+        <translation>NB: units as used in FS and FSNavigator - 0.81 kg / L</translation>
+    </message>
+    <message>
+        <source>Rafraichir</source>
+        <translation>Clear</translation>
+    </message>
+    <message>
+        <source>Quitter</source>
+        <translation>Quit</translation>
+    </message>
+</context>
+<context>
+    <name>frmDescente</name>
+    <message>
+        <source>0 kts</source>
+        <translation>0 kt</translation>
+    </message>
+    <message>
+        <source>0 ft/mn</source>
+        <translation>0 ft/min</translation>
+    </message>
+    <message>
+        <source>Taux, distance, Vs, Tsv    montée / descente </source>
+        <translation>Rate, distance, GS, NWT    climb / descent </translation>
+    </message>
+    <message>
+        <source>Taux montée / descente</source>
+        <translation>Climb / descent rate</translation>
+    </message>
+    <message>
+        <source>Distance montée / descente</source>
+        <translation>Climb / descent distance</translation>
+    </message>
+    <message>
+        <source>Vitesse sol montée / descente</source>
+        <translation>Climb / descent ground speed</translation>
+    </message>
+    <message>
+        <source> Du point A au point B</source>
+        <translation> From point A to point B</translation>
+    </message>
+    <message>
+        <source>Suivre le simulateur</source>
+        <translation>Follow the simulator</translation>
+    </message>
+    <message>
+        <source>Taux - montée / descente</source>
+        <translation>Rate - climb / descent</translation>
+    </message>
+    <message>
+        <source>Calcul du taux de montée Vz ( vitesse verticale ) ou de descente à adopter pour rejoindre à un point donné, une altitude donnée.</source>
+        <translation>The rate of climb or descent ( vertical speed, VS ) to fly to reach a given altitude at a given point.</translation>
+    </message>
+    <message>
+        <source>Changement d&apos;altitude ( pieds )</source>
+        <translation>Altitude change ( ft )</translation>
+    </message>
+    <message>
+        <source>Altitude point A</source>
+        <translation>Point A altitude</translation>
+    </message>
+    <message>
+        <source>Altitude point B</source>
+        <translation>Point B altitude</translation>
+    </message>
+    <message>
+        <source>0 &apos;</source>
+        <translation>0 &apos;</translation>
+    </message>
+    <message>
+        <source>Distance entre A et B ( miles nautiques )</source>
+        <translation>Distance from A to B ( nautical miles )</translation>
+    </message>
+    <message>
+        <source>Pente en pourcentage</source>
+        <translation>Slope in percent</translation>
+    </message>
+    <message>
+        <source>Pente en degrés</source>
+        <translation>Slope in degrees</translation>
+    </message>
+    <message>
+        <source>Vitesse sol en neuds </source>
+        <translation>Ground speed in kt </translation>
+    </message>
+    <message>
+        <source>Tsv - Temps sans vent</source>
+        <translation>NWT - No-wind time</translation>
+    </message>
+    <message>
+        <source>Distance - montée / descente</source>
+        <translation>Distance - climb / descent</translation>
+    </message>
+    <message>
+        <source>Calcul de la distance requise en fonction du taux de montée ou de descente adopté pour rejoindre une altitude donnée.</source>
+        <translation>The distance needed to reach a given altitude at the chosen rate of climb or descent.</translation>
+    </message>
+    <message>
+        <source>Vario de montée ou descente ( pieds / mn )</source>
+        <translation>Rate of climb or descent ( ft / min )</translation>
+    </message>
+    <message>
+        <source>Distance requise</source>
+        <translation>Distance needed</translation>
+    </message>
+    <message>
+        <source>Vitesse sol - montée / descente</source>
+        <translation>Ground speed - climb / descent</translation>
+    </message>
+    <message>
+        <source>Calcul de la vitesse sol à afficher en fonction du taux de montée ou de descente, du vario et la distance souhaités.</source>
+        <translation>The ground speed to fly for the chosen rate of climb or descent and distance.</translation>
+    </message>
+    <message>
+        <source>Vitesse sol requise</source>
+        <translation>Ground speed needed</translation>
+    </message>
+    <message>
+        <source>Rafraichir</source>
+        <translation>Clear</translation>
+    </message>
+    <message>
+        <source>Quitter</source>
+        <translation>Quit</translation>
+    </message>
+</context>
+<context>
+    <name>frmLog</name>
+    <message>
+        <source>Heure réelle douteuse : l&apos;étape durerait plus de 12 heures</source>
+        <translation>Doubtful actual time: the leg would last more than 12 hours</translation>
+    </message>
+    <message>
+        <source>Log de navigation</source>
+        <translation>Navigation log</translation>
+    </message>
+    <message>
+        <source>Erreur</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Il faut entrer un nombre</source>
+        <translation>Please enter a number</translation>
+    </message>
+    <message>
+        <source>Log de navigation (*.vlog)</source>
+        <translation>Navigation log (*.vlog)</translation>
+    </message>
+    <message>
+        <source>Un log de navigation n&apos;avait pas été enregistré. Le reprendre ?</source>
+        <translation>A navigation log was not saved. Recover it?</translation>
+    </message>
+    <message>
+        <source>Le log non enregistré de la dernière fois ne peut pas être repris. %1 Il reste dans « %2 », et ce log-ci n&apos;aura pas de copie de secours.</source>
+        <translation>The unsaved log from last time cannot be recovered. %1 It stays in “%2”, and this log will have no backup copy.</translation>
+    </message>
+    <message>
+        <source>Le log non enregistré de la dernière fois ne peut pas être repris. %1 Il est gardé à part dans « %2 ».</source>
+        <translation>The unsaved log from last time cannot be recovered. %1 It is kept aside in “%2”.</translation>
+    </message>
+    <message>
+        <source>Ouvrir un log de navigation</source>
+        <translation>Open a navigation log</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;ouvrir « %1 » : %2</source>
+        <translation>Cannot open “%1”: %2</translation>
+    </message>
+    <message>
+        <source>Enregistrer le log de navigation</source>
+        <translation>Save the navigation log</translation>
+    </message>
+    <message>
+        <source>Le log n&apos;a pas été imprimé : %1</source>
+        <translation>The log was not printed: %1</translation>
+    </message>
+    <message>
+        <source>Exporter le log en CSV</source>
+        <translation>Export the log as CSV</translation>
+    </message>
+    <message>
+        <source>Fichier CSV (*.csv)</source>
+        <translation>CSV file (*.csv)</translation>
+    </message>
+    <message>
+        <source>Plans de vol (*.fms *.fgfp *.xml *.lnmpln *.pln *.gpx);;Tous les fichiers (*)</source>
+        <translation>Flight plans (*.fms *.fgfp *.xml *.lnmpln *.pln *.gpx);;All files (*)</translation>
+    </message>
+    <message>
+        <source>Importer un plan de vol</source>
+        <translation>Import a flight plan</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;importer « %1 » : %2</source>
+        <translation>Cannot import “%1”: %2</translation>
+    </message>
+    <message>
+        <source>Le log compte déjà %1 étapes.</source>
+        <translation>The log already has %1 legs.</translation>
+    </message>
+    <message>
+        <source>Aucun simulateur relié</source>
+        <translation>No simulator linked</translation>
+    </message>
+    <message>
+        <source>%1 : pas de données</source>
+        <translation>%1: no data</translation>
+    </message>
+    <message>
+        <source>%1 : %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Aucune étape</source>
+        <translation>No leg</translation>
+    </message>
+    <message>
+        <source>pas de vent reçu</source>
+        <translation>no wind received</translation>
+    </message>
+    <message>
+        <source>pas de Vp reçue</source>
+        <translation>no TAS received</translation>
+    </message>
+    <message>
+        <source>Aucune étape après l&apos;étape en cours</source>
+        <translation>No leg after the current leg</translation>
+    </message>
+    <message>
+        <source>Étape en cours</source>
+        <translation>Current leg</translation>
+    </message>
+    <message>
+        <source>ordinateur</source>
+        <translation>computer</translation>
+    </message>
+    <message>
+        <source>Horloge : %1, UTC</source>
+        <translation>Clock: %1, UTC</translation>
+    </message>
+    <message>
+        <source>Horloge : %1, heure locale</source>
+        <translation>Clock: %1, local time</translation>
+    </message>
+    <message>
+        <source>De</source>
+        <translation>From</translation>
+    </message>
+    <message>
+        <source>Vp (kt)</source>
+        <translation>TAS (kt)</translation>
+    </message>
+    <message>
+        <source>Départ</source>
+        <translation>Dep.</translation>
+    </message>
+    <message>
+        <source>Carburant</source>
+        <translation>Fuel</translation>
+    </message>
+    <message>
+        <source>Conso/h</source>
+        <translation>Fuel/h</translation>
+    </message>
+    <message>
+        <source>Réserve</source>
+        <translation>Reserve</translation>
+    </message>
+    <message>
+        <source>Unité de carburant</source>
+        <translation>Fuel unit</translation>
+    </message>
+    <message>
+        <source>US Gallons</source>
+        <translation>US gallons</translation>
+    </message>
+    <message>
+        <source>Litres</source>
+        <translation>Litres</translation>
+    </message>
+    <message>
+        <source>Pounds (Lbs)</source>
+        <translation>Pounds (lb)</translation>
+    </message>
+    <message>
+        <source>Kilogrammes</source>
+        <translation>Kilograms</translation>
+    </message>
+    <message>
+        <source>Triangle exact</source>
+        <translation>Exact triangle</translation>
+    </message>
+    <message>
+        <source>Heure locale</source>
+        <translation>Local time</translation>
+    </message>
+    <message>
+        <source>UTC</source>
+        <translation>UTC</translation>
+    </message>
+    <message>
+        <source>Horloge : ordinateur, heure locale</source>
+        <translation>Clock: computer, local time</translation>
+    </message>
+    <message>
+        <source>Top automatique</source>
+        <translation>Auto time mark</translation>
+    </message>
+    <message>
+        <source>Repère</source>
+        <translation>Waypoint</translation>
+    </message>
+    <message>
+        <source>Rm</source>
+        <translation>MC</translation>
+    </message>
+    <message>
+        <source>D</source>
+        <translation>Dist</translation>
+    </message>
+    <message>
+        <source>V</source>
+        <translation>WD</translation>
+    </message>
+    <message>
+        <source>Vw</source>
+        <translation>WS</translation>
+    </message>
+    <message>
+        <source>HR</source>
+        <translation>ATA</translation>
+    </message>
+    <message>
+        <source>Dérive</source>
+        <translation>Drift</translation>
+    </message>
+    <message>
+        <source>Cap</source>
+        <translation>HDG</translation>
+    </message>
+    <message>
+        <source>Vs</source>
+        <translation>GS</translation>
+    </message>
+    <message>
+        <source>Cap exact</source>
+        <translation>Ex. HDG</translation>
+    </message>
+    <message>
+        <source>Vs exacte</source>
+        <translation>Exact GS</translation>
+    </message>
+    <message>
+        <source>Vs réelle</source>
+        <translation>Act. GS</translation>
+    </message>
+    <message>
+        <source>Tsv</source>
+        <translation>NWT</translation>
+    </message>
+    <message>
+        <source>Tav</source>
+        <translation>ETE</translation>
+    </message>
+    <message>
+        <source>Cumul</source>
+        <translation>Elapsed</translation>
+    </message>
+    <message>
+        <source>HE</source>
+        <translation>ETA</translation>
+    </message>
+    <message>
+        <source>Carbu.</source>
+        <translation>Fuel</translation>
+    </message>
+    <message>
+        <source>Reste</source>
+        <translation>Left</translation>
+    </message>
+    <message>
+        <source>Étapes</source>
+        <translation>Legs</translation>
+    </message>
+    <message>
+        <source>Distance totale</source>
+        <translation>Total distance</translation>
+    </message>
+    <message>
+        <source>Tsv total</source>
+        <translation>Tot. NWT</translation>
+    </message>
+    <message>
+        <source>Tav total</source>
+        <translation>Total ETE</translation>
+    </message>
+    <message>
+        <source>Consommé</source>
+        <translation>Fuel used</translation>
+    </message>
+    <message>
+        <source>À l&apos;arrivée</source>
+        <translation>At arrival</translation>
+    </message>
+    <message>
+        <source>Annuler la suppression</source>
+        <translation>Undo delete</translation>
+    </message>
+    <message>
+        <source>Ajouter</source>
+        <translation>Add</translation>
+    </message>
+    <message>
+        <source>Insérer</source>
+        <translation>Insert</translation>
+    </message>
+    <message>
+        <source>Supprimer</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Monter</source>
+        <translation>Move up</translation>
+    </message>
+    <message>
+        <source>Descendre</source>
+        <translation>Move down</translation>
+    </message>
+    <message>
+        <source>Ouvrir...</source>
+        <translation>Open...</translation>
+    </message>
+    <message>
+        <source>Importer...</source>
+        <translation>Import...</translation>
+    </message>
+    <message>
+        <source>Enregistrer</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Imprimer...</source>
+        <translation>Print...</translation>
+    </message>
+    <message>
+        <source>Export CSV...</source>
+        <translation>Export CSV...</translation>
+    </message>
+    <message>
+        <source>Quitter</source>
+        <translation>Quit</translation>
+    </message>
+    <message>
+        <source>Top</source>
+        <translation>Mark time</translation>
+    </message>
+    <message>
+        <source>Top départ</source>
+        <translation>Mark departure</translation>
+    </message>
+    <message>
+        <source>Vent du simulateur</source>
+        <translation>Simulator wind</translation>
+    </message>
+    <message>
+        <source>Ce vent aux étapes suivantes</source>
+        <translation>This wind for the next legs</translation>
+    </message>
+    <message>
+        <source>Vp du simulateur</source>
+        <translation>Simulator TAS</translation>
+    </message>
+</context>
+<context>
     <name>frmMainCalc</name>
     <message>
         <source>Ventrose pour FS</source>
@@ -1368,6 +2179,91 @@
     <message>
         <source>contact@ventrose.example</source>
         <translation>contact@ventrose.example</translation>
+    </message>
+</context>
+<context>
+    <name>frmVitesse</name>
+    <message>
+        <source>La vitesse indiquée n&apos;est pas représentative<byte value="xd"/>
+de la vitesse par rapport à la masse d&apos;air.<byte value="xd"/>
+Il faut apporter 2 corrections à cette Vi :<byte value="xd"/>
+ 1. Une correction de densité : Vp = Vi + 1% (par 600&apos;)<byte value="xd"/>
+ 2. Une correction de températue : Vp = Vi +/- 1% (par 5°)</source>
+        <translation>The indicated airspeed does not tell<byte value="xd"/>
+the speed through the air mass.<byte value="xd"/>
+Two corrections must be made to this IAS:<byte value="xd"/>
+ 1. A density correction: TAS = IAS + 1% (per 600&apos;)<byte value="xd"/>
+ 2. A temperature correction: TAS = IAS +/- 1% (per 5°)</translation>
+    </message>
+    <message>
+        <source>La température est de 15°C en atmosphère standard,<byte value="xd"/>
+elle décroit de 2°C / 1000ft - 6.5°C / 1000m jusqu&apos;à une<byte value="xd"/>
+altitude de 35500ft (11000 m).<byte value="xd"/>
+Au delà, elle reste constante à -56°C</source>
+        <translation>The temperature is 15°C in the standard atmosphere;<byte value="xd"/>
+it falls by 2°C / 1000 ft - 6.5°C / 1000 m up to an<byte value="xd"/>
+altitude of 35500 ft (11000 m).<byte value="xd"/>
+Above, it stays constant at -56°C</translation>
+    </message>
+    <message>
+        <source>Il faut entrer un nombre</source>
+        <translation>Please enter a number</translation>
+    </message>
+    <message>
+        <source>Erreur</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Simulateur : %1</source>
+        <translation>Simulator: %1</translation>
+    </message>
+    <message>
+        <source>Calcul : Vitesse Indiquée &gt; Vitesse Propre</source>
+        <translation>Calculation: Indicated Airspeed &gt; True Airspeed</translation>
+    </message>
+    <message>
+        <source>Vi = Vitesse indiquée ou vitesse lue sur l&apos;anémomêtre ( IAS ) </source>
+        <translation>IAS = Indicated airspeed, as read on the airspeed indicator </translation>
+    </message>
+    <message>
+        <source>Température de l&apos;air ( Celsius ) en atmosphère type ( 1013 Hpa )</source>
+        <translation>Air temperature ( Celsius ) in the standard atmosphere ( 1013 hPa )</translation>
+    </message>
+    <message>
+        <source>Pression atmosphère type ( HectoPascal )</source>
+        <translation>Standard atmosphere pressure ( hectopascals )</translation>
+    </message>
+    <message>
+        <source>Si la température extérieure n&apos;est pas standard, entrer la température vraie à l&apos;altitude souhaitée ( en degrés Celsius ) et valider avec OK</source>
+        <translation>If the outside air temperature is not standard, enter the true temperature at the chosen altitude ( in degrees Celsius ) and confirm with OK</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Vp = Vitesse propre réelle ( TAS ) </source>
+        <translation>TAS = True airspeed </translation>
+    </message>
+    <message>
+        <source>Quitter</source>
+        <translation>Quit</translation>
+    </message>
+    <message>
+        <source>Altitude</source>
+        <translation>Altitude</translation>
+    </message>
+    <message>
+        <source>niveau de la mer</source>
+        <translation>sea level</translation>
+    </message>
+    <message>
+        <source>Vp exacte et Mach ( atmosphère standard, compressibilité )</source>
+        <translation>Exact TAS and Mach ( standard atmosphere, compressibility )</translation>
+    </message>
+    <message>
+        <source>Suivre le simulateur</source>
+        <translation>Follow the simulator</translation>
     </message>
 </context>
 </TS>
