@@ -25,7 +25,7 @@ struct FixedClock : platform::Clock {
 };
 
 // Any text that went through the translator carries its context: «[frmLog]Erreur». The unit
-// patterns take it as literal text («[CalculLog]102 kts»).
+// patterns take it as literal text («[Units]102 kts»).
 std::string Marked(const char* context, const char* french) {
     return "[" + std::string(context) + "]" + french;
 }
@@ -104,7 +104,7 @@ TEST_F(FrmLogLanguageTest, EveryWrittenTextFollowsAndTheSavedLogStays) {
     EXPECT_EQ(form.resultat(), CalculLog(saved));
     EXPECT_EQ(form.caption(), "[frmLog]Log de navigation - route.vlog");
     EXPECT_EQ(at("txtCarbu").text(), "40.5");
-    EXPECT_EQ(at("lblVs(1)").caption(), "[CalculLog]100 kts");
+    EXPECT_EQ(at("lblVs(1)").caption(), "[Units]100 kts");
     EXPECT_EQ(at("lblHorloge").caption(), "[frmLog]Horloge : [frmLog]ordinateur, heure locale");
     for (const auto& control : form.controls()) {
         SCOPED_TRACE(control->name());
