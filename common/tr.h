@@ -32,7 +32,8 @@ inline char DecimalMark() { return DecimalMark(CurrentLanguage()); }
 // without one, or in French, the French text comes back unchanged, byte for byte. `context`
 // groups the texts for the translator: a window's name for its own texts, a core's purpose for
 // a core's. The build's lupdate reads every `Tr("context", "texte")` call as a text to translate,
-// so both arguments must be string literals there.
+// so both arguments must be string literals there; Tr also keeps its answers by the literals'
+// addresses, so it must never be given a text built at run time (TrText is for those).
 using Translator = std::string (*)(const char* context, const char* french);
 void InstallTranslator(Translator translator);
 std::string Tr(const char* context, const char* french);

@@ -21,8 +21,7 @@ ControlesDescente::ControlesDescente(const FrmDescente& f)
       dist_{{
           {f.hscPtA2, f.lblPtA2, ModeDist, Champ::AltA, "0 '", 1000},
           {f.hscPtB2, f.lblPtB2, ModeDist, Champ::AltB, "0 '", 0},
-          {f.hscVz2, f.lblVz2, ModeDist, Champ::Vz, common::TrNoop("frmDescente", "0 ft/mn"),
-           200},
+          {f.hscVz2, f.lblVz2, ModeDist, Champ::Vz, common::TrNoop("frmDescente", "0 ft/mn"), 200},
           {f.hscVs2, f.lblVs2, ModeDist, Champ::Vs, common::TrNoop("frmDescente", "0 kts"), 60},
       }},
       vs_{{

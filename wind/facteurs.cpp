@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "wind/facteurs.h"
 
+#include <array>
 #include <vector>
 
 #include "common/format.h"
+#include "common/tr.h"
 
 namespace ventrose::wind {
 
@@ -26,14 +28,15 @@ Facteurs compute(int Vp) {
 }  // namespace
 
 Facteurs CalculFacteurs(int Vp) {
-    // The airspeed bar offers 741 values: their factors are worked out once, on first use, so
-    // that a recomputation while a bar is held down only looks them up.
-    static const std::vector<Facteurs> table = [] {
-        std::vector<Facteurs> t;
-        t.reserve(kVpMax - kVpMin + 1);
-        for (int v = kVpMin; v <= kVpMax; ++v) t.push_back(compute(v));
-        return t;
-    }();
+    // The airspeed bar offers 741 values: their factors are worked out once, on first use in
+    // each language (their texts carry its decimal mark), so that a recomputation while a bar
+    // is held down only looks them up.
+    static std::array<std::vector<Facteurs>, 2> tables;
+    auto& table = tables[common::CurrentLanguage() == common::Language::English ? 1 : 0];
+    if (table.empty()) {
+        table.reserve(kVpMax - kVpMin + 1);
+        for (int v = kVpMin; v <= kVpMax; ++v) table.push_back(compute(v));
+    }
     if (Vp >= kVpMin && Vp <= kVpMax) return table[static_cast<std::size_t>(Vp - kVpMin)];
     return compute(Vp);
 }

@@ -3,8 +3,10 @@
 
 #include <array>
 #include <cmath>
+#include <optional>
 
 #include "common/format.h"
+#include "common/tr.h"
 
 namespace ventrose::wind {
 
@@ -25,13 +27,15 @@ SinCos compute(int Alpha) {
 }  // namespace
 
 SinCos CalculSinCos(int Alpha) {
-    // The wind angle is a whole number of degrees from 0 to 90: 91 rows, worked out once.
-    static const std::array<SinCos, 91> table = [] {
-        std::array<SinCos, 91> t;
-        for (int a = 0; a <= 90; ++a) t[static_cast<std::size_t>(a)] = compute(a);
-        return t;
-    }();
-    if (Alpha >= 0 && Alpha <= 90) return table[static_cast<std::size_t>(Alpha)];
+    // The wind angle is a whole number of degrees from 0 to 90: 91 rows, worked out once for
+    // each language, as their texts carry its decimal mark.
+    static std::array<std::optional<std::array<SinCos, 91>>, 2> tables;
+    auto& table = tables[common::CurrentLanguage() == common::Language::English ? 1 : 0];
+    if (!table) {
+        table.emplace();
+        for (int a = 0; a <= 90; ++a) (*table)[static_cast<std::size_t>(a)] = compute(a);
+    }
+    if (Alpha >= 0 && Alpha <= 90) return (*table)[static_cast<std::size_t>(Alpha)];
     return compute(Alpha);
 }
 

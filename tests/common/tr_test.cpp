@@ -36,6 +36,33 @@ TEST_F(TrTest, EnglishGoesThroughTheTranslatorWithItsContext) {
     EXPECT_EQ(TrText("frmQuit", ""), "");
 }
 
+int gAsked = 0;
+std::string Counted(const char* context, const char* french) {
+    ++gAsked;
+    return Shout(context, french);
+}
+std::string Whisper(const char*, const char* french) { return std::string(french) + "..."; }
+
+// The translator is asked once per text while the language holds; a new translator or a change
+// of language asks again.
+TEST_F(TrTest, AnswersAreKeptUntilTheLanguageOrTheTranslatorChanges) {
+    InstallTranslator(Counted);
+    SetCurrentLanguage(Language::English);
+    gAsked = 0;
+    EXPECT_EQ(Tr("frmMainCalc", "Quitter"), "frmMainCalc:Quitter!");
+    EXPECT_EQ(Tr("frmMainCalc", "Quitter"), "frmMainCalc:Quitter!");
+    EXPECT_EQ(Tr("frmQuit", "Quitter"), "frmQuit:Quitter!");
+    EXPECT_EQ(gAsked, 2);
+    InstallTranslator(Whisper);
+    EXPECT_EQ(Tr("frmMainCalc", "Quitter"), "Quitter...");
+    SetCurrentLanguage(Language::French);
+    EXPECT_EQ(Tr("frmMainCalc", "Quitter"), "Quitter");
+    InstallTranslator(Counted);
+    SetCurrentLanguage(Language::English);
+    EXPECT_EQ(Tr("frmMainCalc", "Quitter"), "frmMainCalc:Quitter!");
+    EXPECT_EQ(gAsked, 3);
+}
+
 TEST_F(TrTest, WithoutATranslatorEnglishFallsBackToFrench) {
     SetCurrentLanguage(Language::English);
     EXPECT_EQ(Tr("frmMainCalc", "Quitter"), "Quitter");
