@@ -26,34 +26,30 @@ cleanup() {
 trap cleanup EXIT
 xvfb_start 2400x2000x24 || { echo "screenshots: the X server did not start" >&2; exit 1; }
 
-# Its data folder there too: the log window keeps its copy against a crash in it.
-# The French windows, whatever this machine's language.
-XDG_CONFIG_HOME=$settings XDG_DATA_HOME=$settings QT_SCALE_FACTOR=$scale \
-  "$build/app/ventrose" --palette "$palette" --langue fr &
-app_pid=$!
+# The windows' titles, by which each is found and shot, in each language.
+declare -A fr=(
+  [main]="Ventrose pour FS"
+  [airspeed]="Calcul : Vitesse Indiquée > Vitesse Propre"
+  [descent]="Taux, distance, Vs, Tsv    montée / descente "
+  [conversions]="Conversions"
+  [log]="Log de navigation"
+  [open]="Ouvrir un log de navigation"
+  [about]="A propos de ...."
+)
+declare -A en=(
+  [main]="Ventrose for FS"
+  [airspeed]="Calculation: Indicated Airspeed > True Airspeed"
+  [descent]="Rate, distance, GS, NWT    climb / descent "
+  [conversions]="Conversions"
+  [log]="Navigation log"
+  [open]="Open a navigation log"
+  [about]="About ...."
+)
 
 window() { xdotool search --sync --onlyvisible --name "^$1\$" | head -n 1; }
-shoot() { sleep 0.5; import -window "$(window "$1")" "$out/$2$suffix.png"; }
-# Buttons along the bottom of the main window, in design pixels (centre of each).
-press() {
-  local main
-  main=$(window "Ventrose pour FS")
-  xdotool mousemove --window "$main" "$(awk "BEGIN { print int($1 * $scale) }")" "$(awk "BEGIN { print int(488 * $scale) }")" click 1
-}
 close_window() { "$build/tests/smoke/x11-close-request" "$(window "$1")"; sleep 0.5; }
 
-shoot "Ventrose pour FS" main-window
-press 226
-shoot "Calcul : Vitesse Indiquée > Vitesse Propre" airspeed-window
-close_window "Calcul : Vitesse Indiquée > Vitesse Propre"
-press 373
-shoot "Taux, distance, Vs, Tsv    montée / descente " descent-window
-close_window "Taux, distance, Vs, Tsv    montée / descente "
-press 79
-shoot "Conversions" conversions-window
-close_window "Conversions"
-# The log window, with a route of four legs opened through its own dialog, as a person does, the
-# exact triangle's columns shown.
+# The log window's route: four legs, the exact triangle's columns shown.
 cat >"$settings/route.vlog" <<'EOF'
 {
   "format": "ventrose-log",
@@ -71,15 +67,57 @@ cat >"$settings/route.vlog" <<'EOF'
   "exactTriangle": true
 }
 EOF
-xdotool windowfocus --sync "$(window "Ventrose pour FS")"
-xdotool key ctrl+l
-window "Log de navigation" >/dev/null
-xdotool key ctrl+o
-window "Ouvrir un log de navigation" >/dev/null
-sleep 0.3
-xdotool type --delay 20 "$settings/route.vlog"
-xdotool key Return
-shoot "Log de navigation - route.vlog" navlog-window
-close_window "Log de navigation - route.vlog"
-press 520
-shoot "A propos de ...." about-window
+
+# Every window in one language (fr or en, whatever this machine's), the program ended after.
+shoot_all() {
+  local language=$1
+  local -n title=$language
+  local named=$suffix
+  [ "$language" != fr ] && named="$named-$language"
+  # Settings of each language's own, empty: where a window stood in the French run changes no
+  # English screenshot. Its data folder there too: the log window keeps its copy against a
+  # crash in it.
+  local home=$settings/$language
+  mkdir -p "$home"
+  XDG_CONFIG_HOME=$home XDG_DATA_HOME=$home QT_SCALE_FACTOR=$scale \
+    "$build/app/ventrose" --palette "$palette" --langue "$language" &
+  app_pid=$!
+
+  shoot() { sleep 0.5; import -window "$(window "$1")" "$out/$2$named.png"; }
+  # Buttons along the bottom of the main window, in design pixels (centre of each).
+  press() {
+    local main
+    main=$(window "${title[main]}")
+    xdotool mousemove --window "$main" "$(awk "BEGIN { print int($1 * $scale) }")" "$(awk "BEGIN { print int(488 * $scale) }")" click 1
+  }
+
+  shoot "${title[main]}" main-window
+  press 226
+  shoot "${title[airspeed]}" airspeed-window
+  close_window "${title[airspeed]}"
+  press 373
+  shoot "${title[descent]}" descent-window
+  close_window "${title[descent]}"
+  press 79
+  shoot "${title[conversions]}" conversions-window
+  close_window "${title[conversions]}"
+  # The log window, the route opened through its own dialog, as a person does.
+  xdotool windowfocus --sync "$(window "${title[main]}")"
+  xdotool key ctrl+l
+  window "${title[log]}" >/dev/null
+  xdotool key ctrl+o
+  window "${title[open]}" >/dev/null
+  sleep 0.3
+  xdotool type --delay 20 "$settings/route.vlog"
+  xdotool key Return
+  shoot "${title[log]} - route.vlog" navlog-window
+  close_window "${title[log]} - route.vlog"
+  press 520
+  shoot "${title[about]}" about-window
+  kill "$app_pid" 2>/dev/null || true
+  wait "$app_pid" 2>/dev/null || true
+  app_pid=""
+}
+
+shoot_all fr
+shoot_all en
