@@ -197,15 +197,15 @@
     </message>
     <message>
         <source>Jour</source>
-        <translation>Day (Jour)</translation>
+        <translation>Day</translation>
     </message>
     <message>
         <source>Nuit</source>
-        <translation>Night (Nuit)</translation>
+        <translation>Night</translation>
     </message>
     <message>
         <source>Nuit rouge</source>
-        <translation>Red night (Nuit rouge)</translation>
+        <translation>Red night</translation>
     </message>
     <message>
         <source>Toujours au premier plan</source>

@@ -353,9 +353,9 @@ TEST_F(DisplayTest, TheMenusAndAStaleFiguresDescriptionFollowASwitchOfLanguage) 
     languages.action(common::Language::English)->trigger();
     const QStringList english = {
         QStringLiteral("Always on top Ctrl+T"),
-        QStringLiteral("Colours/Day (Jour) Ctrl+1"),
-        QStringLiteral("Colours/Night (Nuit) Ctrl+2"),
-        QStringLiteral("Colours/Red night (Nuit rouge) Ctrl+3"),
+        QStringLiteral("Colours/Day Ctrl+1"),
+        QStringLiteral("Colours/Night Ctrl+2"),
+        QStringLiteral("Colours/Red night Ctrl+3"),
         QStringLiteral("Simulator/None"),
         QStringLiteral("Simulator/X-Plane…"),
         QStringLiteral("Simulator/FlightGear…"),
