@@ -7,6 +7,21 @@ namespace ventrose::preferences {
 
 namespace {
 
+// The English words a pilot reading the English help may type for the program's own: the
+// palettes' and «aucun»'s names are French in the settings and in every language's help, and
+// English is taken beside them on the command line.
+// Any case, as the program's own words are taken.
+std::string ProgramWord(const std::string& value) {
+    std::string lower = value;
+    for (char& c : lower)
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    if (lower == "day") return "jour";
+    if (lower == "night") return "nuit";
+    if (lower == "red-night") return "nuit-rouge";
+    if (lower == "none") return "aucun";
+    return value;
+}
+
 CommandLineError Error(const std::string& message) {
     return {message + common::Tr("CommandLine", " Voir ventrose --help.")};
 }
@@ -25,7 +40,7 @@ std::variant<Options, CommandLineError> ValidateCommandLine(const CommandLine& c
     }
     Options options{.onTop = commandLine.onTop, .resetSettings = commandLine.resetSettings};
     for (const std::string& value : commandLine.paletteValues) {
-        const std::optional<Palette> palette = ParsePalette(value);
+        const std::optional<Palette> palette = ParsePalette(ProgramWord(value));
         if (!palette) {
             return Error(common::Arg(
                 common::Tr("CommandLine",
@@ -40,7 +55,7 @@ std::variant<Options, CommandLineError> ValidateCommandLine(const CommandLine& c
         options.palette = palette;
     }
     for (const std::string& value : commandLine.simValues) {
-        const simlink::ParsedLink parsed = simlink::ParseLinkChoice(value);
+        const simlink::ParsedLink parsed = simlink::ParseLinkChoice(ProgramWord(value));
         if (const auto* error = std::get_if<simlink::LinkChoiceError>(&parsed)) {
             return Error(error->message);
         }

@@ -83,7 +83,7 @@
     </message>
     <message>
         <source>L&apos;option « --sim » demande un simulateur : xplane, flightgear ou aucun. Voir ventrose --help.</source>
-        <translation>The option “--sim” needs a simulator: xplane, flightgear or aucun (none). See ventrose --help.</translation>
+        <translation>The option “--sim” needs a simulator: xplane, flightgear or none. See ventrose --help.</translation>
     </message>
     <message>
         <source>L&apos;option « --langue » demande une langue : fr ou en. Voir ventrose --help.</source>
@@ -91,7 +91,7 @@
     </message>
     <message>
         <source>L&apos;option « --palette » demande une palette : jour, nuit ou nuit-rouge. Voir ventrose --help.</source>
-        <translation>The option “--palette” needs a palette: jour (day), nuit (night) or nuit-rouge (red night). See ventrose --help.</translation>
+        <translation>The option “--palette” needs a palette: day, night or red-night. See ventrose --help.</translation>
     </message>
     <message>
         <source> Voir ventrose --help.</source>
@@ -107,7 +107,7 @@
     </message>
     <message>
         <source>Palette inconnue « %1 » : choisir jour, nuit ou nuit-rouge.</source>
-        <translation>Unknown palette “%1”: choose jour (day), nuit (night) or nuit-rouge (red night).</translation>
+        <translation>Unknown palette “%1”: choose day, night or red-night.</translation>
     </message>
     <message>
         <source>Deux palettes demandées : « %1 » et « %2 ».</source>
@@ -135,7 +135,7 @@
     </message>
     <message>
         <source>Dessine les fenêtres en jour (les couleurs du programme), nuit (des couleurs sombres) ou nuit-rouge (du rouge sur du noir).</source>
-        <translation>Draws the windows in jour (day: the program&apos;s colours), nuit (night: dark colours) or nuit-rouge (red night: red on black).</translation>
+        <translation>Draws the windows in day (the program&apos;s colours), night (dark colours) or red-night (red on black); jour, nuit and nuit-rouge are the same.</translation>
     </message>
     <message>
         <source>Oublie ce que le programme a retenu des séances précédentes : la place des fenêtres, le premier plan et les couleurs.</source>
@@ -143,7 +143,7 @@
     </message>
     <message>
         <source>Suit le simulateur : xplane[:MACHINE[:PORT]] (X-Plane, port UDP 49000 par défaut), flightgear[:MACHINE[:PORT]] (FlightGear lancé avec --telnet=5401, port 5401 par défaut) ou aucun. MACHINE : 127.0.0.1 par défaut. Retenu pour les séances suivantes.</source>
-        <translation>Follows the simulator: xplane[:HOST[:PORT]] (X-Plane, UDP port 49000 by default), flightgear[:HOST[:PORT]] (FlightGear started with --telnet=5401, port 5401 by default) or aucun (none). HOST: 127.0.0.1 by default. Kept for the next sessions.</translation>
+        <translation>Follows the simulator: xplane[:HOST[:PORT]] (X-Plane, UDP port 49000 by default), flightgear[:HOST[:PORT]] (FlightGear started with --telnet=5401, port 5401 by default) or none (aucun). HOST: 127.0.0.1 by default. Kept for the next sessions.</translation>
     </message>
     <message>
         <source>simulateur</source>
@@ -668,7 +668,7 @@
     </message>
     <message>
         <source>Simulateur inconnu « %1 » : choisir xplane, flightgear ou aucun.</source>
-        <translation>Unknown simulator “%1”: choose xplane, flightgear or aucun (none).</translation>
+        <translation>Unknown simulator “%1”: choose xplane, flightgear or none.</translation>
     </message>
 </context>
 <context>

@@ -29,6 +29,10 @@ TEST(ValidateCommandLine, AcceptsTheOptions) {
          {.simGiven = true,
           .simLink = simlink::LinkChoice{simlink::Simulator::XPlane, "127.0.0.1", 49000}}},
         {"--sim aucun", {.simValues = {"Aucun"}}, {.simGiven = true}},
+        // The English help's words for the program's own.
+        {"--palette Red-Night --sim none",
+         {.paletteValues = {"Red-Night", "nuit-rouge"}, .simValues = {"none"}},
+         {.palette = Palette::NuitRouge, .simGiven = true}},
         {"the same link twice, written two ways",
          {.simValues = {"flightgear", "flightgear:127.0.0.1:5401"}},
          {.simGiven = true,
