@@ -81,6 +81,7 @@ std::vector<std::string> ScriptedDocuments::UnusedAnswers() const {
 
 std::optional<std::string> ScriptedDocuments::AskFileName(
     const platform::FileDialogRequest& request) {
+    shown_.insert(shown_.end(), {request.title, request.filter});
     if (files_answers_.empty()) {
         unanswered_.push_back("file dialog " + Quote(request.title) + " with no answer-file");
         return std::nullopt;
@@ -114,6 +115,8 @@ std::string ScriptedDocuments::RecoveryPath(std::string_view name) {
 
 // The print dialog of a script is its destination: a PDF file, from the next answer-file.
 std::optional<std::string> ScriptedDocuments::Print(const common::PrintJob& job) {
+    for (const common::PrintPage& page : job.pages)
+        for (const common::PrintText& text : page.texts) shown_.push_back(text.text);
     if (files_answers_.empty()) {
         unanswered_.push_back("print dialog for " + Quote(job.title) + " with no answer-file");
         return std::nullopt;
@@ -135,7 +138,9 @@ platform::SaveChangesAnswer ScriptedDocuments::AskSaveChanges(std::string_view d
     return answer;
 }
 
-bool ScriptedDocuments::AskYesNo(std::string_view prompt, std::string_view) {
+bool ScriptedDocuments::AskYesNo(std::string_view prompt, std::string_view title) {
+    shown_.emplace_back(prompt);
+    shown_.emplace_back(title);
     if (yesno_answers_.empty()) {
         unanswered_.push_back("question " + Quote(std::string(prompt)) + " with no answer-yesno");
         return false;

@@ -41,6 +41,9 @@ public:
     std::vector<std::string> TakeUnanswered();
     // The answers given that no dialog took, described as their steps.
     std::vector<std::string> UnusedAnswers() const;
+    // Every text the dialogs put before a person so far (file dialogs' titles and filters,
+    // questions, printed pages), for a test that reads them all.
+    const std::vector<std::string>& shownTexts() const { return shown_; }
 
     std::optional<std::string> AskFileName(const platform::FileDialogRequest& request) override;
     ReadResult ReadFile(const std::string& path, std::size_t maxBytes) override;
@@ -60,6 +63,7 @@ private:
     std::deque<platform::SaveChangesAnswer> save_answers_;
     std::deque<bool> yesno_answers_;
     std::vector<std::string> unanswered_;
+    std::vector<std::string> shown_;
 };
 
 }  // namespace ventrose::scenario
