@@ -352,12 +352,9 @@ TEST_F(DisplayTest, TheMenusAndAStaleFiguresDescriptionFollowASwitchOfLanguage) 
 
     languages.action(common::Language::English)->trigger();
     const QStringList english = {
-        QStringLiteral("Always on top Ctrl+T"),
-        QStringLiteral("Colours/Day Ctrl+1"),
-        QStringLiteral("Colours/Night Ctrl+2"),
-        QStringLiteral("Colours/Red night Ctrl+3"),
-        QStringLiteral("Simulator/None"),
-        QStringLiteral("Simulator/X-Plane…"),
+        QStringLiteral("Always on top Ctrl+T"),  QStringLiteral("Colours/Day Ctrl+1"),
+        QStringLiteral("Colours/Night Ctrl+2"),  QStringLiteral("Colours/Red night Ctrl+3"),
+        QStringLiteral("Simulator/None"),        QStringLiteral("Simulator/X-Plane…"),
         QStringLiteral("Simulator/FlightGear…"),
     };
     EXPECT_EQ(MenuAfter([&] { RightClick(*main_); }), english + languageEntries);
