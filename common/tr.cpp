@@ -61,13 +61,17 @@ void InstallTranslator(Translator translator) {
     Answers().clear();
 }
 
-std::string Tr(const char* context, const char* french) {
+std::string_view TrView(const char* context, const char* french) {
     // French never goes through the translator: it is the source, and stays exactly as written.
     if (gLanguage == Language::French || gTranslator == nullptr) return french;
     auto& answers = Answers();
     const LiteralPair key{context, french};
     if (const auto found = answers.find(key); found != answers.end()) return found->second;
     return answers.emplace(key, gTranslator(context, french)).first->second;
+}
+
+std::string Tr(const char* context, const char* french) {
+    return std::string(TrView(context, french));
 }
 
 std::string TrText(const std::string& context, const std::string& french) {

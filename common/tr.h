@@ -43,6 +43,14 @@ std::string Tr(const char* context, const char* french);
 // context.
 constexpr const char* TrNoop(const char* /*context*/, const char* french) { return french; }
 
+// Tr without a copy, for the figures' unit patterns written at every pass: the view holds until
+// the language or the translator changes.
+std::string_view TrView(const char* context, const char* french);
+
+// Tr for a text marked with TrNoop where it was defined (a table of literals): the same lookup,
+// kept by the literal's address as Tr's are, under a name lupdate does not read.
+inline std::string TrMarked(const char* context, const char* french) { return Tr(context, french); }
+
 // The same for a text that arrives at run time (a design's captions): not read by lupdate, whose
 // list of such texts the build makes from the designs themselves.
 std::string TrText(const std::string& context, const std::string& french);

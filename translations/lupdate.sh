@@ -26,7 +26,7 @@ fi
 # QT_TRANSLATE_NOOP does.
 # No source locations: the .ts then changes only when a text does.
 cd "$source_dir"
-"$lupdate" -silent -no-obsolete -locations none -tr-function-alias translate+=Tr,translate+=QTr,QT_TRANSLATE_NOOP+=TrNoop \
+"$lupdate" -silent -no-obsolete -locations none -tr-function-alias translate+=Tr,translate+=TrView,translate+=QTr,QT_TRANSLATE_NOOP+=TrNoop \
   -source-language fr -target-language en -extensions cpp,h \
   about airspeed app common conversions descent documents flightplan geodesy magnetic navlog \
   planimport platform preferences simfollow simlink waypointpass wind \

@@ -78,7 +78,7 @@ ExactTriangle SolveExactTriangle(double Vp, double Rm, double V, double Vw) {
                  static_cast<char>('0' + t.CapShown / 10 % 10),
                  static_cast<char>('0' + t.CapShown % 10)};
     t.CapText += " °";
-    t.VsText = common::FormatNumber(t.Vs, common::Tr("Units", "0 kts"));
+    t.VsText = common::FormatNumber(t.Vs, common::TrView("Units", "0 kts"));
     return t;
 }
 

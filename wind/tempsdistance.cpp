@@ -30,14 +30,14 @@ TempsDistance CalculTempsDistance(ModeVol mode, double entered, double Fb, doubl
         r.DEntryText = common::FormatNumber(r.D, " 0 NM");
         r.DText = common::FormatNumber(r.D, "0 NM");
         r.Tsv = r.D * Fb;
-        r.TsvText = common::FormatNumber(r.Tsv, common::Tr("Units", "0 mn"));
-        r.TsvEntryText = common::FormatNumber(r.Tsv, common::Tr("Units", " 0 mn"));
+        r.TsvText = common::FormatNumber(r.Tsv, common::TrView("Units", "0 mn"));
+        r.TsvEntryText = common::FormatNumber(r.Tsv, common::TrView("Units", " 0 mn"));
         r.computedEntry = EntryValue(r.Tsv, kTsvMax);
     } else {
         r.Tsv = entered;
         // No space before "mn" in this mode: the window's historical text.
-        r.TsvEntryText = common::FormatNumber(r.Tsv, common::Tr("Units", " 0mn"));
-        r.TsvText = common::FormatNumber(r.Tsv, common::Tr("Units", "0 mn"));
+        r.TsvEntryText = common::FormatNumber(r.Tsv, common::TrView("Units", " 0mn"));
+        r.TsvText = common::FormatNumber(r.Tsv, common::TrView("Units", "0 mn"));
         r.D = r.Tsv * InvFb;
         r.DText = common::FormatNumber(r.D, "0 NM");
         r.DEntryText = common::FormatNumber(r.D, " 0 NM");
@@ -62,7 +62,8 @@ TempsAvecVent CalculTempsAvecVent(double D, double Vs) {
     }
     r.Tav = MinutesWithWind(D, Vs);
     if (r.Tav) {
-        r.TavText = common::FormatNumber(static_cast<double>(*r.Tav), common::Tr("Units", "0 mn"));
+        r.TavText =
+            common::FormatNumber(static_cast<double>(*r.Tav), common::TrView("Units", "0 mn"));
     } else {
         r.TavText = common::Tr("Units", "> 32767 mn");
     }

@@ -31,21 +31,21 @@ Triangle CalculTriangle(int Vp, int Rm, int Vw, double Fb, std::uint8_t CasVent,
     t.Vs = VentArriere(CasVent) ? Vp + t.Ve : Vp - t.Ve;
 
     t.XText = common::FormatNumber(t.X, "0 °");
-    t.VtText = common::FormatNumber(t.Vt, common::Tr("Units", " 0 kts"));
-    t.VeText = common::FormatNumber(t.Ve, common::Tr("Units", "0 kts"));
+    t.VtText = common::FormatNumber(t.Vt, common::TrView("Units", " 0 kts"));
+    t.VeText = common::FormatNumber(t.Ve, common::TrView("Units", "0 kts"));
     t.DeriveText = common::FormatNumber(t.Derive, "0 °");
-    t.TcText = common::FormatNumber(t.Tc, common::Tr("Units", " 0 mn/h"));
+    t.TcText = common::FormatNumber(t.Tc, common::TrView("Units", " 0 mn/h"));
     t.CapText = common::FormatNumber(t.Cap, "000 °");
-    t.VsText = common::FormatNumber(t.Vs, common::Tr("Units", "0 kts"));
+    t.VsText = common::FormatNumber(t.Vs, common::TrView("Units", "0 kts"));
     return t;
 }
 
 AffichageEntrees AfficherEntrees(int Vp, int Rm, int V, int Vw) {
     AffichageEntrees a;
-    a.VpText = common::FormatNumber(static_cast<double>(Vp), common::Tr("Units", "### kts"));
+    a.VpText = common::FormatNumber(static_cast<double>(Vp), common::TrView("Units", "### kts"));
     a.RmText = common::FormatNumber(static_cast<double>(Rm), "000 °");
     a.VText = common::FormatNumber(static_cast<double>(V), "000 °");
-    a.VwText = common::FormatNumber(static_cast<double>(Vw), common::Tr("Units", "0 kts"));
+    a.VwText = common::FormatNumber(static_cast<double>(Vw), common::TrView("Units", "0 kts"));
     return a;
 }
 

@@ -51,7 +51,7 @@ TypeVent CalculTypeVent(int V, int Rm) {
 
     TypeVent t;
     t.CasVent = static_cast<std::uint8_t>((vAtLeastRm ? 1 : 9) + zone);
-    t.TypeVent = common::TrText("TypeVent", kTexts[t.CasVent]);
+    t.TypeVent = common::TrMarked("TypeVent", kTexts[t.CasVent]);
     // Acute angle to the course line: rising through even quadrants, falling through odd ones.
     t.Alpha = static_cast<std::int16_t>(quadrant % 2 == 0 ? remainder : 90 - remainder);
     t.AlphaText = common::FormatNumber(static_cast<double>(t.Alpha), "0 °");
