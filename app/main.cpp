@@ -20,6 +20,7 @@
 #include "app/settings_store.h"
 #include "app/sim_link_loader.h"
 #include "app/sim_menu.h"
+#include "common/tr.h"
 #include "documents/dialogs/qt_documents.h"
 #include "platform/form.h"
 #include "platform/qt/display_menu.h"
@@ -74,9 +75,13 @@ int main(int argc, char** argv) {
         ventrose::translations::UseLanguage(CommandLineLanguage(QCoreApplication::arguments()));
         const StartUp start = ReadCommandLine(QCoreApplication::arguments(), std::cout, std::cerr);
         if (!start.options) return start.exitStatus;
-        std::cerr << "ventrose: no display (neither DISPLAY nor WAYLAND_DISPLAY is set); run it on "
-                     "a desktop, "
-                     "or under `xvfb-run ventrose`, or with `QT_QPA_PLATFORM=vnc ventrose`\n";
+        std::cerr << "ventrose: "
+                  << ventrose::common::Tr(
+                         "Startup",
+                         "pas d'écran (ni DISPLAY ni WAYLAND_DISPLAY n'est défini) : lancer "
+                         "Ventrose sur un bureau, ou sous `xvfb-run ventrose`, ou avec "
+                         "`QT_QPA_PLATFORM=vnc ventrose`")
+                  << '\n';
         return 1;
     }
     QApplication qtApplication(argc, argv);
@@ -89,6 +94,8 @@ int main(int argc, char** argv) {
     // Only the model ends the application (its main window's unloading, or Quitter).
     QApplication::setQuitOnLastWindowClosed(false);
 
+    // Its warnings while the settings are read speak the command line's language, else the
+    // system's: the one the settings may name is not known yet.
     ventrose::app::SettingsStore settings(std::cerr);
     const bool reset = start.options->resetSettings;
     const ventrose::preferences::Preferences preferences = ventrose::preferences::Apply(
@@ -100,11 +107,18 @@ int main(int argc, char** argv) {
     // buttons (files, printing) speak it too.
     if (!ventrose::translations::UseLanguage(
             preferences.language.value_or(ventrose::translations::SystemLanguage())))
-        std::cerr << "ventrose: the English translation could not be read; the windows stay "
-                     "in French\n";
+        std::cerr << "ventrose: "
+                  << ventrose::common::Tr("Startup",
+                                          "la traduction anglaise n'a pas pu être lue : les "
+                                          "fenêtres restent en français")
+                  << '\n';
     if (start.options->onTop && !ventrose::platform::qt::CanKeepOnTop())
-        std::cerr << "ventrose: --on-top: under Wayland a window cannot keep itself above the "
-                     "others; run Ventrose with QT_QPA_PLATFORM=xcb for that\n";
+        std::cerr << "ventrose: "
+                  << ventrose::common::Tr("Startup",
+                                          "--on-top : sous Wayland, une fenêtre ne peut pas se "
+                                          "garder au-dessus des autres ; lancer Ventrose avec "
+                                          "QT_QPA_PLATFORM=xcb pour cela")
+                  << '\n';
 
     ventrose::platform::qt::QtHost host;
     // The log window's files, dialogs and printing.

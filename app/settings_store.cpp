@@ -13,6 +13,7 @@
 #include <variant>
 #include <vector>
 
+#include "common/tr.h"
 #include "preferences/settings.h"
 #include "preferences/settings_file.h"
 
@@ -21,6 +22,9 @@ namespace ventrose::app {
 namespace {
 
 std::string Utf8(const QString& text) { return text.toStdString(); }
+
+// One line of standard error, after the program's name.
+std::string Said(const std::string& line) { return "ventrose: " + line + '\n'; }
 
 // What stands at the settings path. Anything but a regular file is never opened: a named pipe
 // would block the start until something writes into it.
@@ -91,29 +95,44 @@ preferences::Preferences SettingsStore::Read() {
         case Kind::Unreadable:
             // Whoever made it unreadable, or put something else there, may mean it: it is left
             // as it is.
-            errors_ << "ventrose: cannot read " << Utf8(file_)
-                    << (file.kind == Kind::NotRegular ? " (not a regular file)" : "")
-                    << ": starting with the defaults, and nothing will be saved there\n";
+            errors_ << Said(common::Arg(
+                file.kind == Kind::NotRegular
+                    ? common::Tr("Settings",
+                                 "impossible de lire « %1 » (ce n'est pas un fichier ordinaire) : "
+                                 "démarrage avec les réglages par défaut, et rien n'y sera "
+                                 "enregistré")
+                    : common::Tr("Settings",
+                                 "impossible de lire « %1 » : démarrage avec les réglages par "
+                                 "défaut, et rien n'y sera enregistré"),
+                {Utf8(file_)}));
             unreadable_ = true;
             return {};
         case Kind::TooLarge:
-            errors_ << "ventrose: " << Utf8(file_) << " is larger than 1 MiB, not a settings file "
-                    << "of this program: starting with the defaults\n";
+            errors_ << Said(common::Arg(
+                common::Tr("Settings",
+                           "« %1 » dépasse 1 Mio, ce n'est pas un fichier de réglages de ce "
+                           "programme : démarrage avec les réglages par défaut"),
+                {Utf8(file_)}));
             return {};
         case Kind::Regular: break;
     }
     const auto checked = Checked(file.bytes);
     if (const auto* refusal = std::get_if<preferences::SettingsFileRefusal>(&checked)) {
-        errors_ << "ventrose: " << Utf8(file_) << " is not a settings file of this program ("
-                << refusal->reason << "): starting with the defaults\n";
+        errors_ << Said(common::Arg(common::Tr("Settings",
+                                               "« %1 » n'est pas un fichier de réglages de ce "
+                                               "programme (%2) : démarrage avec les réglages par "
+                                               "défaut"),
+                                    {Utf8(file_), refusal->reason}));
         return {};
     }
     const preferences::ReadResult result =
         preferences::ReadSettings(std::get<preferences::SettingsFile>(checked).settings);
     for (const preferences::SettingWarning& warning : result.warnings) {
-        errors_ << "ventrose: " << Utf8(file_) << ": "
-                << (warning.key.empty() ? std::string() : warning.key + ": ") << warning.reason
-                << ", so it is not used\n";
+        errors_ << Said(
+            warning.key.empty()
+                ? common::Arg(common::Tr("Settings", "« %1 » : %2"), {Utf8(file_), warning.reason})
+                : common::Arg(common::Tr("Settings", "« %1 » : %2 : %3, donc il n'est pas utilisé"),
+                              {Utf8(file_), warning.key, warning.reason}));
     }
     return result.preferences;
 }
@@ -141,8 +160,10 @@ void SettingsStore::Reset(const preferences::Preferences& preferences) {
     if (unreadable_) return;
     const QFileInfo info(file_);
     if (info.exists() && !info.isFile()) {
-        errors_ << "ventrose: cannot replace " << Utf8(file_)
-                << " (not a regular file): nothing will be saved there\n";
+        errors_ << Said(common::Arg(common::Tr("Settings",
+                                               "impossible de remplacer « %1 » (ce n'est pas un "
+                                               "fichier ordinaire) : rien n'y sera enregistré"),
+                                    {Utf8(file_)}));
         unreadable_ = true;
         return;
     }
@@ -172,9 +193,12 @@ void SettingsStore::save(const preferences::Preferences& preferences, bool repla
 void SettingsStore::saveFailed() {
     if (saveFailureSaid_) return;
     saveFailureSaid_ = true;
-    errors_ << "ventrose: cannot save the settings in " << Utf8(file_)
-            << " (is its folder read-only?): the windows' places, keeping on top and the colours "
-               "will not be remembered\n";
+    errors_ << Said(common::Arg(
+        common::Tr("Settings",
+                   "impossible d'enregistrer les réglages dans « %1 » (son dossier est-il en "
+                   "lecture seule ?) : la place des fenêtres, le premier plan et les couleurs ne "
+                   "seront pas retenus"),
+        {Utf8(file_)}));
 }
 
 }  // namespace ventrose::app

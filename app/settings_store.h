@@ -18,13 +18,13 @@ namespace ventrose::app {
 // core's key/value strings, which decide what each value means.
 //
 // Nothing here fails: a missing, empty, unreadable, oversized or corrupt file, or a value that
-// cannot be used, leaves the defaults, and each is said in one line on `errors`. The file is
-// checked as bytes (preferences/settings_file.h) before anything parses it, and QSettings is only
-// ever given one that passed. An unreadable file, or anything but a regular file (a directory, a
-// named pipe), is left alone and never opened; an oversized or refused one is replaced by the
-// first save. A save that cannot be made (a read-only folder) is said once, however often the
-// program saves. Every save replaces the whole file at once (a new file renamed over the old
-// one), so that a program killed while saving leaves the previous file whole.
+// cannot be used, leaves the defaults, and each is said in one line on `errors`, in the current
+// language. The file is checked as bytes (preferences/settings_file.h) before anything parses it,
+// and QSettings is only ever given one that passed. An unreadable file, or anything but a regular
+// file (a directory, a named pipe), is left alone and never opened; an oversized or refused one
+// is replaced by the first save. A save that cannot be made (a read-only folder) is said once,
+// however often the program saves. Every save replaces the whole file at once (a new file renamed
+// over the old one), so that a program killed while saving leaves the previous file whole.
 class SettingsStore {
 public:
     // A larger file is not one this program wrote (it writes a few hundred bytes): it is not

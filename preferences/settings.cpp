@@ -6,6 +6,8 @@
 #include <optional>
 #include <variant>
 
+#include "common/tr.h"
+
 namespace ventrose::preferences {
 
 namespace {
@@ -82,15 +84,22 @@ Coordinate ParseCoordinate(std::string_view text) {
     std::string_view digits = text;
     const bool negative = digits.starts_with('-');
     if (negative) digits.remove_prefix(1);
-    if (digits.empty()) return {std::nullopt, "not a whole number: " + Quoted(text)};
+    const auto notWhole = [text] {
+        return Coordinate{
+            std::nullopt,
+            common::Arg(common::Tr("Settings", "pas un nombre entier : %1"), {Quoted(text)})};
+    };
+    if (digits.empty()) return notWhole();
     long magnitude = 0;
     for (const char c : digits) {
-        if (c < '0' || c > '9') return {std::nullopt, "not a whole number: " + Quoted(text)};
+        if (c < '0' || c > '9') return notWhole();
         // Saturate: the digits may go on for 256 bytes.
         if (magnitude <= kMaxCoordinate) magnitude = magnitude * 10 + (c - '0');
     }
     if (magnitude > kMaxCoordinate) {
-        return {std::nullopt, "out of range (-100000 to 100000): " + Quoted(text)};
+        return {std::nullopt,
+                common::Arg(common::Tr("Settings", "hors des limites (-100000 à 100000) : %1"),
+                            {Quoted(text)})};
     }
     return {static_cast<int>(negative ? -magnitude : magnitude), {}};
 }
@@ -110,7 +119,8 @@ public:
             if (const auto v = ParseBool(s.value)) {
                 result_.preferences.onTop = *v;
             } else {
-                warn(s.key, "not \"true\" or \"false\": " + Quoted(s.value));
+                warn(s.key, common::Arg(common::Tr("Settings", "ni « true » ni « false » : %1"),
+                                        {Quoted(s.value)}));
             }
         } else if (s.key == kPaletteKey) {
             result_.preferences.palette = Palette::Jour;
@@ -118,7 +128,10 @@ public:
             if (const auto v = ParsePalette(s.value)) {
                 result_.preferences.palette = *v;
             } else {
-                warn(s.key, "not \"jour\", \"nuit\" or \"nuit-rouge\": " + Quoted(s.value));
+                warn(s.key,
+                     common::Arg(
+                         common::Tr("Settings", "ni « jour », ni « nuit », ni « nuit-rouge » : %1"),
+                         {Quoted(s.value)}));
             }
         } else if (s.key == kSimLinkKey) {
             result_.preferences.simLink.reset();
@@ -127,8 +140,10 @@ public:
             if (const auto* link = std::get_if<std::optional<simlink::LinkChoice>>(&parsed)) {
                 result_.preferences.simLink = *link;
             } else {
-                warn(s.key,
-                     "not \"aucun\" or a simulator with its host and port: " + Quoted(s.value));
+                warn(s.key, common::Arg(common::Tr("Settings",
+                                                   "ni « aucun » ni un simulateur avec sa machine "
+                                                   "et son port : %1"),
+                                        {Quoted(s.value)}));
             }
         } else if (s.key == kLanguageKey) {
             result_.preferences.language.reset();
@@ -136,7 +151,8 @@ public:
             if (const auto v = common::LanguageNamed(Lowered(s.value))) {
                 result_.preferences.language = *v;
             } else {
-                warn(s.key, "not \"fr\" or \"en\": " + Quoted(s.value));
+                warn(s.key, common::Arg(common::Tr("Settings", "ni « fr » ni « en » : %1"),
+                                        {Quoted(s.value)}));
             }
         } else if (const auto key = ParseWindowKey(s.key)) {
             PartialPosition& p = windows_[std::string(key->form)];
@@ -157,10 +173,10 @@ public:
         for (const auto& [form, p] : windows_) {
             if (p.x && p.y) {
                 result_.preferences.windowPositions.emplace(form, Point{*p.x, *p.y});
-            } else if (p.x && !p.ySeen) {
-                warn(PositionKey(form, Axis::Y), "missing, so the window's position is not used");
-            } else if (p.y && !p.xSeen) {
-                warn(PositionKey(form, Axis::X), "missing, so the window's position is not used");
+            } else if ((p.x && !p.ySeen) || (p.y && !p.xSeen)) {
+                warn(PositionKey(form, p.x ? Axis::Y : Axis::X),
+                     common::Tr("Settings",
+                                "absente, donc la position de la fenêtre n'est pas utilisée"));
             }
         }
         return std::move(result_);
@@ -169,7 +185,8 @@ public:
 private:
     bool fits(const Setting& s) {
         if (s.value.size() <= kMaxValueBytes) return true;
-        warn(s.key, "longer than 256 bytes (" + std::to_string(s.value.size()) + ")");
+        warn(s.key, common::Arg(common::Tr("Settings", "plus longue que 256 octets (%1)"),
+                                {std::to_string(s.value.size())}));
         return false;
     }
 
@@ -186,8 +203,10 @@ private:
 ReadResult ReadSettings(const std::vector<Setting>& settings) {
     if (settings.size() > kMaxSettings) {
         return {{},
-                {{"", std::to_string(settings.size()) +
-                          " keys, more than 1000: every setting is ignored"}}};
+                {{"", common::Arg(common::Tr("Settings",
+                                             "%1 clés, plus de 1000 : tous les réglages sont "
+                                             "ignorés"),
+                                  {std::to_string(settings.size())})}}};
     }
     Reader reader;
     for (const Setting& s : settings) reader.read(s);

@@ -40,7 +40,8 @@ struct Setting {
     friend bool operator==(const Setting&, const Setting&) = default;
 };
 
-// A value that was not used, and why, in English for the program's standard error. The key is
+// A value that was not used, and why, in the current language (common::Tr) for the program's
+// standard error. The key is
 // always one of the keys above (never the bytes of an unknown one), or empty for the whole set.
 struct SettingWarning {
     std::string key;

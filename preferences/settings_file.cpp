@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "preferences/settings_file.h"
 
+#include "common/tr.h"
+
 namespace ventrose::preferences {
 
 namespace {
@@ -54,8 +56,8 @@ bool IsGeneral(std::string_view section) {
     return true;
 }
 
-SettingsFileRefusal Refused(std::size_t line, std::string_view why) {
-    return {"line " + std::to_string(line) + ": " + std::string(why)};
+SettingsFileRefusal Refused(std::size_t line, const std::string& why) {
+    return {common::Arg(common::Tr("Settings", "ligne %1 : %2"), {std::to_string(line), why})};
 }
 
 }  // namespace
@@ -73,34 +75,42 @@ std::variant<SettingsFile, SettingsFileRefusal> ReadSettingsFile(std::string_vie
         bytes.remove_prefix(end == std::string_view::npos ? bytes.size() : end + 1);
         if (line.ends_with('\r')) line.remove_suffix(1);
         if (line.size() > kMaxSettingsLineBytes)
-            return Refused(number,
-                           "longer than " + std::to_string(kMaxSettingsLineBytes) + " bytes");
+            return Refused(number, common::Arg(common::Tr("Settings", "plus longue que %1 octets"),
+                                               {std::to_string(kMaxSettingsLineBytes)}));
         for (const char c : line) {
             const auto byte = static_cast<unsigned char>(c);
             if ((byte < 0x20 && c != '\t') || byte >= 0x7F)
-                return Refused(number, "a byte that is not printable ASCII");
+                return Refused(
+                    number, common::Tr("Settings", "un octet qui n'est pas de l'ASCII imprimable"));
         }
         line = Trimmed(line);
         if (line.empty()) continue;
         if (line.front() == '[') {
-            if (!line.ends_with(']')) return Refused(number, "not a [section] or a key=value");
+            if (!line.ends_with(']'))
+                return Refused(number,
+                               common::Tr("Settings", "ni une [section] ni une clé=valeur"));
             const std::string_view name = line.substr(1, line.size() - 2);
             if (!IsPlainName(name) || IsGeneral(name))
-                return Refused(number, "a section name this program never writes");
+                return Refused(
+                    number,
+                    common::Tr("Settings", "un nom de section que ce programme n'écrit jamais"));
             section = name;
             continue;
         }
         const std::size_t equals = line.find('=');
         if (equals == std::string_view::npos)
-            return Refused(number, "not a [section] or a key=value");
-        if (section.empty()) return Refused(number, "a key before any section");
+            return Refused(number, common::Tr("Settings", "ni une [section] ni une clé=valeur"));
+        if (section.empty())
+            return Refused(number, common::Tr("Settings", "une clé avant toute section"));
         const std::string_view key = Trimmed(line.substr(0, equals));
         const std::string_view value = Trimmed(line.substr(equals + 1));
-        if (!IsPlainKey(key)) return Refused(number, "a key name this program never writes");
-        if (!IsPlainValue(value))
+        if (!IsPlainKey(key))
             return Refused(number,
-                           "a typed, quoted or escaped value, which this program never "
-                           "writes");
+                           common::Tr("Settings", "un nom de clé que ce programme n'écrit jamais"));
+        if (!IsPlainValue(value))
+            return Refused(number, common::Tr("Settings",
+                                              "une valeur typée, entre guillemets ou échappée, que "
+                                              "ce programme n'écrit jamais"));
         std::string path = section + '/' + std::string(key);
         for (char& c : path)
             if (c == '\\') c = '/';

@@ -44,7 +44,8 @@ struct SettingsFile {
     bool byteOrderMark = false;
 };
 
-// Why a file is refused, in English, naming the line but quoting none of its bytes.
+// Why a file is refused, in the current language (common::Tr), naming the line but quoting none
+// of its bytes.
 struct SettingsFileRefusal {
     std::string reason;
 };

@@ -1226,6 +1226,109 @@
     </message>
 </context>
 <context>
+    <name>Settings</name>
+    <message>
+        <source>impossible de lire « %1 » (ce n&apos;est pas un fichier ordinaire) : démarrage avec les réglages par défaut, et rien n&apos;y sera enregistré</source>
+        <translation>cannot read %1 (not a regular file): starting with the defaults, and nothing will be saved there</translation>
+    </message>
+    <message>
+        <source>impossible de lire « %1 » : démarrage avec les réglages par défaut, et rien n&apos;y sera enregistré</source>
+        <translation>cannot read %1: starting with the defaults, and nothing will be saved there</translation>
+    </message>
+    <message>
+        <source>« %1 » dépasse 1 Mio, ce n&apos;est pas un fichier de réglages de ce programme : démarrage avec les réglages par défaut</source>
+        <translation>%1 is larger than 1 MiB, not a settings file of this program: starting with the defaults</translation>
+    </message>
+    <message>
+        <source>« %1 » n&apos;est pas un fichier de réglages de ce programme (%2) : démarrage avec les réglages par défaut</source>
+        <translation>%1 is not a settings file of this program (%2): starting with the defaults</translation>
+    </message>
+    <message>
+        <source>« %1 » : %2</source>
+        <translation>%1: %2, so it is not used</translation>
+    </message>
+    <message>
+        <source>« %1 » : %2 : %3, donc il n&apos;est pas utilisé</source>
+        <translation>%1: %2: %3, so it is not used</translation>
+    </message>
+    <message>
+        <source>impossible de remplacer « %1 » (ce n&apos;est pas un fichier ordinaire) : rien n&apos;y sera enregistré</source>
+        <translation>cannot replace %1 (not a regular file): nothing will be saved there</translation>
+    </message>
+    <message>
+        <source>impossible d&apos;enregistrer les réglages dans « %1 » (son dossier est-il en lecture seule ?) : la place des fenêtres, le premier plan et les couleurs ne seront pas retenus</source>
+        <translation>cannot save the settings in %1 (is its folder read-only?): the windows&apos; places, keeping on top and the colours will not be remembered</translation>
+    </message>
+    <message>
+        <source>pas un nombre entier : %1</source>
+        <translation>not a whole number: %1</translation>
+    </message>
+    <message>
+        <source>hors des limites (-100000 à 100000) : %1</source>
+        <translation>out of range (-100000 to 100000): %1</translation>
+    </message>
+    <message>
+        <source>ni « true » ni « false » : %1</source>
+        <translation>not &quot;true&quot; or &quot;false&quot;: %1</translation>
+    </message>
+    <message>
+        <source>ni « jour », ni « nuit », ni « nuit-rouge » : %1</source>
+        <translation>not &quot;jour&quot;, &quot;nuit&quot; or &quot;nuit-rouge&quot;: %1</translation>
+    </message>
+    <message>
+        <source>ni « aucun » ni un simulateur avec sa machine et son port : %1</source>
+        <translation>not &quot;aucun&quot; or a simulator with its host and port: %1</translation>
+    </message>
+    <message>
+        <source>ni « fr » ni « en » : %1</source>
+        <translation>not &quot;fr&quot; or &quot;en&quot;: %1</translation>
+    </message>
+    <message>
+        <source>absente, donc la position de la fenêtre n&apos;est pas utilisée</source>
+        <translation>missing, so the window&apos;s position is not used</translation>
+    </message>
+    <message>
+        <source>plus longue que 256 octets (%1)</source>
+        <translation>longer than 256 bytes (%1)</translation>
+    </message>
+    <message>
+        <source>%1 clés, plus de 1000 : tous les réglages sont ignorés</source>
+        <translation>%1 keys, more than 1000: every setting is ignored</translation>
+    </message>
+    <message>
+        <source>ligne %1 : %2</source>
+        <translation>line %1: %2</translation>
+    </message>
+    <message>
+        <source>plus longue que %1 octets</source>
+        <translation>longer than %1 bytes</translation>
+    </message>
+    <message>
+        <source>un octet qui n&apos;est pas de l&apos;ASCII imprimable</source>
+        <translation>a byte that is not printable ASCII</translation>
+    </message>
+    <message>
+        <source>ni une [section] ni une clé=valeur</source>
+        <translation>not a [section] or a key=value</translation>
+    </message>
+    <message>
+        <source>un nom de section que ce programme n&apos;écrit jamais</source>
+        <translation>a section name this program never writes</translation>
+    </message>
+    <message>
+        <source>une clé avant toute section</source>
+        <translation>a key before any section</translation>
+    </message>
+    <message>
+        <source>un nom de clé que ce programme n&apos;écrit jamais</source>
+        <translation>a key name this program never writes</translation>
+    </message>
+    <message>
+        <source>une valeur typée, entre guillemets ou échappée, que ce programme n&apos;écrit jamais</source>
+        <translation>a typed, quoted or escaped value, which this program never writes</translation>
+    </message>
+</context>
+<context>
     <name>SimInputs</name>
     <message>
         <source>0 Kts</source>
@@ -1280,6 +1383,21 @@
     <message>
         <source>Annuler</source>
         <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>Startup</name>
+    <message>
+        <source>pas d&apos;écran (ni DISPLAY ni WAYLAND_DISPLAY n&apos;est défini) : lancer Ventrose sur un bureau, ou sous `xvfb-run ventrose`, ou avec `QT_QPA_PLATFORM=vnc ventrose`</source>
+        <translation>no display (neither DISPLAY nor WAYLAND_DISPLAY is set); run it on a desktop, or under `xvfb-run ventrose`, or with `QT_QPA_PLATFORM=vnc ventrose`</translation>
+    </message>
+    <message>
+        <source>la traduction anglaise n&apos;a pas pu être lue : les fenêtres restent en français</source>
+        <translation>the English translation could not be read; the windows stay in French</translation>
+    </message>
+    <message>
+        <source>--on-top : sous Wayland, une fenêtre ne peut pas se garder au-dessus des autres ; lancer Ventrose avec QT_QPA_PLATFORM=xcb pour cela</source>
+        <translation>--on-top: under Wayland a window cannot keep itself above the others; run Ventrose with QT_QPA_PLATFORM=xcb for that</translation>
     </message>
 </context>
 <context>

@@ -90,26 +90,26 @@ struct BadFile {
 TEST_F(SettingsStoreTest, ABadFileGivesTheDefaults) {
     const BadFile files[] = {
         {"empty", "", {}},
-        {"binary garbage", Garbage(4096), {"is not a settings file of this program"}},
+        {"binary garbage", Garbage(4096), {"n'est pas un fichier de réglages de ce programme"}},
         {"garbage with the keys' names",
          "[display]\x01\x02onTop=\xff\xfe\x00palette\n\x7f",
-         {"(line 1: a byte that is not printable ASCII)"}},
+         {"(ligne 1 : un octet qui n'est pas de l'ASCII imprimable)"}},
         // Qt's INI reader would decode it, recursing once a level, until the stack overflows.
         {"a value of Qt's own types nested 30,000 deep",
          "[windows]\nfrmMainCalc\\x=1,2\n[display]\npalette=@Variant(" +
              QByteArray("\\0\\0\\0\\t\\0\\0\\0\\x1").repeated(30000) + ")\n",
-         {"(line 4: longer than 512 bytes)"}},
+         {"(ligne 4 : plus longue que 512 octets)"}},
         {"out of range",
          "[windows]\nfrmVitesse\\x=100001\nfrmVitesse\\y=-999999999999999999999\n",
-         {"windows/frmVitesse/x: out of range", "windows/frmVitesse/y: out of range"}},
+         {"windows/frmVitesse/x : hors des limites", "windows/frmVitesse/y : hors des limites"}},
         {"unknown words",
          "[display]\nonTop=peut-etre\npalette=bleu\n",
-         {"display/onTop: not \"true\" or \"false\": \"peut-etre\"",
-          "display/palette: not \"jour\", \"nuit\" or \"nuit-rouge\": \"bleu\""}},
-        {"one coordinate", "[windows]\nfrmQuit\\x=10\n", {"windows/frmQuit/y: missing"}},
+         {"display/onTop : ni « true » ni « false » : \"peut-etre\"",
+          "display/palette : ni « jour », ni « nuit », ni « nuit-rouge » : \"bleu\""}},
+        {"one coordinate", "[windows]\nfrmQuit\\x=10\n", {"windows/frmQuit/y : absente"}},
         {"too long a value",
          "[display]\npalette=" + QByteArray(300, 'n') + "\n",
-         {"display/palette: longer than 256 bytes"}},
+         {"display/palette : plus longue que 256 octets"}},
     };
     for (const BadFile& bad : files) {
         writeFile(bad.contents);
@@ -136,7 +136,7 @@ TEST_F(SettingsStoreTest, AFileTooLargeIsNotReadAndTheNextSaveReplacesIt) {
     std::ostringstream errors;
     SettingsStore store(errors, file_);
     EXPECT_EQ(store.Read(), Preferences{});
-    EXPECT_NE(errors.str().find("larger than 1 MiB"), std::string::npos) << errors.str();
+    EXPECT_NE(errors.str().find("dépasse 1 Mio"), std::string::npos) << errors.str();
     store.Write(chosen());
     EXPECT_LT(readFile().size(), 1000);
     EXPECT_EQ(readFresh(), chosen());
@@ -177,7 +177,9 @@ TEST_F(SettingsStoreTest, ANamedPipeIsNeverOpenedNorReplaced) {
     SettingsStore(errors, file_).Reset(chosen());  // --reset-settings
     const std::string said = errors.str();
     EXPECT_EQ(Lines(said), 2) << said;
-    EXPECT_NE(said.find("(not a regular file)"), said.rfind("(not a regular file)")) << said;
+    EXPECT_NE(said.find("(ce n'est pas un fichier ordinaire)"),
+              said.rfind("(ce n'est pas un fichier ordinaire)"))
+        << said;
     EXPECT_FALSE(QFileInfo(file_).isFile());
 }
 
@@ -189,7 +191,7 @@ TEST_F(SettingsStoreTest, AnUnreadableFileGivesTheDefaultsAndIsLeftAlone) {
     EXPECT_EQ(store.Read(), Preferences{});
     store.Write(chosen());
     store.Write(chosen());
-    EXPECT_NE(errors.str().find("cannot read"), std::string::npos);
+    EXPECT_NE(errors.str().find("impossible de lire"), std::string::npos);
     EXPECT_EQ(Lines(errors.str()), 1) << errors.str();
     EXPECT_TRUE(QFileInfo(file_).isDir());
 }
@@ -203,7 +205,8 @@ TEST_F(SettingsStoreTest, AFolderThatCannotBeWrittenIsSaidOnce) {
     SettingsStore store(errors, file_);
     EXPECT_EQ(store.Read(), Preferences{});
     for (int i = 0; i < 3; ++i) store.Write(chosen());
-    EXPECT_NE(errors.str().find("cannot save the settings"), std::string::npos) << errors.str();
+    EXPECT_NE(errors.str().find("impossible d'enregistrer les réglages"), std::string::npos)
+        << errors.str();
     EXPECT_EQ(Lines(errors.str()), 1) << errors.str();
 }
 

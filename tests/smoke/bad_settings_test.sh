@@ -3,10 +3,10 @@
 # The real program started on a private X server over each settings file a machine may hold,
 # each case from a fresh account: no file, an empty one, binary garbage, wrong types, a value of
 # Qt's own types nested deep enough to overflow Qt's reader (with and without --reset-settings),
-# values out of range, an unreadable file, a named pipe, a folder that cannot be written. Each
-# time the main window is shown in the designs' own colours (the defaults), the program quits
-# with status 0 when a person closes it, and what it could not use it says on standard error, a
-# failed save once.
+# values out of range (and with --langue en, said in English), an unreadable file, a named
+# pipe, a folder that cannot be written. Each time the main window is shown in the designs' own
+# colours (the defaults), the program quits with status 0 when a person closes it, and what it
+# could not use it says on standard error, a failed save once.
 #
 # Usage: bad_settings_test.sh PATH/TO/ventrose [PATH/TO/x11-close-request]
 # The close-request helper may also be named by VENTROSE_CLOSE_REQUEST. Exits 77 (skipped)
@@ -50,7 +50,7 @@ run_case() {
   local log=$artifacts/$case_name.log main corner
   HOME=$home XDG_CONFIG_HOME=${xdg_config_home:-} XDG_RUNTIME_DIR=$home/runtime \
     start_ventrose "$log" "$@"
-  main=$(wait_for_window "Ventrose pour FS") || true
+  main=$(wait_for_window "$main_title") || true
   kill -0 "$app_pid" 2>/dev/null || die "ventrose is not running: $(cat "$log")"
   [ -n "$main" ] || die "the main window was not shown: $(cat "$log")"
   sleep 0.5
@@ -92,7 +92,7 @@ mkdir -p "$config"
 printf '%s\n' '[display]' 'onTop=@Point(1 2)' 'palette=@ByteArray(nuit)x' '[windows]' \
   'frmMainCalc\x=120,80' 'frmMainCalc\y=@Variant(\0\0\0\x7f\0\0\0\x5QFoo)' >"$config/Ventrose.conf"
 run_case
-[ "$(said_count 'line 2: a typed')" -eq 1 ] || die "the typed value is not said once: $said"
+[ "$(said_count 'ligne 2 : une valeur typée')" -eq 1 ] || die "the typed value is not said once: $said"
 
 # A list in a list ... 30,000 deep (510 KB): Qt's reader recurses once a level, and overflowed
 # its stack at every start, --reset-settings included.
@@ -105,7 +105,7 @@ new_home nested
 mkdir -p "$config"
 write_nested
 run_case
-[ "$(wc -l <<<"$said")" -eq 1 ] && [ "$(said_count 'not a settings file')" -eq 1 ] ||
+[ "$(wc -l <<<"$said")" -eq 1 ] && [ "$(said_count "n'est pas un fichier de réglages")" -eq 1 ] ||
   die "the file is not said in one line: $said"
 case_name="nested 30,000 deep, --reset-settings"
 write_nested
@@ -119,14 +119,27 @@ mkdir -p "$config"
 printf '%s\n' '[display]' 'onTop=maybe' 'palette=ultraviolet' '[windows]' 'frmMainCalc\x=100001' \
   'frmMainCalc\y=-99999999999999999999999' >"$config/Ventrose.conf"
 run_case
-[ "$(said_count 'out of range')" -eq 2 ] || die "the coordinates out of range are not said: $said"
+[ "$(said_count 'hors des limites')" -eq 2 ] || die "the coordinates out of range are not said: $said"
+# The same file read with --langue en: the warnings are read before the settings could name a
+# language, in the command line's.
+case_name="out of range, in English"
+new_home range-en
+mkdir -p "$config"
+printf '%s\n' '[display]' 'onTop=maybe' '[windows]' 'frmMainCalc\x=100001' 'frmMainCalc\y=0' \
+  >"$config/Ventrose.conf"
+main_title="Ventrose for FS" about_title="About ...."
+run_case --langue en
+main_title="Ventrose pour FS" about_title="A propos de ...."
+[ "$(said_count 'frmMainCalc/x: out of range (-100000 to 100000): "100001", so it is not used')" -eq 1 ] &&
+  [ "$(said_count 'display/onTop: not "true" or "false": "maybe", so it is not used')" -eq 1 ] &&
+  [ "$(wc -l <<<"$said")" -eq 2 ] || die "the warnings are not said in English: $said"
 
 # A directory where the file should be: unreadable for root too.
 case_name="unreadable"
 new_home unreadable
 mkdir -p "$config/Ventrose.conf"
 run_case
-[ "$(said_count 'cannot read')" -eq 1 ] || die "the unreadable file is not said once: $said"
+[ "$(said_count 'impossible de lire')" -eq 1 ] || die "the unreadable file is not said once: $said"
 [ -d "$config/Ventrose.conf" ] || die "the unreadable file was not left alone"
 # Opening a named pipe waits for a writer: it is never opened.
 case_name="named pipe"
@@ -134,7 +147,7 @@ new_home pipe
 mkdir -p "$config"
 mkfifo "$config/Ventrose.conf"
 run_case
-[ "$(said_count 'not a regular file')" -eq 1 ] || die "the pipe is not said once: $said"
+[ "$(said_count "pas un fichier ordinaire")" -eq 1 ] || die "the pipe is not said once: $said"
 [ -p "$config/Ventrose.conf" ] || die "the pipe was not left alone"
 if [ "$(id -u)" -ne 0 ]; then
   case_name="unreadable to its owner"
@@ -143,7 +156,7 @@ if [ "$(id -u)" -ne 0 ]; then
   printf '[display]\npalette=nuit\n' >"$config/Ventrose.conf"
   chmod 000 "$config/Ventrose.conf"
   run_case
-  [ "$(said_count 'cannot read')" -eq 1 ] || die "the unreadable file is not said once: $said"
+  [ "$(said_count 'impossible de lire')" -eq 1 ] || die "the unreadable file is not said once: $said"
   chmod 644 "$config/Ventrose.conf"
 else
   echo "bad-settings: a file unreadable by mode: skipped, root reads it all the same"
@@ -157,7 +170,7 @@ new_home read-only
 xdg_config_home=$home/not-a-folder/config
 run_case
 xdg_config_home=""
-[ "$(said_count 'cannot save')" -eq 1 ] || die "the failed save is not said exactly once: $said"
+[ "$(said_count "impossible d'enregistrer")" -eq 1 ] || die "the failed save is not said exactly once: $said"
 [ "$(wc -l <<<"$said")" -eq 1 ] || die "more than the failed save was said: $said"
 if [ "$(id -u)" -ne 0 ]; then
   case_name="read-only folder"
@@ -167,7 +180,7 @@ if [ "$(id -u)" -ne 0 ]; then
   chmod 555 "$config"
   run_case
   chmod 755 "$config"
-  [ "$(said_count 'cannot save')" -eq 1 ] || die "the failed save is not said exactly once: $said"
+  [ "$(said_count "impossible d'enregistrer")" -eq 1 ] || die "the failed save is not said exactly once: $said"
   grep -q '^palette=jour$' "$config/Ventrose.conf" || die "the file in a read-only folder changed"
 else
   echo "bad-settings: a folder read-only by mode: skipped, root writes in it all the same"

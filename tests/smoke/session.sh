@@ -12,6 +12,10 @@ export LSAN_OPTIONS="${LSAN_OPTIONS:+$LSAN_OPTIONS:}print_suppressions=0"
 # The French program, whose windows the tests read, whatever this machine's language (a system
 # in another language would start it in English).
 export LANGUAGE=fr
+# The windows' titles quit_ventrose looks for; a test that starts the program with --langue en
+# sets the English ones.
+main_title="Ventrose pour FS"
+about_title="A propos de ...."
 
 # Takes the test's arguments, PATH/TO/ventrose [PATH/TO/x11-close-request], into `ventrose` and
 # `close_request` (tests/smoke/x11_close_request.cpp; VENTROSE_CLOSE_REQUEST when not given),
@@ -62,10 +66,10 @@ stop_ventrose() {
 # and checks that the program ends by itself with status 0.
 quit_ventrose() {
   local main about status=0
-  main=$(wait_for_window "Ventrose pour FS") || true
+  main=$(wait_for_window "$main_title") || true
   [ -n "$main" ] || die "no main window to close"
   "$close_request" "$main" || die "could not send the close request"
-  about=$(wait_for_window "A propos de ....") || true
+  about=$(wait_for_window "$about_title") || true
   [ -n "$about" ] || die "the About window did not follow the close request"
   sleep 0.3
   xdotool mousemove --window "$about" 100 100 click 1
