@@ -28,7 +28,7 @@ test-fuzz: deps
 
 test: check-format test-default test-asan test-fuzz
 
-# The million-step soak under the sanitizers (make test runs 240,000 steps).
+# The million-step soak under the sanitizers (make test runs 200,000 steps).
 soak: deps
 	@bash scripts/soak.sh
 
