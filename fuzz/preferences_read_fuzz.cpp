@@ -49,8 +49,24 @@ bool IsKnownKey(std::string_view key) {
 }
 
 bool IsPrintable(std::string_view text) {
-    for (const char c : text) {
-        if (c < 0x20 || c > 0x7E) return false;
+    // The French messages' own letters and quotes; a byte of the file itself is always escaped.
+    static constexpr std::string_view kFrench[] = {"é", "è", "ê", "à", "â", "ç",      "ô", "î",
+                                                   "ù", "û", "É", "«", "»", "\u00A0", "’"};
+    while (!text.empty()) {
+        const char c = text.front();
+        if (c >= 0x20 && c <= 0x7E) {
+            text.remove_prefix(1);
+            continue;
+        }
+        bool known = false;
+        for (const std::string_view letter : kFrench) {
+            if (text.starts_with(letter)) {
+                text.remove_prefix(letter.size());
+                known = true;
+                break;
+            }
+        }
+        if (!known) return false;
     }
     return true;
 }
