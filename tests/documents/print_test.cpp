@@ -218,44 +218,16 @@ TEST(PrintToPdf, TheEnglishPageReadBack) {
                   std::nullopt);
     }
     const std::string text = ReadBack(pdf);
-    for (const char* english : {"Navigation log — Beauce",
-                                "Page 1/1",
-                                "From",
-                                "TAS (kt)",
-                                "Departure",
-                                "Fuel / h",
-                                "Reserve",
-                                "Unit",
-                                "Waypoint",
-                                "MC",
-                                "Wind",
-                                "Drift",
-                                "HDG",
-                                "GS",
-                                "Exact",
-                                "NWT",
-                                "ETE",
-                                "Cum.",
-                                "ETA",
-                                "ATA",
-                                "Rem.",
-                                "min",
-                                "36.5",
-                                "28.5",
-                                "Total",
-                                "13.0",
-                                "ATA: actual time over the waypoint",
-                                "Exact: heading and GS"}) {
+    // One of each kind of text on the page: the heading, a column with its unit, an abbreviated
+    // column, a figure with its decimal point, a note. (The walk in both languages reads every
+    // text of the page model for French left in English.)
+    for (const char* english : {"Navigation log — Beauce", "TAS (kt)", "HDG", "Rem.", "28.5",
+                                "ATA: actual time over the waypoint"}) {
         EXPECT_NE(text.find(english), std::string::npos) << english << " in:\n" << text;
-    }
-    for (const char* french : {"Repère", "Dérive", "Cap", "Tsv", "Tav", "Cumul", " mn", "Reste",
-                               "Carbu", "Réserve", "Départ", "Unité", "heure", "28,5"}) {
-        EXPECT_EQ(text.find(french), std::string::npos) << french << " in:\n" << text;
     }
 }
 
-// A refused file tells why in the person's language, from the JSON's grammar to a value out of
-// its range, and so does a flight plan, its line first.
+// A refused file tells why in the person's language, a log as a flight plan, its place first.
 TEST(Readers, RefusalsInEnglish) {
     const InLanguage language(common::Language::English);
     const auto logError = [](std::string_view text) {
@@ -266,10 +238,6 @@ TEST(Readers, RefusalsInEnglish) {
     EXPECT_EQ(logError("{\"format\": \"ventrose-log\"]"),
               "The file is not valid JSON (line 1, column 26): \u201c,\u201d or \u201c}\u201d "
               "expected, not \u201c]\u201d.");
-    LogNav log = TwoLegs();
-    std::string text = WriteLog(log);
-    text.replace(text.find("\"Rm\": 180"), 9, "\"Rm\": 400");
-    EXPECT_EQ(logError(text), "Leg 2: \u201cRm\u201d is 400, outside 0 to 360.");
     const auto plan = flightplan::ReadPlan("I\n1100 Version\nNUMENR 1\n1 LFPN 0 48.7 x\n");
     const auto* refused = std::get_if<flightplan::PlanError>(&plan);
     ASSERT_NE(refused, nullptr);
